@@ -1,0 +1,28 @@
+// Checked arithmetic: every fault becomes an ArithmeticFault with its message.
+#include "shell/errors.h"
+
+#include <cmath>
+
+namespace entalix::shell {
+
+double checked_finite(double value) {
+    if (!std::isfinite(value)) throw ArithmeticFault(kMsgNotFinite);
+    return value;
+}
+
+double checked_div(double numerator, double denominator) {
+    if (denominator == 0.0) throw ArithmeticFault(kMsgDivideByZero);
+    return checked_finite(numerator / denominator);
+}
+
+double checked_sqrt(double value) {
+    if (value < 0.0) throw ArithmeticFault(kMsgNegativeRoot);
+    return checked_finite(std::sqrt(value));
+}
+
+double checked_pow(double base, double exponent) {
+    if (base < 0.0 && std::trunc(exponent) != exponent) throw ArithmeticFault(kMsgNegativePower);
+    return checked_finite(std::pow(base, exponent));
+}
+
+}  // namespace entalix::shell

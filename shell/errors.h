@@ -1,0 +1,47 @@
+// The failures a press can meet, each with the short message the screen shows.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace entalix::shell {
+
+// A failure of one press: nothing is written, the message says why.
+class CalculationError : public std::runtime_error {
+public:
+    explicit CalculationError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A field read strictly whose text is not a number.
+class NotANumber : public CalculationError {
+public:
+    explicit NotANumber(const std::string& field_caption)
+        : CalculationError("“" + field_caption + "”不是数字") {}
+};
+
+// A typed number beyond the range of a double (such as 1e999).
+class NumberTooLarge : public CalculationError {
+public:
+    NumberTooLarge() : CalculationError("输入的数值太大") {}
+};
+
+// A division by zero, a negative square root, a result that is not finite.
+class ArithmeticFault : public CalculationError {
+public:
+    explicit ArithmeticFault(const std::string& message) : CalculationError(message) {}
+};
+
+// Messages shared by every screen.
+inline constexpr const char* kMsgOutOfFormulation = "超出公式适用范围";
+inline constexpr const char* kMsgDivideByZero = "分母为零，无法计算";
+inline constexpr const char* kMsgNegativeRoot = "负数不能开平方，无法计算";
+inline constexpr const char* kMsgNegativePower = "负数不能开非整数次方，无法计算";
+inline constexpr const char* kMsgNotFinite = "计算结果不是有限数";
+
+// Checked arithmetic for the screens' formulas: a fault stops the press.
+double checked_div(double numerator, double denominator);
+double checked_sqrt(double value);
+double checked_pow(double base, double exponent);
+double checked_finite(double value);
+
+}  // namespace entalix::shell

@@ -1,0 +1,193 @@
+// Number reading and writing shared by every screen.
+#include "shell/numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+#include <system_error>
+
+#include "shell/errors.h"
+
+namespace entalix::shell {
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_exponent_letter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+
+// Decimal exponent of the leading non-zero digit of a normalised number, used
+// only to tell an overflow from an underflow; the exponent saturates.
+long long leading_decimal_exponent(const std::string& normalised) {
+    const std::size_t e = std::min(normalised.find('e'), normalised.size());
+    const std::size_t begin = normalised[0] == '-' ? 1 : 0;
+    const std::string_view mantissa(normalised.data() + begin, e - begin);
+    const std::size_t integer_length = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t k = mantissa.find_first_not_of("0.");
+    if (k == std::string_view::npos) return -1;  // a zero mantissa is harmless
+    const long long lead = k < integer_length
+                               ? static_cast<long long>(integer_length - 1 - k)
+                               : -static_cast<long long>(k - integer_length);
+    long long exponent = 0;
+    if (e < normalised.size()) {
+        std::size_t i = e + 1;
+        const bool negative = normalised[i] == '-';
+        if (normalised[i] == '-' || normalised[i] == '+') ++i;
+        for (; i < normalised.size() && exponent < 1'000'000'000; ++i)
+            exponent = exponent * 10 + (normalised[i] - '0');
+        if (negative) exponent = -exponent;
+    }
+    return lead + exponent;
+}
+
+std::size_t decimals_of_pattern(std::string_view pattern) {
+    if (pattern == "0") return 0;
+    if (pattern.size() < 3 || pattern.substr(0, 2) != "0.")
+        throw std::invalid_argument("unknown number pattern");
+    for (char c : pattern.substr(2))
+        if (c != '0') throw std::invalid_argument("unknown number pattern");
+    return pattern.size() - 2;
+}
+
+// Adds one unit in the last place to a string of decimal digits.
+void increment_digits(std::string& digits) {
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] == '9') { digits[i] = '0'; continue; }
+        ++digits[i];
+        return;
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+}  // namespace
+
+NumberPrefix ScanNumberPrefix(std::string_view text) {
+    NumberPrefix result;
+    std::size_t i = 0;
+    std::string out;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') out += '-';
+        ++i;
+    }
+    bool point = false;
+    std::size_t digits = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (is_digit(c)) { out += c; ++digits; }
+        else if (c == '.' && !point) { out += c; point = true; }
+        else break;
+    }
+    if (digits == 0) return result;
+    std::size_t end = i;
+    if (i < text.size() && is_exponent_letter(text[i])) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
+        const std::size_t first_digit = j;
+        while (j < text.size() && is_digit(text[j])) exponent += text[j++];
+        if (j > first_digit) { out += exponent; end = j; }
+    }
+    result.length = end;
+    result.normalised = std::move(out);
+    return result;
+}
+
+double ConvertNormalised(const std::string& normalised) {
+    double value = 0.0;
+    const char* first = normalised.data();
+    const char* last = first + normalised.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        if (leading_decimal_exponent(normalised) > 0) throw NumberTooLarge();
+        return 0.0;  // underflow reads as zero
+    }
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+        throw std::logic_error("malformed normalised number");
+    return value;
+}
+
+double ParseLeadingNumber(std::string_view text) {
+    std::string packed;
+    packed.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n') packed += c;
+    const NumberPrefix prefix = ScanNumberPrefix(packed);
+    if (prefix.length == 0) return 0.0;
+    return ConvertNormalised(prefix.normalised);
+}
+
+std::optional<double> ParseStrictNumber(std::string_view text) {
+    const auto is_blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    const NumberPrefix prefix = ScanNumberPrefix(text);
+    if (prefix.length == 0 || prefix.length != text.size()) return std::nullopt;
+    return ConvertNormalised(prefix.normalised);
+}
+
+std::string FormatWithPattern(double value, std::string_view pattern) {
+    const std::size_t decimals = decimals_of_pattern(pattern);
+    if (!std::isfinite(value)) throw ArithmeticFault(kMsgNotFinite);
+    // The exact decimal expansion of a double has at most 1074 decimals and 309
+    // integer digits, so this precision writes its exact binary value.
+    std::array<char, 1500> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                         std::fabs(value), std::chars_format::fixed, 1074);
+    if (ec != std::errc()) throw std::logic_error("number too long to format");
+    const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t point = exact.find('.');
+    std::string digits(exact.substr(0, point));
+    const std::string_view fraction = exact.substr(point + 1);
+    digits += fraction.substr(0, decimals);
+    // The first dropped digit decides; a 5 there is a half or more, rounded up.
+    if (fraction[decimals] >= '5') increment_digits(digits);
+    const std::size_t integer_length = digits.size() - decimals;
+    std::string out;
+    if (std::signbit(value) && digits.find_first_not_of('0') != std::string::npos) out += '-';
+    out.append(digits, 0, integer_length);
+    if (decimals > 0) {
+        out += '.';
+        out.append(digits, integer_length, decimals);
+    }
+    return out;
+}
+
+std::string FormatGeneralNumber(double value) {
+    if (!std::isfinite(value)) throw ArithmeticFault(kMsgNotFinite);
+    if (value == 0.0) return "0";
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                         std::fabs(value), std::chars_format::scientific, 14);
+    if (ec != std::errc()) throw std::logic_error("cannot format number");
+    const std::string_view sci(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t e = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(0, e))
+        if (c != '.') digits += c;
+    int exponent = 0;
+    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string out = std::signbit(value) ? "-" : "";
+    if (exponent >= -4 && exponent < 15) {
+        if (exponent >= 0) {
+            const std::size_t integer_length = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= integer_length) {
+                out += digits + std::string(integer_length - digits.size(), '0');
+            } else {
+                out += digits.substr(0, integer_length) + "." + digits.substr(integer_length);
+            }
+        } else {
+            out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        }
+        return out;
+    }
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    out += exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10) out += '0';
+    out += std::to_string(magnitude);
+    return out;
+}
+
+}  // namespace entalix::shell

@@ -1,0 +1,42 @@
+// Reading numbers from field texts and writing results for display.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace entalix::shell {
+
+// The lenient reading of a field: blanks, tabs and line feeds are removed
+// wherever they stand, then the longest leading number is read ("12abc" is 12,
+// "1 000" is 1000, "1,5" is 1); a text without a leading digit reads 0.
+// Throws NumberTooLarge when the number is beyond the range of a double.
+double ParseLeadingNumber(std::string_view text);
+
+// The strict reading: after trimming blanks at both ends, the whole text must be
+// one number. nullopt when it is not; throws NumberTooLarge like the lenient one.
+std::optional<double> ParseStrictNumber(std::string_view text);
+
+// The number syntax both readings share: an optional sign, digits with at most
+// one decimal point, an optional exponent (E, e, D or d, optional sign, digits).
+// Returns how many characters of text form the longest such beginning (0 when it
+// holds no digit) and the number normalised for conversion ("-12.5e+3").
+struct NumberPrefix {
+    std::size_t length = 0;
+    std::string normalised;
+};
+NumberPrefix ScanNumberPrefix(std::string_view text);
+
+// Converts a normalised number; throws NumberTooLarge on overflow, gives 0 on underflow.
+double ConvertNormalised(const std::string& normalised);
+
+// "0." followed by n zeros: the exact binary value rounded to n decimals, an
+// exact half away from zero, never "-0.00"; throws ArithmeticFault if not finite.
+std::string FormatWithPattern(double value, std::string_view pattern);
+
+// At most 15 significant digits in plain decimal notation, trailing zeros and a
+// bare point removed, "0" for zero. Magnitudes below 1e-4 or from 1e15 upward
+// are written with an exponent ("1.5E-05"). Throws ArithmeticFault if not finite.
+std::string FormatGeneralNumber(double value);
+
+}  // namespace entalix::shell
