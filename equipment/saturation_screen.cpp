@@ -1,0 +1,92 @@
+// The saturation screen Form8. Pressures are gauge, made absolute with the
+// screen's own atmospheric pressure.
+#include "equipment/saturation_screen.h"
+
+#include "props/property_error.h"
+#include "props/saturation.h"
+#include "shell/errors.h"
+#include "shell/menus.h"
+#include "shell/numbers.h"
+
+namespace entalix::equipment {
+
+using namespace shell;
+
+namespace {
+
+inline constexpr const char* kError = "错误";
+// The saturation line ends at the critical temperature; the pressure limit lies
+// a little above the critical pressure of the line (22.11988 MPa).
+inline constexpr double kTemperatureLimit = 374.15;
+inline constexpr double kAbsolutePressureLimit = 22.129;
+
+// Runs one arrow button: a property failure also shows "错误" in the output field.
+Outcome arrow(const std::string& output, std::string (*calculate)(std::string_view, std::string_view),
+              std::string_view input, std::string_view atmospheric, const char* limit_message) {
+    Outcome outcome;
+    try {
+        outcome.texts = {{output, calculate(input, atmospheric)}};
+    } catch (const props::PropertyError&) {
+        outcome.texts = {{output, kError}};
+        outcome.message = kMsgOutOfFormulation;
+        return outcome;
+    }
+    if (outcome.texts.front().second == kError) outcome.message = limit_message;
+    return outcome;
+}
+
+}  // namespace
+
+std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric) {
+    const double t = ParseLeadingNumber(temperature);
+    if (t >= kTemperatureLimit) return kError;
+    const double p = props::pswsat_p(t);
+    const double pa = ParseLeadingNumber(atmospheric);
+    return FormatWithPattern(p - pa, "0.0000");
+}
+
+std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric) {
+    const double pa = ParseLeadingNumber(atmospheric);
+    const double pg = ParseLeadingNumber(gauge_pressure);
+    const double pabs = pg + pa;
+    if (pabs >= kAbsolutePressureLimit) return kError;
+    return FormatWithPattern(props::pswsat_t(pabs), "0.0000");
+}
+
+const ScreenDesc& form8() {
+    static const ScreenDesc desc{
+        ScreenId::Form8, "饱和参数", 4635, 2415,
+        {
+            label("Label1(3)", "饱和压力：", {1800, 360, 1215, 255}),
+            text_box("Text2", "0", {3000, 240, 975, 375}),
+            label("Label2(4)", "MPa", {3960, 360, 495, 375}),
+            button("Command2", "↓", {3000, 720, 255, 735}),
+            button("Command1", "↑", {3720, 720, 255, 735}),
+            label("Label1(2)", "大气压值：", {0, 960, 1215, 255}),
+            text_box("Text7", "0.0983", {1200, 840, 975, 375}, Align::Left, kRed),
+            label("Label2(7)", "MPa", {2160, 960, 495, 255}),
+            label("Label1(1)", "饱和温度：", {1800, 1680, 1215, 255}),
+            text_box("Text1", "0", {3000, 1560, 975, 375}),
+            label("Label2(1)", "℃", {3960, 1680, 375, 375}),
+            button("Command3", "返回", {120, 1800, kBackWidth, kBackHeight}),
+            message_line({120, 120, 1620, 720}),
+        },
+        {
+            {"Command1_Click",
+             [](const Fields& f) {
+                 return arrow("Text2", SatGaugePressureFromTemperature, f.text("Text1"), f.text("Text7"),
+                              "饱和温度须低于374.15℃");
+             }},
+            {"Command2_Click",
+             [](const Fields& f) {
+                 return arrow("Text1", SatTemperatureFromGaugePressure, f.text("Text2"), f.text("Text7"),
+                              "绝对压力须低于22.129 MPa");
+             }},
+            {"Command3_Click", navigate_to(ScreenId::Form1)},
+        },
+        "Command3_Click",
+    };
+    return desc;
+}
+
+}  // namespace entalix::equipment

@@ -1,0 +1,21 @@
+// The saturation screen Form8: saturation pressure from temperature and back.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "shell/screen.h"
+
+namespace entalix::equipment {
+
+const shell::ScreenDesc& form8();
+
+// "↑": the gauge saturation pressure (MPa) for the temperature in Text1 and the
+// atmospheric pressure in Text7; "错误" at or above 374.15 degC.
+std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric);
+
+// "↓": the saturation temperature (degC) for the gauge pressure in Text2 and the
+// atmospheric pressure in Text7; "错误" at an absolute pressure of 22.129 MPa or more.
+std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric);
+
+}  // namespace entalix::equipment

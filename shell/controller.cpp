@@ -1,0 +1,58 @@
+// ShowScreen and the one failure mechanism of every press.
+#include "shell/controller.h"
+
+#include "props/property_error.h"
+#include "shell/errors.h"
+
+namespace entalix::shell {
+
+std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event, const Fields& fields) {
+    const EventBinding* binding = desc.find_event(event);
+    if (binding == nullptr) return std::nullopt;
+    Outcome failed;
+    try {
+        return binding->handler(fields);
+    } catch (const CalculationError& e) {
+        failed.message = e.what();
+    } catch (const props::PropertyError&) {
+        failed.message = kMsgOutOfFormulation;
+    }
+    return failed;
+}
+
+void Controller::ShowScreen(ScreenId target) {
+    if (!created_[index(target)]) {
+        host_.create_screen(catalog_(target));
+        created_[index(target)] = true;
+    }
+    host_.show_screen(target);
+    visible_[index(target)] = true;
+    for (ScreenId other : all_screens()) {
+        if (other == target || !visible_[index(other)]) continue;
+        host_.hide_screen(other);
+        visible_[index(other)] = false;
+    }
+}
+
+void Controller::fire(ScreenId id, std::string_view event) {
+    const std::optional<Outcome> outcome = run_event(catalog_(id), event, host_.fields(id));
+    if (!outcome) return;
+    host_.apply(id, *outcome);
+    if (outcome->navigate) {
+        ShowScreen(*outcome->navigate);
+        if (!outcome->target_texts.empty()) {
+            Outcome written;
+            written.texts = outcome->target_texts;
+            host_.apply(*outcome->navigate, written);
+        }
+    }
+}
+
+bool Controller::close(ScreenId id) {
+    const std::string& event = catalog_(id).close_event;
+    if (event.empty()) return false;
+    fire(id, event);
+    return true;
+}
+
+}  // namespace entalix::shell

@@ -1,0 +1,73 @@
+// The in-memory host of the screens.
+#include "shell/memory_app.h"
+
+#include <stdexcept>
+
+namespace entalix::shell {
+
+void MemoryHost::create_screen(const ScreenDesc& desc) {
+    ScreenModel model;
+    model.desc = &desc;
+    for (const ControlDesc& c : desc.controls) {
+        model.texts[c.name] = c.kind == ControlKind::CheckBox ? "0" : c.text;
+        model.shown[c.name] = (c.style & kHidden) == 0;
+    }
+    screens_[desc.id] = std::move(model);
+}
+
+void MemoryHost::show_screen(ScreenId id) { model(id).window_visible = true; }
+void MemoryHost::hide_screen(ScreenId id) { model(id).window_visible = false; }
+
+Fields MemoryHost::fields(ScreenId id) const { return Fields(model(id).texts); }
+
+void MemoryHost::apply(ScreenId id, const Outcome& outcome) {
+    ScreenModel& m = model(id);
+    for (const auto& [control, text] : outcome.texts) m.texts.at(control) = text;
+    for (const auto& [control, shown] : outcome.visibility) m.shown.at(control) = shown;
+    for (const ControlDesc& c : m.desc->controls)
+        if (c.style & kMessage) m.texts.at(c.name) = outcome.message;
+}
+
+const ScreenModel& MemoryHost::model(ScreenId id) const { return screens_.at(id); }
+ScreenModel& MemoryHost::model(ScreenId id) { return screens_.at(id); }
+
+MemoryApp::MemoryApp(Catalog catalog) : controller_(host_, std::move(catalog)) {}
+
+void MemoryApp::click(ScreenId id, std::string_view control) {
+    ScreenModel& m = host_.model(id);
+    if (!m.window_visible || !m.shown.at(std::string(control))) return;
+    const ControlDesc* c = m.desc->find(control);
+    if (c != nullptr && c->kind == ControlKind::CheckBox) {
+        std::string& value = m.texts.at(std::string(control));
+        const char toggled = value == "1" ? '0' : '1';
+        value.assign(1, toggled);
+    }
+    std::string event(control);
+    event += "_Click";
+    controller_.fire(id, event);
+}
+
+void MemoryApp::type(ScreenId id, std::string_view control, std::string text) {
+    ScreenModel& m = host_.model(id);
+    m.texts.at(std::string(control)) = std::move(text);
+    std::string event(control);
+    event += "_Change";
+    controller_.fire(id, event);
+}
+
+std::vector<ScreenId> MemoryApp::visible_screens() const {
+    std::vector<ScreenId> visible;
+    for (ScreenId id : all_screens())
+        if (host_.created(id) && host_.model(id).window_visible) visible.push_back(id);
+    return visible;
+}
+
+const std::string& MemoryApp::text(ScreenId id, std::string_view control) const {
+    return host_.model(id).texts.at(std::string(control));
+}
+
+bool MemoryApp::shown(ScreenId id, std::string_view control) const {
+    return host_.model(id).shown.at(std::string(control));
+}
+
+}  // namespace entalix::shell

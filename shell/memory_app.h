@@ -1,0 +1,60 @@
+// The whole application as plain data, without windows: the host behind the
+// tests of navigation and screens, and behind the command line.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "shell/controller.h"
+
+namespace entalix::shell {
+
+struct ScreenModel {
+    const ScreenDesc* desc = nullptr;
+    std::map<std::string, std::string, std::less<>> texts;  // tick boxes hold "0" or "1"
+    std::map<std::string, bool, std::less<>> shown;         // control visibility
+    bool window_visible = false;
+};
+
+class MemoryHost : public ScreenHost {
+public:
+    void create_screen(const ScreenDesc& desc) override;
+    void show_screen(ScreenId id) override;
+    void hide_screen(ScreenId id) override;
+    Fields fields(ScreenId id) const override;
+    void apply(ScreenId id, const Outcome& outcome) override;
+
+    const ScreenModel& model(ScreenId id) const;  // throws std::out_of_range if not created
+    ScreenModel& model(ScreenId id);
+    bool created(ScreenId id) const { return screens_.count(id) != 0; }
+
+private:
+    std::map<ScreenId, ScreenModel> screens_;
+};
+
+// A user at the keyboard: starts the application, clicks, types, closes.
+class MemoryApp {
+public:
+    explicit MemoryApp(Catalog catalog);
+
+    void start() { controller_.ShowScreen(ScreenId::Form1); }
+    // A click on a button or a tick box (which toggles first); hidden controls take no clicks.
+    void click(ScreenId id, std::string_view control);
+    // Replaces a text box's text and runs its Change event.
+    void type(ScreenId id, std::string_view control, std::string text);
+    // The frame's close control; false when the application ends.
+    bool close(ScreenId id) { return controller_.close(id); }
+
+    std::vector<ScreenId> visible_screens() const;
+    const std::string& text(ScreenId id, std::string_view control) const;
+    bool shown(ScreenId id, std::string_view control) const;
+    const MemoryHost& host() const { return host_; }
+    Controller& controller() { return controller_; }
+
+private:
+    MemoryHost host_;
+    Controller controller_;
+};
+
+}  // namespace entalix::shell

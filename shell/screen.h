@@ -1,0 +1,108 @@
+// What a screen is, as data: its controls, their texts and places, its events.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace entalix::shell {
+
+enum class ScreenId {
+    Form1 = 1, Form2, Form3, Form4, Form5, Form6, Form7, Form8,
+    Form9, Form10, Form11, Form12, Form13, Form14, Form15,
+};
+inline constexpr int kScreenCount = 15;
+
+std::string screen_name(ScreenId id);                        // "Form8"
+std::optional<ScreenId> screen_from_name(std::string_view name);
+std::vector<ScreenId> all_screens();
+
+enum class ControlKind { Label, TextBox, Button, CheckBox, PictureBox };
+enum class Align { Left, Center, Right };
+
+// Style flags of a control.
+enum Style : unsigned {
+    kPlain = 0,
+    kRed = 1u << 0,        // red text: the atmospheric-pressure boxes
+    kBorder = 1u << 1,     // single-line border
+    kHeading = 1u << 2,    // the screen's heading label, in a larger type
+    kHidden = 1u << 3,     // hidden when the screen is created
+    kMessage = 1u << 4,    // the message line that says why a press failed
+};
+
+// Positions and sizes in twips (1440 to the inch), from the top-left corner of
+// the client area or of the containing picture box.
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct ControlDesc {
+    std::string name;          // "Text2", "Label1(3)", "jzwd"
+    ControlKind kind = ControlKind::Label;
+    std::string text;          // default text or caption; a picture box names its drawing
+    Twips rect;
+    Align align = Align::Left;
+    unsigned style = kPlain;
+    std::string parent;        // the picture box that holds it, or empty
+};
+
+// The texts of a screen's controls at the moment of an event; a tick box reads
+// "1" when ticked and "0" when clear.
+class Fields {
+public:
+    Fields() = default;
+    explicit Fields(std::map<std::string, std::string, std::less<>> texts) : texts_(std::move(texts)) {}
+    const std::string& text(std::string_view control) const;  // throws std::out_of_range
+    bool ticked(std::string_view check_box) const { return text(check_box) == "1"; }
+    void set(std::string control, std::string text) { texts_[std::move(control)] = std::move(text); }
+    const std::map<std::string, std::string, std::less<>>& all() const { return texts_; }
+
+private:
+    std::map<std::string, std::string, std::less<>> texts_;
+};
+
+// What one event does to its screen. A failed calculation throws instead and
+// writes nothing.
+struct Outcome {
+    std::vector<std::pair<std::string, std::string>> texts;   // control -> new text
+    std::vector<std::pair<std::string, bool>> visibility;     // control -> shown
+    std::optional<ScreenId> navigate;                          // ShowScreen target
+    std::vector<std::pair<std::string, std::string>> target_texts;  // written on the target after it shows
+    std::string message;                                       // message line; empty clears it
+};
+
+using Handler = std::function<Outcome(const Fields&)>;
+
+struct EventBinding {
+    std::string event;  // "Command1_Click", "jzwd_Change", "Check3_Click"
+    Handler handler;
+};
+
+struct ScreenDesc {
+    ScreenId id = ScreenId::Form1;
+    std::string caption;
+    int width = 0;   // client area, twips
+    int height = 0;
+    std::vector<ControlDesc> controls;
+    std::vector<EventBinding> events;
+    std::string close_event;  // what the frame's close control runs; empty ends the application
+
+    const ControlDesc* find(std::string_view control) const;
+    const EventBinding* find_event(std::string_view event) const;
+    Fields default_fields() const;
+};
+
+// A handler that only navigates.
+Handler navigate_to(ScreenId target);
+
+// The description of every screen, looked up by id.
+using Catalog = std::function<const ScreenDesc&(ScreenId)>;
+
+}  // namespace entalix::shell
