@@ -298,12 +298,11 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
         sigma += beta * r10 * Fs;
     }
 
-    state.p = p;
-    state.t = t;
-    state.v = finite(kVc * chi, "specific volume of steam");
-    state.h = finite(kPcVc * eps, "enthalpy of steam");
-    state.s = finite(kPcVcOverTc * sigma, "entropy of steam");
-    state.x = 1.0;
+    // The record is written once, whole, and only when every value is a number.
+    const double v = finite(kVc * chi, "specific volume of steam");
+    const double h = finite(kPcVc * eps, "enthalpy of steam");
+    const double s = finite(kPcVcOverTc * sigma, "entropy of steam");
+    state = SteamState{p, t, v, h, s, 1.0};
 }
 
 }  // namespace entalix::props

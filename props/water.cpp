@@ -166,12 +166,11 @@ void ifc_pt_water(SteamState& state, double p, double t) {
         A(20) * th17 * (18.0 * a(9) + 20.0 * th2) * bracket20 + A(21) * beta3 +
         20.0 * A(22) * beta4 * inv_th21;
 
-    state.p = p;
-    state.t = t;
-    state.v = finite(kVc * chi, "specific volume of water");
-    state.h = finite(kPcVc * eps, "enthalpy of water");
-    state.s = finite(kPcVcOverTc * sigma, "entropy of water");
-    state.x = 0.0;
+    // The record is written once, whole, and only when every value is a number.
+    const double v = finite(kVc * chi, "specific volume of water");
+    const double h = finite(kPcVc * eps, "enthalpy of water");
+    const double s = finite(kPcVcOverTc * sigma, "entropy of water");
+    state = SteamState{p, t, v, h, s, 0.0};
 }
 
 }  // namespace entalix::props
