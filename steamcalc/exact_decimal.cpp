@@ -68,7 +68,8 @@ void increment_digits(std::string& digits) {
         ++digits[i];
         return;
     }
-    digits.insert(digits.begin(), '1');
+    digits.push_back('0');  // a carry out of every place: 99..9 + 1 is 100..0
+    digits[0] = '1';
 }
 
 }  // namespace
@@ -154,7 +155,7 @@ ExactDecimal ExactDecimal::rounded_at(long long lowest) const {
     if (keep < 0) return ExactDecimal();  // below half a unit of the last kept place
     std::string kept = digits_.substr(0, static_cast<std::size_t>(keep));
     if (digits_[static_cast<std::size_t>(keep)] >= '5') {
-        if (kept.empty()) kept = "0";
+        if (kept.empty()) kept.push_back('0');
         increment_digits(kept);
     }
     return ExactDecimal(negative_, std::move(kept), lowest);
@@ -183,17 +184,17 @@ std::string ExactDecimal::general() const {
     std::string out = r.negative_ ? "-" : "";
     if (lead >= -4 && lead < 15) {
         if (r.exponent_ >= 0) {
-            out += d + std::string(static_cast<std::size_t>(r.exponent_), '0');
+            out.append(d).append(static_cast<std::size_t>(r.exponent_), '0');
         } else if (lead >= 0) {
             const std::size_t integer_length = static_cast<std::size_t>(lead + 1);
-            out += d.substr(0, integer_length) + "." + d.substr(integer_length);
+            out.append(d, 0, integer_length).append(1, '.').append(d, integer_length);
         } else {
-            out += "0." + std::string(static_cast<std::size_t>(-lead - 1), '0') + d;
+            out.append("0.").append(static_cast<std::size_t>(-lead - 1), '0').append(d);
         }
         return out;
     }
-    out += d.substr(0, 1);
-    if (d.size() > 1) out += "." + d.substr(1);
+    out += d[0];
+    if (d.size() > 1) out.append(1, '.').append(d, 1);
     const long long magnitude = lead < 0 ? -lead : lead;
     out += lead < 0 ? "E-" : "E+";
     if (magnitude < 10) out += '0';
@@ -205,7 +206,8 @@ double ExactDecimal::to_double() const {
     if (is_zero()) return 0.0;
     std::string normalised = negative_ ? "-" : "";
     normalised += digits_;
-    normalised += "e" + std::to_string(exponent_);
+    normalised += 'e';
+    normalised += std::to_string(exponent_);
     return shell::ConvertNormalised(normalised);
 }
 
