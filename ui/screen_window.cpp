@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,9 +40,35 @@ Qt::Alignment alignment(Align align) {
 // A label keeps the text as written (with CR LF) beside the text it displays.
 constexpr const char* kTextProperty = "entalixText";
 
+// The smallest type a caption may shrink to so that it fits its place.
+constexpr int kSmallestPixelSize = 9;
+
+// A one-line caption wider than its place is set in a smaller type rather than
+// wrapped out of sight or cut.
+void fit_width(QWidget* widget, const QString& text, int room) {
+    QFont font = widget->font();
+    while (font.pixelSize() > kSmallestPixelSize && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    widget->setFont(font);
+}
+
+bool single_line(const QWidget* widget) { return widget->height() < 2 * widget->fontMetrics().lineSpacing(); }
+
 void set_label_text(QLabel* label, const std::string& text) {
     label->setProperty(kTextProperty, qs(text));
-    label->setText(display_text(text));
+    const QString shown = display_text(text);
+    if (!label->wordWrap() && !shown.contains(QLatin1Char('\n'))) {
+        label->setFont(label->parentWidget()->font());
+        fit_width(label, shown, label->width() - 2 * label->frameWidth());
+    }
+    label->setText(shown);
+}
+
+// Like a classic push button, a caption too wide for a narrow button breaks at
+// its blanks onto lines of their own ("计  算" on a tall button).
+QString button_caption(const QString& text, const QFont& font, int width) {
+    if (QFontMetrics(font).horizontalAdvance(text) <= width - 6) return text;
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char('\n'));
 }
 
 QRect to_pixels(const shell::Twips& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
@@ -102,9 +129,10 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
     switch (c.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
-            set_label_text(label, c.text);
+            label->setGeometry(to_pixels(c.rect));
             label->setAlignment(alignment(c.align) | Qt::AlignTop);
-            label->setWordWrap(true);
+            // Several lines where there is room for them, and always for the message line.
+            label->setWordWrap(!single_line(label) || (c.style & shell::kMessage));
             if (c.style & shell::kBorder) {
                 label->setFrameStyle(QFrame::Box | QFrame::Plain);
                 label->setAlignment(alignment(c.align) | Qt::AlignVCenter);
@@ -115,6 +143,12 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
                 font.setBold(true);
                 label->setFont(font);
                 label->setAlignment(alignment(c.align) | Qt::AlignVCenter);
+            }
+            if (c.style & shell::kHeading) {
+                label->setProperty(kTextProperty, qs(c.text));
+                label->setText(display_text(c.text));
+            } else {
+                set_label_text(label, c.text);
             }
             widget = label;
             break;
@@ -129,7 +163,9 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
             break;
         }
         case ControlKind::Button: {
-            auto* push = new QPushButton(qs(c.text), parent);
+            auto* push = new QPushButton(parent);
+            push->setText(button_caption(qs(c.text), push->font(), px(c.rect.width)));
+            push->setProperty(kTextProperty, qs(c.text));
             push->setAutoDefault(false);
             QObject::connect(push, &QPushButton::clicked, push, [this, id, name = c.name] {
                 on_event_(id, name + "_Click");
@@ -172,8 +208,8 @@ shell::Fields ScreenWindow::fields() const {
     for (const auto& [name, widget] : controls_) {
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) fields.set(name, edit->text().toStdString());
         else if (auto* check = qobject_cast<QCheckBox*>(widget)) fields.set(name, check->isChecked() ? "1" : "0");
-        else if (qobject_cast<QLabel*>(widget)) fields.set(name, widget->property(kTextProperty).toString().toStdString());
-        else if (auto* push = qobject_cast<QPushButton*>(widget)) fields.set(name, push->text().toStdString());
+        else if (qobject_cast<QLabel*>(widget) || qobject_cast<QPushButton*>(widget))
+            fields.set(name, widget->property(kTextProperty).toString().toStdString());
     }
     return fields;
 }
