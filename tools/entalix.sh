@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Developer commands of Entalix. Each installs the Debian packages it misses first.
+#   tools/entalix.sh run    build and start the desktop application
+#   tools/entalix.sh test   build and run every test, plain and under the sanitizers
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+    build-essential cmake pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    fonts-arphic-uming fonts-noto-cjk
+    xvfb xauth
+)
+
+install_missing() {
+    local missing=() p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+build() {  # build <preset>
+    cmake --preset "$1"
+    cmake --build --preset "$1" -j"$(jobs)"
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build dev
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+            echo "No display found: starting Entalix on a virtual X display (xvfb-run)."
+            exec xvfb-run -a ./build/dev/ui/entalix
+        fi
+        exec ./build/dev/ui/entalix
+        ;;
+    test)
+        install_missing
+        build dev
+        ctest --preset dev -j"$(jobs)"
+        build asan
+        ctest --preset asan -j"$(jobs)"
+        ;;
+    *)
+        echo "usage: tools/entalix.sh run|test" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,15 @@
+// Entalix: the desktop application starts on its main menu.
+#include <QApplication>
+
+#include "catalog/catalog.h"
+#include "ui/qt_host.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Entalix"));
+    QApplication::setQuitOnLastWindowClosed(false);  // screens hide and show; the main menu's close ends it
+    entalix::ui::install_application_font();
+    entalix::ui::QtHost host(entalix::catalog::screen_desc);
+    host.controller().ShowScreen(entalix::shell::ScreenId::Form1);
+    return QApplication::exec();
+}
