@@ -10,6 +10,7 @@ std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event,
     const EventBinding* binding = desc.find_event(event);
     if (binding == nullptr) return std::nullopt;
     Outcome failed;
+    failed.failed = true;
     try {
         return binding->handler(fields);
     } catch (const CalculationError& e) {

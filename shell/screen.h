@@ -76,6 +76,7 @@ struct Outcome {
     std::optional<ScreenId> navigate;                          // ShowScreen target
     std::vector<std::pair<std::string, std::string>> target_texts;  // written on the target after it shows
     std::string message;                                       // message line; empty clears it
+    bool failed = false;  // set by run_event when the press stopped on a failure
 };
 
 using Handler = std::function<Outcome(const Fields&)>;

@@ -1,0 +1,110 @@
+// The table of public property functions and their dispatch by name.
+#include "cli/calls.h"
+
+#include <functional>
+#include <map>
+
+#include "shell/errors.h"
+#include "shell/numbers.h"
+
+namespace entalix::cli {
+namespace {
+
+using props::SteamProperties;
+using props::Selected;
+
+const Argument kP{"p", "MPa"}, kT{"t", "°C"}, kH{"h", "kJ/kg"}, kS{"s", "kJ/(kg·K)"}, kName{"name", ""};
+const Argument kP1{"p1", "MPa"}, kT1{"t1", "°C"}, kP2{"p2", "MPa"}, kT2{"t2", "°C"};
+const Argument kH1{"h1", "kJ/kg"}, kH2{"h2", "kJ/kg"}, kEffi{"effi", "%"};
+
+using Call = std::function<Selected(SteamProperties&, const std::string&, const std::vector<double>&)>;
+
+struct Entry {
+    FunctionInfo info;
+    Call call;
+};
+
+template <typename F>
+Call two(F f) {
+    return [f](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+        return f(psw, a[0], a[1]);
+    };
+}
+template <typename F>
+Call four(F f) {
+    return [f](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+        return f(psw, a[0], a[1], a[2], a[3]);
+    };
+}
+template <typename F>
+Call selector(F f) {
+    return [f](SteamProperties& psw, const std::string& name, const std::vector<double>& a) -> Selected {
+        return f(psw, name, a[0], a[1]);
+    };
+}
+
+const std::vector<Entry>& entries() {
+    const std::string any = "p, t, v, h, s or x by name, or \"No such Para.\"";
+    static const std::vector<Entry> table{
+        {{"pswsat_p", {kT}, "saturation pressure, MPa"},
+         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected { return props::pswsat_p(a[0]); }},
+        {{"pswsat_t", {kP}, "saturation temperature, °C"},
+         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected { return props::pswsat_t(a[0]); }},
+        {{"pswv_ptwtr", {kP, kT}, "specific volume of water, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptwtr))},
+        {{"pswv_ptstm", {kP, kT}, "specific volume of steam, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptstm))},
+        {{"pswh_ptwtr", {kP, kT}, "enthalpy of water, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptwtr))},
+        {{"pswh_ptstm", {kP, kT}, "enthalpy of steam, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptstm))},
+        {{"pswt_ph", {kP, kH}, "temperature, °C"}, two(std::mem_fn(&SteamProperties::pswt_ph))},
+        {{"psws_ph", {kP, kH}, "entropy, kJ/(kg·K)"}, two(std::mem_fn(&SteamProperties::psws_ph))},
+        {{"pswA_ph", {kName, kP, kH}, any}, selector(std::mem_fn(&SteamProperties::pswA_ph))},
+        {{"pswA_ps", {kName, kP, kS}, any}, selector(std::mem_fn(&SteamProperties::pswA_ps))},
+        {{"pswA_ptwtr", {kName, kP, kT}, any}, selector(std::mem_fn(&SteamProperties::pswA_ptwtr))},
+        {{"pswA_ptstm", {kName, kP, kT}, any}, selector(std::mem_fn(&SteamProperties::pswA_ptstm))},
+        {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "isentropic efficiency, %"}, four(std::mem_fn(&SteamProperties::psw_effi_pt))},
+        {{"psw_effi_ph", {kP1, kH1, kP2, kH2}, "isentropic efficiency, %"}, four(std::mem_fn(&SteamProperties::psw_effi_ph))},
+        {{"pswt2_ptpeffi", {kP1, kT1, kP2, kEffi}, "outlet temperature, °C"}, four(std::mem_fn(&SteamProperties::pswt2_ptpeffi))},
+    };
+    return table;
+}
+
+}  // namespace
+
+const std::vector<FunctionInfo>& functions() {
+    static const std::vector<FunctionInfo> infos = [] {
+        std::vector<FunctionInfo> out;
+        for (const Entry& e : entries()) out.push_back(e.info);
+        return out;
+    }();
+    return infos;
+}
+
+const FunctionInfo* find_function(std::string_view name) {
+    for (const FunctionInfo& f : functions())
+        if (f.name == name) return &f;
+    return nullptr;
+}
+
+props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments) {
+    for (const Entry& e : entries()) {
+        if (e.info.name != name) continue;
+        if (arguments.size() != e.info.arguments.size())
+            throw shell::CalculationError(e.info.name + " takes " + std::to_string(e.info.arguments.size()) +
+                                          " arguments");
+        std::string selector_name;
+        std::vector<double> numbers;
+        for (std::size_t i = 0; i < arguments.size(); ++i) {
+            if (e.info.arguments[i].unit.empty()) {
+                selector_name = arguments[i];
+                continue;
+            }
+            const auto value = shell::ParseStrictNumber(arguments[i]);
+            if (!value) throw shell::NotANumber(e.info.arguments[i].name);
+            numbers.push_back(*value);
+        }
+        SteamProperties psw;
+        return e.call(psw, selector_name, numbers);
+    }
+    throw shell::CalculationError("no function " + std::string(name));
+}
+
+}  // namespace entalix::cli

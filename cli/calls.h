@@ -1,0 +1,30 @@
+// The public property functions by name, for the command line.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "props/public.h"
+
+namespace entalix::cli {
+
+struct Argument {
+    std::string name;
+    std::string unit;  // empty for the name of a selector
+};
+
+struct FunctionInfo {
+    std::string name;
+    std::vector<Argument> arguments;
+    std::string result;  // what it returns, with its unit
+};
+
+const std::vector<FunctionInfo>& functions();
+const FunctionInfo* find_function(std::string_view name);
+
+// Calls a function with its arguments as texts (numbers read strictly).
+// Throws CalculationError for a bad call and PropertyError for a failed evaluation.
+props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments);
+
+}  // namespace entalix::cli

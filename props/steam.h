@@ -1,0 +1,14 @@
+// Superheated steam (IFC-67 subregion 2) from pressure and temperature.
+#pragma once
+
+#include "props/steam_state.h"
+
+namespace entalix::props {
+
+// p absolute in at, t in degC. Writes all of state: p and t as given, v, h and s
+// from the subregion 2 equations, x = 1. Below the saturation temperature the
+// equations give the metastable (extrapolated) vapour; the caller picks the region.
+// Throws PropertyError (p <= 0, t <= -273.15, any argument that is not finite).
+void ifc_pt_steam(SteamState& state, double p, double t);
+
+}  // namespace entalix::props

@@ -1,0 +1,116 @@
+// entalix-calc: calls by name, screen events with defaults, the batch protocol.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <memory>
+
+#include "cli/batch.h"
+#include "cli/calls.h"
+#include "cli/screens_cli.h"
+#include "props/property_error.h"
+#include "shell/errors.h"
+
+namespace entalix::cli {
+namespace {
+
+using nlohmann::json;
+
+TEST(Calls, ReturnTheLibraryValueOrItsText) {
+    EXPECT_EQ(std::get<double>(call_function("pswsat_t", {"1"})), props::pswsat_t(1.0));
+    EXPECT_EQ(std::get<std::string>(call_function("pswA_ph", {"P", "1", "3051"})), "No such Para.");
+    EXPECT_NEAR(std::get<double>(call_function("pswh_ptstm", {"1", "300"})), 3052.1431, 5e-5);
+}
+
+TEST(Calls, BadCallsAndFailedEvaluationsThrow) {
+    EXPECT_THROW(call_function("nosuch", {}), shell::CalculationError);
+    EXPECT_THROW(call_function("pswsat_t", {"1", "2"}), shell::CalculationError);
+    EXPECT_THROW(call_function("pswsat_t", {"1x"}), shell::NotANumber);
+    EXPECT_THROW(call_function("pswsat_t", {"0"}), props::PropertyError);
+    // The state is evaluated before the name is looked at.
+    EXPECT_THROW(call_function("pswA_ptwtr", {"bogus", "0.1", "330"}), props::PropertyError);
+}
+
+TEST(ScreenEvents, UnnamedFieldsKeepTheirDefaults) {
+    const shell::Outcome outcome = run_screen_event("Form8", "Command2_Click", {});
+    ASSERT_EQ(outcome.texts.size(), 1u);
+    EXPECT_EQ(outcome.texts[0].second, "99.1534");  // gauge 0 with the default 0.0983
+    EXPECT_THROW(run_screen_event("Form8", "Command2_Click", {{"Nope", "1"}}), shell::CalculationError);
+    EXPECT_THROW(run_screen_event("Form99", "Command2_Click", {}), shell::CalculationError);
+    EXPECT_THROW(run_screen_event("Form8", "Command9_Click", {}), shell::CalculationError);
+}
+
+TEST(ScreenEvents, ListNamesFieldsWithCaptionAndUnit) {
+    bool found = false;
+    for (const FieldInfo& f : fields_of(shell::ScreenId::Form8))
+        if (f.name == "Text7") {
+            found = true;
+            EXPECT_EQ(f.caption, "大气压值：");
+            EXPECT_EQ(f.unit, "MPa");
+            EXPECT_EQ(f.default_text, "0.0983");
+        }
+    EXPECT_TRUE(found);
+    const json list = json::parse(list_json());
+    EXPECT_GE(list["functions"].size(), 15u);
+    EXPECT_FALSE(list["events"].empty());
+}
+
+TEST(Batch, AnswersEachLineAndGoesOnAfterAMalformedOne) {
+    const char* lines[] = {
+        R"({"call": "pswh_ptstm", "args": [1, 300]})",
+        R"({"call": "pswh_ptstm", "args": [1, 300)",
+        R"({"call": "pswA_ph", "args": ["P", 1, 3051]})",
+        R"({"screen": "Form8", "event": "Command2_Click", "fields": {"Text2": "1"}})",
+        R"({"screen": "Form8", "event": "Command3_Click"})",
+        R"({"screen": "Form8", "event": "Command1_Click", "fields": {"Text1": "1e999"}})",
+        R"([1, 2])",
+        R"({"call": "pswsat_t", "args": [0]})",
+    };
+    std::vector<json> answers;
+    for (const char* line : lines) answers.push_back(json::parse(answer_json_line(line)));
+    EXPECT_DOUBLE_EQ(answers[0]["value"].get<double>(), std::get<double>(call_function("pswh_ptstm", {"1", "300"})));
+    EXPECT_TRUE(answers[1].contains("error"));
+    EXPECT_EQ(answers[2]["text"], "No such Para.");
+    EXPECT_EQ(answers[3]["texts"]["Text1"], "183.9991");
+    EXPECT_TRUE(answers[4]["texts"].empty());  // navigation writes no text
+    EXPECT_EQ(answers[5]["error"], "输入的数值太大");
+    EXPECT_TRUE(answers[6].contains("error"));
+    EXPECT_TRUE(answers[7].contains("error"));
+}
+
+TEST(Batch, ShortestRoundTripNumbers) {
+    const json answer = json::parse(answer_json_line(R"({"call": "pswsat_t", "args": ["0.1"]})"));
+    EXPECT_EQ(answer["value"].get<double>(), props::pswsat_t(0.1));
+}
+
+// The built executable, end to end.
+std::string run(const std::string& arguments, int* status, const std::string& input = "") {
+    const std::string command = "printf '" + input + "' | " + ENTALIX_CALC + " " + arguments + " 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string out;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe.get()) != nullptr) out += buffer;
+    *status = pclose(pipe.release());
+    return out;
+}
+
+TEST(Executable, CallsScreensBatchAndExitCodes) {
+    int status = 0;
+    EXPECT_EQ(run("pswsat_t 1", &status).substr(0, 8), "179.8847");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(run("Form8 Command2_Click Text2=1", &status), "Text1=183.9991\n");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(run("Form8 Command1_Click Text1=1e999", &status), "输入的数值太大\n");
+    EXPECT_NE(status, 0);
+    EXPECT_NE(run("pswsat_t 0", &status), "");
+    EXPECT_NE(status, 0);
+    const std::string batch =
+        run("--batch", &status, R"({"call": "pswsat_t", "args": [1]}\nnot json\n{"call": "pswsat_p", "args": [100]}\n)");
+    EXPECT_EQ(std::count(batch.begin(), batch.end(), '\n'), 3);
+    EXPECT_NE(batch.find("\"error\""), std::string::npos);
+    EXPECT_EQ(status, 0);
+}
+
+}  // namespace
+}  // namespace entalix::cli
