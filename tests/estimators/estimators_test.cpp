@@ -8,6 +8,7 @@
 #include "estimators/heating_area_screen.h"
 #include "estimators/motor_screen.h"
 #include "estimators/pump_screen.h"
+#include "shell/controller.h"
 #include "shell/errors.h"
 #include "shell/memory_app.h"
 
@@ -174,6 +175,46 @@ TEST(EstimatorScreens, RowsAsTheScreensShowThem) {
     }
     EXPECT_EQ(form15.find("Label_Text5")->rect.left, 0);
     EXPECT_EQ(catalog::screen_desc(ScreenId::Form9).find("Label_Text7")->text, "额定功率因数：");
+}
+
+// "-?digits.dddd" with exactly `decimals` digits after the point.
+bool plain_number(const std::string& text, std::size_t decimals) {
+    std::size_t i = text.rfind('-', 0) == 0 ? 1 : 0;
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos || point == i || text.size() - point - 1 != decimals) return false;
+    for (; i < text.size(); ++i)
+        if (i != point && (text[i] < '0' || text[i] > '9')) return false;
+    return true;
+}
+
+// Whatever is typed, "计算" writes a plain number or nothing and says why.
+TEST(EstimatorScreens, OddInputsWriteANumberOrNothing) {
+    const char* const odd[] = {"", "-", "abc", "1e308", "-1e308", "1e309", "1e-320", "-0", "0", "0.5", "-0.5", "80%"};
+    for (ScreenId id : {ScreenId::Form9, ScreenId::Form14, ScreenId::Form15}) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(id);
+        const shell::Fields base = desc.default_fields();
+        for (const shell::ControlDesc& c : desc.controls) {
+            if (c.kind != shell::ControlKind::TextBox) continue;
+            for (const char* text : odd) {
+                for (const char* others : {"50", "-3", "1e200"}) {
+                    shell::Fields fields = base;
+                    for (const auto& [name, value] : base.all())
+                        if (desc.find(name)->kind == shell::ControlKind::TextBox) fields.set(name, others);
+                    fields.set(c.name, text);
+                    const auto outcome = shell::run_event(desc, "Command2_Click", fields);
+                    ASSERT_TRUE(outcome);
+                    if (!outcome->message.empty()) {
+                        EXPECT_TRUE(outcome->texts.empty());
+                        continue;
+                    }
+                    ASSERT_EQ(outcome->texts.size(), 1u);
+                    EXPECT_TRUE(plain_number(outcome->texts[0].second, 2))
+                        << shell::screen_name(id) << ' ' << c.name << '=' << text << " others=" << others << " wrote "
+                        << outcome->texts[0].second;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
