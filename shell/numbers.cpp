@@ -172,17 +172,25 @@ std::string FormatGeneralNumber(double value) {
         if (exponent >= 0) {
             const std::size_t integer_length = static_cast<std::size_t>(exponent) + 1;
             if (digits.size() <= integer_length) {
-                out += digits + std::string(integer_length - digits.size(), '0');
+                out += digits;
+                out.append(integer_length - digits.size(), '0');
             } else {
-                out += digits.substr(0, integer_length) + "." + digits.substr(integer_length);
+                out.append(digits, 0, integer_length);
+                out += '.';
+                out.append(digits, integer_length);
             }
         } else {
-            out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
         }
         return out;
     }
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
+    out += digits[0];
+    if (digits.size() > 1) {
+        out += '.';
+        out.append(digits, 1);
+    }
     const int magnitude = exponent < 0 ? -exponent : exponent;
     out += exponent < 0 ? "E-" : "E+";
     if (magnitude < 10) out += '0';

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Developer commands of Entalix. Each installs the Debian packages it misses first.
 #   tools/entalix.sh run    build and start the desktop application
-#   tools/entalix.sh test   build and run every test, plain and under the sanitizers
+#   tools/entalix.sh test   build and run every test, plain and under the sanitizers,
+#                           check the Debian package and cross-build for Windows
+#   tools/entalix.sh fuzz [seconds]   run every fuzz target for a while (default 60 s each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +11,7 @@ PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    clang libclang-rt-14-dev dpkg-dev g++-mingw-w64-x86-64-posix
     fonts-arphic-uming fonts-noto-cjk
     xvfb xauth
 )
@@ -49,9 +52,24 @@ case "${1:-}" in
         ctest --preset dev -j"$(jobs)"
         build asan
         ctest --preset asan -j"$(jobs)"
+        bash tests/package/check_deb.sh build/dev
+        bash tests/windows/cross_check.sh
+        ;;
+    fuzz)
+        install_missing
+        build fuzz
+        seconds=${2:-60}
+        for target in build/fuzz/fuzz/fuzz_*; do
+            name=$(basename "$target")
+            mkdir -p "build/fuzz/corpus/$name"
+            echo "== $name, $seconds s"
+            "$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+                "build/fuzz/corpus/$name" "fuzz/corpus/$name" 2>&1 | grep -E '^(stat::number_of_executed_units|Done|==)|ERROR|SUMMARY' || true
+            [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$name found a fault; the input is in ./crash-*"; exit 1; }
+        done
         ;;
     *)
-        echo "usage: tools/entalix.sh run|test" >&2
+        echo "usage: tools/entalix.sh run|test|fuzz [seconds]" >&2
         exit 2
         ;;
 esac

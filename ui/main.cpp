@@ -2,12 +2,14 @@
 #include <QApplication>
 
 #include "catalog/catalog.h"
+#include "ui/app_icon.h"
 #include "ui/qt_host.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Entalix"));
     QApplication::setQuitOnLastWindowClosed(false);  // screens hide and show; the main menu's close ends it
+    QApplication::setWindowIcon(entalix::ui::application_icon());
     entalix::ui::install_application_font();
     entalix::ui::QtHost host(entalix::catalog::screen_desc);
     host.controller().ShowScreen(entalix::shell::ScreenId::Form1);

@@ -110,6 +110,7 @@ TEST(GeneralNumber, PlainDecimalsWithoutTrailingZeros) {
     EXPECT_EQ(FormatGeneralNumber(0.00001), "1E-05");
     EXPECT_EQ(FormatGeneralNumber(-1.5e20), "-1.5E+20");
     EXPECT_EQ(FormatGeneralNumber(1e15), "1E+15");
+    EXPECT_EQ(FormatGeneralNumber(std::numeric_limits<double>::max()), "1.79769313486232E+308");
 }
 
 }  // namespace
