@@ -30,7 +30,8 @@ SteamState fixed_gain_search(Evaluate evaluate, double t0, double target, Member
         const SteamState state = evaluate(t);
         const double miss = target - state.*member;
         if (std::fabs(miss) < tolerance) return state;
-        if (corrections == kMaxCorrections) throw PropertyError("temperature search does not converge");
+        if (corrections == kMaxCorrections)
+            throw PropertyError("temperature search does not converge");
         t = finite(t + gain * miss, "corrected temperature");
     }
 }
@@ -49,8 +50,9 @@ SteamState relaxed_secant_search(EvaluateAtGuess evaluate, double g0, const Stea
         const double y = state.*member;
         if (std::fabs(target - y) < tolerance) return state;
         if (corrections == kMaxCorrections) throw PropertyError("guess search does not converge");
-        const double g_new = corrections == 0 ? finite(g + relaxation * (target - y), "relaxed guess")
-                                              : secant_step(g_prev, y_prev, g, y, target);
+        const double g_new = corrections == 0
+                                 ? finite(g + relaxation * (target - y), "relaxed guess")
+                                 : secant_step(g_prev, y_prev, g, y, target);
         g_prev = g;
         y_prev = y;
         g = g_new;
@@ -72,7 +74,8 @@ SteamState bracketed_search(Evaluate evaluate, double t_lo, double y_lo, double 
         const SteamState state = evaluate(t);
         const double f = state.*member - target;
         if (std::fabs(f) < tolerance) return state;
-        if (corrections == kMaxCorrections) throw PropertyError("bracketed search does not converge");
+        if (corrections == kMaxCorrections)
+            throw PropertyError("bracketed search does not converge");
         // Halving the value kept twice in a row keeps the convergence superlinear.
         if (f < 0.0) {
             t_lo = t;

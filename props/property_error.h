@@ -15,16 +15,24 @@ public:
     explicit PropertyError(const std::string& what) : std::runtime_error(what) {}
 };
 
+// Kept out of line and cold, so that the checks on the property paths stay a
+// compare and a branch each.
+[[noreturn, gnu::cold, gnu::noinline]] inline void throw_not_finite(const char* what) {
+    throw PropertyError(std::string("not finite: ") + what);
+}
+
 // Every value that feeds a later step or a comparison goes through here first:
 // a NaN would silently take the wrong branch of a region test.
 inline double finite(double value, const char* what) {
-    if (!std::isfinite(value)) throw PropertyError(std::string("not finite: ") + what);
+    if (!std::isfinite(value)) [[unlikely]]
+        throw_not_finite(what);
     return value;
 }
 
 // A power with a fractional exponent is defined only for a non-negative base.
 inline double fractional_pow(double base, double exponent, const char* what) {
-    if (!(base >= 0.0)) throw PropertyError(std::string("negative base of a fractional power: ") + what);
+    if (!(base >= 0.0))
+        throw PropertyError(std::string("negative base of a fractional power: ") + what);
     return finite(std::pow(base, exponent), what);
 }
 

@@ -100,8 +100,7 @@ double SteamProperties::psw_effi_pt(double p1, double t1, double p2, double t2) 
 double SteamProperties::psw_effi_ph(double p1, double h1, double p2, double h2) {
     ifc_ph(state_, to_at(p1), to_kcal(h1));
     ifc_ps(state_, to_at(p2), state_.s);
-    return efficiency(finite(h1, "inlet enthalpy"), finite(h2, "outlet enthalpy"),
-                      to_kj(state_.h));
+    return efficiency(finite(h1, "inlet enthalpy"), finite(h2, "outlet enthalpy"), to_kj(state_.h));
 }
 
 double SteamProperties::pswt2_ptpeffi(double p1, double t1, double p2, double effi) {
@@ -109,7 +108,8 @@ double SteamProperties::pswt2_ptpeffi(double p1, double t1, double p2, double ef
     // The inlet entropy from the (p,h) inverse of the inlet, not from the evaluation above.
     const double s1 = psws_ph(p1, h1);
     const double h2s = selected_number(pswA_ps("h", p2, s1));
-    const double h2 = finite(h1 + (h2s - h1) * (finite(effi, "efficiency") * 0.01), "outlet enthalpy");
+    const double h2 =
+        finite(h1 + (h2s - h1) * (finite(effi, "efficiency") * 0.01), "outlet enthalpy");
     // An outlet in the wet region gives the saturation temperature at p2.
     return pswt_ph(p2, h2);
 }

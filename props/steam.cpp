@@ -19,18 +19,18 @@ struct BTerm {
     double B;
     int z;
 };
+// clang-format off
 inline constexpr std::array<BTerm, 18> kB{{
-    {1, 1, 6.670375918e-2, 13},  {1, 2, 1.388983801, 3},       //
-    {2, 1, 8.390104328e-2, 18},  {2, 2, 2.614670893e-2, 2},    //
-    {2, 3, -3.373439453e-2, 1},                                //
-    {3, 1, 4.520918904e-1, 18},  {3, 2, 1.069036614e-1, 10},   //
-    {4, 1, -5.975336707e-1, 25}, {4, 2, -8.847535804e-2, 14},  //
-    {5, 1, 5.958051609e-1, 32},  {5, 2, -5.159303373e-1, 28},  //
-    {5, 3, 2.075021122e-1, 24},                                //
-    {6, 1, 1.190610271e-1, 12},  {6, 2, -9.867174132e-2, 11},  //
-    {7, 1, 1.683998803e-1, 24},  {7, 2, -5.809438001e-2, 18},  //
-    {8, 1, 6.552390126e-3, 24},  {8, 2, 5.710218649e-4, 14},   //
+    {1, 1,  6.670375918e-2, 13}, {1, 2,  1.388983801,    3},
+    {2, 1,  8.390104328e-2, 18}, {2, 2,  2.614670893e-2, 2}, {2, 3, -3.373439453e-2, 1},
+    {3, 1,  4.520918904e-1, 18}, {3, 2,  1.069036614e-1, 10},
+    {4, 1, -5.975336707e-1, 25}, {4, 2, -8.847535804e-2, 14},
+    {5, 1,  5.958051609e-1, 32}, {5, 2, -5.159303373e-1, 28}, {5, 3,  2.075021122e-1, 24},
+    {6, 1,  1.190610271e-1, 12}, {6, 2, -9.867174132e-2, 11},
+    {7, 1,  1.683998803e-1, 24}, {7, 2, -5.809438001e-2, 18},
+    {8, 1,  6.552390126e-3, 24}, {8, 2,  5.710218649e-4, 14},
 }};
+// clang-format on
 static_assert(kB.size() == 18);
 
 // Denominator terms b_mu,lambda X^x_mu,lambda for mu = 6 .. 8 (this library's values;
@@ -67,8 +67,12 @@ static_assert(kB9.size() == 7);
 
 // Ideal-gas part B0, B01 .. B05 (this library's values; B01 = 28.5606796 is deliberate).
 inline constexpr double B0 = 16.83599274;
-inline constexpr std::array<double, 6> kB0rho{0.0, 28.5606796, -54.38923329, 0.4330662834,
-                                              -0.6547711697, 0.08565182058};
+// clang-format off
+inline constexpr std::array<double, 6> kB0rho{
+    0.0,  // no B00: the sums start at rho = 1
+    28.5606796, -54.38923329, 0.4330662834, -0.6547711697, 0.08565182058,
+};
+// clang-format on
 static_assert(kB0rho.size() == 6);
 inline constexpr double b = 0.763333333;  // nine significant digits, as kept here
 inline constexpr double I1 = 4.260321148;
@@ -118,6 +122,7 @@ struct XPowers {
         x54 = x27 * x27;
     }
 
+    // clang-format off
     template <int n>
     double get() const {
         if constexpr (n == 1) return x1;
@@ -138,6 +143,7 @@ struct XPowers {
         else if constexpr (n == 54) return x54;
         else static_assert(n == 1, "power of X not prepared");
     }
+    // clang-format on
 };
 
 // For one mu: S = sum B X^z and R = sum z B X^z over the terms of kB.
@@ -158,7 +164,8 @@ BSums b_sums(const XPowers& X) {
                 }
             }(),
             ...);
-    }(std::make_index_sequence<kB.size()>{});
+    }
+    (std::make_index_sequence<kB.size()>{});
     return sums;
 }
 
@@ -180,7 +187,8 @@ bSums small_b_sums(const XPowers& X) {
                 }
             }(),
             ...);
-    }(std::make_index_sequence<kb.size()>{});
+    }
+    (std::make_index_sequence<kb.size()>{});
     return sums;
 }
 
@@ -224,9 +232,9 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
     // Logarithms of beta <= 0 or theta <= 0 are not numbers: p and T must be positive.
     const double ln_beta = finite(std::log(beta), "ln beta");
     const double ln_theta = finite(std::log(theta), "ln theta");
-    const double X0 = finite(std::exp(b * (1.0 - theta)), "X");
+    // With theta > 0, X lies between 0 and e^b: every power of it is finite.
+    const double X0 = std::exp(b * (1.0 - theta));
     const XPowers X(X0);
-    finite(X.x54, "X^54");  // the largest power: all others are finite with it
 
     const double beta2 = beta * beta;
     const double beta3 = beta2 * beta;
@@ -253,7 +261,8 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
     const HighTerm m8 = high_term<8>(X, beta5, beta6, caloric_high);
 
     double chi = finite(I1 * theta / beta, "I1 theta/beta") -
-                 (s1.S + beta * (2.0 * s2.S + beta * (3.0 * s3.S + beta * (4.0 * s4.S + beta * 5.0 * s5.S)))) -
+                 (s1.S + beta * (2.0 * s2.S +
+                                 beta * (3.0 * s3.S + beta * (4.0 * s4.S + beta * 5.0 * s5.S)))) -
                  (m6.chi + m7.chi + m8.chi);
 
     // Ideal-gas part; both sums by Horner's rule in theta from rho = 5 down.
@@ -262,8 +271,8 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
     double ideal_s = 0.0;
     for (int rho = 5; rho >= 2; --rho) ideal_s = (rho - 1) * kB0rho[rho] + theta * ideal_s;
 
-    double eps = B0 * theta - ideal_h -
-                 beta * (T1 + beta * (T2 + beta * (T3 + beta * (T4 + beta * T5))));
+    double eps =
+        B0 * theta - ideal_h - beta * (T1 + beta * (T2 + beta * (T3 + beta * (T4 + beta * T5))));
     double sigma = B0 * ln_theta - I1 * ln_beta - ideal_s -
                    b * beta * (s1.R + beta * (s2.R + beta * (s3.R + beta * (s4.R + beta * s5.R))));
     if (caloric_high) {
@@ -289,12 +298,11 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
         sigma += beta * r10 * Fs;
     }
 
-    state.p = p;
-    state.t = t;
-    state.v = finite(kVc * chi, "specific volume of steam");
-    state.h = finite(kPcVc * eps, "enthalpy of steam");
-    state.s = finite(kPcVcOverTc * sigma, "entropy of steam");
-    state.x = 1.0;
+    // The record is written once, whole, and only when every value is a number.
+    const double v = finite(kVc * chi, "specific volume of steam");
+    const double h = finite(kPcVc * eps, "enthalpy of steam");
+    const double s = finite(kPcVcOverTc * sigma, "entropy of steam");
+    state = SteamState{p, t, v, h, s, 1.0};
 }
 
 }  // namespace entalix::props

@@ -1,22 +1,28 @@
-// Screen Form11 ("绝压参数"): its controls and events.
-#include "steamcalc/screens.h"
-
+// Screen Form11 ("绝压参数"): the steam calculator with absolute pressures.
 #include "shell/menus.h"
+#include "steamcalc/calculator_layout.h"
+#include "steamcalc/screens.h"
 
 namespace entalix::steamcalc {
 
 using namespace shell;
 
 const ScreenDesc& form11() {
-    static const ScreenDesc desc{
-        ScreenId::Form11, "绝压参数", 7560, 3930,
-        {
-            heading("Label1", "水蒸汽绝压参数", {2280, 240, 3000, 375}),
-            button("Command3", "返回", {6435, 3360, 900, 450}),
-        },
-        {{"Command3_Click", navigate_to(ScreenId::Form10)}},
-        "Command3_Click",
-    };
+    static const ScreenDesc desc = [] {
+        ScreenDesc d{ScreenId::Form11, "绝压参数", 7560, 3930, {}, tick_box_events(), "Command3_Click"};
+        d.controls.push_back(heading("Label1", "水蒸汽绝压参数", {2280, 240, 3000, 375}));
+        for (ControlDesc& c : property_rows(600, 960)) d.controls.push_back(std::move(c));
+        d.controls.push_back(button("Command1", "计  算", {3840, 1200, 495, 1935}));
+        d.controls.push_back(label("Label3", "", {4920, 960, 2415, 2295}));
+        d.controls.push_back(button("Command3", "返回", {6435, 3360, kBackWidth, kBackHeight}));
+        // Below the result, left of "返回".
+        d.controls.push_back(message_line({4440, 3300, 1900, 600}));
+        d.events.push_back({"Command1_Click", [](const Fields& f) {
+                                return state_outcome(SolveStateFromPair(pair_input(f)));
+                            }});
+        d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
+        return d;
+    }();
     return desc;
 }
 

@@ -1,0 +1,75 @@
+// One press of "计  算" on the steam calculators, for the slowest presses
+// known: full-range and turning scans, and the (p, h) and (p, s) inverses at
+// high pressure where the library's iterations run longest.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "steamcalc/state_solver.h"
+
+namespace {
+
+using namespace entalix::steamcalc;
+
+struct Press {
+    const char* name;
+    Row first;
+    const char* first_text;
+    Row second;
+    const char* second_text;
+    bool gauge;
+};
+
+const Press kPresses[] = {
+    // Scans.
+    {"pv_steam_lowest_pressure_to_800C", kRowP, "0.001", kRowV, "4943", false},
+    {"pv_steam_past_800C", kRowP, "0.001", kRowV, "5000", false},
+    {"pv_water_near_density_maximum", kRowP, "0.001", kRowV, "0.0010001", false},
+    {"pv_water_below_smallest_volume", kRowP, "10", kRowV, "0.0009", false},
+    {"th_supercritical_high_pressure", kRowT, "500", kRowH, "1950", false},
+    {"th_supercritical_turning", kRowT, "450", kRowH, "2380", false},
+    {"th_water_long_scan", kRowT, "300", kRowH, "1336", false},
+    {"th_steam_down_to_lowest", kRowT, "5", kRowH, "2510", false},
+    {"ts_steam_down_to_lowest", kRowT, "1", kRowS, "9.1", false},
+    {"ts_water_long_scan", kRowT, "340", kRowS, "3.62", false},
+    {"tv_steam_down_to_lowest", kRowT, "300", kRowV, "260", true},
+    {"tv_water_long_scan", kRowT, "340", kRowV, "0.00159", true},
+    // The library's inverses at high pressure.
+    {"ph_high_pressure", kRowP, "105.533", kRowH, "2469.31", false},
+    {"ps_high_pressure", kRowP, "90.8639", kRowS, "4.69618", false},
+    {"tx_extrapolated", kRowT, "506.258", kRowX, "-3.92552", false},
+};
+
+void press(benchmark::State& state, const Press& p) {
+    PairInput input;
+    input.ticks[p.first] = input.ticks[p.second] = true;
+    input.texts[p.first] = p.first_text;
+    input.texts[p.second] = p.second_text;
+    std::string shown;
+    for (auto _ : state) {
+        try {
+            const StateAnswer answer = p.gauge ? SolveGaugeStateFromPair(input, "0.0983") : SolveStateFromPair(input);
+            shown = answer.caption.value_or(answer.note);
+        } catch (const std::exception& e) {
+            shown = e.what();
+        }
+        benchmark::DoNotOptimize(shown);
+    }
+    state.SetLabel(shown.substr(0, shown.find('\r')));
+}
+
+const int kRegistered = [] {
+    for (const Press& p : kPresses)
+        benchmark::RegisterBenchmark(p.name, [&p](benchmark::State& s) { press(s, p); })
+            ->Unit(benchmark::kMicrosecond)
+            ->ComputeStatistics("max", [](const std::vector<double>& v) {
+                double m = 0;
+                for (double x : v) m = x > m ? x : m;
+                return m;
+            });
+    return 0;
+}();
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,25 @@
+// What the two steam calculators share on screen: the six property rows with
+// tick box, label, input box and unit, and the events of the tick boxes.
+#pragma once
+
+#include <vector>
+
+#include "shell/screen.h"
+#include "steamcalc/state_solver.h"
+
+namespace entalix::steamcalc {
+
+// The six rows from the place of row 0's tick box; each row lies 480 twips
+// below the one before.
+std::vector<shell::ControlDesc> property_rows(int tick_left, int tick_top);
+
+// Check1_Click .. Check6_Click, each running UpdatePairSelection for its row.
+std::vector<shell::EventBinding> tick_box_events();
+
+// The ticks and the six input texts of a press.
+PairInput pair_input(const shell::Fields& fields);
+
+// Label3 takes the new caption; with no change the message line says why.
+shell::Outcome state_outcome(const StateAnswer& answer);
+
+}  // namespace entalix::steamcalc

@@ -1,0 +1,26 @@
+// Which rows of a steam calculator show their input box, and when the compute
+// button can be pressed: a state needs exactly two known properties, and two
+// among h, s, v and x are a pair the calculation does not support.
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace entalix::steamcalc {
+
+// Rows top to bottom: p, t, h, s, v, x (tick boxes Check1..Check6, boxes Text1..Text6).
+inline constexpr int kRowCount = 6;
+enum Row : int { kRowP = 0, kRowT, kRowH, kRowS, kRowV, kRowX };
+
+struct PairSelection {
+    std::array<bool, kRowCount> tick_box_shown{};
+    std::array<bool, kRowCount> input_box_shown{};
+    // Set only after a click on h, s, v or x; a click on p or t leaves the
+    // button as it is.
+    std::optional<bool> compute_button_shown;
+};
+
+// Run after the click has toggled the clicked row's tick; ticks as they stand.
+PairSelection UpdatePairSelection(const std::array<bool, kRowCount>& ticks, int clicked_row);
+
+}  // namespace entalix::steamcalc

@@ -1,0 +1,44 @@
+// The state of water or steam from two known properties: the calculation
+// behind "计  算" on both steam calculators.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "steamcalc/pair_selection.h"
+#include "steamcalc/step_search.h"
+
+namespace entalix::steamcalc {
+
+struct PairInput {
+    std::array<bool, kRowCount> ticks{};
+    std::array<std::string, kRowCount> texts;  // Text1..Text6, as typed
+};
+
+// What a press does to the result label Label3.
+struct StateAnswer {
+    std::optional<std::string> caption;  // the new caption, or no change
+    std::string note;                    // with no change: why, for the message line
+};
+
+inline constexpr std::string_view kOutOfRange = "参数超限";
+inline constexpr std::string_view kNoPairNote = "请勾选两个已知参数";
+inline constexpr std::string_view kNoStateNote = "无法由这两个参数确定状态，结果未改变";
+
+// Six lines joined by CR LF: p, t, v, h and s as the texts they hold, then the
+// dryness in percent with at most 15 significant digits.
+std::string ComposeStateCaption(std::string_view p, std::string_view t, std::string_view v, std::string_view h,
+                                std::string_view s, double dryness_percent);
+
+// Pressures absolute (Form11). Throws a CalculationError for a text that is not
+// a number or an arithmetic fault, PropertyError where the equations fail.
+StateAnswer SolveStateFromPair(const PairInput& input, ScanMethod method = ScanMethod::Fast);
+
+// Typed pressures gauge (Form12), made absolute with the atmospheric pressure
+// of Text7; line 1 shows the gauge pressure of the result.
+StateAnswer SolveGaugeStateFromPair(const PairInput& input, std::string_view atmospheric,
+                                    ScanMethod method = ScanMethod::Fast);
+
+}  // namespace entalix::steamcalc

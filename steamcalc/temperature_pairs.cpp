@@ -1,0 +1,209 @@
+// The pairs with a known temperature: (t, h), (t, s), (t, v) and (t, x).
+// The given value is placed against the saturated-water and saturated-steam
+// values at t: inside the two-phase band the mixing rule gives the state;
+// outside it the pressure is scanned, upward through compressed water or
+// downward through superheated steam.
+#include <optional>
+#include <string>
+
+#include "props/saturation.h"
+#include "steamcalc/press.h"
+
+namespace entalix::steamcalc {
+namespace {
+
+// Below this the (t, h) pair looks for compressed water; from the critical
+// temperature on it scans the pressure with the steam equations.
+constexpr double kWaterTemperatureLimit = 374.0;
+constexpr double kSupercriticalTemperature = 374.15;
+// Upper end of the compressed-water scans, a little above the critical
+// pressure, and lower end of the superheated-steam scans.
+constexpr double kPressureCeiling = 22.129;
+constexpr double kPressureFloor = 0.001;
+
+enum class Region { Water, Steam };
+// Where the shown dryness of a scanned state comes from: the (p, s) inverse of
+// the shown state, or the region's own equations (0 for water, 1 for steam).
+enum class DrynessFrom { PressureEntropy, Region };
+
+// The state at a scanned pressure, every value from one region's equations.
+StateTexts scanned_state(Press& press, double p_found, double t_working, Region region, DrynessFrom dryness) {
+    auto& w = press.props();
+    StateTexts state;
+    state.p = R6(p_found);
+    state.t = R6(t_working);
+    const double p = value_of(state.p), t = value_of(state.t);
+    const bool water = region == Region::Water;
+    state.v = R6(water ? w.pswv_ptwtr(p, t) : w.pswv_ptstm(p, t));
+    state.h = R6(water ? w.pswh_ptwtr(p, t) : w.pswh_ptstm(p, t));
+    state.s = R6(number(water ? w.pswA_ptwtr("s", p, t) : w.pswA_ptstm("s", p, t)));
+    state.x = percent_of_rounded(dryness == DrynessFrom::PressureEntropy
+                                     ? w.pswA_ps("x", p, value_of(state.s))
+                                     : (water ? w.pswA_ptwtr("x", p, t) : w.pswA_ptstm("x", p, t)));
+    return state;
+}
+
+// Steps 3.2 to 3.5 of (t, s), shared by (t, v): the wet state of vapour
+// fraction xf at the given temperature.
+StateTexts wet_state_from_fraction(Press& press, double t_working, double xf) {
+    auto& w = press.props();
+    const double p_saturation = props::pswsat_p(t_working);
+    const double h_mixed =
+        (1.0 - xf) * w.pswh_ptwtr(p_saturation, t_working) + xf * w.pswh_ptstm(p_saturation, t_working);
+    StateTexts state;
+    state.p = R6(p_saturation);
+    state.t = R6(t_working);
+    const double t = value_of(state.t);
+    state.v = R6(number(w.pswA_ph("v", props::pswsat_p(t), h_mixed)));
+    state.h = R6(h_mixed);
+    state.s = R6(number(w.pswA_ph("s", props::pswsat_p(t), value_of(state.h))));
+    state.x = percent_of_rounded(w.pswA_ps("x", value_of(state.p), value_of(state.s)));
+    return state;
+}
+
+// The property that (t, s) or (t, v) matches, from one region's equations.
+using RegionProperty = double (*)(props::SteamProperties&, double p, double t);
+
+// The working values of a branch-wise procedure: a later branch tests the
+// temperature and the matched value as the branches before it left them, and
+// its caption replaces theirs.
+struct Working {
+    std::string t;
+    std::string y;
+    std::optional<std::string> caption;
+};
+
+// (t, s) and (t, v): the same three branches on a different property.
+std::optional<std::string> solve_temperature_and(Press& press, Row row, RegionProperty water,
+                                                 RegionProperty steam) {
+    auto& w = press.props();
+    Working work{press.text(kRowT), press.text(row), std::nullopt};
+    press.read_atmospheric();
+    const auto take = [&](const StateTexts& state) {
+        work.t = state.t;
+        work.y = row == kRowS ? state.s : state.v;
+        work.caption = press.caption(state);
+    };
+
+    double t = press.working(work.t, kRowT);
+    const double y_water = water(w, props::pswsat_p(t), t);
+    const double y_steam = steam(w, props::pswsat_p(t), t);
+    double y = press.working(work.y, row);
+    // A: two-phase. The vapour fraction by entropy, or by volume.
+    if (y_water - y < 0 && y_steam - y > 0) {
+        const double xf =
+            row == kRowV ? (y - y_water) / (y_steam - y_water) : 1.0 - (y_steam - y) / (y_steam - y_water);
+        take(wet_state_from_fraction(press, t, xf));
+    }
+    // B: compressed water, scanned up from the saturation pressure.
+    t = press.working(work.t, kRowT);
+    y = press.working(work.y, row);
+    if (water(w, props::pswsat_p(t), t) - y > 0) {
+        std::optional<double> p;
+        if (water(w, kPressureCeiling, t) - y < 0)
+            p = press.search(props::pswsat_p(t), Direction::Up, [&](double pp) { return water(w, pp, t); }, y,
+                             Sense::Above, kScanPressureCeiling);
+        if (p) take(scanned_state(press, *p, t, Region::Water, DrynessFrom::Region));
+        else work.caption = std::string(kOutOfRange);
+    }
+    // C: superheated steam, scanned down from the saturation pressure.
+    t = press.working(work.t, kRowT);
+    y = press.working(work.y, row);
+    if (steam(w, props::pswsat_p(t), t) - y < 0) {
+        std::optional<double> p;
+        if (steam(w, kPressureFloor, t) - y > 0)
+            p = press.search(props::pswsat_p(t), Direction::Down, [&](double pp) { return steam(w, pp, t); }, y,
+                             Sense::Below, kScanPressureFloor);
+        if (p) take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::Region));
+        else work.caption = std::string(kOutOfRange);
+    }
+    return work.caption;
+}
+
+}  // namespace
+
+std::optional<std::string> SolveTH(Press& press) {
+    auto& w = press.props();
+    Working work{press.text(kRowT), press.text(kRowH), std::nullopt};
+    press.read_atmospheric();
+    const auto take = [&](const StateTexts& state) {
+        work.t = state.t;
+        work.y = state.h;
+        work.caption = press.caption(state);
+    };
+
+    double t = press.working(work.t, kRowT);
+    const double h_water = w.pswh_ptwtr(props::pswsat_p(t), t);
+    const double h_steam = w.pswh_ptstm(props::pswsat_p(t), t);
+    double h = press.working(work.y, kRowH);
+    // A: two-phase; the dryness comes from the mixing rule, with six decimals.
+    if (h_water - h < 0 && h_steam - h > 0) {
+        const double x_mixed = 100.0 * (1.0 - (h_steam - h) / (h_steam - h_water));
+        StateTexts state;
+        state.p = R6(props::pswsat_p(t));
+        state.t = R6(t);
+        const double t_rounded = value_of(state.t);
+        state.v = R6(number(w.pswA_ph("v", props::pswsat_p(t_rounded), h)));
+        state.h = R6(h);
+        state.s = R6(number(w.pswA_ph("s", props::pswsat_p(t_rounded), value_of(state.h))));
+        state.x = value_of(R6(x_mixed));
+        take(state);
+    }
+    // B: compressed water, scanned up from the saturation pressure.
+    t = press.working(work.t, kRowT);
+    h = press.working(work.y, kRowH);
+    if (t < kWaterTemperatureLimit && w.pswh_ptwtr(props::pswsat_p(t), t) - h > 0) {
+        std::optional<double> p;
+        if (w.pswh_ptwtr(kPressureCeiling, t) - h < 0)
+            p = press.search(props::pswsat_p(t), Direction::Up, [&](double pp) { return w.pswh_ptwtr(pp, t); }, h,
+                             Sense::Above, kScanPressureCeiling);
+        if (p) take(scanned_state(press, *p, t, Region::Water, DrynessFrom::PressureEntropy));
+        else work.caption = std::string(kOutOfRange);
+    }
+    // C: supercritical, scanned up from the lowest pressure with the steam
+    // equations. The gauge screen scans only while the enthalpy lies below the
+    // one at the lowest pressure; the absolute screen shows the state there.
+    t = press.working(work.t, kRowT);
+    h = press.working(work.y, kRowH);
+    if (t >= kSupercriticalTemperature && (!press.gauge() || w.pswh_ptstm(kPressureFloor, t) - h > 0)) {
+        const std::optional<double> p =
+            press.search(kPressureFloor, Direction::Up, [&](double pp) { return w.pswh_ptstm(pp, t); }, h,
+                         Sense::Above, kScanPressureCeiling);
+        if (p) take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::PressureEntropy));
+        else work.caption = std::string(kOutOfRange);
+    }
+    // D: superheated steam below the critical temperature, found like branch C
+    // of (t, s): scanned down from the saturation pressure.
+    t = press.working(work.t, kRowT);
+    h = press.working(work.y, kRowH);
+    if (t < kSupercriticalTemperature && w.pswh_ptstm(props::pswsat_p(t), t) - h < 0) {
+        std::optional<double> p;
+        if (w.pswh_ptstm(kPressureFloor, t) - h > 0)
+            p = press.search(props::pswsat_p(t), Direction::Down, [&](double pp) { return w.pswh_ptstm(pp, t); },
+                             h, Sense::Below, kScanPressureFloor);
+        if (p) take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::Region));
+        else work.caption = std::string(kOutOfRange);
+    }
+    return work.caption;
+}
+
+std::optional<std::string> SolveTS(Press& press) {
+    return solve_temperature_and(
+        press, kRowS, [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptwtr("s", p, t)); },
+        [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptstm("s", p, t)); });
+}
+
+std::optional<std::string> SolveTV(Press& press) {
+    return solve_temperature_and(
+        press, kRowV, [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptwtr("v", p, t)); },
+        [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptstm("v", p, t)); });
+}
+
+std::optional<std::string> SolveTX(Press& press) {
+    const double dryness = press.typed(kRowX);
+    press.read_atmospheric();
+    const double t = press.typed(kRowT);
+    return press.caption(wet_state_from_dryness(press, R6(props::pswsat_p(t)), R6(t), dryness));
+}
+
+}  // namespace entalix::steamcalc
