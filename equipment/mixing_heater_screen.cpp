@@ -1,21 +1,88 @@
-// Screen Form5 ("混合式加热器计算画面"): its controls and events.
-#include "equipment/screens.h"
+// Screen Form5 ("混合式加热器计算画面"): steam and water mix in the vessel and
+// leave as one stream of water saturated at the heater pressure.
+#include "equipment/mixing_heater_screen.h"
 
+#include "equipment/field_layout.h"
+#include "equipment/screens.h"
+#include "equipment/stream_enthalpy.h"
+#include "props/saturation.h"
+#include "shell/errors.h"
 #include "shell/menus.h"
+#include "shell/numbers.h"
 
 namespace entalix::equipment {
 
 using namespace shell;
 
+MixingHeaterTexts MixingHeaterFlows(double hs, double hw, double h3, double G) {
+    // D (hs - h3) = G (h3 - hw): the steam gives up to the water what the water
+    // needs to reach saturation.
+    if (hs == h3) throw ArithmeticFault("进汽焓等于出水焓，无法计算");
+    const double D = checked_finite((h3 - hw) / (hs - h3) * G);
+    const double Gout = checked_finite(G + D);
+    return {FormatWithPattern(D, "0.0000"), FormatWithPattern(Gout, "0.0000")};
+}
+
+MixingHeaterTexts MixingHeaterBalance(const Fields& f) {
+    const double pa = ParseLeadingNumber(f.text("Text7"));
+    const double steam_pg = ParseLeadingNumber(f.text("Text2"));
+    const double steam_t = ParseLeadingNumber(f.text("Text1"));
+    const double water_pg = ParseLeadingNumber(f.text("Text4"));
+    const double water_t = ParseLeadingNumber(f.text("Text3"));
+    const double heater_pg = ParseLeadingNumber(f.text("Text6"));
+    const double G = ParseLeadingNumber(f.text("Text5"));
+    props::SteamProperties properties;
+    const double hs = StreamEnthalpy(properties, steam_pg, steam_t, pa);
+    const double hw = StreamEnthalpy(properties, water_pg, water_t, pa);
+    // Saturated water at the heater pressure, taken just below the saturation
+    // temperature so that the water equation applies.
+    const double ph = (pa + heater_pg) + 0.000001;
+    const double ths = props::pswsat_t(ph);
+    const double h3 = properties.pswh_ptwtr(ph, ths - 0.01);
+    return MixingHeaterFlows(hs, hw, h3, G);
+}
+
+namespace {
+
+constexpr int kW = 975;
+constexpr int kH = 375;
+
+ControlDesc box(const char* name, int left, int top) { return input_box(name, "0", {left, top, kW, kH}); }
+
+}  // namespace
+
 const ScreenDesc& form5() {
-    static const ScreenDesc desc{
-        ScreenId::Form5, "混合式加热器计算画面", 9240, 5580,
-        {
-            button("Command1", "返回", {8160, 5040, 900, 450}),
-        },
-        {{"Command1_Click", navigate_to(ScreenId::Form3)}},
-        "Command1_Click",
-    };
+    static const ScreenDesc desc = [] {
+        ScreenDesc d{ScreenId::Form5, "混合式加热器计算画面", 9240, 5580, {}, {}, "Command1_Click"};
+        d.controls.push_back(picture_box("mixing_heater", {120, 120, 8940, 4740}));
+        for (ControlDesc& c : field_rows("Picture1",
+                                         {
+                                             {"大气压值：", input_box("Text7", "0.0983", {1320, 240, kW, kH}, Align::Left, kRed), "MPa"},
+                                             {"进汽温度：", box("Text1", 6840, 240), "℃"},
+                                             {"进汽压力：", box("Text2", 6840, 720), "MPa"},
+                                             {"进汽流量：", result_label("jqll", "", {6840, 1200, kW, kH}), "t/h"},
+                                             {"加热器压力：", box("Text6", 2760, 2160), "MPa"},
+                                             {"进水温度：", box("Text3", 7440, 3120), "℃"},
+                                             {"进水压力：", box("Text4", 7440, 3600), "MPa"},
+                                             {"进水流量：", box("Text5", 7440, 4080), "t/h"},
+                                             {"出水流量：", result_label("csll", "0", {1200, 3960, kW, kH}), "t/h"},
+                                         }))
+            d.controls.push_back(std::move(c));
+        d.controls.push_back(button("Command2", "计算", {7080, 5040, kBackWidth, kBackHeight}));
+        d.controls.push_back(button("Command1", "返回", {8160, 5040, kBackWidth, kBackHeight}));
+        d.controls.push_back(message_line({120, 5100, 6840, 375}));
+        d.events = {
+            {"Command2_Click",
+             [](const Fields& f) {
+                 MixingHeaterTexts r = MixingHeaterBalance(f);
+                 Outcome outcome;
+                 outcome.texts = {{"jqll", std::move(r.jqll)}, {"csll", std::move(r.csll)}};
+                 return outcome;
+             }},
+            {"Command1_Click", navigate_to(ScreenId::Form3)},
+        };
+        return d;
+    }();
     return desc;
 }
 

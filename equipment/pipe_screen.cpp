@@ -1,22 +1,197 @@
-// Screen Form2 ("管道计算"): its controls and events.
-#include "equipment/screens.h"
+// Screen Form2 ("管道计算"): pipe sizing for water and steam lines.
+#include "equipment/pipe_screen.h"
 
+#include <array>
+#include <stdexcept>
+
+#include "equipment/field_layout.h"
+#include "equipment/screens.h"
+#include "props/saturation.h"
+#include "shell/errors.h"
 #include "shell/menus.h"
+#include "shell/numbers.h"
 
 namespace entalix::equipment {
 
 using namespace shell;
 
-const ScreenDesc& form2() {
-    static const ScreenDesc desc{
-        ScreenId::Form2, "管道计算", 7875, 4485,
-        {
-            heading("Label1(1)", "管道计算", {2400, 120, 2295, 375}),
-            button("Command1", "返回", {6840, 3960, 900, 450}),
-        },
-        {{"Command1_Click", navigate_to(ScreenId::Form1)}},
-        "Command1_Click",
+const std::string kWaterVelocities =
+    "1、给水再循环管道流速<4m/s\r\n"
+    " 2、低压给水管道流速=0.5-1.5m/s\r\n"
+    " 3、主给水管道流速=1.5-5m/s\r\n"
+    " 4、凝结水泵入口管道流速=0.5-1m/s\r\n"
+    " 4、凝结水泵出口管道流速=1-3m/s\r\n"
+    " 5、化学水管道（泵出口）流速=2-3m/s\r\n"
+    " 6、化学水管道（泵入口）流速=0.5-1.5m/s\r\n"
+    " 6、工业水管道流速=2-3m/s";
+
+const std::string kSteamVelocities =
+    "1、主蒸汽（亚临界）管道流速=40-50m/s\r\n"
+    " 2、主蒸汽 （超临界、高压）管道流速=40-60m/s\r\n"
+    " 3、主蒸汽（中压）管道流速=40-70m/s\r\n"
+    " 4、再热汽（冷段）管道流速=40-60m/s\r\n"
+    " 4、再热汽（热段）管道流速=30-50m/s\r\n"
+    "6、抽汽管道流速=30-50m/s\r\n"
+    " 7、至减温器管道流速=30-50m/s";
+
+namespace {
+
+// Which block a hint field belongs to, and the small pressure offsets (MPa) at
+// which the hint compares the temperature with the saturation line.
+struct HintRule {
+    const char* changed;
+    const char* pressure;
+    const char* temperature;
+    bool temperature_changed;
+    double e1;  // below the saturation temperature at p + e1: water
+    double e2;  // above the saturation temperature at p + e2: steam
+};
+
+constexpr std::array<HintRule, 4> kHintRules{{
+    {"jzwd", "jzyl", "jzwd", true, 0.0000001, 0},
+    {"jzwd1", "jzyl1", "jzwd1", true, 0.0000001, 0},
+    {"jzyl", "jzyl", "jzwd", false, 0.0000001, 0.0000001},
+    {"jzyl1", "jzyl1", "jzwd1", false, 0.00000001, 0.000001},
+}};
+
+// Absolute pressure (MPa) of a block from its gauge field and the screen's atmosphere.
+double absolute_pressure(const Fields& f, const char* pressure) {
+    const double pa = ParseLeadingNumber(f.text("dqyz"));
+    return ParseLeadingNumber(f.text(pressure)) + pa;
+}
+
+}  // namespace
+
+double PipeSpecificVolume(props::SteamProperties& properties, double p, double t) {
+    const double ts = props::pswsat_t(p);
+    if (ts > t) return properties.pswv_ptwtr(p, t);
+    return properties.pswv_ptstm(p, t);
+}
+
+double PipeFlow(double d, double w, double v) {
+    const double r = d / 2 / 1000;  // m
+    // m3/s over m3/kg is kg/s; 3.6 makes it t/h.
+    return checked_finite(checked_div(r * r * 3.141592654 * w, v) * 3.6);
+}
+
+double PipeDiameter(double G, double w, double v) {
+    const double m = G / 3.6;  // kg/s
+    if (w == 0.0) throw ArithmeticFault("“介质流速”为零，无法计算");
+    const double r = checked_sqrt(checked_div(checked_div(m * v, w), 3.14));
+    return checked_finite(r * 2000);
+}
+
+std::string PipeFlowFromDiameter(const Fields& f) {
+    const double p = absolute_pressure(f, "jzyl");
+    const double t = ParseLeadingNumber(f.text("jzwd"));
+    // The diameter alone is read strictly: "100mm" must not pass for 100.
+    const std::optional<double> d = ParseStrictNumber(f.text("gdzj"));
+    if (!d) throw NotANumber("管道直径");
+    const double w = ParseLeadingNumber(f.text("jzls"));
+    props::SteamProperties properties;
+    const double v = PipeSpecificVolume(properties, p, t);
+    return FormatWithPattern(PipeFlow(*d, w, v), "0.0000");
+}
+
+std::string PipeDiameterFromFlow(const Fields& f) {
+    const double p = absolute_pressure(f, "jzyl1");
+    const double t = ParseLeadingNumber(f.text("jzwd1"));
+    const double G = ParseLeadingNumber(f.text("jzll1"));
+    const double w = ParseLeadingNumber(f.text("jzls1"));
+    props::SteamProperties properties;
+    const double v = PipeSpecificVolume(properties, p, t);
+    return FormatWithPattern(PipeDiameter(G, w, v), "0.0000");
+}
+
+std::optional<std::string> VelocityHint(std::string_view changed, const Fields& f) {
+    const HintRule* rule = nullptr;
+    for (const HintRule& r : kHintRules)
+        if (changed == r.changed) rule = &r;
+    if (rule == nullptr) throw std::invalid_argument("no velocity hint for this field");
+    // The other field of the block must hold a number; while it is being
+    // retyped (empty, say) the hint stays as it is.
+    const char* other = rule->temperature_changed ? rule->pressure : rule->temperature;
+    const std::optional<double> other_value = ParseStrictNumber(f.text(other));
+    if (!other_value) return std::nullopt;
+    if (*other_value == 0.0) return rule->temperature_changed ? kAskPressure : kAskTemperature;
+    const double p = absolute_pressure(f, rule->pressure);
+    const double t = ParseLeadingNumber(f.text(rule->temperature));
+    if (t < props::pswsat_t(p + rule->e1)) return kWaterVelocities;
+    if (t > props::pswsat_t(p + rule->e2)) return kSteamVelocities;
+    return std::nullopt;
+}
+
+namespace {
+
+Handler hint_on(const char* field) {
+    return [field](const Fields& f) {
+        Outcome outcome;
+        if (std::optional<std::string> hint = VelocityHint(field, f)) outcome.texts = {{"Label3", std::move(*hint)}};
+        return outcome;
     };
+}
+
+// Text boxes and result labels are 975 x 375; captions 1215 wide.
+constexpr int kW = 975;
+constexpr int kH = 375;
+constexpr int kCaptionWidth = 1215;
+
+}  // namespace
+
+const ScreenDesc& form2() {
+    static const ScreenDesc desc = [] {
+        ScreenDesc d{ScreenId::Form2, "管道计算", 7875, 4485, {}, {}, "Command1_Click"};
+        d.controls = {
+            heading("Label1(1)", "管道计算", {2400, 120, 2295, 375}),
+            label("Label1(0)", "已知条件：", {240, 600, 1215, 255}),
+            label("Label1(4)", "已知条件：", {3120, 600, 1215, 255}),
+            label("Label1(5)", "建议流速：", {4680, 600, 1215, 255}),
+            button("Command2", "求：", {360, 3000, kW, kH}),
+            button("Command3", "求：", {3120, 3000, kW, kH}),
+        };
+        const auto box = [](const char* name, int left, int top) {
+            return input_box(name, "0", {left, top, kW, kH}, Align::Right);
+        };
+        for (ControlDesc& c : field_rows({},
+                                         {
+                                             {"管道直径", box("gdzj", 1320, 1080), "mm"},
+                                             {"介质温度", box("jzwd", 1320, 1560), "℃"},
+                                             {"介质压力", box("jzyl", 1320, 2040), "MPa"},
+                                             {"介质流速", box("jzls", 1320, 2520), "m/s"},
+                                             {"介质流量", result_label("jzll", "", {1320, 3600, kW, kH}, Align::Right), "t/h"},
+                                             {"介质温度", box("jzwd1", 4200, 1080), "℃"},
+                                             {"介质压力", box("jzyl1", 4200, 1560), "MPa"},
+                                             {"介质流速", box("jzls1", 4200, 2040), "m/s"},
+                                             {"介质流量", box("jzll1", 4200, 2520), "t/h"},
+                                             {"管道直径", result_label("gdzj1", "", {4200, 3600, kW, kH}), "mm"},
+                                             {"大气压值：", input_box("dqyz", "0.0983", {1200, 4080, 1215, kH}, Align::Right, kRed), "MPa"},
+                                         },
+                                         kCaptionWidth))
+            d.controls.push_back(std::move(c));
+        d.controls.push_back(result_label("Label3", "", {6000, 360, 1695, 3495}));
+        d.controls.push_back(button("Command1", "返回", {6840, 3960, kBackWidth, kBackHeight}));
+        d.controls.push_back(message_line({3000, 4080, 3720, 375}));
+        d.events = {
+            {"Command2_Click",
+             [](const Fields& f) {
+                 Outcome outcome;
+                 outcome.texts = {{"jzll", PipeFlowFromDiameter(f)}};
+                 return outcome;
+             }},
+            {"Command3_Click",
+             [](const Fields& f) {
+                 Outcome outcome;
+                 outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f)}};
+                 return outcome;
+             }},
+            {"jzwd_Change", hint_on("jzwd")},
+            {"jzyl_Change", hint_on("jzyl")},
+            {"jzwd1_Change", hint_on("jzwd1")},
+            {"jzyl1_Change", hint_on("jzyl1")},
+            {"Command1_Click", navigate_to(ScreenId::Form1)},
+        };
+        return d;
+    }();
     return desc;
 }
 

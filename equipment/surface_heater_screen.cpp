@@ -1,21 +1,88 @@
-// Screen Form6 ("表面式加热器计算画面"): its controls and events.
-#include "equipment/screens.h"
+// Screen Form6 ("表面式加热器计算画面"): the steam condenses on the heating
+// surface and leaves as drain; the water it heats never touches it.
+#include "equipment/surface_heater_screen.h"
 
+#include "equipment/field_layout.h"
+#include "equipment/screens.h"
+#include "equipment/stream_enthalpy.h"
+#include "props/saturation.h"
+#include "shell/errors.h"
 #include "shell/menus.h"
+#include "shell/numbers.h"
 
 namespace entalix::equipment {
 
 using namespace shell;
 
+std::string SurfaceHeaterFlow(double hs, double hwi, double hwo, double hd, double G) {
+    // D (hs - hd) = G (hwo - hwi): what the steam gives up down to the drain
+    // state heats the water.
+    if (hs == hd) throw ArithmeticFault("进汽焓等于疏水焓，无法计算");
+    return FormatWithPattern(checked_finite((hwo - hwi) / (hs - hd) * G), "0.0000");
+}
+
+std::string SurfaceHeaterBalance(const Fields& f) {
+    const double pa = ParseLeadingNumber(f.text("Text9"));
+    const double steam_pg = ParseLeadingNumber(f.text("Text2"));
+    const double steam_t = ParseLeadingNumber(f.text("Text1"));
+    const double in_pg = ParseLeadingNumber(f.text("Text3"));
+    const double in_t = ParseLeadingNumber(f.text("Text4"));
+    const double out_pg = ParseLeadingNumber(f.text("Text5"));
+    const double out_t = ParseLeadingNumber(f.text("Text6"));
+    const double td = ParseLeadingNumber(f.text("Text8"));
+    const double G = ParseLeadingNumber(f.text("Text7"));
+    props::SteamProperties properties;
+    const double hs = StreamEnthalpy(properties, steam_pg, steam_t, pa);
+    const double hwi = StreamEnthalpy(properties, in_pg, in_t, pa);
+    const double hwo = StreamEnthalpy(properties, out_pg, out_t, pa);
+    // The drain is saturated water at its own temperature, whatever the
+    // atmosphere; taken just below saturation so that the water equation applies.
+    const double pd = props::pswsat_p(td);
+    const double hd = properties.pswh_ptwtr(pd, td - 0.01);
+    return SurfaceHeaterFlow(hs, hwi, hwo, hd, G);
+}
+
+namespace {
+
+constexpr int kW = 975;
+constexpr int kH = 315;
+
+ControlDesc box(const char* name, int left, int top) { return input_box(name, "0", {left, top, kW, kH}); }
+
+}  // namespace
+
 const ScreenDesc& form6() {
-    static const ScreenDesc desc{
-        ScreenId::Form6, "表面式加热器计算画面", 8415, 5580,
-        {
-            button("Command1", "返回", {7320, 5040, 900, 450}),
-        },
-        {{"Command1_Click", navigate_to(ScreenId::Form3)}},
-        "Command1_Click",
-    };
+    static const ScreenDesc desc = [] {
+        ScreenDesc d{ScreenId::Form6, "表面式加热器计算画面", 8415, 5580, {}, {}, "Command1_Click"};
+        d.controls.push_back(picture_box("surface_heater", {120, 120, 8055, 4815}));
+        for (ControlDesc& c : field_rows("Picture1",
+                                         {
+                                             {"出水温度：", box("Text6", 1440, 120), "℃"},
+                                             {"出水压力：", box("Text5", 1440, 420), "MPa"},
+                                             {"进汽温度：", box("Text1", 6600, 420), "℃"},
+                                             {"进汽压力：", box("Text2", 6600, 720), "MPa"},
+                                             {"进汽流量：", result_label("jqll", "", {6600, 1080, kW, kH}), "t/h"},
+                                             {"大气压值：", input_box("Text9", "0.0983", {6600, 2160, kW, 375}, Align::Left, kRed), "MPa"},
+                                             {"进水温度：", box("Text4", 6480, 3600), "℃"},
+                                             {"进水压力：", box("Text3", 6480, 3900), "MPa"},
+                                             {"进水流量：", box("Text7", 6480, 4200), "t/h"},
+                                             {"疏水温度：", box("Text8", 2160, 4080), "℃"},
+                                         }))
+            d.controls.push_back(std::move(c));
+        d.controls.push_back(button("Command2", "计算", {6240, 5040, kBackWidth, kBackHeight}));
+        d.controls.push_back(button("Command1", "返回", {7320, 5040, kBackWidth, kBackHeight}));
+        d.controls.push_back(message_line({120, 5100, 6000, 375}));
+        d.events = {
+            {"Command2_Click",
+             [](const Fields& f) {
+                 Outcome outcome;
+                 outcome.texts = {{"jqll", SurfaceHeaterBalance(f)}};
+                 return outcome;
+             }},
+            {"Command1_Click", navigate_to(ScreenId::Form3)},
+        };
+        return d;
+    }();
     return desc;
 }
 

@@ -1,22 +1,52 @@
-// Screen Form15 ("Form15"): its controls and events.
-#include "estimators/screens.h"
+// Screen Form15 ("供热面积折算"): the floor area that an hourly heat supply can
+// serve at a given heating power per square metre.
+#include "estimators/heating_area_screen.h"
 
+#include "estimators/rows.h"
+#include "estimators/screens.h"
+#include "shell/errors.h"
 #include "shell/menus.h"
+#include "shell/numbers.h"
 
 namespace entalix::estimators {
 
 using namespace shell;
 
+std::string HeatingArea(std::string_view heat_per_hour, std::string_view power_per_m2) {
+    const double Qh = ParseLeadingNumber(heat_per_hour);
+    const double q = ParseLeadingNumber(power_per_m2);
+    if (q == 0.0) throw ArithmeticFault("“单位面积功率”为零，无法计算");
+    // 1 GJ/h is 10^9 J / 3600 s; the area is counted in 10 000 m2.
+    const double A = Qh / q / 36 * 1000;
+    return FormatWithPattern(checked_finite(A), "0.00");
+}
+
 const ScreenDesc& form15() {
-    static const ScreenDesc desc{
-        ScreenId::Form15, "Form15", 4560, 3030,
-        {
-            heading("Label1(1)", "供热面积折算", {1080, 0, 2295, 375}),
-            button("Command3", "返回", {3480, 2520, 900, 450}),
-        },
-        {{"Command3_Click", navigate_to(ScreenId::Form3)}},
-        "Command3_Click",
-    };
+    static const ScreenDesc desc = [] {
+        // The window caption is the screen's name itself; the task stands in the heading.
+        ScreenDesc d{ScreenId::Form15, "Form15", 4560, 3030, {}, {}, "Command3_Click"};
+        d.controls.push_back(heading("Label1(1)", "供热面积折算", {1080, 0, 2295, 375}));
+        for (ControlDesc& c : estimator_rows(0, 1560, "yxgl",
+                                             {
+                                                 {"小时供热量：", "Text1", "Gj", 660},
+                                                 {"单位面积功率：", "Text5", "w", 1260},
+                                                 {"供热面积：", "yxgl", "万平方米", 1920},
+                                             }))
+            d.controls.push_back(std::move(c));
+        d.controls.push_back(button("Command2", "计算", {2400, 2520, kBackWidth, kBackHeight}));
+        d.controls.push_back(button("Command3", "返回", {3480, 2520, kBackWidth, kBackHeight}));
+        d.controls.push_back(message_line({120, 2340, 2160, 600}));
+        d.events = {
+            {"Command2_Click",
+             [](const Fields& f) {
+                 Outcome outcome;
+                 outcome.texts = {{"yxgl", HeatingArea(f.text("Text1"), f.text("Text5"))}};
+                 return outcome;
+             }},
+            {"Command3_Click", navigate_to(ScreenId::Form3)},
+        };
+        return d;
+    }();
     return desc;
 }
 

@@ -1,22 +1,63 @@
-// Screen Form9 ("电机功率计算"): its controls and events.
-#include "estimators/screens.h"
+// Screen Form9 ("电机功率计算"): the running power of a three-phase motor from
+// its voltage and current, with the power factor corrected for part load.
+#include "estimators/motor_screen.h"
 
+#include <cmath>
+
+#include "estimators/rows.h"
+#include "estimators/screens.h"
+#include "shell/errors.h"
 #include "shell/menus.h"
+#include "shell/numbers.h"
 
 namespace entalix::estimators {
 
 using namespace shell;
 
+std::string MotorRunningPower(std::string_view voltage, std::string_view current,
+                              std::string_view rated_current, std::string_view power_factor) {
+    const double I = ParseLeadingNumber(current);
+    const double In = ParseLeadingNumber(rated_current);
+    const double cn = ParseLeadingNumber(power_factor);
+    const double U = ParseLeadingNumber(voltage);
+    if (In == 0.0) throw ArithmeticFault("“额定电流”为零，无法计算");
+    const double k = checked_div(I, In);  // load ratio
+    // The power factor falls below its rated value at part load as cn^(1/k);
+    // an idle motor (k = 0) has no defined power factor.
+    if (k == 0.0) throw ArithmeticFault("“运行电流”为零，无法计算");
+    const double c = checked_pow(cn, checked_div(1.0, k));
+    const double P = c * std::sqrt(3.0) * U * I;  // kV * A = kW
+    return FormatWithPattern(checked_finite(P), "0.00");
+}
+
 const ScreenDesc& form9() {
-    static const ScreenDesc desc{
-        ScreenId::Form9, "电机功率计算", 4680, 3090,
-        {
-            heading("Label1(1)", "电机功率计算", {1200, 0, 2295, 375}),
-            button("Command3", "返回", {3600, 2520, 900, 450}),
-        },
-        {{"Command3_Click", navigate_to(ScreenId::Form13)}},
-        "Command3_Click",
-    };
+    static const ScreenDesc desc = [] {
+        ScreenDesc d{ScreenId::Form9, "电机功率计算", 4680, 3090, {}, {}, "Command3_Click"};
+        d.controls.push_back(heading("Label1(1)", "电机功率计算", {1200, 0, 2295, 375}));
+        for (ControlDesc& c : estimator_rows(240, 1680, "yxgl",
+                                             {
+                                                 {"运行电压：", "Text1", "kV", 540},
+                                                 {"运行电流：", "Text5", "A", 900},
+                                                 {"额定电流：", "Text6", "A", 1200},
+                                                 {"额定功率因数：", "Text7", "", 1500},
+                                                 {"运行功率：", "yxgl", "kW", 1920},
+                                             }))
+            d.controls.push_back(std::move(c));
+        d.controls.push_back(button("Command2", "计算", {2520, 2520, kBackWidth, kBackHeight}));
+        d.controls.push_back(button("Command3", "返回", {3600, 2520, kBackWidth, kBackHeight}));
+        d.controls.push_back(message_line({120, 2340, 2280, 600}));
+        d.events = {
+            {"Command2_Click",
+             [](const Fields& f) {
+                 Outcome outcome;
+                 outcome.texts = {{"yxgl", MotorRunningPower(f.text("Text1"), f.text("Text5"), f.text("Text6"),
+                                                             f.text("Text7"))}};
+                 return outcome;
+             }},
+            {"Command3_Click", navigate_to(ScreenId::Form13)},
+        };
+        return d;
+    }();
     return desc;
 }
 

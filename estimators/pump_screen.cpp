@@ -1,22 +1,56 @@
-// Screen Form14 ("水泵轴功率计算"): its controls and events.
-#include "estimators/screens.h"
+// Screen Form14 ("水泵轴功率计算"): the shaft power a pump needs for its flow and head.
+#include "estimators/pump_screen.h"
 
+#include "estimators/rows.h"
+#include "estimators/screens.h"
+#include "shell/errors.h"
 #include "shell/menus.h"
+#include "shell/numbers.h"
 
 namespace entalix::estimators {
 
 using namespace shell;
 
+std::string PumpShaftPower(std::string_view density, std::string_view head, std::string_view flow,
+                           std::string_view efficiency) {
+    const double Q = ParseLeadingNumber(flow);
+    const double rho = ParseLeadingNumber(density);
+    const double H = ParseLeadingNumber(head);
+    const double eta = ParseLeadingNumber(efficiency);
+    if (eta == 0.0) throw ArithmeticFault("“水泵效率”为零，无法计算");
+    // 102 kgf·m/s make one kW; eta is a percentage; the flow is per hour.
+    const double N = Q * rho * H / 102 / eta * 100 / 3600;
+    return FormatWithPattern(checked_finite(N), "0.00");
+}
+
 const ScreenDesc& form14() {
-    static const ScreenDesc desc{
-        ScreenId::Form14, "水泵轴功率计算", 4680, 3225,
-        {
-            heading("Label1(1)", "水泵轴功率计算", {1200, 120, 2295, 375}),
-            button("Command3", "返回", {3600, 2640, 900, 450}),
-        },
-        {{"Command3_Click", navigate_to(ScreenId::Form13)}},
-        "Command3_Click",
-    };
+    static const ScreenDesc desc = [] {
+        ScreenDesc d{ScreenId::Form14, "水泵轴功率计算", 4680, 3225, {}, {}, "Command3_Click"};
+        d.controls.push_back(heading("Label1(1)", "水泵轴功率计算", {1200, 120, 2295, 375}));
+        for (ControlDesc& c : estimator_rows(240, 1680, "yxgl",
+                                             {
+                                                 {"工质密度：", "Text1", "kg/m3", 660},
+                                                 {"扬程(水柱)：", "Text5", "m", 1020},
+                                                 {"水泵流量：", "Text6", "m3/h", 1320},
+                                                 {"水泵效率：", "Text7", "%", 1680},
+                                                 {"水泵轴功率：", "yxgl", "kW", 2040},
+                                             }))
+            d.controls.push_back(std::move(c));
+        d.controls.push_back(button("Command2", "计算", {2520, 2640, kBackWidth, kBackHeight}));
+        d.controls.push_back(button("Command3", "返回", {3600, 2640, kBackWidth, kBackHeight}));
+        d.controls.push_back(message_line({120, 2460, 2280, 600}));
+        d.events = {
+            {"Command2_Click",
+             [](const Fields& f) {
+                 Outcome outcome;
+                 outcome.texts = {{"yxgl", PumpShaftPower(f.text("Text1"), f.text("Text5"), f.text("Text6"),
+                                                          f.text("Text7"))}};
+                 return outcome;
+             }},
+            {"Command3_Click", navigate_to(ScreenId::Form13)},
+        };
+        return d;
+    }();
     return desc;
 }
 

@@ -1,0 +1,14 @@
+// The enthalpy of a pipe stream given by gauge pressure and temperature, shared
+// by the heater and desuperheater balances.
+#pragma once
+
+#include "props/public.h"
+
+namespace entalix::equipment {
+
+// pg gauge pressure and pa atmospheric pressure in MPa, t in degC; kJ/kg.
+// Water below the saturation temperature at the absolute pressure, steam from
+// it on (a stream exactly at saturation is taken as steam). Throws PropertyError.
+double StreamEnthalpy(props::SteamProperties& properties, double pg, double t, double pa);
+
+}  // namespace entalix::equipment

@@ -1,0 +1,27 @@
+// The build the three estimator screens share: one row per quantity with a
+// caption on the left, a centred field and a unit on the right.
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+#include "shell/screen.h"
+
+namespace entalix::estimators {
+
+inline constexpr int kFieldWidth = 975;
+inline constexpr int kFieldHeight = 315;
+
+struct Row {
+    const char* caption;  // "运行电压："
+    const char* field;    // "Text1", or "yxgl" for the result
+    const char* unit;     // "kV"; empty for a pure number
+    int top;              // of the field, twips
+};
+
+// Input rows become text boxes with the default "0"; the row whose field is
+// `result` becomes the bordered result label, empty until the first press.
+std::vector<shell::ControlDesc> estimator_rows(int caption_left, int field_left, const char* result,
+                                               std::initializer_list<Row> rows);
+
+}  // namespace entalix::estimators

@@ -1,0 +1,85 @@
+// The three plant balances driven by enthalpies, and the stream enthalpy that
+// feeds them on both sides of the saturation line.
+#include <gtest/gtest.h>
+
+#include "equipment/desuperheater_screen.h"
+#include "equipment/mixing_heater_screen.h"
+#include "equipment/stream_enthalpy.h"
+#include "equipment/surface_heater_screen.h"
+#include "props/saturation.h"
+#include "shell/errors.h"
+
+namespace entalix::equipment {
+namespace {
+
+TEST(Balances, MixingHeaterFigures) {
+    const struct { double hs, hw, h3, G; const char *jqll, *csll; } cases[] = {
+        {2800, 300, 500, 100, "8.6957", "108.6957"},
+        {2800, 300, 500, 0, "0.0000", "0.0000"},
+        {2800, 600, 500, 100, "-4.3478", "95.6522"},     // inlet water hotter than the outlet
+        {700, 300, 500, 0.00004, "0.0000", "0.0001"},    // outlet adds the unrounded steam flow
+    };
+    for (const auto& c : cases) {
+        const MixingHeaterTexts r = MixingHeaterFlows(c.hs, c.hw, c.h3, c.G);
+        EXPECT_EQ(r.jqll, c.jqll) << c.hw << ' ' << c.G;
+        EXPECT_EQ(r.csll, c.csll) << c.hw << ' ' << c.G;
+    }
+}
+
+TEST(Balances, SurfaceHeaterFigures) {
+    const struct { double hs, hwi, hwo, hd, G; const char* jqll; } cases[] = {
+        {2900, 300, 600, 650, 200, "26.6667"}, {2900, 300, 300, 650, 200, "0.0000"},
+        {2900, 300, 600, 650, 0, "0.0000"},    {2900, 600, 300, 650, 200, "-26.6667"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SurfaceHeaterFlow(c.hs, c.hwi, c.hwo, c.hd, c.G), c.jqll) << c.hwo << ' ' << c.G;
+}
+
+TEST(Balances, DesuperheaterFigures) {
+    const struct { double hin, hw, hout, G; const char *jqll, *jwsll; } cases[] = {
+        {3300, 600, 3000, 50, "44.4444", "5.5556"},
+        {3300, 600, 3300, 50, "50.0000", "0.0000"},   // supplied as it came: no water
+        {3300, 600, 3000, 0, "0.0000", "0.0000"},
+        {3300, 600, 3570, 50, "55.0000", "-5.0000"},  // supplied hotter than it came
+        {3, 1, 2, 0.00008, "0.0000", "0.0000"},       // water from the unrounded steam flow
+    };
+    for (const auto& c : cases) {
+        const DesuperheaterTexts r = DesuperheaterFlows(c.hin, c.hw, c.hout, c.G);
+        EXPECT_EQ(r.jqll, c.jqll) << c.hout << ' ' << c.G;
+        EXPECT_EQ(r.jwsll, c.jwsll) << c.hout << ' ' << c.G;
+    }
+}
+
+TEST(Balances, NoResultWhenTheDenominatorVanishesOrAFlowOverflows) {
+    const auto failure = [](auto&& press) -> std::string {
+        try {
+            press();
+        } catch (const shell::CalculationError& e) {
+            return e.what();
+        }
+        return "no failure";
+    };
+    EXPECT_EQ(failure([] { MixingHeaterFlows(500, 300, 500, 100); }), "进汽焓等于出水焓，无法计算");
+    EXPECT_EQ(failure([] { SurfaceHeaterFlow(650, 300, 600, 650, 200); }), "进汽焓等于疏水焓，无法计算");
+    EXPECT_EQ(failure([] { DesuperheaterFlows(600, 600, 3000, 50); }), "进汽焓等于减温水焓，无法计算");
+    EXPECT_EQ(failure([] { SurfaceHeaterFlow(2900, 300, 3000, 650, 1.7e308); }), shell::kMsgNotFinite);
+    EXPECT_EQ(failure([] { DesuperheaterFlows(3300, 600, 6000, -1e308); }), shell::kMsgNotFinite);
+    // The steam flow is finite but the outlet flow overflows: neither is written.
+    EXPECT_EQ(failure([] { MixingHeaterFlows(2800, 362, 500, 1.7e308); }), shell::kMsgNotFinite);
+}
+
+// A stream exactly at the saturation temperature of (pa + pg) + 0.000001 is
+// steam; a thousandth of a degree colder it is water.
+TEST(StreamEnthalpy, SteamFromTheSaturationTemperatureOnWaterBelow) {
+    const struct { double pg, pa; } cases[] = {{0, 0.0983}, {1, 0.0983}, {10, 0.1013}, {1, 0}, {-0.0983, 0.0983}};
+    props::SteamProperties sp;
+    for (const auto& c : cases) {
+        const double p = (c.pa + c.pg) + 0.000001;
+        const double ts = props::pswsat_t(p);
+        EXPECT_EQ(StreamEnthalpy(sp, c.pg, ts, c.pa), sp.pswh_ptstm(p, ts)) << c.pg << ' ' << c.pa;
+        EXPECT_EQ(StreamEnthalpy(sp, c.pg, ts - 0.001, c.pa), sp.pswh_ptwtr(p, ts - 0.001)) << c.pg << ' ' << c.pa;
+        EXPECT_GT(sp.pswh_ptstm(p, ts) - sp.pswh_ptwtr(p, ts - 0.001), 1000.0);  // about the latent heat
+    }
+}
+
+}  // namespace
+}  // namespace entalix::equipment

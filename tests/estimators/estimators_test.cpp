@@ -1,0 +1,90 @@
+// The motor, pump and heating-area estimators: their figures and the presses
+// whose formula has no value.
+#include <gtest/gtest.h>
+
+#include "catalog/catalog.h"
+#include "estimators/heating_area_screen.h"
+#include "estimators/motor_screen.h"
+#include "estimators/pump_screen.h"
+#include "shell/errors.h"
+#include "shell/memory_app.h"
+
+namespace entalix::estimators {
+namespace {
+
+using shell::ScreenId;
+
+std::string failure(auto&& press) {
+    try {
+        press();
+    } catch (const shell::CalculationError& e) {
+        return e.what();
+    }
+    return "no failure";
+}
+
+TEST(Estimators, MotorRunningPower) {
+    const struct { const char *U, *I, *In, *cn, *P; } cases[] = {
+        {"10", "100", "100", "0.85", "1472.24"},   {"10", "50", "100", "0.85", "625.70"},  // cn squared at half load
+        {"10kV", "100A", "100 A", "0.85", "1472.24"}, {"6", "200", "100", "0.8", "1859.03"},
+        {"10", "100", "100", "-0.85", "-1472.24"}, {"10", "50", "100", "-0.85", "625.70"},  // whole exponents
+        {"10", "-100", "100", "0.85", "-2037.71"},  // k = -1
+    };
+    for (const auto& c : cases) EXPECT_EQ(MotorRunningPower(c.U, c.I, c.In, c.cn), c.P) << c.I << ' ' << c.cn;
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "100", "0", "0.85"); }), "“额定电流”为零，无法计算");
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "0", "100", "0.85"); }), "“运行电流”为零，无法计算");
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "30", "100", "-0.85"); }), shell::kMsgNegativePower);
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "-50", "100", "0"); }), shell::kMsgNotFinite);  // 0^-2
+    EXPECT_EQ(failure([] { MotorRunningPower("1e300", "1e300", "1e300", "0.85"); }), shell::kMsgNotFinite);
+}
+
+TEST(Estimators, PumpShaftPowerAndHeatingArea) {
+    EXPECT_EQ(PumpShaftPower("1000", "50", "100", "80"), "17.02");
+    EXPECT_EQ(PumpShaftPower("1000", "50", "100", "80%"), "17.02");
+    EXPECT_EQ(PumpShaftPower("1000", "50", "-100", "80"), "-17.02");
+    EXPECT_EQ(PumpShaftPower("abc", "50", "100", "80"), "0.00");
+    EXPECT_EQ(failure([] { PumpShaftPower("1000", "50", "100", "0"); }), "“水泵效率”为零，无法计算");
+    EXPECT_EQ(failure([] { PumpShaftPower("1e300", "1e300", "100", "80"); }), shell::kMsgNotFinite);
+    EXPECT_EQ(HeatingArea("100", "50"), "55.56");
+    EXPECT_EQ(HeatingArea("36Gj", "1000w"), "1.00");
+    EXPECT_EQ(failure([] { HeatingArea("100", "0"); }), "“单位面积功率”为零，无法计算");
+    EXPECT_EQ(failure([] { HeatingArea("1e308", "1e-300"); }), shell::kMsgNotFinite);
+    EXPECT_EQ(failure([] { HeatingArea("1e999", "1"); }), "输入的数值太大");
+}
+
+// The defaults have no value: the first press says why and writes nothing; a
+// good press writes and clears the line; a failing one keeps the last result.
+TEST(Estimators, ScreensWriteTheResultOrKeepItAndSayWhy) {
+    const struct {
+        ScreenId id, menu;
+        const char* menu_button;
+        std::vector<std::pair<const char*, const char*>> inputs;
+        const char* result;
+    } screens[] = {
+        {ScreenId::Form9, ScreenId::Form13, "Command1", {{"Text1", "10"}, {"Text5", "50"}, {"Text7", "0.85"}, {"Text6", "100"}}, "625.70"},
+        {ScreenId::Form14, ScreenId::Form13, "Command2", {{"Text1", "1000"}, {"Text5", "50"}, {"Text6", "100"}, {"Text7", "80"}}, "17.02"},
+        {ScreenId::Form15, ScreenId::Form3, "Command5", {{"Text1", "100"}, {"Text5", "50"}}, "55.56"},
+    };
+    for (const auto& s : screens) {
+        shell::MemoryApp app(catalog::screen_desc);
+        app.start();
+        app.click(ScreenId::Form1, s.menu == ScreenId::Form3 ? "Command2" : "Command5");
+        app.click(s.menu, s.menu_button);
+        app.click(s.id, "Command2");
+        EXPECT_EQ(app.text(s.id, "yxgl"), "");
+        EXPECT_NE(app.text(s.id, "Message"), "");
+        for (const auto& [field, text] : s.inputs) app.type(s.id, field, text);
+        app.click(s.id, "Command2");
+        EXPECT_EQ(app.text(s.id, "yxgl"), s.result);
+        EXPECT_EQ(app.text(s.id, "Message"), "");
+        app.type(s.id, s.inputs.back().first, "0");
+        app.click(s.id, "Command2");
+        EXPECT_EQ(app.text(s.id, "yxgl"), s.result);
+        EXPECT_NE(app.text(s.id, "Message"), "");
+        app.click(s.id, "Command3");
+        EXPECT_EQ(app.visible_screens(), std::vector<ScreenId>{s.menu});
+    }
+}
+
+}  // namespace
+}  // namespace entalix::estimators
