@@ -1,0 +1,158 @@
+// Every calculation event of every screen, with each hostile text in each of
+// its fields: no crash, no non-finite text, all results or none.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "catalog/catalog.h"
+#include "cli/calls.h"
+#include "cli/screens_cli.h"
+#include "props/property_error.h"
+#include "shell/controller.h"
+#include "shell/errors.h"
+#include "tests/support/invariants.h"
+
+namespace entalix {
+namespace {
+
+using shell::ScreenId;
+
+// Tick patterns that reach the compute button of the steam calculators: the nine pairs.
+const std::vector<std::pair<const char*, const char*>> kPairs{
+    {"Check1", "Check2"}, {"Check1", "Check3"}, {"Check1", "Check4"}, {"Check1", "Check5"}, {"Check1", "Check6"},
+    {"Check2", "Check3"}, {"Check2", "Check4"}, {"Check2", "Check5"}, {"Check2", "Check6"},
+};
+
+// Plausible texts for the fields not under attack, so that a press gets deep.
+std::string plausible(const std::string& field) {
+    if (field == "Text7" || field == "Text9" || field == "dqyz") return "0.0983";
+    return field.rfind("Check", 0) == 0 ? "0" : "1";
+}
+
+void sweep(ScreenId id, const std::string& event, shell::Fields base, const std::vector<std::string>& targets) {
+    const shell::ScreenDesc& desc = catalog::screen_desc(id);
+    for (const std::string& field : targets) {
+        for (const std::string& text : testing::hostile_texts()) {
+            shell::Fields fields = base;
+            fields.set(field, text);
+            std::optional<shell::Outcome> outcome;
+            ASSERT_NO_THROW(outcome = shell::run_event(desc, event, fields))
+                << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
+            ASSERT_TRUE(outcome.has_value());
+            EXPECT_EQ(testing::broken_promise(id, event, *outcome), "")
+                << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
+        }
+    }
+}
+
+TEST(BadInputSweep, EveryEventEveryFieldEveryHostileText) {
+    for (const cli::EventInfo& e : cli::events()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(e.screen);
+        std::vector<std::string> text_fields;
+        shell::Fields base = desc.default_fields();
+        for (const cli::FieldInfo& f : cli::fields_of(e.screen)) {
+            if (f.tick_box) continue;
+            text_fields.push_back(f.name);
+            base.set(f.name, plausible(f.name));
+        }
+        const bool steam = e.screen == ScreenId::Form11 || e.screen == ScreenId::Form12;
+        if (!steam || e.event != "Command1_Click") {
+            sweep(e.screen, e.event, base, text_fields);
+            continue;
+        }
+        for (const auto& [a, b] : kPairs) {
+            shell::Fields ticked = base;
+            ticked.set(a, "1");
+            ticked.set(b, "1");
+            std::vector<std::string> targets{std::string("Text") + a[5], std::string("Text") + b[5]};
+            if (e.screen == ScreenId::Form12) targets.push_back("Text7");
+            sweep(e.screen, e.event, ticked, targets);
+        }
+    }
+}
+
+// The property functions at and around every boundary give a number or a
+// PropertyError, never a non-finite number.
+TEST(BadInputSweep, PropertyFunctionsAtTheBoundaries) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<double> pressures{0, -1, nan, inf, -inf, 0.000611657, 0.0006112, 22.064, 22.11988, 19.747,
+                                        19.748, 22.129, 100, 1e-12, 1e300, 0.001, 1};
+    const std::vector<double> temperatures{0, -1, nan, inf, -inf, 0.01, -273.15, -273.16, 364.64, 374.15,
+                                           406.23, 800, 801, 1e300, 100, 2600};
+    const std::vector<double> enthalpies{0, -1, nan, inf, 1e300, 419, 2676, 4000, 9000};
+    const std::vector<double> entropies{0, -1, nan, inf, 1e300, 1.3, 7.36, 12, 20};
+    auto check = [](const std::string& name, std::vector<std::string> args) {
+        try {
+            const props::Selected result = cli::call_function(name, args);
+            if (const double* value = std::get_if<double>(&result)) {
+                EXPECT_TRUE(std::isfinite(*value)) << name;
+            }
+        } catch (const props::PropertyError&) {
+        } catch (const shell::CalculationError&) {  // a NaN or infinity does not read as a number
+        }
+    };
+    auto text = [](double v) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.17g", v);
+        return std::string(buffer);
+    };
+    for (double t : temperatures) check("pswsat_p", {text(t)});
+    for (double p : pressures) {
+        check("pswsat_t", {text(p)});
+        for (double t : temperatures)
+            for (const char* f : {"pswv_ptwtr", "pswv_ptstm", "pswh_ptwtr", "pswh_ptstm"}) check(f, {text(p), text(t)});
+        for (double h : enthalpies) check("pswA_ph", {"t", text(p), text(h)});
+        for (double s : entropies) check("pswA_ps", {"h", text(p), text(s)});
+    }
+    // The same directly in doubles, where NaN and infinity do reach the library.
+    for (double p : pressures)
+        for (double t : temperatures) {
+            props::SteamProperties psw;
+            try {
+                EXPECT_TRUE(std::isfinite(psw.pswh_ptstm(p, t)));
+            } catch (const props::PropertyError&) {
+            }
+            try {
+                EXPECT_TRUE(std::isfinite(psw.pswt_ph(p, t * 10)));
+            } catch (const props::PropertyError&) {
+            }
+            try {
+                EXPECT_TRUE(std::isfinite(props::selected_number(psw.pswA_ps("t", p, t / 50))));
+            } catch (const props::PropertyError&) {
+            }
+        }
+}
+
+}  // namespace
+}  // namespace entalix
+
+namespace entalix {
+namespace {
+
+// The checker itself must see a broken promise when there is one.
+TEST(BadInputSweep, CheckerCatchesBrokenPromises) {
+    shell::Outcome partial;
+    partial.texts = {{"jqll", "1.0000"}};
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form5, "Command2_Click", partial), "");
+    shell::Outcome non_finite;
+    non_finite.texts = {{"yxgl", "inf"}};
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form9, "Command2_Click", non_finite), "");
+    shell::Outcome decimals;
+    decimals.texts = {{"Text1", "99.15"}};
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form8, "Command2_Click", decimals), "");
+    shell::Outcome failed;
+    failed.failed = true;
+    failed.texts = {{"Label3", "x"}};
+    failed.message = "x";
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", failed), "");
+    shell::Outcome caption;
+    caption.texts = {{"Label3", "p=1.000000\r\nt=2.000000\r\nv=3.000000\r\nh=4.0000\r\ns=5.000000\r\nx=100%"}};
+    EXPECT_EQ(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", caption), "");
+    caption.texts[0].second.replace(0, 10, "p=1");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", caption), "");
+}
+
+}  // namespace
+}  // namespace entalix

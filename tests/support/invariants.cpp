@@ -1,0 +1,126 @@
+// The promises of every press, checked from the outside.
+#include "tests/support/invariants.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "equipment/pipe_screen.h"
+#include "shell/numbers.h"
+
+namespace entalix::testing {
+
+using shell::ScreenId;
+
+namespace {
+
+struct Expected {
+    ScreenId screen;
+    std::string event;  // a prefix: "Check" covers every tick box
+    std::set<std::string> results;
+    int decimals;  // of a numeric result; -1 for the steam captions, -2 for the pipe hint
+};
+
+const std::vector<Expected>& expectations() {
+    static const std::vector<Expected> table{
+        {ScreenId::Form2, "Command2_Click", {"jzll"}, 4},
+        {ScreenId::Form2, "Command3_Click", {"gdzj1"}, 4},
+        {ScreenId::Form2, "jz", {"Label3"}, -2},
+        {ScreenId::Form5, "Command2_Click", {"jqll", "csll"}, 4},
+        {ScreenId::Form6, "Command2_Click", {"jqll"}, 4},
+        {ScreenId::Form7, "Command2_Click", {"jqll", "jwsll"}, 4},
+        {ScreenId::Form8, "Command1_Click", {"Text2"}, 4},
+        {ScreenId::Form8, "Command2_Click", {"Text1"}, 4},
+        {ScreenId::Form9, "Command2_Click", {"yxgl"}, 2},
+        {ScreenId::Form14, "Command2_Click", {"yxgl"}, 2},
+        {ScreenId::Form15, "Command2_Click", {"yxgl"}, 2},
+        {ScreenId::Form11, "Command1_Click", {"Label3"}, -1},
+        {ScreenId::Form12, "Command1_Click", {"Label3"}, -1},
+        {ScreenId::Form11, "Check", {}, 0},
+        {ScreenId::Form12, "Check", {}, 0},
+    };
+    return table;
+}
+
+bool has_decimals(const std::string& text, int decimals) {
+    if (!shell::ParseStrictNumber(text)) return false;
+    const std::size_t point = text.find('.');
+    return point != std::string::npos && static_cast<int>(text.size() - point - 1) == decimals &&
+           text.find_first_of("eE") == std::string::npos && text.find(' ') == std::string::npos;
+}
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// "p=..\r\nt=..\r\nv=..\r\nh=..\r\ns=..\r\nx=..%", or "参数超限".
+std::string broken_caption(ScreenId screen, const std::string& caption) {
+    if (caption == "参数超限") return {};
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = caption.find("\r\n", start)) != std::string::npos; start = at + 2)
+        lines.push_back(caption.substr(start, at - start));
+    lines.push_back(caption.substr(start));
+    const char* const names[] = {"p=", "t=", "v=", "h=", "s=", "x="};
+    if (lines.size() != 6) return "a caption without six lines";
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (lines[i].rfind(names[i], 0) != 0) return "a caption line out of order: " + lines[i];
+        const std::string value = lines[i].substr(2);
+        const bool ok = i == 5   ? (value.size() > 1 && value.back() == '%' &&
+                                  shell::ParseStrictNumber(value.substr(0, value.size() - 1)).has_value())
+                        : i == 0 ? (screen == ScreenId::Form12 ? shell::ParseStrictNumber(value).has_value()
+                                                               : has_decimals(value, 6))
+                        : i >= 3 ? (has_decimals(value, 6) || has_decimals(value, 4))
+                                 : has_decimals(value, 6);
+        if (!ok) return "a caption line badly written: " + lines[i];
+    }
+    return {};
+}
+
+}  // namespace
+
+const std::vector<std::string>& hostile_texts() {
+    static const std::vector<std::string> texts{
+        "", " ", "0", "-0", "1", "-1", "0.5", "1e999", "-1e999", "1e-999", "nan", "NaN", "inf", "-inf",
+        "Infinity", "1,5", "1 000", "１２", "中文", "0x10", "1e", "--1", "+-1", ".", "-", "1.2.3",
+        "99999999999999999999", "1e308", "-1e308", "1e-308", "4.9e-324", "22.129", "22.12", "19.747",
+        "22.0307", "374.15", "374.14", "374", "-273.15", "-273.16", "800", "0.000001", "100", "-0.0983",
+        "-0.0982", "\t5\t", "5\n", std::string(5000, '9'), "0." + std::string(400, '0') + "1", "1e+",
+        "0.0983abc", "%", "'", "\"", "\\", "🔥", "1d300", "1e-400", "12345678901234567890.5",
+    };
+    return texts;
+}
+
+std::string broken_promise(ScreenId screen, const std::string& event, const shell::Outcome& outcome) {
+    if (outcome.failed) {
+        if (!outcome.texts.empty() || !outcome.visibility.empty()) return "a failed press wrote results";
+        if (outcome.message.empty()) return "a failed press does not say why";
+        return {};
+    }
+    const Expected* expected = nullptr;
+    for (const Expected& e : expectations())
+        if (e.screen == screen && event.rfind(e.event, 0) == 0) expected = &e;
+    if (expected == nullptr) return "no expectation for " + shell::screen_name(screen) + " " + event;
+    std::set<std::string> written;
+    for (const auto& [control, text] : outcome.texts) {
+        written.insert(control);
+        const std::string low = lower(text);
+        if (low.find("nan") != std::string::npos || low.find("inf") != std::string::npos)
+            return "a non-finite text was written: " + text;
+        if (expected->decimals > 0 && text != "错误" && !has_decimals(text, expected->decimals))
+            return control + " written without " + std::to_string(expected->decimals) + " decimals: " + text;
+        if (expected->decimals == -1) {
+            if (std::string broken = broken_caption(screen, text); !broken.empty()) return broken;
+        }
+        if (expected->decimals == -2 && text != "其输入介质压力" && text != "其输入介质温度" &&
+            text != equipment::kWaterVelocities && text != equipment::kSteamVelocities)
+            return "an unknown hint: " + text;
+    }
+    if (!written.empty() && written != expected->results) return "a press wrote only part of its results";
+    if (screen == ScreenId::Form8 && !written.empty() && outcome.texts[0].second == "错误" && outcome.message.empty())
+        return "an error text without its reason";
+    return {};
+}
+
+}  // namespace entalix::testing
