@@ -16,7 +16,9 @@ if [ -z "$wine" ]; then
     echo "cross-built $exe; skipped running it: wine is not installed"
     exit 0
 fi
-export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$(mktemp -d)}
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+export WINEDEBUG=-all WINEPREFIX="$prefix"
 got=$("$wine" "$exe" pswsat_t 1 | tr -d '\r')
 case "$got" in
     179.8847*) echo "entalix-calc.exe under wine: pswsat_t 1 = $got" ;;
