@@ -27,6 +27,9 @@ inline constexpr double kSatTolerance = 5e-6;
 double ifc_sat_p(double t) {
     finite(t, "temperature");
     const double theta = reduced_temperature(t);
+    // Below absolute zero the K-function still gives numbers, and absurd ones
+    // (10^111 MPa at -300 degC): there is no saturation line there.
+    if (!(theta > 0.0)) throw PropertyError("temperature at or below absolute zero");
     const double u = 1.0 - theta;
     const double n = u * (K.k1 + u * (K.k2 + u * (K.k3 + u * (K.k4 + u * K.k5))));
     const double d = 1.0 + K.k6 * u + K.k7 * u * u;

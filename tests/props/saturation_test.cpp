@@ -59,6 +59,7 @@ TEST(SaturationLine, FailuresArePropertyErrors) {
     EXPECT_THROW(pswsat_t(1e-12), PropertyError);  // would need about 1200 corrections
     EXPECT_THROW(pswsat_t(200.0), PropertyError);  // overflows
     EXPECT_THROW(pswsat_p(-273.15), PropertyError);
+    EXPECT_THROW(pswsat_p(-300.0), PropertyError);  // finite but meaningless below absolute zero
     EXPECT_THROW(pswsat_p(-1e6), PropertyError);
     EXPECT_THROW(pswsat_p(1e6), PropertyError);
 }
