@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include "ui/drawings.h"
 
@@ -52,6 +53,21 @@ void fit_width(QWidget* widget, const QString& text, int room) {
     widget->setFont(font);
 }
 
+// The width a one-line label can use: its own, or less where a control to its
+// right on the same line starts inside it (a unit label that reaches under a button).
+int room_of(const QLabel* label) {
+    int room = label->width();
+    const QRect own = label->geometry();
+    for (const QObject* object : label->parentWidget()->children()) {
+        const auto* other = qobject_cast<const QWidget*>(object);
+        if (other == nullptr || other == label || qobject_cast<const QLabel*>(other) != nullptr) continue;
+        const QRect r = other->geometry();
+        const bool same_line = r.top() < own.bottom() && r.bottom() > own.top();
+        if (same_line && r.left() > own.left() && r.left() < own.right()) room = std::min(room, r.left() - own.left() - 2);
+    }
+    return room;
+}
+
 bool single_line(const QWidget* widget) { return widget->height() < 2 * widget->fontMetrics().lineSpacing(); }
 
 void set_label_text(QLabel* label, const std::string& text) {
@@ -59,7 +75,7 @@ void set_label_text(QLabel* label, const std::string& text) {
     const QString shown = display_text(text);
     if (!label->wordWrap() && !shown.contains(QLatin1Char('\n'))) {
         label->setFont(label->parentWidget()->font());
-        fit_width(label, shown, label->width() - 2 * label->frameWidth());
+        fit_width(label, shown, room_of(label) - 2 * label->frameWidth());
     }
     label->setText(shown);
 }
@@ -120,6 +136,18 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, EventSink on_event, Cl
         if (c.kind == ControlKind::PictureBox) continue;
         QWidget* parent = c.parent.empty() ? this : controls_.at(c.parent);
         controls_[c.name] = build(c, parent);
+    }
+    // Now that every neighbour stands in its place, fit the labels to their room,
+    // and give each tick box the height its box needs, centred on its line.
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorHeight) + 2;
+    for (const ControlDesc& c : desc.controls) {
+        QWidget* widget = controls_.at(c.name);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (!label->wordWrap() && !(c.style & shell::kHeading)) set_label_text(label, c.text);
+        } else if (qobject_cast<QCheckBox*>(widget) != nullptr && widget->height() < indicator) {
+            const QRect r = widget->geometry();
+            widget->setGeometry(r.left(), r.center().y() - indicator / 2, r.width(), indicator);
+        }
     }
 }
 
