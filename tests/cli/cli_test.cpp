@@ -84,6 +84,11 @@ TEST(Batch, ShortestRoundTripNumbers) {
     EXPECT_EQ(answer["value"].get<double>(), props::pswsat_t(0.1));
 }
 
+#if defined(_WIN32)
+#define popen _popen
+#define pclose _pclose
+#endif
+
 // The built executable, end to end.
 std::string run(const std::string& arguments, int* status, const std::string& input = "") {
     const std::string command = "printf '" + input + "' | " + ENTALIX_CALC + " " + arguments + " 2>&1";
