@@ -17,7 +17,7 @@ if [ -z "$wine" ]; then
     exit 0
 fi
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+trap 'command -v wineserver >/dev/null && WINEPREFIX="$prefix" wineserver -k; rm -rf "$prefix"' EXIT
 export WINEDEBUG=-all WINEPREFIX="$prefix"
 got=$("$wine" "$exe" pswsat_t 1 | tr -d '\r')
 case "$got" in
