@@ -116,10 +116,14 @@ double ParseLeadingNumber(std::string_view text) {
     return ConvertNormalised(prefix.normalised);
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
 std::optional<double> ParseStrictNumber(std::string_view text) {
-    const auto is_blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    text = TrimBlanks(text);
     const NumberPrefix prefix = ScanNumberPrefix(text);
     if (prefix.length == 0 || prefix.length != text.size()) return std::nullopt;
     return ConvertNormalised(prefix.normalised);

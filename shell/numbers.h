@@ -13,6 +13,10 @@ namespace entalix::shell {
 // Throws NumberTooLarge when the number is beyond the range of a double.
 double ParseLeadingNumber(std::string_view text);
 
+// The text without the blanks at its ends (tabs and line feeds stay: a strict
+// reading refuses them).
+std::string_view TrimBlanks(std::string_view text);
+
 // The strict reading: after trimming blanks at both ends, the whole text must be
 // one number. nullopt when it is not; throws NumberTooLarge like the lenient one.
 std::optional<double> ParseStrictNumber(std::string_view text);

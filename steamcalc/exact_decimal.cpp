@@ -16,12 +16,6 @@ constexpr long long kSmallestLeadingExponent = -400;
 // either limit and is refused anyway.
 constexpr long long kExponentSaturation = 1'000'000'000'000LL;
 
-std::string_view trim_blanks(std::string_view text) {
-    const auto is_blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 // Magnitude comparison of two digit strings of equal scale.
 int compare_aligned(const std::string& a, const std::string& b) {
@@ -100,9 +94,10 @@ long long ExactDecimal::leading_exponent() const {
 std::optional<ExactDecimal> ExactDecimal::parse(std::string_view text) {
     // The shared reader decides what is a number and what is too large.
     if (!shell::ParseStrictNumber(text)) return std::nullopt;
-    const std::string normalised = shell::ScanNumberPrefix(trim_blanks(text)).normalised;
+    const shell::NumberPrefix prefix = shell::ScanNumberPrefix(shell::TrimBlanks(text));
+    const std::string& normalised = prefix.normalised;
     std::size_t i = 0;
-    const bool negative = normalised[0] == '-';
+    const bool negative = normalised.rfind('-', 0) == 0;
     if (negative) ++i;
     std::string digits;
     long long fraction_digits = 0;

@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"1 000", 1000, false}, ReadCase{"1,5", 1, false},
                       ReadCase{"", 0, false}, ReadCase{".", 0, false}, ReadCase{"-", 0, false},
                       ReadCase{"+", 0, false}, ReadCase{"abc", 0, false},
-                      ReadCase{"  3.5  ", 3.5, true}, ReadCase{"\t-2\t", -2, true},
+                      ReadCase{"  3.5  ", 3.5, true}, ReadCase{"\t-2\t", -2, false}, ReadCase{" -2 ", -2, true},
                       ReadCase{"+7", 7, true}, ReadCase{"-0.09", -0.09, true},
                       ReadCase{".5", 0.5, true}, ReadCase{"5.", 5, true},
                       ReadCase{"1.2.3", 1.2, false}, ReadCase{"1e3", 1000, true},
