@@ -23,17 +23,11 @@ DesuperheaterTexts DesuperheaterFlows(double hin, double hw, double hout, double
 
 DesuperheaterTexts DesuperheaterBalance(const Fields& f) {
     const double pa = ParseLeadingNumber(f.text("Text9"));
-    const double in_pg = ParseLeadingNumber(f.text("Text2"));
-    const double in_t = ParseLeadingNumber(f.text("Text1"));
-    const double water_pg = ParseLeadingNumber(f.text("Text4"));
-    const double water_t = ParseLeadingNumber(f.text("Text3"));
-    const double out_pg = ParseLeadingNumber(f.text("Text6"));
-    const double out_t = ParseLeadingNumber(f.text("Text5"));
-    const double G = ParseLeadingNumber(f.text("Text7"));
     props::SteamProperties properties;
-    const double hin = StreamEnthalpy(properties, in_pg, in_t, pa);
-    const double hw = StreamEnthalpy(properties, water_pg, water_t, pa);
-    const double hout = StreamEnthalpy(properties, out_pg, out_t, pa);
+    const double hin = StreamEnthalpy(properties, f, "Text2", "Text1", pa);
+    const double hw = StreamEnthalpy(properties, f, "Text4", "Text3", pa);
+    const double hout = StreamEnthalpy(properties, f, "Text6", "Text5", pa);
+    const double G = ParseLeadingNumber(f.text("Text7"));
     return DesuperheaterFlows(hin, hw, hout, G);
 }
 

@@ -25,20 +25,15 @@ MixingHeaterTexts MixingHeaterFlows(double hs, double hw, double h3, double G) {
 
 MixingHeaterTexts MixingHeaterBalance(const Fields& f) {
     const double pa = ParseLeadingNumber(f.text("Text7"));
-    const double steam_pg = ParseLeadingNumber(f.text("Text2"));
-    const double steam_t = ParseLeadingNumber(f.text("Text1"));
-    const double water_pg = ParseLeadingNumber(f.text("Text4"));
-    const double water_t = ParseLeadingNumber(f.text("Text3"));
-    const double heater_pg = ParseLeadingNumber(f.text("Text6"));
-    const double G = ParseLeadingNumber(f.text("Text5"));
     props::SteamProperties properties;
-    const double hs = StreamEnthalpy(properties, steam_pg, steam_t, pa);
-    const double hw = StreamEnthalpy(properties, water_pg, water_t, pa);
+    const double hs = StreamEnthalpy(properties, f, "Text2", "Text1", pa);
+    const double hw = StreamEnthalpy(properties, f, "Text4", "Text3", pa);
     // Saturated water at the heater pressure, taken just below the saturation
     // temperature so that the water equation applies.
-    const double ph = (pa + heater_pg) + 0.000001;
+    const double ph = (pa + ParseLeadingNumber(f.text("Text6"))) + 0.000001;
     const double ths = props::pswsat_t(ph);
     const double h3 = properties.pswh_ptwtr(ph, ths - 0.01);
+    const double G = ParseLeadingNumber(f.text("Text5"));
     return MixingHeaterFlows(hs, hw, h3, G);
 }
 

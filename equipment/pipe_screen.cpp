@@ -81,25 +81,27 @@ double PipeDiameter(double G, double w, double v) {
     return checked_finite(r * 2000);
 }
 
+// Each block finds the specific volume of its medium first, then reads the
+// pipe's own figures, so a press meeting two faults reports the one it meets first.
 std::string PipeFlowFromDiameter(const Fields& f) {
     const double p = absolute_pressure(f, "jzyl");
     const double t = ParseLeadingNumber(f.text("jzwd"));
+    props::SteamProperties properties;
+    const double v = PipeSpecificVolume(properties, p, t);
     // The diameter alone is read strictly: "100mm" must not pass for 100.
     const std::optional<double> d = ParseStrictNumber(f.text("gdzj"));
     if (!d) throw NotANumber("管道直径");
     const double w = ParseLeadingNumber(f.text("jzls"));
-    props::SteamProperties properties;
-    const double v = PipeSpecificVolume(properties, p, t);
     return FormatWithPattern(PipeFlow(*d, w, v), "0.0000");
 }
 
 std::string PipeDiameterFromFlow(const Fields& f) {
     const double p = absolute_pressure(f, "jzyl1");
     const double t = ParseLeadingNumber(f.text("jzwd1"));
-    const double G = ParseLeadingNumber(f.text("jzll1"));
-    const double w = ParseLeadingNumber(f.text("jzls1"));
     props::SteamProperties properties;
     const double v = PipeSpecificVolume(properties, p, t);
+    const double G = ParseLeadingNumber(f.text("jzll1"));
+    const double w = ParseLeadingNumber(f.text("jzls1"));
     return FormatWithPattern(PipeDiameter(G, w, v), "0.0000");
 }
 

@@ -2,6 +2,7 @@
 #include "equipment/stream_enthalpy.h"
 
 #include "props/saturation.h"
+#include "shell/numbers.h"
 
 namespace entalix::equipment {
 
@@ -12,6 +13,13 @@ double StreamEnthalpy(props::SteamProperties& properties, double pg, double t, d
     const double ts = props::pswsat_t(p);
     if (t < ts) return properties.pswh_ptwtr(p, t);
     return properties.pswh_ptstm(p, t);
+}
+
+double StreamEnthalpy(props::SteamProperties& properties, const shell::Fields& fields, const char* pressure,
+                      const char* temperature, double pa) {
+    const double pg = shell::ParseLeadingNumber(fields.text(pressure));
+    const double t = shell::ParseLeadingNumber(fields.text(temperature));
+    return StreamEnthalpy(properties, pg, t, pa);
 }
 
 }  // namespace entalix::equipment

@@ -23,22 +23,16 @@ std::string SurfaceHeaterFlow(double hs, double hwi, double hwo, double hd, doub
 
 std::string SurfaceHeaterBalance(const Fields& f) {
     const double pa = ParseLeadingNumber(f.text("Text9"));
-    const double steam_pg = ParseLeadingNumber(f.text("Text2"));
-    const double steam_t = ParseLeadingNumber(f.text("Text1"));
-    const double in_pg = ParseLeadingNumber(f.text("Text3"));
-    const double in_t = ParseLeadingNumber(f.text("Text4"));
-    const double out_pg = ParseLeadingNumber(f.text("Text5"));
-    const double out_t = ParseLeadingNumber(f.text("Text6"));
-    const double td = ParseLeadingNumber(f.text("Text8"));
-    const double G = ParseLeadingNumber(f.text("Text7"));
     props::SteamProperties properties;
-    const double hs = StreamEnthalpy(properties, steam_pg, steam_t, pa);
-    const double hwi = StreamEnthalpy(properties, in_pg, in_t, pa);
-    const double hwo = StreamEnthalpy(properties, out_pg, out_t, pa);
+    const double hs = StreamEnthalpy(properties, f, "Text2", "Text1", pa);
+    const double hwi = StreamEnthalpy(properties, f, "Text3", "Text4", pa);
+    const double hwo = StreamEnthalpy(properties, f, "Text5", "Text6", pa);
     // The drain is saturated water at its own temperature, whatever the
     // atmosphere; taken just below saturation so that the water equation applies.
+    const double td = ParseLeadingNumber(f.text("Text8"));
     const double pd = props::pswsat_p(td);
     const double hd = properties.pswh_ptwtr(pd, td - 0.01);
+    const double G = ParseLeadingNumber(f.text("Text7"));
     return SurfaceHeaterFlow(hs, hwi, hwo, hd, G);
 }
 

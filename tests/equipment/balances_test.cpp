@@ -2,11 +2,15 @@
 // feeds them on both sides of the saturation line.
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "catalog/catalog.h"
 #include "equipment/desuperheater_screen.h"
 #include "equipment/mixing_heater_screen.h"
 #include "equipment/stream_enthalpy.h"
 #include "equipment/surface_heater_screen.h"
 #include "props/saturation.h"
+#include "shell/controller.h"
 #include "shell/errors.h"
 
 namespace entalix::equipment {
@@ -78,6 +82,38 @@ TEST(StreamEnthalpy, SteamFromTheSaturationTemperatureOnWaterBelow) {
         EXPECT_EQ(StreamEnthalpy(sp, c.pg, ts, c.pa), sp.pswh_ptstm(p, ts)) << c.pg << ' ' << c.pa;
         EXPECT_EQ(StreamEnthalpy(sp, c.pg, ts - 0.001, c.pa), sp.pswh_ptwtr(p, ts - 0.001)) << c.pg << ' ' << c.pa;
         EXPECT_GT(sp.pswh_ptstm(p, ts) - sp.pswh_ptwtr(p, ts - 0.001), 1000.0);  // about the latent heat
+    }
+}
+
+}  // namespace
+}  // namespace entalix::equipment
+
+namespace entalix::equipment {
+namespace {
+
+// Fields are read as the balance reaches them: with two faults in one press,
+// the message names the one met first (here the steam's absolute pressure below zero).
+TEST(FailureOrder, PressReportsTheFirstFaultItMeets) {
+    struct Case {
+        shell::ScreenId screen;
+        const char* event;
+        std::map<std::string, std::string> fields;
+    };
+    const Case cases[] = {
+        {shell::ScreenId::Form2, "Command2_Click", {{"gdzj", "abc"}, {"jzyl", "-1"}}},
+        {shell::ScreenId::Form2, "Command3_Click", {{"jzyl1", "-1"}, {"jzll1", "1e999"}, {"jzls1", "1"}}},
+        {shell::ScreenId::Form5, "Command2_Click", {{"Text2", "-1"}, {"Text5", "1e999"}}},
+        {shell::ScreenId::Form6, "Command2_Click", {{"Text2", "-1"}, {"Text7", "1e999"}}},
+        {shell::ScreenId::Form7, "Command2_Click", {{"Text2", "-1"}, {"Text7", "1e999"}}},
+    };
+    for (const Case& c : cases) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(c.screen);
+        shell::Fields fields = desc.default_fields();
+        for (const auto& [name, text] : c.fields) fields.set(name, text);
+        const auto outcome = shell::run_event(desc, c.event, fields);
+        ASSERT_TRUE(outcome.has_value());
+        EXPECT_TRUE(outcome->failed);
+        EXPECT_EQ(outcome->message, shell::kMsgOutOfFormulation) << shell::screen_name(c.screen) << ' ' << c.event;
     }
 }
 
