@@ -9,9 +9,10 @@
 namespace entalix::steamcalc {
 namespace {
 
-// Nothing a plant engineer types lies below this; it also bounds the digits
-// that an exact sum can need, whatever exponent a text carries.
-constexpr long long kSmallestLeadingExponent = -400;
+// Every digit that a sum can show or convert lies above this place: the
+// midpoints between doubles end by 10^-1075, and R6 and the fifteen digits of
+// the general writing end far above it for any value a double can hold.
+constexpr long long kDeepestShownPlace = -1100;
 // Exponent texts longer than this saturate; the value is then far outside
 // either limit and is refused anyway.
 constexpr long long kExponentSaturation = 1'000'000'000'000LL;
@@ -119,15 +120,27 @@ std::optional<ExactDecimal> ExactDecimal::parse(std::string_view text) {
             if (exponent < kExponentSaturation) exponent = exponent * 10 + (normalised[i] - '0');
         if (exponent_negative) exponent = -exponent;
     }
-    ExactDecimal value(negative, std::move(digits), exponent - fraction_digits);
-    if (!value.is_zero() && value.leading_exponent() < kSmallestLeadingExponent) throw NumberTooSmall();
-    return value;
+    return ExactDecimal(negative, std::move(digits), exponent - fraction_digits);
 }
 
-ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b) {
-    if (a.is_zero()) return b;
-    if (b.is_zero()) return a;
-    // Align both on the lower exponent; the limits of parse keep this short.
+ExactDecimal ExactDecimal::stand_in_below(const ExactDecimal& other) const {
+    if (is_zero() || other.is_zero()) return *this;
+    // A term entirely below every digit of the other and below every place a
+    // result can show only decides on which side of the other the sum lies.
+    // A unit of the same sign just below those places does the same, and keeps
+    // the aligned sum short whatever exponent was typed ("1e-999999999").
+    const long long place =
+        std::min({other.exponent_, other.leading_exponent() - 20, kDeepestShownPlace}) - 2;
+    if (leading_exponent() >= place) return *this;
+    return ExactDecimal(negative_, "1", place);
+}
+
+ExactDecimal operator+(const ExactDecimal& a_in, const ExactDecimal& b_in) {
+    if (a_in.is_zero()) return b_in;
+    if (b_in.is_zero()) return a_in;
+    // Align both on the lower exponent, a far smaller term replaced by its stand-in.
+    const ExactDecimal a = a_in.leading_exponent() >= b_in.leading_exponent() ? a_in : a_in.stand_in_below(b_in);
+    const ExactDecimal b = a_in.leading_exponent() >= b_in.leading_exponent() ? b_in.stand_in_below(a_in) : b_in;
     const long long exponent = std::min(a.exponent_, b.exponent_);
     const std::string x = a.digits_ + std::string(static_cast<std::size_t>(a.exponent_ - exponent), '0');
     const std::string y = b.digits_ + std::string(static_cast<std::size_t>(b.exponent_ - exponent), '0');

@@ -11,21 +11,14 @@
 
 namespace entalix::steamcalc {
 
-// A typed number whose exponent puts it far below anything a plant figure can
-// be (below 1e-400); kept exactly it would need as many digits as its exponent.
-class NumberTooSmall : public shell::CalculationError {
-public:
-    NumberTooSmall() : shell::CalculationError("输入的数值太小，无法计算") {}
-};
-
 class ExactDecimal {
 public:
     ExactDecimal() = default;  // zero
 
     // The strict reading of a field (the shared number syntax, blanks trimmed at
     // both ends), kept as the typed digits. nullopt when the text is not a
-    // number; NumberTooLarge beyond the range of a double, NumberTooSmall for a
-    // non-zero value below 1e-400.
+    // number; NumberTooLarge beyond the range of a double. Any exponent below
+    // is kept as typed.
     static std::optional<ExactDecimal> parse(std::string_view text);
 
     friend ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b);
@@ -50,6 +43,9 @@ private:
     long long leading_exponent() const;
     // The digits rounded to keep only positions >= lowest, half away from zero.
     ExactDecimal rounded_at(long long lowest) const;
+    // This term, or a unit of its sign that adds to other with the same shown
+    // results when this term lies far below every digit of other.
+    ExactDecimal stand_in_below(const ExactDecimal& other) const;
 
     bool negative_ = false;
     std::string digits_;      // no leading or trailing zeros; empty for zero
