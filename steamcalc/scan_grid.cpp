@@ -43,7 +43,12 @@ void ScanGrid::append_single(double y) {
 }
 
 ScanGrid::ScanGrid(double y0, Direction direction, ScanBound bound) {
-    if (!std::isfinite(y0) || !within_bound(y0, direction, bound)) return;
+    if (!std::isfinite(y0)) return;
+    // The start is always looked at; the bound only keeps the scan from going on.
+    if (!within_bound(y0, direction, bound)) {
+        append_single(y0);
+        return;
+    }
     double y = y0;
     while (runs_.size() < kMaxRuns) {
         const double y1 = next_grid_point(y, direction);

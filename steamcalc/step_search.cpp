@@ -138,8 +138,8 @@ private:
 
 std::optional<double> PlainStepSearch(double y0, Direction direction, const MatchedProperty& f, double g,
                                       Sense sense, ScanBound bound) {
-    if (!within_bound(y0, direction, bound)) return std::nullopt;
-    double y = y0;
+    if (!std::isfinite(y0)) return std::nullopt;
+    double y = y0;  // the start is looked at even beyond the bound
     for (;;) {
         if (!keeps_going(difference(f, y, g), sense)) return y;
         const double next = next_grid_point(y, direction);

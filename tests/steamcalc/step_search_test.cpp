@@ -82,21 +82,19 @@ const BoundCase kBounds[] = {
     {"PressureDownExactZeroNotVisited", 0.002, Direction::Down, kScanPressureFloor, 2},
     {"WaterTemperatureVisitsZero", 0.002, Direction::Down, kScanWaterTemperatureFloor, 3},
     {"SteamTemperatureVisitsEightHundred", 799.998, Direction::Up, kScanSteamTemperatureCeiling, 3},
-    {"StartOutsideVisitsNothing", -0.5, Direction::Down, kScanWaterTemperatureFloor, 0},
-    {"StartAboveCeilingVisitsNothing", 100.0005, Direction::Up, kScanPressureCeiling, 0},
+    {"StartOutsideVisitsOnlyTheStart", -0.5, Direction::Down, kScanWaterTemperatureFloor, 1},
+    {"StartAboveCeilingVisitsOnlyTheStart", 100.0005, Direction::Up, kScanPressureCeiling, 1},
 };
 
 class ScanBounds : public ::testing::TestWithParam<BoundCase> {};
 
 TEST_P(ScanBounds, VisitExactlyThePointsInside) {
     const BoundCase& c = GetParam();
-    double y = c.y0;
-    std::int64_t inside = 0;
-    while (within_bound(y, c.direction, c.bound) && inside < 10) {
-        ++inside;
-        y = next_grid_point(y, c.direction);
-    }
-    EXPECT_EQ(inside, c.points);
+    std::int64_t visited = 1;  // the start is always looked at
+    for (double y = next_grid_point(c.y0, c.direction); within_bound(y, c.direction, c.bound) && visited < 10;
+         y = next_grid_point(y, c.direction))
+        ++visited;
+    EXPECT_EQ(visited, c.points);
     EXPECT_EQ(ScanGrid(c.y0, c.direction, c.bound).size(), c.points);
     // A target never met: both searches give up at the bound, after the same points.
     int plain_calls = 0;
@@ -173,6 +171,23 @@ TEST(StepSearch, AFailureBeforeTheStopEndsTheScanWithIt) {
     // A stop before the failing points is found.
     for (ScanMethod method : {ScanMethod::Fast, ScanMethod::Plain})
         EXPECT_NEAR(*StepSearch(0.0, Direction::Up, failing, -20.0, Sense::Above, kFarUp, method), 20.0, 0.0011);
+}
+
+}  // namespace
+}  // namespace entalix::steamcalc
+
+namespace entalix::steamcalc {
+namespace {
+
+// Below the triple-point pressure the saturation temperature lies below 0 degC:
+// the scan still looks at its start and stops there when the start fits.
+TEST(ScanBounds, StartBeyondTheBoundIsStillLookedAt) {
+    const auto fits = [](double) { return 0.0; };
+    for (ScanMethod method : {ScanMethod::Plain, ScanMethod::Fast}) {
+        const auto y = StepSearch(-0.5, Direction::Down, fits, 0.0, Sense::Above, kScanWaterTemperatureFloor, method);
+        ASSERT_TRUE(y.has_value());
+        EXPECT_EQ(*y, -0.5);
+    }
 }
 
 }  // namespace
