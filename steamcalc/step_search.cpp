@@ -1,6 +1,7 @@
 // The fixed-step scan and its fast equivalent.
 #include "steamcalc/step_search.h"
 
+#include <cmath>
 #include <exception>
 #include <unordered_map>
 
