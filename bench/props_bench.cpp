@@ -29,28 +29,22 @@ void run(benchmark::State& bench, const std::vector<GridState>& states, Call cal
 }
 
 void BM_ifc_pt_water(benchmark::State& bench) {
-    run(bench, grid().water,
-        [](SteamState& s, const GridState& g) { entalix::props::ifc_pt_water(s, g.p, g.t); });
+    run(bench, grid().water, [](SteamState& s, const GridState& g) { entalix::props::ifc_pt_water(s, g.p, g.t); });
 }
 void BM_ifc_pt_steam(benchmark::State& bench) {
-    run(bench, grid().steam,
-        [](SteamState& s, const GridState& g) { entalix::props::ifc_pt_steam(s, g.p, g.t); });
+    run(bench, grid().steam, [](SteamState& s, const GridState& g) { entalix::props::ifc_pt_steam(s, g.p, g.t); });
 }
 void BM_ifc_ph_water(benchmark::State& bench) {
-    run(bench, grid().water,
-        [](SteamState& s, const GridState& g) { entalix::props::ifc_ph(s, g.p, g.h); });
+    run(bench, grid().water, [](SteamState& s, const GridState& g) { entalix::props::ifc_ph(s, g.p, g.h); });
 }
 void BM_ifc_ph_steam(benchmark::State& bench) {
-    run(bench, grid().steam,
-        [](SteamState& s, const GridState& g) { entalix::props::ifc_ph(s, g.p, g.h); });
+    run(bench, grid().steam, [](SteamState& s, const GridState& g) { entalix::props::ifc_ph(s, g.p, g.h); });
 }
 void BM_ifc_ps_water(benchmark::State& bench) {
-    run(bench, grid().water,
-        [](SteamState& s, const GridState& g) { entalix::props::ifc_ps(s, g.p, g.s); });
+    run(bench, grid().water, [](SteamState& s, const GridState& g) { entalix::props::ifc_ps(s, g.p, g.s); });
 }
 void BM_ifc_ps_steam(benchmark::State& bench) {
-    run(bench, grid().steam,
-        [](SteamState& s, const GridState& g) { entalix::props::ifc_ps(s, g.p, g.s); });
+    run(bench, grid().steam, [](SteamState& s, const GridState& g) { entalix::props::ifc_ps(s, g.p, g.s); });
 }
 
 BENCHMARK(BM_ifc_pt_water);

@@ -14,21 +14,36 @@ using shell::ScreenId;
 
 const shell::ScreenDesc& screen_desc(ScreenId id) {
     switch (id) {
-        case ScreenId::Form1: return shell::form1();
-        case ScreenId::Form2: return equipment::form2();
-        case ScreenId::Form3: return shell::form3();
-        case ScreenId::Form4: return shell::form4();
-        case ScreenId::Form5: return equipment::form5();
-        case ScreenId::Form6: return equipment::form6();
-        case ScreenId::Form7: return equipment::form7();
-        case ScreenId::Form8: return equipment::form8();
-        case ScreenId::Form9: return estimators::form9();
-        case ScreenId::Form10: return shell::form10();
-        case ScreenId::Form11: return steamcalc::form11();
-        case ScreenId::Form12: return steamcalc::form12();
-        case ScreenId::Form13: return shell::form13();
-        case ScreenId::Form14: return estimators::form14();
-        case ScreenId::Form15: return estimators::form15();
+        case ScreenId::Form1:
+            return shell::form1();
+        case ScreenId::Form2:
+            return equipment::form2();
+        case ScreenId::Form3:
+            return shell::form3();
+        case ScreenId::Form4:
+            return shell::form4();
+        case ScreenId::Form5:
+            return equipment::form5();
+        case ScreenId::Form6:
+            return equipment::form6();
+        case ScreenId::Form7:
+            return equipment::form7();
+        case ScreenId::Form8:
+            return equipment::form8();
+        case ScreenId::Form9:
+            return estimators::form9();
+        case ScreenId::Form10:
+            return shell::form10();
+        case ScreenId::Form11:
+            return steamcalc::form11();
+        case ScreenId::Form12:
+            return steamcalc::form12();
+        case ScreenId::Form13:
+            return shell::form13();
+        case ScreenId::Form14:
+            return estimators::form14();
+        case ScreenId::Form15:
+            return estimators::form15();
     }
     throw std::out_of_range("no such screen");
 }

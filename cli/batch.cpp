@@ -38,8 +38,8 @@ json answer_screen(const json& request) {
         if (!request["fields"].is_object()) throw shell::CalculationError("\"fields\" must be an object");
         for (const auto& [name, value] : request["fields"].items()) given[name] = argument_text(value);
     }
-    const shell::Outcome outcome = run_screen_event(request["screen"].get<std::string>(),
-                                                    request.value("event", std::string()), given);
+    const shell::Outcome outcome =
+        run_screen_event(request["screen"].get<std::string>(), request.value("event", std::string()), given);
     if (outcome.failed) return {{"error", outcome.message}};
     json texts = json::object();
     for (const auto& [name, text] : outcome.texts) texts[name] = text;
@@ -60,9 +60,12 @@ std::string answer_json_line(const std::string& line) {
     try {
         const json request = json::parse(line);
         if (!request.is_object()) throw shell::CalculationError("a request is a JSON object");
-        if (request.contains("call") && request["call"].is_string()) answer = answer_call(request);
-        else if (request.contains("screen") && request["screen"].is_string()) answer = answer_screen(request);
-        else throw shell::CalculationError("a request names a \"call\" or a \"screen\"");
+        if (request.contains("call") && request["call"].is_string())
+            answer = answer_call(request);
+        else if (request.contains("screen") && request["screen"].is_string())
+            answer = answer_screen(request);
+        else
+            throw shell::CalculationError("a request names a \"call\" or a \"screen\"");
     } catch (const json::exception& e) {
         answer = {{"error", std::string("malformed request: ") + e.what()}};
     } catch (const shell::CalculationError& e) {
@@ -88,8 +91,11 @@ std::string list_json() {
     for (const EventInfo& e : events()) {
         json fields = json::array();
         for (const FieldInfo& f : fields_of(e.screen))
-            fields.push_back({{"name", f.name}, {"default", f.default_text}, {"caption", f.caption},
-                              {"unit", f.unit}, {"tick_box", f.tick_box}});
+            fields.push_back({{"name", f.name},
+                              {"default", f.default_text},
+                              {"caption", f.caption},
+                              {"unit", f.unit},
+                              {"tick_box", f.tick_box}});
         evs.push_back({{"screen", shell::screen_name(e.screen)}, {"event", e.event}, {"fields", fields}});
     }
     out["events"] = evs;

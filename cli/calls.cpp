@@ -10,8 +10,8 @@
 namespace entalix::cli {
 namespace {
 
-using props::SteamProperties;
 using props::Selected;
+using props::SteamProperties;
 
 const Argument kP{"p", "MPa"}, kT{"t", "°C"}, kH{"h", "kJ/kg"}, kS{"s", "kJ/(kg·K)"}, kName{"name", ""};
 const Argument kP1{"p1", "MPa"}, kT1{"t1", "°C"}, kP2{"p2", "MPa"}, kT2{"t2", "°C"};
@@ -47,9 +47,13 @@ const std::vector<Entry>& entries() {
     const std::string any = "p, t, v, h, s or x by name, or \"No such Para.\"";
     static const std::vector<Entry> table{
         {{"pswsat_p", {kT}, "saturation pressure, MPa"},
-         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected { return props::pswsat_p(a[0]); }},
+         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected {
+             return props::pswsat_p(a[0]);
+         }},
         {{"pswsat_t", {kP}, "saturation temperature, °C"},
-         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected { return props::pswsat_t(a[0]); }},
+         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected {
+             return props::pswsat_t(a[0]);
+         }},
         {{"pswv_ptwtr", {kP, kT}, "specific volume of water, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptwtr))},
         {{"pswv_ptstm", {kP, kT}, "specific volume of steam, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptstm))},
         {{"pswh_ptwtr", {kP, kT}, "enthalpy of water, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptwtr))},
@@ -60,9 +64,12 @@ const std::vector<Entry>& entries() {
         {{"pswA_ps", {kName, kP, kS}, any}, selector(std::mem_fn(&SteamProperties::pswA_ps))},
         {{"pswA_ptwtr", {kName, kP, kT}, any}, selector(std::mem_fn(&SteamProperties::pswA_ptwtr))},
         {{"pswA_ptstm", {kName, kP, kT}, any}, selector(std::mem_fn(&SteamProperties::pswA_ptstm))},
-        {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "isentropic efficiency, %"}, four(std::mem_fn(&SteamProperties::psw_effi_pt))},
-        {{"psw_effi_ph", {kP1, kH1, kP2, kH2}, "isentropic efficiency, %"}, four(std::mem_fn(&SteamProperties::psw_effi_ph))},
-        {{"pswt2_ptpeffi", {kP1, kT1, kP2, kEffi}, "outlet temperature, °C"}, four(std::mem_fn(&SteamProperties::pswt2_ptpeffi))},
+        {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "isentropic efficiency, %"},
+         four(std::mem_fn(&SteamProperties::psw_effi_pt))},
+        {{"psw_effi_ph", {kP1, kH1, kP2, kH2}, "isentropic efficiency, %"},
+         four(std::mem_fn(&SteamProperties::psw_effi_ph))},
+        {{"pswt2_ptpeffi", {kP1, kT1, kP2, kEffi}, "outlet temperature, °C"},
+         four(std::mem_fn(&SteamProperties::pswt2_ptpeffi))},
     };
     return table;
 }

@@ -25,7 +25,8 @@ void print_help() {
                  "functions (pressures absolute):\n";
     for (const cli::FunctionInfo& f : cli::functions()) {
         std::cout << "  " << f.name;
-        for (const cli::Argument& a : f.arguments) std::cout << ' ' << a.name << (a.unit.empty() ? "" : "[" + a.unit + "]");
+        for (const cli::Argument& a : f.arguments)
+            std::cout << ' ' << a.name << (a.unit.empty() ? "" : "[" + a.unit + "]");
         std::cout << "  -> " << f.result << '\n';
     }
     std::cout << "\nscreen events (pressures gauge unless the screen is Form11):\n";
@@ -33,8 +34,10 @@ void print_help() {
         std::cout << "  " << shell::screen_name(e.screen) << ' ' << e.event << '\n';
         for (const cli::FieldInfo& f : cli::fields_of(e.screen)) {
             std::cout << "      " << f.name << '=' << f.default_text;
-            if (f.tick_box) std::cout << "  (tick box, 0 or 1)";
-            else if (!f.caption.empty() || !f.unit.empty()) std::cout << "  " << f.caption << ' ' << f.unit;
+            if (f.tick_box)
+                std::cout << "  (tick box, 0 or 1)";
+            else if (!f.caption.empty() || !f.unit.empty())
+                std::cout << "  " << f.caption << ' ' << f.unit;
             std::cout << '\n';
         }
     }
@@ -63,8 +66,10 @@ std::string shown_text(const std::string& text) {
 
 int run_call(const std::string& name, const std::vector<std::string>& args) {
     const props::Selected result = cli::call_function(name, args);
-    if (const double* value = std::get_if<double>(&result)) std::cout << shortest(*value) << '\n';
-    else std::cout << std::get<std::string>(result) << '\n';
+    if (const double* value = std::get_if<double>(&result))
+        std::cout << shortest(*value) << '\n';
+    else
+        std::cout << std::get<std::string>(result) << '\n';
     return 0;
 }
 

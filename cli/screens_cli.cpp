@@ -26,8 +26,8 @@ std::string neighbour_label(const shell::ScreenDesc& desc, const ControlDesc& fi
         if (c.kind != ControlKind::Label || (c.style & (shell::kMessage | shell::kHeading)) || c.text.empty() ||
             !same_row(c, field))
             continue;
-        const int gap = right ? c.rect.left - (field.rect.left + field.rect.width)
-                              : field.rect.left - (c.rect.left + c.rect.width);
+        const int gap =
+            right ? c.rect.left - (field.rect.left + field.rect.width) : field.rect.left - (c.rect.left + c.rect.width);
         if (gap < -150 || gap > 400 || gap >= best_gap) continue;
         best = &c;
         best_gap = gap;

@@ -44,19 +44,20 @@ const ScreenDesc& form7() {
     static const ScreenDesc desc = [] {
         ScreenDesc d{ScreenId::Form7, "减温器计算画面", 9240, 5580, {}, {}, "Command1_Click"};
         d.controls.push_back(picture_box("desuperheater", {120, 120, 9015, 4695}));
-        for (ControlDesc& c : field_rows("Picture1",
-                                         {
-                                             {"减温水温度：", box("Text3", 1800, 360), "℃"},
-                                             {"减温水压力：", box("Text4", 1800, 660), "MPa"},
-                                             {"减温水流量：", result_label("jwsll", "", {1800, 1020, kW, kH}), "t/h"},
-                                             {"大气压值：", input_box("Text9", "0.0983", {7200, 600, kW, 375}, Align::Left, kRed), "MPa"},
-                                             {"进汽温度：", box("Text1", 1440, 3360), "℃"},
-                                             {"进汽压力：", box("Text2", 1440, 3660), "MPa"},
-                                             {"进汽流量：", result_label("jqll", "", {1440, 4020, kW, kH}), "t/h"},
-                                             {"供汽温度：", box("Text5", 7320, 3240), "℃"},
-                                             {"供汽压力：", box("Text6", 7320, 3540), "MPa"},
-                                             {"供汽流量：", box("Text7", 7320, 3840), "t/h"},
-                                         }))
+        for (ControlDesc& c : field_rows(
+                 "Picture1",
+                 {
+                     {"减温水温度：", box("Text3", 1800, 360), "℃"},
+                     {"减温水压力：", box("Text4", 1800, 660), "MPa"},
+                     {"减温水流量：", result_label("jwsll", "", {1800, 1020, kW, kH}), "t/h"},
+                     {"大气压值：", input_box("Text9", "0.0983", {7200, 600, kW, 375}, Align::Left, kRed), "MPa"},
+                     {"进汽温度：", box("Text1", 1440, 3360), "℃"},
+                     {"进汽压力：", box("Text2", 1440, 3660), "MPa"},
+                     {"进汽流量：", result_label("jqll", "", {1440, 4020, kW, kH}), "t/h"},
+                     {"供汽温度：", box("Text5", 7320, 3240), "℃"},
+                     {"供汽压力：", box("Text6", 7320, 3540), "MPa"},
+                     {"供汽流量：", box("Text7", 7320, 3840), "t/h"},
+                 }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {6960, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {8040, 5040, kBackWidth, kBackHeight}));

@@ -21,8 +21,10 @@ constexpr int kTextHeight = 225;  // one line of 12 px type, centred on the fiel
 int text_width(std::string_view utf8) {
     int width = 0;
     for (unsigned char c : utf8) {
-        if (c < 0x80) width += kNarrow;
-        else if ((c & 0xC0) != 0x80) width += kWide;  // lead byte of a multi-byte character
+        if (c < 0x80)
+            width += kNarrow;
+        else if ((c & 0xC0) != 0x80)
+            width += kWide;  // lead byte of a multi-byte character
     }
     return width;
 }
@@ -36,15 +38,24 @@ std::vector<ControlDesc> field_rows(const std::string& parent, std::initializer_
         const int right = f.left - kGap;
         const int wanted = caption_width > 0 ? caption_width : text_width(row.caption) + kPad;
         const int left = std::max(0, right - wanted);
-        controls.push_back({"Label_" + row.field.name, ControlKind::Label, row.caption,
-                            {left, top, right - left, kLabelHeight}, Align::Right, kPlain, parent});
+        controls.push_back({"Label_" + row.field.name,
+                            ControlKind::Label,
+                            row.caption,
+                            {left, top, right - left, kLabelHeight},
+                            Align::Right,
+                            kPlain,
+                            parent});
         ControlDesc field = row.field;
         field.parent = parent;
         controls.push_back(field);
         if (!row.unit.empty())
-            controls.push_back({"Unit_" + row.field.name, ControlKind::Label, row.unit,
+            controls.push_back({"Unit_" + row.field.name,
+                                ControlKind::Label,
+                                row.unit,
                                 {f.left + f.width + kGap, top, text_width(row.unit) + kPad, kLabelHeight},
-                                Align::Left, kPlain, parent});
+                                Align::Left,
+                                kPlain,
+                                parent});
     }
     return controls;
 }

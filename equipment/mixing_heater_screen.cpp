@@ -50,18 +50,19 @@ const ScreenDesc& form5() {
     static const ScreenDesc desc = [] {
         ScreenDesc d{ScreenId::Form5, "混合式加热器计算画面", 9240, 5580, {}, {}, "Command1_Click"};
         d.controls.push_back(picture_box("mixing_heater", {120, 120, 8940, 4740}));
-        for (ControlDesc& c : field_rows("Picture1",
-                                         {
-                                             {"大气压值：", input_box("Text7", "0.0983", {1320, 240, kW, kH}, Align::Left, kRed), "MPa"},
-                                             {"进汽温度：", box("Text1", 6840, 240), "℃"},
-                                             {"进汽压力：", box("Text2", 6840, 720), "MPa"},
-                                             {"进汽流量：", result_label("jqll", "", {6840, 1200, kW, kH}), "t/h"},
-                                             {"加热器压力：", box("Text6", 2760, 2160), "MPa"},
-                                             {"进水温度：", box("Text3", 7440, 3120), "℃"},
-                                             {"进水压力：", box("Text4", 7440, 3600), "MPa"},
-                                             {"进水流量：", box("Text5", 7440, 4080), "t/h"},
-                                             {"出水流量：", result_label("csll", "0", {1200, 3960, kW, kH}), "t/h"},
-                                         }))
+        for (ControlDesc& c :
+             field_rows("Picture1",
+                        {
+                            {"大气压值：", input_box("Text7", "0.0983", {1320, 240, kW, kH}, Align::Left, kRed), "MPa"},
+                            {"进汽温度：", box("Text1", 6840, 240), "℃"},
+                            {"进汽压力：", box("Text2", 6840, 720), "MPa"},
+                            {"进汽流量：", result_label("jqll", "", {6840, 1200, kW, kH}), "t/h"},
+                            {"加热器压力：", box("Text6", 2760, 2160), "MPa"},
+                            {"进水温度：", box("Text3", 7440, 3120), "℃"},
+                            {"进水压力：", box("Text4", 7440, 3600), "MPa"},
+                            {"进水流量：", box("Text5", 7440, 4080), "t/h"},
+                            {"出水流量：", result_label("csll", "0", {1200, 3960, kW, kH}), "t/h"},
+                        }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {7080, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {8160, 5040, kBackWidth, kBackHeight}));

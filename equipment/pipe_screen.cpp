@@ -154,21 +154,22 @@ const ScreenDesc& form2() {
         const auto box = [](const char* name, int left, int top) {
             return input_box(name, "0", {left, top, kW, kH}, Align::Right);
         };
-        for (ControlDesc& c : field_rows({},
-                                         {
-                                             {"管道直径", box("gdzj", 1320, 1080), "mm"},
-                                             {"介质温度", box("jzwd", 1320, 1560), "℃"},
-                                             {"介质压力", box("jzyl", 1320, 2040), "MPa"},
-                                             {"介质流速", box("jzls", 1320, 2520), "m/s"},
-                                             {"介质流量", result_label("jzll", "", {1320, 3600, kW, kH}, Align::Right), "t/h"},
-                                             {"介质温度", box("jzwd1", 4200, 1080), "℃"},
-                                             {"介质压力", box("jzyl1", 4200, 1560), "MPa"},
-                                             {"介质流速", box("jzls1", 4200, 2040), "m/s"},
-                                             {"介质流量", box("jzll1", 4200, 2520), "t/h"},
-                                             {"管道直径", result_label("gdzj1", "", {4200, 3600, kW, kH}), "mm"},
-                                             {"大气压值：", input_box("dqyz", "0.0983", {1200, 4080, 1215, kH}, Align::Right, kRed), "MPa"},
-                                         },
-                                         kCaptionWidth))
+        for (ControlDesc& c : field_rows(
+                 {},
+                 {
+                     {"管道直径", box("gdzj", 1320, 1080), "mm"},
+                     {"介质温度", box("jzwd", 1320, 1560), "℃"},
+                     {"介质压力", box("jzyl", 1320, 2040), "MPa"},
+                     {"介质流速", box("jzls", 1320, 2520), "m/s"},
+                     {"介质流量", result_label("jzll", "", {1320, 3600, kW, kH}, Align::Right), "t/h"},
+                     {"介质温度", box("jzwd1", 4200, 1080), "℃"},
+                     {"介质压力", box("jzyl1", 4200, 1560), "MPa"},
+                     {"介质流速", box("jzls1", 4200, 2040), "m/s"},
+                     {"介质流量", box("jzll1", 4200, 2520), "t/h"},
+                     {"管道直径", result_label("gdzj1", "", {4200, 3600, kW, kH}), "mm"},
+                     {"大气压值：", input_box("dqyz", "0.0983", {1200, 4080, 1215, kH}, Align::Right, kRed), "MPa"},
+                 },
+                 kCaptionWidth))
             d.controls.push_back(std::move(c));
         d.controls.push_back(result_label("Label3", "", {6000, 360, 1695, 3495}));
         d.controls.push_back(button("Command1", "返回", {6840, 3960, kBackWidth, kBackHeight}));

@@ -55,7 +55,10 @@ std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std
 
 const ScreenDesc& form8() {
     static const ScreenDesc desc{
-        ScreenId::Form8, "饱和参数", 4635, 2415,
+        ScreenId::Form8,
+        "饱和参数",
+        4635,
+        2415,
         {
             label("Label1(3)", "饱和压力：", {1800, 360, 1215, 255}),
             text_box("Text2", "0", {3000, 240, 975, 375}),

@@ -49,19 +49,20 @@ const ScreenDesc& form6() {
     static const ScreenDesc desc = [] {
         ScreenDesc d{ScreenId::Form6, "表面式加热器计算画面", 8415, 5580, {}, {}, "Command1_Click"};
         d.controls.push_back(picture_box("surface_heater", {120, 120, 8055, 4815}));
-        for (ControlDesc& c : field_rows("Picture1",
-                                         {
-                                             {"出水温度：", box("Text6", 1440, 120), "℃"},
-                                             {"出水压力：", box("Text5", 1440, 420), "MPa"},
-                                             {"进汽温度：", box("Text1", 6600, 420), "℃"},
-                                             {"进汽压力：", box("Text2", 6600, 720), "MPa"},
-                                             {"进汽流量：", result_label("jqll", "", {6600, 1080, kW, kH}), "t/h"},
-                                             {"大气压值：", input_box("Text9", "0.0983", {6600, 2160, kW, 375}, Align::Left, kRed), "MPa"},
-                                             {"进水温度：", box("Text4", 6480, 3600), "℃"},
-                                             {"进水压力：", box("Text3", 6480, 3900), "MPa"},
-                                             {"进水流量：", box("Text7", 6480, 4200), "t/h"},
-                                             {"疏水温度：", box("Text8", 2160, 4080), "℃"},
-                                         }))
+        for (ControlDesc& c : field_rows(
+                 "Picture1",
+                 {
+                     {"出水温度：", box("Text6", 1440, 120), "℃"},
+                     {"出水压力：", box("Text5", 1440, 420), "MPa"},
+                     {"进汽温度：", box("Text1", 6600, 420), "℃"},
+                     {"进汽压力：", box("Text2", 6600, 720), "MPa"},
+                     {"进汽流量：", result_label("jqll", "", {6600, 1080, kW, kH}), "t/h"},
+                     {"大气压值：", input_box("Text9", "0.0983", {6600, 2160, kW, 375}, Align::Left, kRed), "MPa"},
+                     {"进水温度：", box("Text4", 6480, 3600), "℃"},
+                     {"进水压力：", box("Text3", 6480, 3900), "MPa"},
+                     {"进水流量：", box("Text7", 6480, 4200), "t/h"},
+                     {"疏水温度：", box("Text8", 2160, 4080), "℃"},
+                 }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {6240, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {7320, 5040, kBackWidth, kBackHeight}));

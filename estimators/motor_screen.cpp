@@ -14,8 +14,8 @@ namespace entalix::estimators {
 
 using namespace shell;
 
-std::string MotorRunningPower(std::string_view voltage, std::string_view current,
-                              std::string_view rated_current, std::string_view power_factor) {
+std::string MotorRunningPower(std::string_view voltage, std::string_view current, std::string_view rated_current,
+                              std::string_view power_factor) {
     const double I = ParseLeadingNumber(current);
     const double In = ParseLeadingNumber(rated_current);
     const double cn = ParseLeadingNumber(power_factor);
@@ -50,8 +50,8 @@ const ScreenDesc& form9() {
             {"Command2_Click",
              [](const Fields& f) {
                  Outcome outcome;
-                 outcome.texts = {{"yxgl", MotorRunningPower(f.text("Text1"), f.text("Text5"), f.text("Text6"),
-                                                             f.text("Text7"))}};
+                 outcome.texts = {
+                     {"yxgl", MotorRunningPower(f.text("Text1"), f.text("Text5"), f.text("Text6"), f.text("Text7"))}};
                  return outcome;
              }},
             {"Command3_Click", navigate_to(ScreenId::Form13)},

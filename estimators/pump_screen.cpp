@@ -43,8 +43,8 @@ const ScreenDesc& form14() {
             {"Command2_Click",
              [](const Fields& f) {
                  Outcome outcome;
-                 outcome.texts = {{"yxgl", PumpShaftPower(f.text("Text1"), f.text("Text5"), f.text("Text6"),
-                                                          f.text("Text7"))}};
+                 outcome.texts = {
+                     {"yxgl", PumpShaftPower(f.text("Text1"), f.text("Text5"), f.text("Text6"), f.text("Text7"))}};
                  return outcome;
              }},
             {"Command3_Click", navigate_to(ScreenId::Form13)},

@@ -33,8 +33,9 @@ std::vector<ControlDesc> estimator_rows(int caption_left, int field_left, const 
             controls.push_back(text_box(name, "0", field, Align::Center));
         }
         if (*row.unit != '\0')
-            controls.push_back(label("Unit_" + name, row.unit,
-                                     {field_left + kFieldWidth + kGap, row.top + kLabelDrop, kUnitWidth, kLabelHeight}));
+            controls.push_back(
+                label("Unit_" + name, row.unit,
+                      {field_left + kFieldWidth + kGap, row.top + kLabelDrop, kUnitWidth, kLabelHeight}));
     }
     return controls;
 }

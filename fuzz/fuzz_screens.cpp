@@ -25,11 +25,12 @@ constexpr auto kPressBound = std::chrono::seconds(1);
 const std::vector<std::string>& boundary_texts() {
     static const std::vector<std::string> texts = [] {
         std::vector<std::string> t = testing::hostile_texts();
-        for (const char* s : {"0.001", "0.0011", "0.1", "0.101325", "1.0983", "2.212", "13", "14.7", "16.5",
-                              "19.7", "20", "21", "22.0", "25", "99.999", "100.001", "0.01", "4", "3.98", "40",
-                              "150", "179.88", "310.96", "350", "364", "365", "380", "406", "450", "600", "799.999",
-                              "2600", "3000", "419.7", "2675", "2800", "3300", "4000", "0.0010", "0.00102", "0.2",
-                              "1000", "5.0", "7.5", "8.5", "50", "150%", "-5", "1.5e1", "1,000.5", "０.５"})
+        for (const char* s : {"0.001", "0.0011", "0.1",    "0.101325", "1.0983",  "2.212",  "13",      "14.7", "16.5",
+                              "19.7",  "20",     "21",     "22.0",     "25",      "99.999", "100.001", "0.01", "4",
+                              "3.98",  "40",     "150",    "179.88",   "310.96",  "350",    "364",     "365",  "380",
+                              "406",   "450",    "600",    "799.999",  "2600",    "3000",   "419.7",   "2675", "2800",
+                              "3300",  "4000",   "0.0010", "0.00102",  "0.2",     "1000",   "5.0",     "7.5",  "8.5",
+                              "50",    "150%",   "-5",     "1.5e1",    "1,000.5", "０.５"})
             t.push_back(s);
         return t;
     }();
@@ -56,10 +57,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             text = in.ConsumeBool() ? "1" : "0";
         } else {
             switch (in.ConsumeIntegralInRange(0, 3)) {
-                case 0: text = f.default_text; break;
-                case 1: text = in.PickValueInArray({std::string("0.0983"), std::string("1"), std::string("300")}); break;
-                case 2: text = boundary_texts()[in.ConsumeIntegralInRange<std::size_t>(0, boundary_texts().size() - 1)]; break;
-                default: text = in.ConsumeRandomLengthString(64); break;
+                case 0:
+                    text = f.default_text;
+                    break;
+                case 1:
+                    text = in.PickValueInArray({std::string("0.0983"), std::string("1"), std::string("300")});
+                    break;
+                case 2:
+                    text = boundary_texts()[in.ConsumeIntegralInRange<std::size_t>(0, boundary_texts().size() - 1)];
+                    break;
+                default:
+                    text = in.ConsumeRandomLengthString(64);
+                    break;
             }
         }
         typed += f.name + "=\"" + text + "\" ";
@@ -70,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         outcome = shell::run_event(desc, e.event, fields);
     } catch (const std::exception& ex) {
-        fail("an exception escaped the press: " + std::string(ex.what()) + " in " + shell::screen_name(e.screen) +
-             " " + e.event + " " + typed);
+        fail("an exception escaped the press: " + std::string(ex.what()) + " in " + shell::screen_name(e.screen) + " " +
+             e.event + " " + typed);
     }
     if (std::chrono::steady_clock::now() - start > kPressBound)
         fail("a press ran past its bound: " + shell::screen_name(e.screen) + " " + e.event + " " + typed);

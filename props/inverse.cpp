@@ -75,20 +75,17 @@ struct SteamSearch {
 // equations near saturation, or settle on the unphysical root thousands of kelvin
 // too high, and then a search bracketed by saturation and kRisingLimit takes over.
 template <typename TemperatureGuess>
-SteamState find_superheated(double p, const SteamSearch& search, const SaturationEnds& ends,
-                            TemperatureGuess t_of_g) {
+SteamState find_superheated(double p, const SteamSearch& search, const SaturationEnds& ends, TemperatureGuess t_of_g) {
     try {
         const auto at_guess = [&](double g) { return steam_at(p, t_of_g(g)); };
-        const bool from_start = finite(search.g_saturated, "saturation estimate") <
-                                finite(search.g_start, "start guess");
+        const bool from_start =
+            finite(search.g_saturated, "saturation estimate") < finite(search.g_start, "start guess");
         // Starting at saturation reuses the saturated vapour already evaluated.
         const SteamState steam =
-            from_start
-                ? relaxed_secant_search(at_guess, search.g_start, at_guess(search.g_start),
-                                        search.target, search.member, search.relaxation,
-                                        search.tolerance)
-                : relaxed_secant_search(at_guess, search.g_saturated, ends.vapour, search.target,
-                                        search.member, search.relaxation, search.tolerance);
+            from_start ? relaxed_secant_search(at_guess, search.g_start, at_guess(search.g_start), search.target,
+                                               search.member, search.relaxation, search.tolerance)
+                       : relaxed_secant_search(at_guess, search.g_saturated, ends.vapour, search.target, search.member,
+                                               search.relaxation, search.tolerance);
         if (steam.t >= ends.ts - kBelowSaturationMargin && steam.t <= kRisingLimit) return steam;
     } catch (const PropertyError&) {
         // A guess outside the equations' domain, a flat secant or no convergence.
@@ -98,9 +95,8 @@ SteamState find_superheated(double p, const SteamSearch& search, const Saturatio
         if (search.target - top.*search.member < search.tolerance) return top;
         throw PropertyError("beyond the superheated-steam range of the equations");
     }
-    return bracketed_search([&](double t) { return steam_at(p, t); }, ends.ts,
-                            ends.vapour.*search.member, kRisingLimit, top.*search.member,
-                            search.target, search.member, search.tolerance);
+    return bracketed_search([&](double t) { return steam_at(p, t); }, ends.ts, ends.vapour.*search.member, kRisingLimit,
+                            top.*search.member, search.target, search.member, search.tolerance);
 }
 
 }  // namespace
@@ -112,29 +108,23 @@ void ifc_ph(SteamState& state, double p, double h) {
 
     if (h <= ends.liquid.h) {
         // Start at 0.9189 degC per kcal/kg; correct with an assumed cp of 1 kcal/(kg K).
-        const SteamState w = fixed_gain_search([p](double t) { return water_at(p, t); }, 0.9189 * h,
-                                               h, &SteamState::h, 1.0, kWaterEnthalpyTolerance);
+        const SteamState w = fixed_gain_search([p](double t) { return water_at(p, t); }, 0.9189 * h, h, &SteamState::h,
+                                               1.0, kWaterEnthalpyTolerance);
         state = SteamState{p, w.t, w.v, h, w.s, 0.0};
     } else if (h <= ends.vapour.h) {
         // Equal to h'' is still wet steam, with x = 1 exactly.
         const double x = (h - ends.liquid.h) / (ends.vapour.h - ends.liquid.h);
-        state = SteamState{p,
-                           ends.ts,
-                           lever(ends.liquid.v, ends.vapour.v, x),
-                           h,
-                           lever(ends.liquid.s, ends.vapour.s, x),
-                           x};
+        state = SteamState{
+            p, ends.ts, lever(ends.liquid.v, ends.vapour.v, x), h, lever(ends.liquid.s, ends.vapour.s, x), x};
     } else {
         // Correlation in g = h/1000 (h in kcal/kg), independent of pressure:
         // T/1000 = sqrt(g/0.085 - 0.96685) - 2.2035.
         const double tau = (ends.ts + kKelvinOffset) / 1000.0;
         const double root = 0.085 * tau + 0.1837;
-        const SteamSearch search{h,          &SteamState::h,
-                                 h / 1000.0, root * root / 0.085 + 0.08218,
-                                 0.0002,     kSteamEnthalpyTolerance};
+        const SteamSearch search{h,      &SteamState::h,         h / 1000.0, root * root / 0.085 + 0.08218,
+                                 0.0002, kSteamEnthalpyTolerance};
         const SteamState st = find_superheated(p, search, ends, [](double g) {
-            return 1000.0 * (fractional_pow(g / 0.085 - 0.96685, 0.5, "enthalpy guess") - 2.2035) -
-                   kKelvinOffset;
+            return 1000.0 * (fractional_pow(g / 0.085 - 0.96685, 0.5, "enthalpy guess") - 2.2035) - kKelvinOffset;
         });
         state = SteamState{p, st.t, st.v, h, st.s, 1.0};
     }
@@ -148,27 +138,21 @@ void ifc_ps(SteamState& state, double p, double s) {
     if (s <= ends.liquid.s) {
         // Start at 376 K per kcal/(kg K): ds = cp dT / T with cp = 1 near T = 376 K.
         // The entropy stored is the evaluated one, within the tolerance of s.
-        const SteamState w = fixed_gain_search([p](double t) { return water_at(p, t); }, 376.0 * s,
-                                               s, &SteamState::s, 376.0, kWaterEntropyTolerance);
+        const SteamState w = fixed_gain_search([p](double t) { return water_at(p, t); }, 376.0 * s, s, &SteamState::s,
+                                               376.0, kWaterEntropyTolerance);
         state = SteamState{p, w.t, w.v, w.h, w.s, 0.0};
     } else if (s <= ends.vapour.s) {
         const double x = (s - ends.liquid.s) / (ends.vapour.s - ends.liquid.s);
-        state = SteamState{p,
-                           ends.ts,
-                           lever(ends.liquid.v, ends.vapour.v, x),
-                           lever(ends.liquid.h, ends.vapour.h, x),
-                           s,
-                           x};
+        state = SteamState{p, ends.ts, lever(ends.liquid.v, ends.vapour.v, x), lever(ends.liquid.h, ends.vapour.h, x),
+                           s, x};
     } else {
         // Correlation in g = s (kcal/(kg K)): T/1000 = exp(2.6696 (g - 1.44)) (p/1000)^0.2943.
         const double ln_p = finite(std::log(p / 1000.0), "ln p");
         const double tau = (ends.ts + kKelvinOffset) / 1000.0;
-        const SteamSearch search{s,   &SteamState::s,
-                                 s,   1.44 + 0.3746 * std::log(tau) - 0.1102 * ln_p,
+        const SteamSearch search{s,   &SteamState::s,        s, 1.44 + 0.3746 * std::log(tau) - 0.1102 * ln_p,
                                  0.8, kSteamEntropyTolerance};
         const SteamState st = find_superheated(p, search, ends, [ln_p](double g) {
-            return finite(1000.0 * std::exp(2.6696 * (g - 1.44) + 0.2943 * ln_p), "entropy guess") -
-                   kKelvinOffset;
+            return finite(1000.0 * std::exp(2.6696 * (g - 1.44) + 0.2943 * ln_p), "entropy guess") - kKelvinOffset;
         });
         state = SteamState{p, st.t, st.v, st.h, s, 1.0};
     }

@@ -23,15 +23,14 @@ inline double secant_step(double g_prev, double y_prev, double g, double y, doub
 // t += gain * (target - y(t)) from t0: a Newton step with an assumed constant slope
 // 1/gain. Returns the last evaluation.
 template <typename Evaluate>
-SteamState fixed_gain_search(Evaluate evaluate, double t0, double target, Member member,
-                             double gain, double tolerance) {
+SteamState fixed_gain_search(Evaluate evaluate, double t0, double target, Member member, double gain,
+                             double tolerance) {
     double t = finite(t0, "start temperature");
     for (int corrections = 0;; ++corrections) {
         const SteamState state = evaluate(t);
         const double miss = target - state.*member;
         if (std::fabs(miss) < tolerance) return state;
-        if (corrections == kMaxCorrections)
-            throw PropertyError("temperature search does not converge");
+        if (corrections == kMaxCorrections) throw PropertyError("temperature search does not converge");
         t = finite(t + gain * miss, "corrected temperature");
     }
 }
@@ -39,9 +38,8 @@ SteamState fixed_gain_search(Evaluate evaluate, double t0, double target, Member
 // Search on a guess variable g that evaluate(g) turns into a state: from (g0, state0)
 // one relaxation step g += relaxation * (target - y), then secant steps.
 template <typename EvaluateAtGuess>
-SteamState relaxed_secant_search(EvaluateAtGuess evaluate, double g0, const SteamState& state0,
-                                 double target, Member member, double relaxation,
-                                 double tolerance) {
+SteamState relaxed_secant_search(EvaluateAtGuess evaluate, double g0, const SteamState& state0, double target,
+                                 Member member, double relaxation, double tolerance) {
     SteamState state = state0;
     double g = g0;
     double g_prev = 0.0;
@@ -50,9 +48,8 @@ SteamState relaxed_secant_search(EvaluateAtGuess evaluate, double g0, const Stea
         const double y = state.*member;
         if (std::fabs(target - y) < tolerance) return state;
         if (corrections == kMaxCorrections) throw PropertyError("guess search does not converge");
-        const double g_new = corrections == 0
-                                 ? finite(g + relaxation * (target - y), "relaxed guess")
-                                 : secant_step(g_prev, y_prev, g, y, target);
+        const double g_new = corrections == 0 ? finite(g + relaxation * (target - y), "relaxed guess")
+                                              : secant_step(g_prev, y_prev, g, y, target);
         g_prev = g;
         y_prev = y;
         g = g_new;
@@ -63,8 +60,8 @@ SteamState relaxed_secant_search(EvaluateAtGuess evaluate, double g0, const Stea
 // Regula falsi (Illinois variant) on t in [t_lo, t_hi], where y rises with t and
 // y(t_lo) < target <= y(t_hi): never leaves the bracket, so it finds the root inside.
 template <typename Evaluate>
-SteamState bracketed_search(Evaluate evaluate, double t_lo, double y_lo, double t_hi, double y_hi,
-                            double target, Member member, double tolerance) {
+SteamState bracketed_search(Evaluate evaluate, double t_lo, double y_lo, double t_hi, double y_hi, double target,
+                            Member member, double tolerance) {
     double f_lo = y_lo - target;
     double f_hi = y_hi - target;
     if (!(f_lo < 0.0 && f_hi >= 0.0)) throw PropertyError("target outside the bracket");
@@ -74,8 +71,7 @@ SteamState bracketed_search(Evaluate evaluate, double t_lo, double y_lo, double 
         const SteamState state = evaluate(t);
         const double f = state.*member - target;
         if (std::fabs(f) < tolerance) return state;
-        if (corrections == kMaxCorrections)
-            throw PropertyError("bracketed search does not converge");
+        if (corrections == kMaxCorrections) throw PropertyError("bracketed search does not converge");
         // Halving the value kept twice in a row keeps the convergence superlinear.
         if (f < 0.0) {
             t_lo = t;

@@ -31,8 +31,7 @@ inline double finite(double value, const char* what) {
 
 // A power with a fractional exponent is defined only for a non-negative base.
 inline double fractional_pow(double base, double exponent, const char* what) {
-    if (!(base >= 0.0))
-        throw PropertyError(std::string("negative base of a fractional power: ") + what);
+    if (!(base >= 0.0)) throw PropertyError(std::string("negative base of a fractional power: ") + what);
     return finite(std::pow(base, exponent), what);
 }
 

@@ -108,8 +108,7 @@ double SteamProperties::pswt2_ptpeffi(double p1, double t1, double p2, double ef
     // The inlet entropy from the (p,h) inverse of the inlet, not from the evaluation above.
     const double s1 = psws_ph(p1, h1);
     const double h2s = selected_number(pswA_ps("h", p2, s1));
-    const double h2 =
-        finite(h1 + (h2s - h1) * (finite(effi, "efficiency") * 0.01), "outlet enthalpy");
+    const double h2 = finite(h1 + (h2s - h1) * (finite(effi, "efficiency") * 0.01), "outlet enthalpy");
     // An outlet in the wet region gives the saturation temperature at p2.
     return pswt_ph(p2, h2);
 }

@@ -15,8 +15,7 @@ struct SaturationCoefficients {
     double k1, k2, k3, k4, k5, k6, k7, k8, k9;
 };
 inline constexpr SaturationCoefficients K{
-    -7.691234564, -26.08023696, -168.1706546, 64.23285504, -118.9646225,
-    4.16711732,   20.9750676,   1.0e9,        6.0,
+    -7.691234564, -26.08023696, -168.1706546, 64.23285504, -118.9646225, 4.16711732, 20.9750676, 1.0e9, 6.0,
 };
 
 // Relative pressure error at which the saturation temperature is accepted.
@@ -45,11 +44,9 @@ double ifc_sat_t(double p) {
         const double ps = ifc_sat_p(t);
         // Relative to p, before any correction: a start that already fits is kept.
         if (finite(std::fabs(ps - p) / p, "relative pressure error") < kSatTolerance) return t;
-        if (corrections == kMaxCorrections)
-            throw PropertyError("saturation temperature does not converge");
+        if (corrections == kMaxCorrections) throw PropertyError("saturation temperature does not converge");
         // Newton step on p = (t/100)^4, whose slope at ps is ps^0.75 / 25.
-        t = finite(t + 25.0 * (p - ps) / fractional_pow(ps, 0.75, "saturation pressure"),
-                   "saturation temperature");
+        t = finite(t + 25.0 * (p - ps) / fractional_pow(ps, 0.75, "saturation pressure"), "saturation temperature");
     }
 }
 

@@ -89,8 +89,7 @@ inline constexpr double kBetaLTerm = 0.1;        // the L-function term everywhe
 constexpr bool tables_consistent() {
     int terms_per_mu[9] = {};
     for (const BTerm& t : kB) {
-        if (t.mu < 1 || t.mu > 8 || t.nu != ++terms_per_mu[t.mu] || t.z < 1 || t.z > 32)
-            return false;
+        if (t.mu < 1 || t.mu > 8 || t.nu != ++terms_per_mu[t.mu] || t.z < 1 || t.z > 32) return false;
     }
     for (int nu = 0; nu < 7; ++nu)
         if (kB9[nu].nu != nu) return false;
@@ -261,8 +260,7 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
     const HighTerm m8 = high_term<8>(X, beta5, beta6, caloric_high);
 
     double chi = finite(I1 * theta / beta, "I1 theta/beta") -
-                 (s1.S + beta * (2.0 * s2.S +
-                                 beta * (3.0 * s3.S + beta * (4.0 * s4.S + beta * 5.0 * s5.S)))) -
+                 (s1.S + beta * (2.0 * s2.S + beta * (3.0 * s3.S + beta * (4.0 * s4.S + beta * 5.0 * s5.S)))) -
                  (m6.chi + m7.chi + m8.chi);
 
     // Ideal-gas part; both sums by Horner's rule in theta from rho = 5 down.
@@ -271,13 +269,11 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
     double ideal_s = 0.0;
     for (int rho = 5; rho >= 2; --rho) ideal_s = (rho - 1) * kB0rho[rho] + theta * ideal_s;
 
-    double eps =
-        B0 * theta - ideal_h - beta * (T1 + beta * (T2 + beta * (T3 + beta * (T4 + beta * T5))));
+    double eps = B0 * theta - ideal_h - beta * (T1 + beta * (T2 + beta * (T3 + beta * (T4 + beta * T5))));
     double sigma = B0 * ln_theta - I1 * ln_beta - ideal_s -
                    b * beta * (s1.R + beta * (s2.R + beta * (s3.R + beta * (s4.R + beta * s5.R))));
     if (caloric_high) {
-        eps -= (m6.S_by_D + b_theta * m6.W) + (m7.S_by_D + b_theta * m7.W) +
-               (m8.S_by_D + b_theta * m8.W);
+        eps -= (m6.S_by_D + b_theta * m6.W) + (m7.S_by_D + b_theta * m7.W) + (m8.S_by_D + b_theta * m8.W);
         sigma -= b * (m6.W + m7.W + m8.W);
     }
 

@@ -17,12 +17,11 @@ struct ACoefficient {
     double A;
 };
 inline constexpr std::array<ACoefficient, 23> kA{{
-    {0, 6.824687741e3},    {1, -5.422063673e2},  {2, -2.096666205e4},   {3, 3.941286787e4},
-    {4, -6.733277739e4},   {5, 9.902381028e4},   {6, -1.093911774e5},   {7, 8.590841667e4},
-    {8, -4.511168742e4},   {9, 1.418138926e4},   {10, -2.017271113e3},  {11, 7.982692717},
-    {12, -2.616571843e-2}, {13, 1.522411790e-3}, {14, 2.284279054e-2},  {15, 2.421647003e2},
-    {16, 1.269716088e-10}, {17, 2.074838328e-7}, {18, 2.174020350e-8},  {19, 1.105710498e-9},
-    {20, 1.293441934e1},   {21, 1.308119072e-5}, {22, 6.047626338e-14},
+    {0, 6.824687741e3},   {1, -5.422063673e2},   {2, -2.096666205e4},   {3, 3.941286787e4},   {4, -6.733277739e4},
+    {5, 9.902381028e4},   {6, -1.093911774e5},   {7, 8.590841667e4},    {8, -4.511168742e4},  {9, 1.418138926e4},
+    {10, -2.017271113e3}, {11, 7.982692717},     {12, -2.616571843e-2}, {13, 1.522411790e-3}, {14, 2.284279054e-2},
+    {15, 2.421647003e2},  {16, 1.269716088e-10}, {17, 2.074838328e-7},  {18, 2.174020350e-8}, {19, 1.105710498e-9},
+    {20, 1.293441934e1},  {21, 1.308119072e-5},  {22, 6.047626338e-14},
 }};
 static_assert(kA.size() == 23);
 
@@ -82,8 +81,7 @@ double entropy_sum(double theta) {
 
 void ifc_pt_water(SteamState& state, double p, double t) {
     const double beta = finite(reduced_pressure(finite(p, "pressure")), "reduced pressure");
-    const double theta =
-        finite(reduced_temperature(finite(t, "temperature")), "reduced temperature");
+    const double theta = finite(reduced_temperature(finite(t, "temperature")), "reduced temperature");
 
     // Whole powers by products; every one is valid for any sign of its base.
     const double th2 = theta * theta;
@@ -126,8 +124,7 @@ void ifc_pt_water(SteamState& state, double p, double t) {
     const double Yd = 6.0 * a(2) * inv_th7 - 2.0 * a(1) * theta;
     const double radicand = a(3) * Y * Y - 2.0 * a(4) * theta + 2.0 * a(5) * beta;
     // Negative towards the critical point: the subregion 1 equations end there.
-    if (!(radicand >= 0.0))
-        throw PropertyError("negative radicand in the compressed-water equations");
+    if (!(radicand >= 0.0)) throw PropertyError("negative radicand in the compressed-water equations");
     const double Z = Y + std::sqrt(radicand);
     const double Zp = fractional_pow(Z, -5.0 / 17.0, "Z^(-5/17)");
 
@@ -140,31 +137,27 @@ void ifc_pt_water(SteamState& state, double p, double t) {
     const double pressure_poly = A(17) * beta + A(18) * beta2 + A(19) * beta3;
     const double bracket20 = inv_e3 + a(11) * beta;
 
-    const double chi = A(11) * a(5) * Zp + A(12) + A(13) * theta + A(14) * th2 + A(15) * d10 +
-                       A(16) * inv16 - (A(17) + 2.0 * A(18) * beta + 3.0 * A(19) * beta2) * inv17 -
-                       A(20) * th18 * (a(9) + th2) * (a(11) - 3.0 * inv_e4) +
-                       3.0 * A(21) * (a(12) - theta) * beta2 + 4.0 * A(22) * beta3 * inv_th20;
+    const double chi = A(11) * a(5) * Zp + A(12) + A(13) * theta + A(14) * th2 + A(15) * d10 + A(16) * inv16 -
+                       (A(17) + 2.0 * A(18) * beta + 3.0 * A(19) * beta2) * inv17 -
+                       A(20) * th18 * (a(9) + th2) * (a(11) - 3.0 * inv_e4) + 3.0 * A(21) * (a(12) - theta) * beta2 +
+                       4.0 * A(22) * beta3 * inv_th20;
 
-    const double eps = A(0) * theta - enthalpy_sum(theta) +
-                       A(11) *
-                           (Z * (17.0 * (Z / 29.0 - Y / 12.0) + 5.0 * theta * Yd / 12.0) +
-                            a(4) * theta - (a(3) - 1.0) * theta * Y * Yd) *
-                           Zp +
-                       (A(12) - A(14) * th2 + A(15) * (9.0 * theta + a(6)) * d9 +
-                        A(16) * (20.0 * th19 + a(7)) * inv16_2) *
-                           beta -
-                       (12.0 * th11 + a(8)) * pressure_poly * inv17_2 +
-                       A(20) * th18 * (17.0 * a(9) + 19.0 * th2) * bracket20 +
-                       A(21) * a(12) * beta3 + 21.0 * A(22) * beta4 * inv_th20;
+    const double eps =
+        A(0) * theta - enthalpy_sum(theta) +
+        A(11) *
+            (Z * (17.0 * (Z / 29.0 - Y / 12.0) + 5.0 * theta * Yd / 12.0) + a(4) * theta -
+             (a(3) - 1.0) * theta * Y * Yd) *
+            Zp +
+        (A(12) - A(14) * th2 + A(15) * (9.0 * theta + a(6)) * d9 + A(16) * (20.0 * th19 + a(7)) * inv16_2) * beta -
+        (12.0 * th11 + a(8)) * pressure_poly * inv17_2 + A(20) * th18 * (17.0 * a(9) + 19.0 * th2) * bracket20 +
+        A(21) * a(12) * beta3 + 21.0 * A(22) * beta4 * inv_th20;
 
     // ln(theta) of a negative theta is not a number and fails below.
-    const double sigma =
-        A(0) * std::log(theta) - entropy_sum(theta) +
-        A(11) * (Yd * (5.0 * Z / 12.0 - (a(3) - 1.0) * Y) + a(4)) * Zp +
-        (10.0 * A(15) * d9 - A(13) - 2.0 * A(14) * theta + 19.0 * A(16) * th18 * inv16_2) * beta -
-        11.0 * th10 * pressure_poly * inv17_2 +
-        A(20) * th17 * (18.0 * a(9) + 20.0 * th2) * bracket20 + A(21) * beta3 +
-        20.0 * A(22) * beta4 * inv_th21;
+    const double sigma = A(0) * std::log(theta) - entropy_sum(theta) +
+                         A(11) * (Yd * (5.0 * Z / 12.0 - (a(3) - 1.0) * Y) + a(4)) * Zp +
+                         (10.0 * A(15) * d9 - A(13) - 2.0 * A(14) * theta + 19.0 * A(16) * th18 * inv16_2) * beta -
+                         11.0 * th10 * pressure_poly * inv17_2 + A(20) * th17 * (18.0 * a(9) + 20.0 * th2) * bracket20 +
+                         A(21) * beta3 + 20.0 * A(22) * beta4 * inv_th21;
 
     // The record is written once, whole, and only when every value is a number.
     const double v = finite(kVc * chi, "specific volume of water");

@@ -17,7 +17,7 @@ public:
     virtual void create_screen(const ScreenDesc& desc) = 0;  // with its default texts
     virtual void show_screen(ScreenId id) = 0;               // modeless, activated
     virtual void hide_screen(ScreenId id) = 0;
-    virtual Fields fields(ScreenId id) const = 0;            // current texts and ticks
+    virtual Fields fields(ScreenId id) const = 0;  // current texts and ticks
     // Writes texts, visibility and the message line of one screen.
     virtual void apply(ScreenId id, const Outcome& outcome) = 0;
 };

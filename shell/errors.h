@@ -15,8 +15,7 @@ public:
 // A field read strictly whose text is not a number.
 class NotANumber : public CalculationError {
 public:
-    explicit NotANumber(const std::string& field_caption)
-        : CalculationError("“" + field_caption + "”不是数字") {}
+    explicit NotANumber(const std::string& field_caption) : CalculationError("“" + field_caption + "”不是数字") {}
 };
 
 // A typed number beyond the range of a double (such as 1e999).

@@ -21,7 +21,10 @@ ControlDesc message_line(Twips rect) {
 
 const ScreenDesc& form1() {
     static const ScreenDesc desc{
-        ScreenId::Form1, "主画面", 4800, 3570,
+        ScreenId::Form1,
+        "主画面",
+        4800,
+        3570,
         {
             heading("Label1", "Entalix", {600, 240, 3375, 375}),
             button("Command1", "管道计算", {480, 720, 1575, 615}),
@@ -52,7 +55,10 @@ const ScreenDesc& form1() {
 
 const ScreenDesc& form3() {
     static const ScreenDesc desc{
-        ScreenId::Form3, "加热器计算画面", 4680, 4485,
+        ScreenId::Form3,
+        "加热器计算画面",
+        4680,
+        4485,
         {
             button("Command4", "混合式加热器计算", {960, 480, 2535, 615}),
             button("Command2", "表面式加热器计算", {960, 1560, 2535, 615}),
@@ -74,7 +80,10 @@ const ScreenDesc& form3() {
 
 const ScreenDesc& form10() {
     static const ScreenDesc desc{
-        ScreenId::Form10, "水蒸汽性质", 4560, 3030,
+        ScreenId::Form10,
+        "水蒸汽性质",
+        4560,
+        3030,
         {
             heading("Label1", "水蒸汽性质", {1200, 240, 2295, 495}),
             button("Command1", "绝压参数", {360, 1080, 1695, 615}),
@@ -93,7 +102,10 @@ const ScreenDesc& form10() {
 
 const ScreenDesc& form13() {
     static const ScreenDesc desc{
-        ScreenId::Form13, "电机和水泵功率计算", 4560, 3030,
+        ScreenId::Form13,
+        "电机和水泵功率计算",
+        4560,
+        3030,
         {
             heading("Label1", "功率计算", {1440, 240, 1815, 495}),
             button("Command1", "电动机功率", {360, 1080, 1695, 615}),

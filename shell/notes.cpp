@@ -18,7 +18,10 @@ std::string NotesText() {
 
 const ScreenDesc& form4() {
     static const ScreenDesc desc{
-        ScreenId::Form4, "说明", 4680, 3090,
+        ScreenId::Form4,
+        "说明",
+        4680,
+        3090,
         {
             heading("Label2", "Entalix", {600, 120, 3495, 375}),
             label("Label1", "", {240, 720, 4215, 1815}),

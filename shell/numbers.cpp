@@ -25,16 +25,14 @@ long long leading_decimal_exponent(const std::string& normalised) {
     const std::size_t integer_length = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t k = mantissa.find_first_not_of("0.");
     if (k == std::string_view::npos) return -1;  // a zero mantissa is harmless
-    const long long lead = k < integer_length
-                               ? static_cast<long long>(integer_length - 1 - k)
-                               : -static_cast<long long>(k - integer_length);
+    const long long lead = k < integer_length ? static_cast<long long>(integer_length - 1 - k)
+                                              : -static_cast<long long>(k - integer_length);
     long long exponent = 0;
     if (e < normalised.size()) {
         std::size_t i = e + 1;
         const bool negative = normalised[i] == '-';
         if (normalised[i] == '-' || normalised[i] == '+') ++i;
-        for (; i < normalised.size() && exponent < 1'000'000'000; ++i)
-            exponent = exponent * 10 + (normalised[i] - '0');
+        for (; i < normalised.size() && exponent < 1'000'000'000; ++i) exponent = exponent * 10 + (normalised[i] - '0');
         if (negative) exponent = -exponent;
     }
     return lead + exponent;
@@ -42,8 +40,7 @@ long long leading_decimal_exponent(const std::string& normalised) {
 
 std::size_t decimals_of_pattern(std::string_view pattern) {
     if (pattern == "0") return 0;
-    if (pattern.size() < 3 || pattern.substr(0, 2) != "0.")
-        throw std::invalid_argument("unknown number pattern");
+    if (pattern.size() < 3 || pattern.substr(0, 2) != "0.") throw std::invalid_argument("unknown number pattern");
     for (char c : pattern.substr(2))
         if (c != '0') throw std::invalid_argument("unknown number pattern");
     return pattern.size() - 2;
@@ -52,7 +49,10 @@ std::size_t decimals_of_pattern(std::string_view pattern) {
 // Adds one unit in the last place to a string of decimal digits.
 void increment_digits(std::string& digits) {
     for (std::size_t i = digits.size(); i-- > 0;) {
-        if (digits[i] == '9') { digits[i] = '0'; continue; }
+        if (digits[i] == '9') {
+            digits[i] = '0';
+            continue;
+        }
         ++digits[i];
         return;
     }
@@ -73,9 +73,14 @@ NumberPrefix ScanNumberPrefix(std::string_view text) {
     std::size_t digits = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
-        if (is_digit(c)) { out += c; ++digits; }
-        else if (c == '.' && !point) { out += c; point = true; }
-        else break;
+        if (is_digit(c)) {
+            out += c;
+            ++digits;
+        } else if (c == '.' && !point) {
+            out += c;
+            point = true;
+        } else
+            break;
     }
     if (digits == 0) return result;
     std::size_t end = i;
@@ -85,7 +90,10 @@ NumberPrefix ScanNumberPrefix(std::string_view text) {
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
         const std::size_t first_digit = j;
         while (j < text.size() && is_digit(text[j])) exponent += text[j++];
-        if (j > first_digit) { out += exponent; end = j; }
+        if (j > first_digit) {
+            out += exponent;
+            end = j;
+        }
     }
     result.length = end;
     result.normalised = std::move(out);
@@ -135,8 +143,8 @@ std::string FormatWithPattern(double value, std::string_view pattern) {
     // The exact decimal expansion of a double has at most 1074 decimals and 309
     // integer digits, so this precision writes its exact binary value.
     std::array<char, 1500> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         std::fabs(value), std::chars_format::fixed, 1074);
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed, 1074);
     if (ec != std::errc()) throw std::logic_error("number too long to format");
     const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t point = exact.find('.');
@@ -160,8 +168,8 @@ std::string FormatGeneralNumber(double value) {
     if (!std::isfinite(value)) throw ArithmeticFault(kMsgNotFinite);
     if (value == 0.0) return "0";
     std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         std::fabs(value), std::chars_format::scientific, 14);
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                         std::chars_format::scientific, 14);
     if (ec != std::errc()) throw std::logic_error("cannot format number");
     const std::string_view sci(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t e = sci.find('e');

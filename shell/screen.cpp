@@ -39,8 +39,7 @@ const EventBinding* ScreenDesc::find_event(std::string_view event) const {
 
 Fields ScreenDesc::default_fields() const {
     Fields fields;
-    for (const ControlDesc& c : controls)
-        fields.set(c.name, c.kind == ControlKind::CheckBox ? "0" : c.text);
+    for (const ControlDesc& c : controls) fields.set(c.name, c.kind == ControlKind::CheckBox ? "0" : c.text);
     return fields;
 }
 

@@ -12,12 +12,25 @@
 namespace entalix::shell {
 
 enum class ScreenId {
-    Form1 = 1, Form2, Form3, Form4, Form5, Form6, Form7, Form8,
-    Form9, Form10, Form11, Form12, Form13, Form14, Form15,
+    Form1 = 1,
+    Form2,
+    Form3,
+    Form4,
+    Form5,
+    Form6,
+    Form7,
+    Form8,
+    Form9,
+    Form10,
+    Form11,
+    Form12,
+    Form13,
+    Form14,
+    Form15,
 };
 inline constexpr int kScreenCount = 15;
 
-std::string screen_name(ScreenId id);                        // "Form8"
+std::string screen_name(ScreenId id);  // "Form8"
 std::optional<ScreenId> screen_from_name(std::string_view name);
 std::vector<ScreenId> all_screens();
 
@@ -27,11 +40,11 @@ enum class Align { Left, Center, Right };
 // Style flags of a control.
 enum Style : unsigned {
     kPlain = 0,
-    kRed = 1u << 0,        // red text: the atmospheric-pressure boxes
-    kBorder = 1u << 1,     // single-line border
-    kHeading = 1u << 2,    // the screen's heading label, in a larger type
-    kHidden = 1u << 3,     // hidden when the screen is created
-    kMessage = 1u << 4,    // the message line that says why a press failed
+    kRed = 1u << 0,      // red text: the atmospheric-pressure boxes
+    kBorder = 1u << 1,   // single-line border
+    kHeading = 1u << 2,  // the screen's heading label, in a larger type
+    kHidden = 1u << 3,   // hidden when the screen is created
+    kMessage = 1u << 4,  // the message line that says why a press failed
 };
 
 // Positions and sizes in twips (1440 to the inch), from the top-left corner of
@@ -44,13 +57,13 @@ struct Twips {
 };
 
 struct ControlDesc {
-    std::string name;          // "Text2", "Label1(3)", "jzwd"
+    std::string name;  // "Text2", "Label1(3)", "jzwd"
     ControlKind kind = ControlKind::Label;
-    std::string text;          // default text or caption; a picture box names its drawing
+    std::string text;  // default text or caption; a picture box names its drawing
     Twips rect;
     Align align = Align::Left;
     unsigned style = kPlain;
-    std::string parent;        // the picture box that holds it, or empty
+    std::string parent;  // the picture box that holds it, or empty
 };
 
 // The texts of a screen's controls at the moment of an event; a tick box reads
@@ -71,11 +84,11 @@ private:
 // What one event does to its screen. A failed calculation throws instead and
 // writes nothing.
 struct Outcome {
-    std::vector<std::pair<std::string, std::string>> texts;   // control -> new text
-    std::vector<std::pair<std::string, bool>> visibility;     // control -> shown
-    std::optional<ScreenId> navigate;                          // ShowScreen target
+    std::vector<std::pair<std::string, std::string>> texts;         // control -> new text
+    std::vector<std::pair<std::string, bool>> visibility;           // control -> shown
+    std::optional<ScreenId> navigate;                               // ShowScreen target
     std::vector<std::pair<std::string, std::string>> target_texts;  // written on the target after it shows
-    std::string message;                                       // message line; empty clears it
+    std::string message;                                            // message line; empty clears it
     bool failed = false;  // set by run_event when the press stopped on a failure
 };
 
@@ -89,7 +102,7 @@ struct EventBinding {
 struct ScreenDesc {
     ScreenId id = ScreenId::Form1;
     std::string caption;
-    int width = 0;   // client area, twips
+    int width = 0;  // client area, twips
     int height = 0;
     std::vector<ControlDesc> controls;
     std::vector<EventBinding> events;

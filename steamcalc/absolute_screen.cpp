@@ -17,9 +17,8 @@ const ScreenDesc& form11() {
         d.controls.push_back(button("Command3", "返回", {6435, 3360, kBackWidth, kBackHeight}));
         // Below the result, left of "返回".
         d.controls.push_back(message_line({4440, 3300, 1900, 600}));
-        d.events.push_back({"Command1_Click", [](const Fields& f) {
-                                return state_outcome(SolveStateFromPair(pair_input(f)));
-                            }});
+        d.events.push_back(
+            {"Command1_Click", [](const Fields& f) { return state_outcome(SolveStateFromPair(pair_input(f))); }});
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;
     }();

@@ -35,12 +35,17 @@ std::vector<ControlDesc> property_rows(int tick_left, int tick_top) {
     for (int row = 0; row < kRowCount; ++row) {
         const int top = tick_top + row * kRowPitch;
         // The caption does not fit in the box's width, so the tick box shows bare.
-        controls.push_back({indexed("Check", row + 1), ControlKind::CheckBox, indexed("Check", row + 1),
-                            {tick_left, top, 255, 180}, Align::Left, kPlain, {}});
-        controls.push_back(label("Label2(" + std::to_string(row) + ")", kRows[row].label,
-                                 {tick_left + 240, top, 855, 255}));
-        controls.push_back(text_box(indexed("Text", row + 1), "", {tick_left + 1080, top - 120, 1455, 375},
-                                    Align::Left, kHidden));
+        controls.push_back({indexed("Check", row + 1),
+                            ControlKind::CheckBox,
+                            indexed("Check", row + 1),
+                            {tick_left, top, 255, 180},
+                            Align::Left,
+                            kPlain,
+                            {}});
+        controls.push_back(
+            label("Label2(" + std::to_string(row) + ")", kRows[row].label, {tick_left + 240, top, 855, 255}));
+        controls.push_back(
+            text_box(indexed("Text", row + 1), "", {tick_left + 1080, top - 120, 1455, 375}, Align::Left, kHidden));
         // The "%" of the dryness stands a little further right, in a narrower label.
         const bool percent = row == kRowX;
         controls.push_back(label("Label4(" + std::to_string(row) + ")", kRows[row].unit,
@@ -58,11 +63,9 @@ std::vector<EventBinding> tick_box_events() {
                               const PairSelection selection = UpdatePairSelection(ticks, row);
                               Outcome outcome;
                               for (int r = 0; r < kRowCount; ++r)
-                                  outcome.visibility.emplace_back(indexed("Check", r + 1),
-                                                                  selection.tick_box_shown[r]);
+                                  outcome.visibility.emplace_back(indexed("Check", r + 1), selection.tick_box_shown[r]);
                               for (int r = 0; r < kRowCount; ++r)
-                                  outcome.visibility.emplace_back(indexed("Text", r + 1),
-                                                                  selection.input_box_shown[r]);
+                                  outcome.visibility.emplace_back(indexed("Text", r + 1), selection.input_box_shown[r]);
                               if (selection.compute_button_shown)
                                   outcome.visibility.emplace_back("Command1", *selection.compute_button_shown);
                               return outcome;
@@ -82,8 +85,10 @@ PairInput pair_input(const Fields& fields) {
 
 Outcome state_outcome(const StateAnswer& answer) {
     Outcome outcome;
-    if (answer.caption) outcome.texts = {{"Label3", *answer.caption}};
-    else outcome.message = answer.note;
+    if (answer.caption)
+        outcome.texts = {{"Label3", *answer.caption}};
+    else
+        outcome.message = answer.note;
     return outcome;
 }
 

@@ -17,7 +17,6 @@ constexpr long long kDeepestShownPlace = -1100;
 // either limit and is refused anyway.
 constexpr long long kExponentSaturation = 1'000'000'000'000LL;
 
-
 // Magnitude comparison of two digit strings of equal scale.
 int compare_aligned(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
@@ -88,9 +87,7 @@ void ExactDecimal::normalise() {
     digits_.erase(last + 1);
 }
 
-long long ExactDecimal::leading_exponent() const {
-    return exponent_ + static_cast<long long>(digits_.size()) - 1;
-}
+long long ExactDecimal::leading_exponent() const { return exponent_ + static_cast<long long>(digits_.size()) - 1; }
 
 std::optional<ExactDecimal> ExactDecimal::parse(std::string_view text) {
     // The shared reader decides what is a number and what is too large.
@@ -129,8 +126,7 @@ ExactDecimal ExactDecimal::stand_in_below(const ExactDecimal& other) const {
     // result can show only decides on which side of the other the sum lies.
     // A unit of the same sign just below those places does the same, and keeps
     // the aligned sum short whatever exponent was typed ("1e-999999999").
-    const long long place =
-        std::min({other.exponent_, other.leading_exponent() - 20, kDeepestShownPlace}) - 2;
+    const long long place = std::min({other.exponent_, other.leading_exponent() - 20, kDeepestShownPlace}) - 2;
     if (leading_exponent() >= place) return *this;
     return ExactDecimal(negative_, "1", place);
 }

@@ -100,6 +100,6 @@ std::optional<std::string> SolveTX(Press& press);
 // Steps 4 to 8 of (p, x), shared with (t, x): the wet state of dryness X at the
 // saturation state (p, t) given as rounded texts.
 StateTexts wet_state_from_dryness(Press& press, const std::string& p_text, const std::string& t_text,
-                                   double dryness_percent);
+                                  double dryness_percent);
 
 }  // namespace entalix::steamcalc

@@ -75,10 +75,12 @@ std::optional<std::string> SolvePV(Press& press) {
     // temperature with the steam equations' volume there.
     const bool water = v_saturated_water - v_typed >= 0;
     const std::optional<double> t_found =
-        water ? press.search(ts, Direction::Down, [&](double t) { return w.pswv_ptwtr(p_exact, t); }, v_typed,
-                             Sense::Above, kScanWaterTemperatureFloor)
-              : press.search(ts, Direction::Up, [&](double t) { return w.pswv_ptstm(p_exact, t); }, v_typed,
-                             Sense::Below, kScanSteamTemperatureCeiling);
+        water ? press.search(
+                    ts, Direction::Down, [&](double t) { return w.pswv_ptwtr(p_exact, t); }, v_typed, Sense::Above,
+                    kScanWaterTemperatureFloor)
+              : press.search(
+                    ts, Direction::Up, [&](double t) { return w.pswv_ptstm(p_exact, t); }, v_typed, Sense::Below,
+                    kScanSteamTemperatureCeiling);
     if (!t_found) return std::string(kOutOfRange);
     const std::string p_text = typed_p.rounded();
     const std::string t_text = R6(*t_found);
@@ -91,7 +93,7 @@ std::optional<std::string> SolvePV(Press& press) {
 }
 
 StateTexts wet_state_from_dryness(Press& press, const std::string& p_text, const std::string& t_text,
-                                   double dryness_percent) {
+                                  double dryness_percent) {
     auto& w = press.props();
     const double p = value_of(p_text), t = value_of(t_text);
     const double h_water = w.pswh_ptwtr(p, t);

@@ -87,9 +87,7 @@ Press::TypedPressure Press::typed_pressure() {
     return TypedPressure(*this, pg + *pa_);
 }
 
-double Press::TypedPressure::value() const {
-    return absolute_ ? absolute_->to_double() : press_.typed(kRowP);
-}
+double Press::TypedPressure::value() const { return absolute_ ? absolute_->to_double() : press_.typed(kRowP); }
 
 std::string Press::TypedPressure::rounded() const { return absolute_ ? absolute_->fixed(6) : R6(value()); }
 
@@ -118,9 +116,7 @@ std::string ComposeStateCaption(std::string_view p, std::string_view t, std::str
     return caption;
 }
 
-StateAnswer SolveStateFromPair(const PairInput& input, ScanMethod method) {
-    return solve(input, std::nullopt, method);
-}
+StateAnswer SolveStateFromPair(const PairInput& input, ScanMethod method) { return solve(input, std::nullopt, method); }
 
 StateAnswer SolveGaugeStateFromPair(const PairInput& input, std::string_view atmospheric, ScanMethod method) {
     return solve(input, atmospheric, method);

@@ -12,9 +12,7 @@ namespace entalix::steamcalc {
 namespace {
 
 // Whether the scan goes on past a point with difference d = f(y) - g.
-bool keeps_going(double d, Sense sense) {
-    return sense == Sense::Above ? d > kSearchTolerance : d < kSearchTolerance;
-}
+bool keeps_going(double d, Sense sense) { return sense == Sense::Above ? d > kSearchTolerance : d < kSearchTolerance; }
 
 double difference(const MatchedProperty& f, double y, double g) {
     // A typed value near the limit of a double could make the difference
@@ -29,8 +27,8 @@ public:
         : grid_(grid), f_(f), g_(g), sense_(sense) {}
 
     struct Probe {
-        bool stops = false;     // the plain scan would stop here, or fail here
-        double margin = 0.0;    // how far from stopping, > 0 while the scan goes on
+        bool stops = false;   // the plain scan would stop here, or fail here
+        double margin = 0.0;  // how far from stopping, > 0 while the scan goes on
         std::exception_ptr failure;
     };
 
@@ -124,8 +122,10 @@ private:
             const double m1 = p1.margin;
             const auto& p2 = probe_(x2);
             if (p2.stops) return x2;
-            if (m1 <= p2.margin) hi = x2;
-            else lo = x1;
+            if (m1 <= p2.margin)
+                hi = x2;
+            else
+                lo = x1;
         }
         for (std::int64_t k = lo; k <= hi; ++k)
             if (probe_(k).stops) return k;
@@ -137,8 +137,8 @@ private:
 
 }  // namespace
 
-std::optional<double> PlainStepSearch(double y0, Direction direction, const MatchedProperty& f, double g,
-                                      Sense sense, ScanBound bound) {
+std::optional<double> PlainStepSearch(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
+                                      ScanBound bound) {
     if (!std::isfinite(y0)) return std::nullopt;
     double y = y0;  // the start is looked at even beyond the bound
     for (;;) {
@@ -151,14 +151,16 @@ std::optional<double> PlainStepSearch(double y0, Direction direction, const Matc
     }
 }
 
-std::optional<double> FastStepSearch(double y0, Direction direction, const MatchedProperty& f, double g,
-                                     Sense sense, ScanBound bound) {
+std::optional<double> FastStepSearch(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
+                                     ScanBound bound) {
     const ScanGrid grid(y0, direction, bound);
     if (grid.size() == 0) return std::nullopt;
     Prober probe(grid, f, g, sense);
     std::optional<std::int64_t> k;
-    if (probe(0).stops) k = 0;
-    else k = FirstStop(probe).after(0, grid.size() - 1, kFirstSamples);
+    if (probe(0).stops)
+        k = 0;
+    else
+        k = FirstStop(probe).after(0, grid.size() - 1, kFirstSamples);
     if (!k) return std::nullopt;
     if (const auto& failure = probe(*k).failure) std::rethrow_exception(failure);
     return grid.at(*k);

@@ -74,8 +74,7 @@ struct Working {
 };
 
 // (t, s) and (t, v): the same three branches on a different property.
-std::optional<std::string> solve_temperature_and(Press& press, Row row, RegionProperty water,
-                                                 RegionProperty steam) {
+std::optional<std::string> solve_temperature_and(Press& press, Row row, RegionProperty water, RegionProperty steam) {
     auto& w = press.props();
     Working work{press.text(kRowT), press.text(row), std::nullopt};
     press.read_atmospheric();
@@ -101,10 +100,13 @@ std::optional<std::string> solve_temperature_and(Press& press, Row row, RegionPr
     if (water(w, props::pswsat_p(t), t) - y > 0) {
         std::optional<double> p;
         if (water(w, kPressureCeiling, t) - y < 0)
-            p = press.search(props::pswsat_p(t), Direction::Up, [&](double pp) { return water(w, pp, t); }, y,
-                             Sense::Above, kScanPressureCeiling);
-        if (p) take(scanned_state(press, *p, t, Region::Water, DrynessFrom::Region));
-        else work.caption = std::string(kOutOfRange);
+            p = press.search(
+                props::pswsat_p(t), Direction::Up, [&](double pp) { return water(w, pp, t); }, y, Sense::Above,
+                kScanPressureCeiling);
+        if (p)
+            take(scanned_state(press, *p, t, Region::Water, DrynessFrom::Region));
+        else
+            work.caption = std::string(kOutOfRange);
     }
     // C: superheated steam, scanned down from the saturation pressure.
     t = press.working(work.t, kRowT);
@@ -112,10 +114,13 @@ std::optional<std::string> solve_temperature_and(Press& press, Row row, RegionPr
     if (steam(w, props::pswsat_p(t), t) - y < 0) {
         std::optional<double> p;
         if (steam(w, kPressureFloor, t) - y > 0)
-            p = press.search(props::pswsat_p(t), Direction::Down, [&](double pp) { return steam(w, pp, t); }, y,
-                             Sense::Below, kScanPressureFloor);
-        if (p) take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::Region));
-        else work.caption = std::string(kOutOfRange);
+            p = press.search(
+                props::pswsat_p(t), Direction::Down, [&](double pp) { return steam(w, pp, t); }, y, Sense::Below,
+                kScanPressureFloor);
+        if (p)
+            take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::Region));
+        else
+            work.caption = std::string(kOutOfRange);
     }
     return work.caption;
 }
@@ -155,10 +160,13 @@ std::optional<std::string> SolveTH(Press& press) {
     if (t < kWaterTemperatureLimit && w.pswh_ptwtr(props::pswsat_p(t), t) - h > 0) {
         std::optional<double> p;
         if (w.pswh_ptwtr(kPressureCeiling, t) - h < 0)
-            p = press.search(props::pswsat_p(t), Direction::Up, [&](double pp) { return w.pswh_ptwtr(pp, t); }, h,
-                             Sense::Above, kScanPressureCeiling);
-        if (p) take(scanned_state(press, *p, t, Region::Water, DrynessFrom::PressureEntropy));
-        else work.caption = std::string(kOutOfRange);
+            p = press.search(
+                props::pswsat_p(t), Direction::Up, [&](double pp) { return w.pswh_ptwtr(pp, t); }, h, Sense::Above,
+                kScanPressureCeiling);
+        if (p)
+            take(scanned_state(press, *p, t, Region::Water, DrynessFrom::PressureEntropy));
+        else
+            work.caption = std::string(kOutOfRange);
     }
     // C: supercritical, scanned up from the lowest pressure with the steam
     // equations. The gauge screen scans only while the enthalpy lies below the
@@ -166,11 +174,13 @@ std::optional<std::string> SolveTH(Press& press) {
     t = press.working(work.t, kRowT);
     h = press.working(work.y, kRowH);
     if (t >= kSupercriticalTemperature && (!press.gauge() || w.pswh_ptstm(kPressureFloor, t) - h > 0)) {
-        const std::optional<double> p =
-            press.search(kPressureFloor, Direction::Up, [&](double pp) { return w.pswh_ptstm(pp, t); }, h,
-                         Sense::Above, kScanPressureCeiling);
-        if (p) take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::PressureEntropy));
-        else work.caption = std::string(kOutOfRange);
+        const std::optional<double> p = press.search(
+            kPressureFloor, Direction::Up, [&](double pp) { return w.pswh_ptstm(pp, t); }, h, Sense::Above,
+            kScanPressureCeiling);
+        if (p)
+            take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::PressureEntropy));
+        else
+            work.caption = std::string(kOutOfRange);
     }
     // D: superheated steam below the critical temperature, found like branch C
     // of (t, s): scanned down from the saturation pressure.
@@ -179,10 +189,13 @@ std::optional<std::string> SolveTH(Press& press) {
     if (t < kSupercriticalTemperature && w.pswh_ptstm(props::pswsat_p(t), t) - h < 0) {
         std::optional<double> p;
         if (w.pswh_ptstm(kPressureFloor, t) - h > 0)
-            p = press.search(props::pswsat_p(t), Direction::Down, [&](double pp) { return w.pswh_ptstm(pp, t); },
-                             h, Sense::Below, kScanPressureFloor);
-        if (p) take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::Region));
-        else work.caption = std::string(kOutOfRange);
+            p = press.search(
+                props::pswsat_p(t), Direction::Down, [&](double pp) { return w.pswh_ptstm(pp, t); }, h, Sense::Below,
+                kScanPressureFloor);
+        if (p)
+            take(scanned_state(press, *p, t, Region::Steam, DrynessFrom::Region));
+        else
+            work.caption = std::string(kOutOfRange);
     }
     return work.caption;
 }

@@ -4,11 +4,12 @@
 #   tools/entalix.sh test   build and run every test, plain and under the sanitizers,
 #                           check the Debian package and cross-build for Windows
 #   tools/entalix.sh fuzz [seconds]   run every fuzz target for a while (default 60 s each)
+#   tools/entalix.sh format           apply the project's clang-format style to every C++ file
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config git clang-format
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang libclang-rt-14-dev dpkg-dev g++-mingw-w64-x86-64-posix
@@ -54,6 +55,12 @@ case "${1:-}" in
         ctest --preset asan -j"$(jobs)"
         bash tests/package/check_deb.sh build/dev
         bash tests/windows/cross_check.sh
+        # One style for every file (tools/entalix.sh format applies it).
+        git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror --style=file
+        echo "format ok"
+        ;;
+    format)
+        git ls-files '*.cpp' '*.h' | xargs clang-format -i --style=file
         ;;
     fuzz)
         install_missing
@@ -69,7 +76,7 @@ case "${1:-}" in
         done
         ;;
     *)
-        echo "usage: tools/entalix.sh run|test|fuzz [seconds]" >&2
+        echo "usage: tools/entalix.sh run|test|fuzz [seconds]|format" >&2
         exit 2
         ;;
 esac

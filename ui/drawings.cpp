@@ -13,8 +13,8 @@ namespace entalix::ui {
 
 namespace {
 
-constexpr qreal kPipe = 1.5;   // pipes and outlines
-constexpr qreal kSeam = 1.0;   // the tangent lines where the dished ends meet the shell
+constexpr qreal kPipe = 1.5;  // pipes and outlines
+constexpr qreal kSeam = 1.0;  // the tangent lines where the dished ends meet the shell
 constexpr qreal kArrowLength = 10;
 constexpr qreal kArrowHalfWidth = 4;
 
@@ -31,10 +31,18 @@ void arrowhead(QPainter& p, qreal x, qreal y, Towards towards) {
     const qreal w = kArrowHalfWidth;
     QPolygonF head;
     switch (towards) {
-        case Towards::Left: head << QPointF(x, y) << QPointF(x + l, y - w) << QPointF(x + l, y + w); break;
-        case Towards::Right: head << QPointF(x, y) << QPointF(x - l, y - w) << QPointF(x - l, y + w); break;
-        case Towards::Up: head << QPointF(x, y) << QPointF(x - w, y + l) << QPointF(x + w, y + l); break;
-        case Towards::Down: head << QPointF(x, y) << QPointF(x - w, y - l) << QPointF(x + w, y - l); break;
+        case Towards::Left:
+            head << QPointF(x, y) << QPointF(x + l, y - w) << QPointF(x + l, y + w);
+            break;
+        case Towards::Right:
+            head << QPointF(x, y) << QPointF(x - l, y - w) << QPointF(x - l, y + w);
+            break;
+        case Towards::Up:
+            head << QPointF(x, y) << QPointF(x - w, y + l) << QPointF(x + w, y + l);
+            break;
+        case Towards::Down:
+            head << QPointF(x, y) << QPointF(x - w, y - l) << QPointF(x + w, y - l);
+            break;
     }
     p.save();
     p.setBrush(Qt::black);

@@ -31,9 +31,12 @@ QString display_text(const std::string& text) { return qs(text).replace(QStringL
 
 Qt::Alignment alignment(Align align) {
     switch (align) {
-        case Align::Center: return Qt::AlignHCenter;
-        case Align::Right: return Qt::AlignRight;
-        case Align::Left: break;
+        case Align::Center:
+            return Qt::AlignHCenter;
+        case Align::Right:
+            return Qt::AlignRight;
+        case Align::Left:
+            break;
     }
     return Qt::AlignLeft;
 }
@@ -63,7 +66,8 @@ int room_of(const QLabel* label) {
         if (other == nullptr || other == label || qobject_cast<const QLabel*>(other) != nullptr) continue;
         const QRect r = other->geometry();
         const bool same_line = r.top() < own.bottom() && r.bottom() > own.top();
-        if (same_line && r.left() > own.left() && r.left() < own.right()) room = std::min(room, r.left() - own.left() - 2);
+        if (same_line && r.left() > own.left() && r.left() < own.right())
+            room = std::min(room, r.left() - own.left() - 2);
     }
     return room;
 }
@@ -117,9 +121,8 @@ private:
 
 void install_application_font() {
     QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK"),
-                      QStringLiteral("WenQuanYi Zen Hei")});
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("Noto Sans CJK"), QStringLiteral("WenQuanYi Zen Hei")});
     // 9 points on a 96 dpi screen, the customary size of dialog text.
     font.setPixelSize(12);
     QGuiApplication::setFont(font);
@@ -184,9 +187,8 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(qs(c.text), parent);
             edit->setAlignment(alignment(c.align) | Qt::AlignVCenter);
-            QObject::connect(edit, &QLineEdit::textEdited, edit, [this, id, name = c.name] {
-                on_event_(id, name + "_Change");
-            });
+            QObject::connect(edit, &QLineEdit::textEdited, edit,
+                             [this, id, name = c.name] { on_event_(id, name + "_Change"); });
             widget = edit;
             break;
         }
@@ -195,18 +197,16 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
             push->setText(button_caption(qs(c.text), push->font(), px(c.rect.width)));
             push->setProperty(kTextProperty, qs(c.text));
             push->setAutoDefault(false);
-            QObject::connect(push, &QPushButton::clicked, push, [this, id, name = c.name] {
-                on_event_(id, name + "_Click");
-            });
+            QObject::connect(push, &QPushButton::clicked, push,
+                             [this, id, name = c.name] { on_event_(id, name + "_Click"); });
             widget = push;
             break;
         }
         case ControlKind::CheckBox: {
             auto* check = new QCheckBox(qs(c.text), parent);
             // The click arrives with the new value already in place.
-            QObject::connect(check, &QCheckBox::clicked, check, [this, id, name = c.name] {
-                on_event_(id, name + "_Click");
-            });
+            QObject::connect(check, &QCheckBox::clicked, check,
+                             [this, id, name = c.name] { on_event_(id, name + "_Click"); });
             widget = check;
             break;
         }
@@ -234,8 +234,10 @@ QWidget* ScreenWindow::control(const std::string& name) const {
 shell::Fields ScreenWindow::fields() const {
     shell::Fields fields;
     for (const auto& [name, widget] : controls_) {
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) fields.set(name, edit->text().toStdString());
-        else if (auto* check = qobject_cast<QCheckBox*>(widget)) fields.set(name, check->isChecked() ? "1" : "0");
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            fields.set(name, edit->text().toStdString());
+        else if (auto* check = qobject_cast<QCheckBox*>(widget))
+            fields.set(name, check->isChecked() ? "1" : "0");
         else if (qobject_cast<QLabel*>(widget) || qobject_cast<QPushButton*>(widget))
             fields.set(name, widget->property(kTextProperty).toString().toStdString());
     }
@@ -245,8 +247,10 @@ shell::Fields ScreenWindow::fields() const {
 void ScreenWindow::apply(const shell::Outcome& outcome) {
     for (const auto& [name, text] : outcome.texts) {
         QWidget* widget = controls_.at(name);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(qs(text));
-        else if (auto* label = qobject_cast<QLabel*>(widget)) set_label_text(label, text);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            edit->setText(qs(text));
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            set_label_text(label, text);
     }
     for (const auto& [name, shown] : outcome.visibility) controls_.at(name)->setVisible(shown);
     for (const ControlDesc& c : desc_.controls)
@@ -255,8 +259,10 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     // Closing the main menu ends the application; any other screen goes back.
-    if (on_close_(desc_.id)) event->ignore();
-    else event->accept();
+    if (on_close_(desc_.id))
+        event->ignore();
+    else
+        event->accept();
 }
 
 }  // namespace entalix::ui

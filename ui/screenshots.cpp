@@ -117,8 +117,10 @@ int main(int argc, char* argv[]) {
     bool demo = false;
     QString folder = QStringLiteral("screenshots");
     for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--demo") demo = true;
-        else folder = QString::fromLocal8Bit(argv[i]);
+        if (std::string_view(argv[i]) == "--demo")
+            demo = true;
+        else
+            folder = QString::fromLocal8Bit(argv[i]);
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The guide's pictures have twice the pixels of a 96 dpi screen, so that

@@ -77,10 +77,10 @@ TEST(BadInputSweep, EveryEventEveryFieldEveryHostileText) {
 TEST(BadInputSweep, PropertyFunctionsAtTheBoundaries) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const std::vector<double> pressures{0, -1, nan, inf, -inf, 0.000611657, 0.0006112, 22.064, 22.11988, 19.747,
-                                        19.748, 22.129, 100, 1e-12, 1e300, 0.001, 1};
-    const std::vector<double> temperatures{0, -1, nan, inf, -inf, 0.01, -273.15, -273.16, 364.64, 374.15,
-                                           406.23, 800, 801, 1e300, 100, 2600};
+    const std::vector<double> pressures{0,      -1,     nan,    inf, -inf,  0.000611657, 0.0006112, 22.064, 22.11988,
+                                        19.747, 19.748, 22.129, 100, 1e-12, 1e300,       0.001,     1};
+    const std::vector<double> temperatures{0,      -1,     nan,    inf, -inf, 0.01,  -273.15, -273.16,
+                                           364.64, 374.15, 406.23, 800, 801,  1e300, 100,     2600};
     const std::vector<double> enthalpies{0, -1, nan, inf, 1e300, 419, 2676, 4000, 9000};
     const std::vector<double> entropies{0, -1, nan, inf, 1e300, 1.3, 7.36, 12, 20};
     auto check = [](const std::string& name, std::vector<std::string> args) {

@@ -51,8 +51,7 @@ TEST_F(Navigation, EveryButtonLeadsWhereTheTreeSaysAndLeavesOneScreenVisible) {
     for (const Step& step : kTree) {
         ASSERT_EQ(app.visible_screens(), only(step.from));
         app.click(step.from, step.button);
-        EXPECT_EQ(app.visible_screens(), only(step.to))
-            << shell::screen_name(step.from) << ' ' << step.button;
+        EXPECT_EQ(app.visible_screens(), only(step.to)) << shell::screen_name(step.from) << ' ' << step.button;
     }
     for (ScreenId id : shell::all_screens()) EXPECT_TRUE(app.host().created(id));
 }

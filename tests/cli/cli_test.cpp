@@ -110,8 +110,8 @@ TEST(Executable, CallsScreensBatchAndExitCodes) {
     EXPECT_NE(status, 0);
     EXPECT_NE(run("pswsat_t 0", &status), "");
     EXPECT_NE(status, 0);
-    const std::string batch =
-        run("--batch", &status, R"({"call": "pswsat_t", "args": [1]}\nnot json\n{"call": "pswsat_p", "args": [100]}\n)");
+    const std::string batch = run(
+        "--batch", &status, R"({"call": "pswsat_t", "args": [1]}\nnot json\n{"call": "pswsat_p", "args": [100]}\n)");
     EXPECT_EQ(std::count(batch.begin(), batch.end(), '\n'), 3);
     EXPECT_NE(batch.find("\"error\""), std::string::npos);
     EXPECT_EQ(status, 0);

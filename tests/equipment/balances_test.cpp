@@ -17,11 +17,14 @@ namespace entalix::equipment {
 namespace {
 
 TEST(Balances, MixingHeaterFigures) {
-    const struct { double hs, hw, h3, G; const char *jqll, *csll; } cases[] = {
+    const struct {
+        double hs, hw, h3, G;
+        const char *jqll, *csll;
+    } cases[] = {
         {2800, 300, 500, 100, "8.6957", "108.6957"},
         {2800, 300, 500, 0, "0.0000", "0.0000"},
-        {2800, 600, 500, 100, "-4.3478", "95.6522"},     // inlet water hotter than the outlet
-        {700, 300, 500, 0.00004, "0.0000", "0.0001"},    // outlet adds the unrounded steam flow
+        {2800, 600, 500, 100, "-4.3478", "95.6522"},   // inlet water hotter than the outlet
+        {700, 300, 500, 0.00004, "0.0000", "0.0001"},  // outlet adds the unrounded steam flow
     };
     for (const auto& c : cases) {
         const MixingHeaterTexts r = MixingHeaterFlows(c.hs, c.hw, c.h3, c.G);
@@ -31,17 +34,26 @@ TEST(Balances, MixingHeaterFigures) {
 }
 
 TEST(Balances, SurfaceHeaterFigures) {
-    const struct { double hs, hwi, hwo, hd, G; const char* jqll; } cases[] = {
-        {2900, 300, 600, 650, 200, "26.6667"}, {2900, 300, 300, 650, 200, "0.0000"},
-        {2900, 300, 600, 650, 0, "0.0000"},    {2900, 600, 300, 650, 200, "-26.6667"},
+    const struct {
+        double hs, hwi, hwo, hd, G;
+        const char* jqll;
+    } cases[] = {
+        {2900, 300, 600, 650, 200, "26.6667"},
+        {2900, 300, 300, 650, 200, "0.0000"},
+        {2900, 300, 600, 650, 0, "0.0000"},
+        {2900, 600, 300, 650, 200, "-26.6667"},
     };
-    for (const auto& c : cases) EXPECT_EQ(SurfaceHeaterFlow(c.hs, c.hwi, c.hwo, c.hd, c.G), c.jqll) << c.hwo << ' ' << c.G;
+    for (const auto& c : cases)
+        EXPECT_EQ(SurfaceHeaterFlow(c.hs, c.hwi, c.hwo, c.hd, c.G), c.jqll) << c.hwo << ' ' << c.G;
 }
 
 TEST(Balances, DesuperheaterFigures) {
-    const struct { double hin, hw, hout, G; const char *jqll, *jwsll; } cases[] = {
+    const struct {
+        double hin, hw, hout, G;
+        const char *jqll, *jwsll;
+    } cases[] = {
         {3300, 600, 3000, 50, "44.4444", "5.5556"},
-        {3300, 600, 3300, 50, "50.0000", "0.0000"},   // supplied as it came: no water
+        {3300, 600, 3300, 50, "50.0000", "0.0000"},  // supplied as it came: no water
         {3300, 600, 3000, 0, "0.0000", "0.0000"},
         {3300, 600, 3570, 50, "55.0000", "-5.0000"},  // supplied hotter than it came
         {3, 1, 2, 0.00008, "0.0000", "0.0000"},       // water from the unrounded steam flow

@@ -45,17 +45,17 @@ Results surface(props::SteamProperties& sp, const Texts& t) {
     const auto n = [&](const char* f) { return shell::ParseLeadingNumber(t.at(f)); };
     const double pa = n("Text9");
     const double td = n("Text8");  // the drain does not feel the atmosphere
-    return {SurfaceHeaterFlow(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa), StreamEnthalpy(sp, n("Text3"), n("Text4"), pa),
-                              StreamEnthalpy(sp, n("Text5"), n("Text6"), pa),
-                              sp.pswh_ptwtr(props::pswsat_p(td), td - 0.01), n("Text7"))};
+    return {SurfaceHeaterFlow(
+        StreamEnthalpy(sp, n("Text2"), n("Text1"), pa), StreamEnthalpy(sp, n("Text3"), n("Text4"), pa),
+        StreamEnthalpy(sp, n("Text5"), n("Text6"), pa), sp.pswh_ptwtr(props::pswsat_p(td), td - 0.01), n("Text7"))};
 }
 
 Results desuperheater(props::SteamProperties& sp, const Texts& t) {
     const auto n = [&](const char* f) { return shell::ParseLeadingNumber(t.at(f)); };
     const double pa = n("Text9");
-    const DesuperheaterTexts r =
-        DesuperheaterFlows(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa), StreamEnthalpy(sp, n("Text4"), n("Text3"), pa),
-                           StreamEnthalpy(sp, n("Text6"), n("Text5"), pa), n("Text7"));
+    const DesuperheaterTexts r = DesuperheaterFlows(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa),
+                                                    StreamEnthalpy(sp, n("Text4"), n("Text3"), pa),
+                                                    StreamEnthalpy(sp, n("Text6"), n("Text5"), pa), n("Text7"));
     return {r.jqll, r.jwsll};
 }
 
@@ -70,18 +70,89 @@ struct Screen {
 const double kSteamSat = props::pswsat_t((0.0983 + 0.3) + 0.000001);
 
 const Screen kScreens[] = {
-    {ScreenId::Form5, "Command4", {"jqll", "csll"}, mixing, {
-        {{"Text1", "300"}, {"Text2", "1"}, {"Text3", "100"}, {"Text4", "1"}, {"Text5", "100"}, {"Text6", "0.5"}, {"Text7", "0.0983"}},
-        {{"Text1", "300"}, {"Text2", "1"}, {"Text3", "170"}, {"Text4", "1.5"}, {"Text5", "100"}, {"Text6", "0"}, {"Text7", "0"}},
-        {{"Text1", exact(kSteamSat)}, {"Text2", "0.3"}, {"Text3", "60"}, {"Text4", "0.5"}, {"Text5", "100"}, {"Text6", "0.1"}, {"Text7", "0.0983"}},
-        {{"Text1", exact(kSteamSat - 0.001)}, {"Text2", "0.3"}, {"Text3", "60"}, {"Text4", "0.5"}, {"Text5", "100"}, {"Text6", "0.1"}, {"Text7", "0.0983"}}}},
-    {ScreenId::Form6, "Command2", {"jqll"}, surface, {
-        {{"Text1", "300"}, {"Text2", "1"}, {"Text3", "1"}, {"Text4", "100"}, {"Text5", "1"}, {"Text6", "150"}, {"Text7", "200"}, {"Text8", "160"}, {"Text9", "0.0983"}},
-        {{"Text1", "300"}, {"Text2", "1"}, {"Text3", "1.5"}, {"Text4", "150"}, {"Text5", "0.8"}, {"Text6", "100"}, {"Text7", "200"}, {"Text8", "160"}, {"Text9", "0.5"}},
-        {{"Text1", "350"}, {"Text2", "1"}, {"Text3", "0.3"}, {"Text4", "60"}, {"Text5", "0.3"}, {"Text6", exact(kSteamSat)}, {"Text7", "10"}, {"Text8", "170"}, {"Text9", "0.0983"}}}},
-    {ScreenId::Form7, "Command3", {"jqll", "jwsll"}, desuperheater, {
-        {{"Text1", "400"}, {"Text2", "3"}, {"Text3", "100"}, {"Text4", "4"}, {"Text5", "250"}, {"Text6", "1"}, {"Text7", "50"}, {"Text9", "0.0983"}},
-        {{"Text1", "300"}, {"Text2", "1"}, {"Text3", "160"}, {"Text4", "2"}, {"Text5", "350"}, {"Text6", "1.2"}, {"Text7", "80"}, {"Text9", "0.1013"}}}},
+    {ScreenId::Form5,
+     "Command4",
+     {"jqll", "csll"},
+     mixing,
+     {{{"Text1", "300"},
+       {"Text2", "1"},
+       {"Text3", "100"},
+       {"Text4", "1"},
+       {"Text5", "100"},
+       {"Text6", "0.5"},
+       {"Text7", "0.0983"}},
+      {{"Text1", "300"},
+       {"Text2", "1"},
+       {"Text3", "170"},
+       {"Text4", "1.5"},
+       {"Text5", "100"},
+       {"Text6", "0"},
+       {"Text7", "0"}},
+      {{"Text1", exact(kSteamSat)},
+       {"Text2", "0.3"},
+       {"Text3", "60"},
+       {"Text4", "0.5"},
+       {"Text5", "100"},
+       {"Text6", "0.1"},
+       {"Text7", "0.0983"}},
+      {{"Text1", exact(kSteamSat - 0.001)},
+       {"Text2", "0.3"},
+       {"Text3", "60"},
+       {"Text4", "0.5"},
+       {"Text5", "100"},
+       {"Text6", "0.1"},
+       {"Text7", "0.0983"}}}},
+    {ScreenId::Form6,
+     "Command2",
+     {"jqll"},
+     surface,
+     {{{"Text1", "300"},
+       {"Text2", "1"},
+       {"Text3", "1"},
+       {"Text4", "100"},
+       {"Text5", "1"},
+       {"Text6", "150"},
+       {"Text7", "200"},
+       {"Text8", "160"},
+       {"Text9", "0.0983"}},
+      {{"Text1", "300"},
+       {"Text2", "1"},
+       {"Text3", "1.5"},
+       {"Text4", "150"},
+       {"Text5", "0.8"},
+       {"Text6", "100"},
+       {"Text7", "200"},
+       {"Text8", "160"},
+       {"Text9", "0.5"}},
+      {{"Text1", "350"},
+       {"Text2", "1"},
+       {"Text3", "0.3"},
+       {"Text4", "60"},
+       {"Text5", "0.3"},
+       {"Text6", exact(kSteamSat)},
+       {"Text7", "10"},
+       {"Text8", "170"},
+       {"Text9", "0.0983"}}}},
+    {ScreenId::Form7,
+     "Command3",
+     {"jqll", "jwsll"},
+     desuperheater,
+     {{{"Text1", "400"},
+       {"Text2", "3"},
+       {"Text3", "100"},
+       {"Text4", "4"},
+       {"Text5", "250"},
+       {"Text6", "1"},
+       {"Text7", "50"},
+       {"Text9", "0.0983"}},
+      {{"Text1", "300"},
+       {"Text2", "1"},
+       {"Text3", "160"},
+       {"Text4", "2"},
+       {"Text5", "350"},
+       {"Text6", "1.2"},
+       {"Text7", "80"},
+       {"Text9", "0.1013"}}}},
 };
 
 TEST(HeaterScreens, EachFieldReachesItsPlaceAndAFailureKeepsEveryResult) {

@@ -10,8 +10,9 @@ namespace {
 
 using shell::ScreenId;
 
-const char* const kOdd[] = {"", "-", "abc", ".", "1e308", "-1e308", "1e309", "1e-320", "-0", "0", "-99999", "374.15",
-                            "22.12", "-0.0983", "-273.15", "1e5", "1 000", "3,5", "1.5.5", "１２"};
+const char* const kOdd[] = {"",        "-",   "abc",   ".",      "1e308",  "-1e308", "1e309",
+                            "1e-320",  "-0",  "0",     "-99999", "374.15", "22.12",  "-0.0983",
+                            "-273.15", "1e5", "1 000", "3,5",    "1.5.5",  "１２"};
 
 bool plain_number(const std::string& text) {  // "-?digits.dddd"
     const std::size_t point = text.find('.');
@@ -31,13 +32,30 @@ TEST(OddInputs, EveryPressWritesAllItsResultsOrNone) {
     } presses[] = {
         {ScreenId::Form2, "Command2_Click", 1, {{"gdzj", "100"}, {"jzwd", "150"}, {"jzyl", "1"}, {"jzls", "2"}}},
         {ScreenId::Form2, "Command3_Click", 1, {{"jzwd1", "150"}, {"jzyl1", "1"}, {"jzls1", "2"}, {"jzll1", "50"}}},
-        {ScreenId::Form5, "Command2_Click", 2,
+        {ScreenId::Form5,
+         "Command2_Click",
+         2,
          {{"Text1", "300"}, {"Text2", "1"}, {"Text3", "100"}, {"Text4", "1"}, {"Text5", "100"}, {"Text6", "0.5"}}},
-        {ScreenId::Form6, "Command2_Click", 1,
-         {{"Text1", "300"}, {"Text2", "1"}, {"Text3", "1"}, {"Text4", "100"}, {"Text5", "1"}, {"Text6", "150"},
-          {"Text7", "200"}, {"Text8", "160"}}},
-        {ScreenId::Form7, "Command2_Click", 2,
-         {{"Text1", "400"}, {"Text2", "3"}, {"Text3", "100"}, {"Text4", "4"}, {"Text5", "250"}, {"Text6", "1"},
+        {ScreenId::Form6,
+         "Command2_Click",
+         1,
+         {{"Text1", "300"},
+          {"Text2", "1"},
+          {"Text3", "1"},
+          {"Text4", "100"},
+          {"Text5", "1"},
+          {"Text6", "150"},
+          {"Text7", "200"},
+          {"Text8", "160"}}},
+        {ScreenId::Form7,
+         "Command2_Click",
+         2,
+         {{"Text1", "400"},
+          {"Text2", "3"},
+          {"Text3", "100"},
+          {"Text4", "4"},
+          {"Text5", "250"},
+          {"Text6", "1"},
           {"Text7", "50"}}},
     };
     for (const auto& press : presses) {
@@ -57,7 +75,8 @@ TEST(OddInputs, EveryPressWritesAllItsResultsOrNone) {
                     continue;
                 }
                 ASSERT_EQ(outcome->texts.size(), press.results) << where;
-                for (const auto& [control, text] : outcome->texts) EXPECT_TRUE(plain_number(text)) << where << ' ' << text;
+                for (const auto& [control, text] : outcome->texts)
+                    EXPECT_TRUE(plain_number(text)) << where << ' ' << text;
             }
         }
     }

@@ -33,7 +33,7 @@ TEST(PipeBlocks, Arithmetic) {
     // The diameter block's pi of 3.14 enlarges the diameter by about 1.000254.
     for (double v : {0.00104, 0.258})
         EXPECT_NEAR(PipeDiameter(PipeFlow(200, 2.5, v), 2.5, v) / 200, std::sqrt(3.141592654 / 3.14), 1e-12);
-    EXPECT_THROW(PipeDiameter(50, 0, 0.001), shell::ArithmeticFault);   // still medium
+    EXPECT_THROW(PipeDiameter(50, 0, 0.001), shell::ArithmeticFault);  // still medium
     EXPECT_THROW(PipeDiameter(0, 0, 0.001), shell::ArithmeticFault);
     EXPECT_THROW(PipeDiameter(-50, 2, 0.001), shell::ArithmeticFault);  // negative radicand
 }
@@ -47,11 +47,17 @@ protected:
     void type(const char* field, std::string text) { app.type(ScreenId::Form2, field, std::move(text)); }
     const std::string& text(const char* control) { return app.text(ScreenId::Form2, control); }
     void left(std::string d, std::string t, std::string w) {
-        type("gdzj", std::move(d)); type("jzwd", std::move(t)); type("jzyl", "1"); type("jzls", std::move(w));
+        type("gdzj", std::move(d));
+        type("jzwd", std::move(t));
+        type("jzyl", "1");
+        type("jzls", std::move(w));
         app.click(ScreenId::Form2, "Command2");
     }
     void right(std::string t, std::string w, std::string G) {
-        type("jzwd1", std::move(t)); type("jzyl1", "1"); type("jzls1", std::move(w)); type("jzll1", std::move(G));
+        type("jzwd1", std::move(t));
+        type("jzyl1", "1");
+        type("jzls1", std::move(w));
+        type("jzll1", std::move(G));
         app.click(ScreenId::Form2, "Command3");
     }
     shell::MemoryApp app;
@@ -60,7 +66,8 @@ protected:
 TEST_F(PipeScreen, BothBlocksTakeSaturationAsSteamAndGiveEachOtherBack) {
     const double ts = props::pswsat_t(kP);
     props::SteamProperties sp;
-    for (const auto& [t, v] : {std::pair{ts, sp.pswv_ptstm(kP, ts)}, std::pair{ts - 0.001, sp.pswv_ptwtr(kP, ts - 0.001)}}) {
+    for (const auto& [t, v] :
+         {std::pair{ts, sp.pswv_ptstm(kP, ts)}, std::pair{ts - 0.001, sp.pswv_ptwtr(kP, ts - 0.001)}}) {
         left("200", exact(t), "30");
         EXPECT_EQ(text("jzll"), shell::FormatWithPattern(PipeFlow(200, 30, v), "0.0000"));
         right(exact(t), "30", text("jzll"));
@@ -138,9 +145,15 @@ TEST_F(PipeScreen, RightPressureHasABandWhereTheHintStays) {
     const double high = props::pswsat_t(kP + 0.000001);
     ASSERT_LT(low, high);
     type("jzyl", "1");
-    const struct { double t; const char* left; const std::string& hint; } cases[] = {
-        {low, "100", kWaterVelocities},  {low, "500", kSteamVelocities},
-        {high, "100", kWaterVelocities}, {high, "500", kSteamVelocities},
+    const struct {
+        double t;
+        const char* left;
+        const std::string& hint;
+    } cases[] = {
+        {low, "100", kWaterVelocities},
+        {low, "500", kSteamVelocities},
+        {high, "100", kWaterVelocities},
+        {high, "500", kSteamVelocities},
         {std::nextafter(low, 0.0), "500", kWaterVelocities},
         {std::nextafter(high, 1e3), "100", kSteamVelocities},
     };

@@ -25,12 +25,9 @@ TEST_P(SaturationUp, GivesGaugePressure) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, SaturationUp,
-                         ::testing::Values(UpCase{"100", "0.0983", "0.0030"},
-                                           UpCase{"374.14", "0.0983", "22.0189"},
-                                           UpCase{"374.15", "0.0983", "错误"},
-                                           UpCase{"", "0.0983", "-0.0977"},
-                                           UpCase{"100", "", "0.1013"},
-                                           UpCase{"400", "abc", "错误"}));
+                         ::testing::Values(UpCase{"100", "0.0983", "0.0030"}, UpCase{"374.14", "0.0983", "22.0189"},
+                                           UpCase{"374.15", "0.0983", "错误"}, UpCase{"", "0.0983", "-0.0977"},
+                                           UpCase{"100", "", "0.1013"}, UpCase{"400", "abc", "错误"}));
 
 struct DownCase {
     const char* pressure;
@@ -46,13 +43,10 @@ TEST_P(SaturationDown, GivesTemperature) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, SaturationDown,
-                         ::testing::Values(DownCase{"0", "0.0983", "99.1534"},
-                                           DownCase{"1", "0.0983", "183.9991"},
+                         ::testing::Values(DownCase{"0", "0.0983", "99.1534"}, DownCase{"1", "0.0983", "183.9991"},
                                            DownCase{"0.5", "0.0983", "158.7267"},
-                                           DownCase{"22.03", "0.0983", "374.1817"},
-                                           DownCase{"22.1", "0.0983", "错误"},
-                                           DownCase{"22.031", "0.0983", "错误"},
-                                           DownCase{"-0.09", "0.0983", "42.2345"},
+                                           DownCase{"22.03", "0.0983", "374.1817"}, DownCase{"22.1", "0.0983", "错误"},
+                                           DownCase{"22.031", "0.0983", "错误"}, DownCase{"-0.09", "0.0983", "42.2345"},
                                            DownCase{"0", "0.1013", "99.9933"},
                                            DownCase{"1 MPa", "0.0983", "183.9991"}));
 

@@ -24,11 +24,13 @@ std::string failure(auto&& press) {
 }
 
 TEST(Estimators, MotorRunningPower) {
-    const struct { const char *U, *I, *In, *cn, *P; } cases[] = {
-        {"10", "100", "100", "0.85", "1472.24"},   {"10", "50", "100", "0.85", "625.70"},  // cn squared at half load
+    const struct {
+        const char *U, *I, *In, *cn, *P;
+    } cases[] = {
+        {"10", "100", "100", "0.85", "1472.24"},      {"10", "50", "100", "0.85", "625.70"},  // cn squared at half load
         {"10kV", "100A", "100 A", "0.85", "1472.24"}, {"6", "200", "100", "0.8", "1859.03"},
-        {"10", "100", "100", "-0.85", "-1472.24"}, {"10", "50", "100", "-0.85", "625.70"},  // whole exponents
-        {"10", "-100", "100", "0.85", "-2037.71"},  // k = -1
+        {"10", "100", "100", "-0.85", "-1472.24"},    {"10", "50", "100", "-0.85", "625.70"},  // whole exponents
+        {"10", "-100", "100", "0.85", "-2037.71"},                                             // k = -1
     };
     for (const auto& c : cases) EXPECT_EQ(MotorRunningPower(c.U, c.I, c.In, c.cn), c.P) << c.I << ' ' << c.cn;
     EXPECT_EQ(failure([] { MotorRunningPower("10", "100", "0", "0.85"); }), "“额定电流”为零，无法计算");
@@ -61,8 +63,16 @@ TEST(Estimators, ScreensWriteTheResultOrKeepItAndSayWhy) {
         std::vector<std::pair<const char*, const char*>> inputs;
         const char* result;
     } screens[] = {
-        {ScreenId::Form9, ScreenId::Form13, "Command1", {{"Text1", "10"}, {"Text5", "50"}, {"Text7", "0.85"}, {"Text6", "100"}}, "625.70"},
-        {ScreenId::Form14, ScreenId::Form13, "Command2", {{"Text1", "1000"}, {"Text5", "50"}, {"Text6", "100"}, {"Text7", "80"}}, "17.02"},
+        {ScreenId::Form9,
+         ScreenId::Form13,
+         "Command1",
+         {{"Text1", "10"}, {"Text5", "50"}, {"Text7", "0.85"}, {"Text6", "100"}},
+         "625.70"},
+        {ScreenId::Form14,
+         ScreenId::Form13,
+         "Command2",
+         {{"Text1", "1000"}, {"Text5", "50"}, {"Text6", "100"}, {"Text7", "80"}},
+         "17.02"},
         {ScreenId::Form15, ScreenId::Form3, "Command5", {{"Text1", "100"}, {"Text5", "50"}}, "55.56"},
     };
     for (const auto& s : screens) {

@@ -133,22 +133,14 @@ TEST(Inverse, AstraySuperheatedSearchesStillFindThePhysicalState) {
         double p_at, y_kcal, t;
     };
     for (const Astray& a : {
-             Astray{"ph root of a negative guess", ifc_ph, 39.071922882024211, 672.93165094257699,
-                    252.28715256557192},
-             Astray{"ph log of a negative theta", ifc_ph, 39.462642110844449, 672.27235747612281,
-                    252.13167993763949},
-             Astray{"ph second root", ifc_ph, 74.602620179469554, 722.13582538228809,
-                    354.33336216027084},
-             Astray{"ph endless", ifc_ph, 148.22753006185533, 752.07488488588626,
-                    444.0131409809552},
-             Astray{"ps second root", ifc_ps, 10.197162129779283, 2.3949494188481579,
-                    1728.7547056541644},
-             Astray{"ps endless", ifc_ps, 21.294183113227717, 2.3128046588243123,
-                    1725.3280894135596},
-             Astray{"ps flat secant", ifc_ps, 34.67434769127221, 2.2506187872413248,
-                    1695.4076772046055},
-             Astray{"ps overflow of the guess", ifc_ps, 145.30686213298239, 2.1017734697143444,
-                    1728.9218310115007},
+             Astray{"ph root of a negative guess", ifc_ph, 39.071922882024211, 672.93165094257699, 252.28715256557192},
+             Astray{"ph log of a negative theta", ifc_ph, 39.462642110844449, 672.27235747612281, 252.13167993763949},
+             Astray{"ph second root", ifc_ph, 74.602620179469554, 722.13582538228809, 354.33336216027084},
+             Astray{"ph endless", ifc_ph, 148.22753006185533, 752.07488488588626, 444.0131409809552},
+             Astray{"ps second root", ifc_ps, 10.197162129779283, 2.3949494188481579, 1728.7547056541644},
+             Astray{"ps endless", ifc_ps, 21.294183113227717, 2.3128046588243123, 1725.3280894135596},
+             Astray{"ps flat secant", ifc_ps, 34.67434769127221, 2.2506187872413248, 1695.4076772046055},
+             Astray{"ps overflow of the guess", ifc_ps, 145.30686213298239, 2.1017734697143444, 1728.9218310115007},
          }) {
         SteamState s;
         a.inverse(s, a.p_at, a.y_kcal);
@@ -178,8 +170,7 @@ TEST(Inverse, Failures) {
         EXPECT_THROW(ifc_ph(s, bad, 500.0), PropertyError);
         EXPECT_THROW(ifc_ps(s, bad, 1.0), PropertyError);
     }
-    for (double bad :
-         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         EXPECT_THROW(ifc_ph(s, bad, 500.0), PropertyError);
         EXPECT_THROW(ifc_ph(s, 10.0, -bad), PropertyError);
         EXPECT_THROW(ifc_ps(s, bad, 1.0), PropertyError);
@@ -202,8 +193,7 @@ TEST(Searches, SecantThroughEqualValuesAndCorrectionLimitsFail) {
     EXPECT_THROW(fixed_gain_search(never, 0.0, 0.0, &SteamState::h, 1.0, 0.5), PropertyError);
     EXPECT_EQ(evaluations, kMaxCorrections + 1);
     evaluations = 0;
-    EXPECT_THROW(relaxed_secant_search(never, 0.0, SteamState{0, 0, 0, 1.0, 0, 0}, 0.0,
-                                       &SteamState::h, 1.0, 0.5),
+    EXPECT_THROW(relaxed_secant_search(never, 0.0, SteamState{0, 0, 0, 1.0, 0, 0}, 0.0, &SteamState::h, 1.0, 0.5),
                  PropertyError);
     EXPECT_EQ(evaluations, kMaxCorrections);
     evaluations = 0;
@@ -211,18 +201,15 @@ TEST(Searches, SecantThroughEqualValuesAndCorrectionLimitsFail) {
         ++evaluations;
         return SteamState{0, t, 0, t < 1.0 ? -1.0 : 1.0, 0, 0};
     };
-    EXPECT_THROW(bracketed_search(jump, 0.0, -1.0, 2.0, 1.0, 0.0, &SteamState::h, 0.5),
-                 PropertyError);
+    EXPECT_THROW(bracketed_search(jump, 0.0, -1.0, 2.0, 1.0, 0.0, &SteamState::h, 0.5), PropertyError);
     EXPECT_EQ(evaluations, kMaxCorrections + 1);
 }
 
 TEST(Searches, BracketKeepsToTheRootBetweenItsEnds) {
     // A second root outside the bracket, as the steam equations have one far above.
     const auto hump = [](double t) { return SteamState{0, t, 0, t * (4.0 - t), 0, 0}; };
-    EXPECT_NEAR(bracketed_search(hump, 0.0, 0.0, 2.0, 4.0, 3.0, &SteamState::h, 1e-12).t, 1.0,
-                1e-9);
-    EXPECT_THROW(bracketed_search(hump, 0.0, 0.0, 2.0, 4.0, 5.0, &SteamState::h, 1e-12),
-                 PropertyError);
+    EXPECT_NEAR(bracketed_search(hump, 0.0, 0.0, 2.0, 4.0, 3.0, &SteamState::h, 1e-12).t, 1.0, 1e-9);
+    EXPECT_THROW(bracketed_search(hump, 0.0, 0.0, 2.0, 4.0, 5.0, &SteamState::h, 1e-12), PropertyError);
 }
 
 }  // namespace

@@ -25,11 +25,10 @@ inline void expect_figures(const std::vector<Figure>& figures) {
     for (const Figure& f : figures) {
         const double unit = std::pow(10.0, -f.decimals);
         const double actual = f.compute();
-        const double off = f.one_unit_off ? std::fabs(std::round(actual / unit) * unit - f.printed)
-                                          : std::fabs(actual - f.printed);
+        const double off =
+            f.one_unit_off ? std::fabs(std::round(actual / unit) * unit - f.printed) : std::fabs(actual - f.printed);
         EXPECT_LE(off, (f.one_unit_off ? 1.0 : 0.5) * unit * (1.0 + 1e-6))
-            << f.name << ": computed " << std::setprecision(12) << actual << ", printed "
-            << f.printed;
+            << f.name << ": computed " << std::setprecision(12) << actual << ", printed " << f.printed;
     }
 }
 

@@ -42,8 +42,7 @@ TEST(PublicFunctions, PublishedFigures) {
         {"pswt2_ptpeffi 80 %", [] { return sp().pswt2_ptpeffi(1, 300, 0.1, 80); }, 102.2760, 4},
         // Isentropic: wet at the outlet, so the saturation temperature of 0.1 MPa.
         {"pswt2_ptpeffi 100 %", [] { return sp().pswt2_ptpeffi(1, 300, 0.1, 100); }, 99.6319, 4},
-        {"pswt2_ptpeffi throttling", [] { return sp().pswt2_ptpeffi(1, 300, 0.1, 0); }, 288.8737,
-         4},
+        {"pswt2_ptpeffi throttling", [] { return sp().pswt2_ptpeffi(1, 300, 0.1, 0); }, 288.8737, 4},
     });
 }
 
@@ -93,31 +92,22 @@ TEST(PublicFunctions, NonFiniteArgumentsNeverComeBackAsNumbers) {
         {[](double a, double b, double, double) { return sp().pswh_ptstm(a, b); }, {1, 300, 0, 0}},
         {[](double a, double b, double, double) { return sp().pswt_ph(a, b); }, {1, 3051, 0, 0}},
         {[](double a, double b, double, double) { return sp().psws_ph(a, b); }, {1, 3051, 0, 0}},
-        {[](double a, double b, double, double) { return num(sp().pswA_ph("t", a, b)); },
-         {1, 3051, 0, 0}},
-        {[](double a, double b, double, double) { return num(sp().pswA_ps("t", a, b)); },
-         {1, 7.5, 0, 0}},
-        {[](double a, double b, double, double) { return num(sp().pswA_ptwtr("v", a, b)); },
-         {1, 100, 0, 0}},
-        {[](double a, double b, double, double) { return num(sp().pswA_ptstm("v", a, b)); },
-         {1, 300, 0, 0}},
-        {[](double a, double b, double c, double d) { return sp().psw_effi_pt(a, b, c, d); },
-         {1, 300, 0.1, 150}},
-        {[](double a, double b, double c, double d) { return sp().psw_effi_ph(a, b, c, d); },
-         {1, 3052, 0.1, 2776}},
-        {[](double a, double b, double c, double d) { return sp().pswt2_ptpeffi(a, b, c, d); },
-         {1, 300, 0.1, 80}},
+        {[](double a, double b, double, double) { return num(sp().pswA_ph("t", a, b)); }, {1, 3051, 0, 0}},
+        {[](double a, double b, double, double) { return num(sp().pswA_ps("t", a, b)); }, {1, 7.5, 0, 0}},
+        {[](double a, double b, double, double) { return num(sp().pswA_ptwtr("v", a, b)); }, {1, 100, 0, 0}},
+        {[](double a, double b, double, double) { return num(sp().pswA_ptstm("v", a, b)); }, {1, 300, 0, 0}},
+        {[](double a, double b, double c, double d) { return sp().psw_effi_pt(a, b, c, d); }, {1, 300, 0.1, 150}},
+        {[](double a, double b, double c, double d) { return sp().psw_effi_ph(a, b, c, d); }, {1, 3052, 0.1, 2776}},
+        {[](double a, double b, double c, double d) { return sp().pswt2_ptpeffi(a, b, c, d); }, {1, 300, 0.1, 80}},
     };
     for (const auto& [call, args] : calls) {
         const int used = args[2] == 0 ? 2 : 4;
         for (int i = 0; i < used; ++i) {
-            for (double bad :
-                 {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                  -std::numeric_limits<double>::infinity()}) {
+            for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity()}) {
                 std::array<double, 4> a = args;
                 a[i] = bad;
-                EXPECT_THROW(call(a[0], a[1], a[2], a[3]), PropertyError)
-                    << "argument " << i << " = " << bad;
+                EXPECT_THROW(call(a[0], a[1], a[2], a[3]), PropertyError) << "argument " << i << " = " << bad;
             }
         }
     }

@@ -37,10 +37,8 @@ TEST_P(SaturationTemperature, MatchesTableToFourDecimals) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, SaturationTemperature,
-                         ::testing::Values(TemperatureCase{0.101325, 100.0002},
-                                           TemperatureCase{0.1, 99.6319},
-                                           TemperatureCase{1.0, 179.8847},
-                                           TemperatureCase{10.0, 310.9613},
+                         ::testing::Values(TemperatureCase{0.101325, 100.0002}, TemperatureCase{0.1, 99.6319},
+                                           TemperatureCase{1.0, 179.8847}, TemperatureCase{10.0, 310.9613},
                                            // Extrapolated beyond the critical point, no failure.
                                            TemperatureCase{25.0, 384.4764}));
 

@@ -72,10 +72,8 @@ TEST(Steam, EnthalpyEntropyAndVolumeAreConsistent) {
             const Reduced tp = reduced_at(beta, theta + dth), tm = reduced_at(beta, theta - dth);
             const Reduced bp = reduced_at(beta + dbe, theta), bm = reduced_at(beta - dbe, theta);
             const double cp = (tp.eps - tm.eps) / (2 * dth);
-            EXPECT_NEAR(cp, theta * (tp.sigma - tm.sigma) / (2 * dth), 1e-6 * cp)
-                << p_mpa << ", " << t;
-            EXPECT_NEAR((bp.eps - bm.eps) / (2 * dbe),
-                        theta * (bp.sigma - bm.sigma) / (2 * dbe) + c.chi, 1e-6 * c.chi)
+            EXPECT_NEAR(cp, theta * (tp.sigma - tm.sigma) / (2 * dth), 1e-6 * cp) << p_mpa << ", " << t;
+            EXPECT_NEAR((bp.eps - bm.eps) / (2 * dbe), theta * (bp.sigma - bm.sigma) / (2 * dbe) + c.chi, 1e-6 * c.chi)
                 << p_mpa << ", " << t;
         }
     }
@@ -102,8 +100,7 @@ TEST(Steam, FailsWithoutPositivePressureAndTemperature) {
     EXPECT_THROW(steam(10, -kKelvinOffset), PropertyError);
     EXPECT_THROW(steam(1e-308, 300), PropertyError);  // I1 theta/beta overflows
     EXPECT_THROW(steam(1e60, 300), PropertyError);    // beta^6 overflows
-    for (double bad :
-         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         EXPECT_THROW(steam(bad, 300), PropertyError);
         EXPECT_THROW(steam(10, -bad), PropertyError);
     }

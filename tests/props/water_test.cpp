@@ -71,10 +71,9 @@ TEST(Water, FailsWhereItsEquationsEnd) {
     // beta = -5, theta = 1.5 keep the radicand positive but make Z negative.
     EXPECT_NE(message(-5 * kPc, 1.5 * kTc - kKelvinOffset).find("fractional"), std::string::npos);
     EXPECT_NE(message(1, -kKelvinOffset).find("not finite"), std::string::npos);  // theta = 0
-    EXPECT_THROW(water(1e80, 20), PropertyError);  // beta^4 overflows
-    EXPECT_THROW(water(1, 1e20), PropertyError);   // theta^21 overflows
-    for (double bad :
-         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    EXPECT_THROW(water(1e80, 20), PropertyError);                                 // beta^4 overflows
+    EXPECT_THROW(water(1, 1e20), PropertyError);                                  // theta^21 overflows
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         EXPECT_THROW(water(bad, 20), PropertyError);
         EXPECT_THROW(water(1, -bad), PropertyError);
     }

@@ -72,7 +72,8 @@ TEST(GaugeScreen, MoreThanSixDecimalsAreRoundedOnTheAbsoluteSum) {
 TEST(GaugeScreen, AtmosphericPressureIsUsedAsTyped) {
     const auto line1 = [](const std::string& caption) { return caption.substr(0, caption.find('\r')); };
     EXPECT_EQ(line1(gauge(pair(kRowP, "1", kRowT, "100"), "0.1013")), "p=1");
-    EXPECT_EQ(gauge(pair(kRowP, "1", kRowT, "100"), "0"), with_first_line(absolute(pair(kRowP, "1", kRowT, "100")), "p=1"));
+    EXPECT_EQ(gauge(pair(kRowP, "1", kRowT, "100"), "0"),
+              with_first_line(absolute(pair(kRowP, "1", kRowT, "100")), "p=1"));
     EXPECT_EQ(line1(gauge(pair(kRowT, "100", kRowX, "50"), "-0.5")), "p=0.601325");
 }
 
@@ -84,12 +85,11 @@ TEST(GaugeScreen, SupercriticalEnthalpyAtOrAboveTheLowestPressureChangesNothing)
     EXPECT_FALSE(answer.caption);
     EXPECT_EQ(answer.note, kNoStateNote);
     // Below it the scan runs, as on the absolute screen.
-    EXPECT_EQ(gauge(pair(kRowT, "500", kRowH, "3300")).substr(2, 6),
-              [] {
-                  const std::string a = SolveStateFromPair(pair(kRowT, "500", kRowH, "3300")).caption.value();
-                  const double p = shell::ParseStrictNumber(a.substr(2, a.find('\r') - 2)).value();
-                  return shell::FormatGeneralNumber(p - 0.0983).substr(0, 6);
-              }());
+    EXPECT_EQ(gauge(pair(kRowT, "500", kRowH, "3300")).substr(2, 6), [] {
+        const std::string a = SolveStateFromPair(pair(kRowT, "500", kRowH, "3300")).caption.value();
+        const double p = shell::ParseStrictNumber(a.substr(2, a.find('\r') - 2)).value();
+        return shell::FormatGeneralNumber(p - 0.0983).substr(0, 6);
+    }());
 }
 
 // Every pair, with a bad atmospheric pressure: stopped before anything else.
@@ -100,8 +100,10 @@ TEST_P(BadAtmosphere, StopsEveryPair) {
     static const Row kSecond[] = {kRowT, kRowH, kRowS, kRowV, kRowX, kRowH, kRowS, kRowV, kRowX};
     const Row first = index < 5 ? kRowP : kRowT;
     PairInput input = pair(first, first == kRowP ? "1" : "150", kSecond[index], "");
-    input.texts[kSecond[index]] = kSecond[index] == kRowH ? "2000" : kSecond[index] == kRowS ? "5" :
-                                  kSecond[index] == kRowV ? "0.1" : "50";
+    input.texts[kSecond[index]] = kSecond[index] == kRowH   ? "2000"
+                                  : kSecond[index] == kRowS ? "5"
+                                  : kSecond[index] == kRowV ? "0.1"
+                                                            : "50";
     try {
         SolveGaugeStateFromPair(input, atmospheric);
         FAIL() << "the press went on";

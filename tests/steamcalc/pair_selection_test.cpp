@@ -44,8 +44,7 @@ const SelectionCase kSelectionCases[] = {
 
 std::string row_flags(const shell::MemoryApp& app, ScreenId screen, const char* prefix) {
     std::string flags;
-    for (int row = 1; row <= kRowCount; ++row)
-        flags += app.shown(screen, prefix + std::to_string(row)) ? '1' : '0';
+    for (int row = 1; row <= kRowCount; ++row) flags += app.shown(screen, prefix + std::to_string(row)) ? '1' : '0';
     return flags;
 }
 

@@ -56,7 +56,9 @@ double scan(double y, double step, const std::function<bool(double)>& goes_on) {
 class StateCaption : public ::testing::Test {
 protected:
     props::SteamProperties w;
-    double x_of_ps(double p, const std::string& s) { return 100.0 * val(r4(selected_number(w.pswA_ps("x", p, val(s))))); }
+    double x_of_ps(double p, const std::string& s) {
+        return 100.0 * val(r4(selected_number(w.pswA_ps("x", p, val(s)))));
+    }
 
     std::string steam_pt(const std::string& p_text, double t_typed) {
         const double p = val(p_text), t = val(r6(t_typed));
@@ -65,8 +67,8 @@ protected:
     }
     std::string from_ph(double p, double h) {
         const std::string hr = r4(h), s = r6(selected_number(w.pswA_ph("s", p, val(hr))));
-        return lines(r6(p), r6(selected_number(w.pswA_ph("t", p, h))), r6(selected_number(w.pswA_ph("v", p, h))), hr,
-                     s, x_of_ps(p, s));
+        return lines(r6(p), r6(selected_number(w.pswA_ph("t", p, h))), r6(selected_number(w.pswA_ph("v", p, h))), hr, s,
+                     x_of_ps(p, s));
     }
     std::string from_ps(double p, double s) {
         const std::string sr = r4(s);
@@ -86,9 +88,9 @@ protected:
         const std::string v = r6(water ? w.pswv_ptwtr(p, t) : w.pswv_ptstm(p, t));
         const std::string h = r6(water ? w.pswh_ptwtr(p, t) : w.pswh_ptstm(p, t));
         const std::string s = r6(selected_number(water ? w.pswA_ptwtr("s", p, t) : w.pswA_ptstm("s", p, t)));
-        const double x = x_from_ps ? x_of_ps(p, s)
-                                   : 100.0 * val(r4(selected_number(water ? w.pswA_ptwtr("x", p, t)
-                                                                          : w.pswA_ptstm("x", p, t))));
+        const double x =
+            x_from_ps ? x_of_ps(p, s)
+                      : 100.0 * val(r4(selected_number(water ? w.pswA_ptwtr("x", p, t) : w.pswA_ptstm("x", p, t))));
         return lines(pr, tr, v, h, s, x);
     }
 };
@@ -104,7 +106,8 @@ TEST_F(StateCaption, PressureAndTemperature) {
 }
 
 TEST_F(StateCaption, PressureAndEnthalpyShowsTheEnthalpyWithFourDecimals) {
-    for (double h : {400.0, 1500.0, 3051.0, 2000.123456}) EXPECT_EQ(solved(pair(kRowP, "1", kRowH, exact_text(h))), from_ph(1, h)) << h;
+    for (double h : {400.0, 1500.0, 3051.0, 2000.123456})
+        EXPECT_EQ(solved(pair(kRowP, "1", kRowH, exact_text(h))), from_ph(1, h)) << h;
     EXPECT_NE(solved(pair(kRowP, "1", kRowH, "1500")).find("\r\nh=1500.0000\r\n"), std::string::npos);
     EXPECT_NE(solved(pair(kRowP, "1", kRowH, "1500")).find("\r\nx=36.62%"), std::string::npos);
 }
@@ -120,9 +123,9 @@ TEST_F(StateCaption, PressureAndVolumeScansTheTemperature) {
     const double t_water = scan(ts, -0.001, [&](double t) { return w.pswv_ptwtr(p, t) - 0.00105 > 1e-7; });
     const std::string h_water = r6(w.pswh_ptwtr(1, val(r6(t_water))));
     const std::string s_water = r6(w.psws_ph(1, val(h_water)));
-    EXPECT_EQ(solved(pair(kRowP, "1", kRowV, "0.00105")),
-              lines("1.000000", r6(t_water), r6(w.pswv_ptwtr(1, val(r6(t_water)))), h_water, s_water,
-                    x_of_ps(1, s_water)));
+    EXPECT_EQ(
+        solved(pair(kRowP, "1", kRowV, "0.00105")),
+        lines("1.000000", r6(t_water), r6(w.pswv_ptwtr(1, val(r6(t_water)))), h_water, s_water, x_of_ps(1, s_water)));
     // Wet: the scan stops at once, on the saturation temperature, with the steam equations.
     EXPECT_EQ(solved(pair(kRowP, "1", kRowV, "0.1")), steam_pt("1.000000", ts));
     // Steam: heated until the steam volume reaches the typed one.
@@ -148,8 +151,8 @@ TEST_F(StateCaption, TemperatureAndEnthalpyInEveryBranch) {
         const double h1 = w.pswh_ptwtr(ps, t), h2 = w.pswh_ptstm(ps, t);
         const std::string s = r6(selected_number(w.pswA_ph("s", pswsat_p(150.0), 1500.0)));
         EXPECT_EQ(solved(pair(kRowT, "150", kRowH, "1500")),
-                  lines(r6(ps), "150.000000", r6(selected_number(w.pswA_ph("v", pswsat_p(150.0), h))), "1500.000000",
-                        s, val(r6(100 * (1 - (h2 - h) / (h2 - h1))))));
+                  lines(r6(ps), "150.000000", r6(selected_number(w.pswA_ph("v", pswsat_p(150.0), h))), "1500.000000", s,
+                        val(r6(100 * (1 - (h2 - h) / (h2 - h1))))));
     }
     // B, compressed water: at 300 degC the water enthalpy falls with pressure.
     {
@@ -218,12 +221,9 @@ struct OutOfRangeCase {
 // Past the value at 22.129 MPa (water) or at 0.001 MPa (steam), and the scans
 // that reach their bound.
 const OutOfRangeCase kOutOfRangeCases[] = {
-    {"EnthalpyBelowWaterAtCeiling", kRowH, "300", "1000"},
-    {"EnthalpyAboveSteamAtFloor", kRowH, "200", "3000"},
-    {"EntropyBelowWaterAtCeiling", kRowS, "200", "2.2"},
-    {"EntropyAboveSteamAtFloor", kRowS, "200", "10"},
-    {"VolumeBelowWaterAtCeiling", kRowV, "200", "0.0011"},
-    {"VolumeAboveSteamAtFloor", kRowV, "200", "300"},
+    {"EnthalpyBelowWaterAtCeiling", kRowH, "300", "1000"}, {"EnthalpyAboveSteamAtFloor", kRowH, "200", "3000"},
+    {"EntropyBelowWaterAtCeiling", kRowS, "200", "2.2"},   {"EntropyAboveSteamAtFloor", kRowS, "200", "10"},
+    {"VolumeBelowWaterAtCeiling", kRowV, "200", "0.0011"}, {"VolumeAboveSteamAtFloor", kRowV, "200", "300"},
 };
 
 class OutOfRange : public ::testing::TestWithParam<OutOfRangeCase> {};
@@ -270,18 +270,17 @@ std::string exactly(double y) { return exact_text(y); }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Unchanged,
-    ::testing::Values(UnchangedCase{"NoRowTicked", ticked({}), kNoPairNote},
-                      UnchangedCase{"OneRowTicked", ticked({kRowH}), kNoPairNote},
-                      // Exactly the saturated-water enthalpy: neither two-phase nor water.
-                      UnchangedCase{"SaturatedWaterEnthalpy",
-                                    pair(kRowT, "150", kRowH,
-                                         exactly(props::SteamProperties().pswh_ptwtr(pswsat_p(150), 150))),
-                                    kNoStateNote},
-                      UnchangedCase{"SaturatedSteamEntropy",
-                                    pair(kRowT, "150", kRowS,
-                                         exactly(selected_number(
-                                             props::SteamProperties().pswA_ptstm("s", pswsat_p(150), 150)))),
-                                    kNoStateNote}),
+    ::testing::Values(
+        UnchangedCase{"NoRowTicked", ticked({}), kNoPairNote},
+        UnchangedCase{"OneRowTicked", ticked({kRowH}), kNoPairNote},
+        // Exactly the saturated-water enthalpy: neither two-phase nor water.
+        UnchangedCase{"SaturatedWaterEnthalpy",
+                      pair(kRowT, "150", kRowH, exactly(props::SteamProperties().pswh_ptwtr(pswsat_p(150), 150))),
+                      kNoStateNote},
+        UnchangedCase{"SaturatedSteamEntropy",
+                      pair(kRowT, "150", kRowS,
+                           exactly(selected_number(props::SteamProperties().pswA_ptstm("s", pswsat_p(150), 150)))),
+                      kNoStateNote}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AbsoluteScreen, NonNumericTextStopsThePressAndKeepsTheLabel) {

@@ -34,8 +34,8 @@ void expect_grid_is_repeated_addition(double y0, Direction direction, ScanBound 
 TEST(ScanGrid, IsTheGridOfRepeatedAddition) {
     // Starts in every exponent range a scan meets, across zero, and in the
     // range from 2^-7 to 2^-6 where each addition is an exact half.
-    for (double y0 : {0.001, 0.0006108, 0.0078125, 0.0079, 0.012, 0.101325, 1.0983, 22.12, 99.6319,
-                      -20.0123, -0.0005, 0.0, 374.15, 5e-20}) {
+    for (double y0 : {0.001, 0.0006108, 0.0078125, 0.0079, 0.012, 0.101325, 1.0983, 22.12, 99.6319, -20.0123, -0.0005,
+                      0.0, 374.15, 5e-20}) {
         for (Direction d : {Direction::Up, Direction::Down}) {
             SCOPED_TRACE(y0);
             expect_grid_is_repeated_addition(y0, d, d == Direction::Up ? kFarUp : kFarDown, 300000);
@@ -98,7 +98,10 @@ TEST_P(ScanBounds, VisitExactlyThePointsInside) {
     EXPECT_EQ(ScanGrid(c.y0, c.direction, c.bound).size(), c.points);
     // A target never met: both searches give up at the bound, after the same points.
     int plain_calls = 0;
-    const auto never = [&](double) { ++plain_calls; return 1.0; };
+    const auto never = [&](double) {
+        ++plain_calls;
+        return 1.0;
+    };
     EXPECT_FALSE(PlainStepSearch(c.y0, c.direction, never, 0.0, Sense::Above, c.bound));
     EXPECT_EQ(plain_calls, c.points);
     EXPECT_FALSE(FastStepSearch(c.y0, c.direction, never, 0.0, Sense::Above, c.bound));

@@ -67,13 +67,13 @@ TEST_F(Windows, EveryScreenOpensFromItsMenuWithItsCaptionAndSize) {
 
 TEST_F(Windows, DeepPathsAndTheirReturns) {
     const std::pair<ScreenId, const char*> clicks[] = {
-        {ScreenId::Form1, "Command2"}, {ScreenId::Form3, "Command5"}, {ScreenId::Form15, "Command3"},
-        {ScreenId::Form3, "Command4"}, {ScreenId::Form5, "Command1"}, {ScreenId::Form3, "Command2"},
-        {ScreenId::Form6, "Command1"}, {ScreenId::Form3, "Command3"}, {ScreenId::Form7, "Command1"},
-        {ScreenId::Form3, "Command1"}, {ScreenId::Form1, "Command6"}, {ScreenId::Form10, "Command1"},
+        {ScreenId::Form1, "Command2"},  {ScreenId::Form3, "Command5"},  {ScreenId::Form15, "Command3"},
+        {ScreenId::Form3, "Command4"},  {ScreenId::Form5, "Command1"},  {ScreenId::Form3, "Command2"},
+        {ScreenId::Form6, "Command1"},  {ScreenId::Form3, "Command3"},  {ScreenId::Form7, "Command1"},
+        {ScreenId::Form3, "Command1"},  {ScreenId::Form1, "Command6"},  {ScreenId::Form10, "Command1"},
         {ScreenId::Form11, "Command3"}, {ScreenId::Form10, "Command2"}, {ScreenId::Form12, "Command3"},
-        {ScreenId::Form10, "Command3"}, {ScreenId::Form1, "Command5"}, {ScreenId::Form13, "Command1"},
-        {ScreenId::Form9, "Command3"}, {ScreenId::Form13, "Command2"}, {ScreenId::Form14, "Command3"},
+        {ScreenId::Form10, "Command3"}, {ScreenId::Form1, "Command5"},  {ScreenId::Form13, "Command1"},
+        {ScreenId::Form9, "Command3"},  {ScreenId::Form13, "Command2"}, {ScreenId::Form14, "Command3"},
         {ScreenId::Form13, "Command3"},
     };
     for (const auto& [screen, button] : clicks) {
