@@ -3,9 +3,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "catalog/catalog.h"
 #include "cli/calls.h"
 #include "cli/screens_cli.h"
-#include "props/property_error.h"
 #include "shell/errors.h"
 
 namespace entalix::cli {
@@ -68,15 +68,33 @@ std::string answer_json_line(const std::string& line) {
             throw shell::CalculationError("a request names a \"call\" or a \"screen\"");
     } catch (const json::exception& e) {
         answer = {{"error", std::string("malformed request: ") + e.what()}};
-    } catch (const shell::CalculationError& e) {
-        answer = {{"error", e.what()}};
-    } catch (const props::PropertyError& e) {
-        answer = {{"error", std::string(shell::kMsgOutOfFormulation) + " (" + e.what() + ")"}};
-    } catch (const std::exception& e) {
-        answer = {{"error", std::string("internal error: ") + e.what()}};
+    } catch (...) {
+        answer = {{"error", shell::current_failure_message()}};
     }
     return answer.dump(-1, ' ', false, json::error_handler_t::replace);
 }
+
+namespace {
+
+json field_json(const shell::ControlDesc& c) {
+    const shell::Meaning& m = c.meaning;
+    json out{{"name", c.name}, {"role", shell::role_name(m.role)}, {"quantity", m.quantity}, {"unit", m.unit}};
+    if (m.pressure != shell::PressureKind::None) out["pressure"] = shell::pressure_name(m.pressure);
+    if (!m.format.empty()) out["format"] = m.format;
+    if (c.kind == shell::ControlKind::TextBox) out["default"] = c.text;
+    if (m.role == shell::Role::TickBox) out["default"] = "0";
+    return out;
+}
+
+json fields_json(const shell::ScreenDesc& desc, const std::vector<std::string>& names) {
+    json out = json::array();
+    for (const std::string& name : names)
+        if (const shell::ControlDesc* c = desc.find(name); c != nullptr && c->meaning.role != shell::Role::None)
+            out.push_back(field_json(*c));
+    return out;
+}
+
+}  // namespace
 
 std::string list_json() {
     json out;
@@ -87,16 +105,31 @@ std::string list_json() {
         fns.push_back({{"name", f.name}, {"arguments", args}, {"result", f.result}});
     }
     out["functions"] = fns;
-    json evs = json::array();
-    for (const EventInfo& e : events()) {
+    json screens = json::array();
+    for (shell::ScreenId id : shell::all_screens()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(id);
         json fields = json::array();
-        for (const FieldInfo& f : fields_of(e.screen))
-            fields.push_back({{"name", f.name},
-                              {"default", f.default_text},
-                              {"caption", f.caption},
-                              {"unit", f.unit},
-                              {"tick_box", f.tick_box}});
-        evs.push_back({{"screen", shell::screen_name(e.screen)}, {"event", e.event}, {"fields", fields}});
+        for (const shell::ControlDesc& c : desc.controls)
+            if (c.meaning.role != shell::Role::None && c.meaning.role != shell::Role::Message)
+                fields.push_back(field_json(c));
+        json events = json::array();
+        for (const shell::EventBinding& e : desc.events)
+            events.push_back({{"event", e.event},
+                              {"kind", shell::event_kind_name(e.kind)},
+                              {"reads", e.reads},
+                              {"writes", e.writes}});
+        screens.push_back(
+            {{"screen", shell::screen_name(id)}, {"caption", desc.caption}, {"fields", fields}, {"events", events}});
+    }
+    out["screens"] = screens;
+    json evs = json::array();
+    for (const catalog::EventRef& e : catalog::calculation_events()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(e.screen);
+        evs.push_back({{"screen", shell::screen_name(e.screen)},
+                       {"event", e.binding->event},
+                       {"kind", shell::event_kind_name(e.binding->kind)},
+                       {"fields", fields_json(desc, e.binding->reads)},
+                       {"results", fields_json(desc, e.binding->writes)}});
     }
     out["events"] = evs;
     return out.dump(2, ' ', false, json::error_handler_t::replace);

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "catalog/catalog.h"
 #include "cli/batch.h"
 #include "cli/calls.h"
 #include "cli/screens_cli.h"
-#include "props/property_error.h"
 #include "shell/errors.h"
 
 namespace {
@@ -29,17 +29,26 @@ void print_help() {
             std::cout << ' ' << a.name << (a.unit.empty() ? "" : "[" + a.unit + "]");
         std::cout << "  -> " << f.result << '\n';
     }
-    std::cout << "\nscreen events (pressures gauge unless the screen is Form11):\n";
-    for (const cli::EventInfo& e : cli::events()) {
-        std::cout << "  " << shell::screen_name(e.screen) << ' ' << e.event << '\n';
-        for (const cli::FieldInfo& f : cli::fields_of(e.screen)) {
-            std::cout << "      " << f.name << '=' << f.default_text;
-            if (f.tick_box)
-                std::cout << "  (tick box, 0 or 1)";
-            else if (!f.caption.empty() || !f.unit.empty())
-                std::cout << "  " << f.caption << ' ' << f.unit;
-            std::cout << '\n';
-        }
+    std::cout << "\nscreen events: the fields each reads (quantity, unit, gauge or absolute pressure) and writes:\n";
+    const auto describe = [](const shell::ControlDesc& c) {
+        const shell::Meaning& m = c.meaning;
+        std::string out = m.quantity;
+        if (!m.unit.empty()) out += " [" + m.unit + "]";
+        if (m.pressure == shell::PressureKind::Gauge) out += " 表压";
+        if (m.pressure == shell::PressureKind::Absolute && m.role != shell::Role::Atmospheric) out += " 绝压";
+        if (m.role == shell::Role::TickBox) out += " 已知 (tick box, 0 or 1)";
+        return out;
+    };
+    for (const catalog::EventRef& e : catalog::calculation_events()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(e.screen);
+        std::cout << "  " << shell::screen_name(e.screen) << ' ' << e.binding->event << '\n';
+        for (const std::string& name : e.binding->reads)
+            if (const shell::ControlDesc* c = desc.find(name))
+                std::cout << "      " << name << '=' << (c->meaning.role == shell::Role::TickBox ? "0" : c->text)
+                          << "  " << describe(*c) << '\n';
+        for (const std::string& name : e.binding->writes)
+            if (const shell::ControlDesc* c = desc.find(name); c != nullptr && c->meaning.role == shell::Role::Result)
+                std::cout << "      -> " << name << "  " << describe(*c) << '\n';
     }
 }
 
@@ -123,10 +132,8 @@ int run(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         return run(argc, argv);
-    } catch (const shell::CalculationError& e) {
-        std::cerr << e.what() << '\n';
-    } catch (const props::PropertyError& e) {
-        std::cerr << shell::kMsgOutOfFormulation << " (" << e.what() << ")\n";
+    } catch (...) {
+        std::cerr << shell::current_failure_message() << '\n';
     }
     return 1;
 }

@@ -11,8 +11,6 @@
 namespace entalix::steamcalc {
 namespace {
 
-// The quantities as an error names them.
-constexpr std::array<const char*, kRowCount> kQuantity{"压力", "温度", "比焓", "比熵", "比容", "干度"};
 constexpr const char* kAtmosphericQuantity = "大气压";
 
 using Procedure = std::optional<std::string> (*)(Press&);
@@ -23,15 +21,15 @@ struct Pair {
 };
 // Tested in this order; every pair whose two rows are ticked runs.
 constexpr std::array<Pair, 9> kPairs{{
-    {kRowP, kRowT, SolvePT},
-    {kRowP, kRowH, SolvePH},
-    {kRowP, kRowS, SolvePS},
-    {kRowP, kRowV, SolvePV},
-    {kRowP, kRowX, SolvePX},
-    {kRowT, kRowH, SolveTH},
-    {kRowT, kRowS, SolveTS},
-    {kRowT, kRowV, SolveTV},
-    {kRowT, kRowX, SolveTX},
+    {kRowP, kRowT, solve_pt},
+    {kRowP, kRowH, solve_ph},
+    {kRowP, kRowS, solve_ps},
+    {kRowP, kRowV, solve_pv},
+    {kRowP, kRowX, solve_px},
+    {kRowT, kRowH, solve_th},
+    {kRowT, kRowS, solve_ts},
+    {kRowT, kRowV, solve_tv},
+    {kRowT, kRowX, solve_tx},
 }};
 
 StateAnswer solve(const PairInput& input, std::optional<std::string_view> atmospheric, ScanMethod method) {
@@ -64,7 +62,7 @@ double percent_of_rounded(const props::Selected& dryness) { return 100.0 * value
 
 double Press::working(const std::string& text, Row row) const {
     const std::optional<double> value = shell::ParseStrictNumber(text);
-    if (!value) throw shell::NotANumber(kQuantity[row]);
+    if (!value) throw shell::NotANumber(kRowMeanings[row].quantity);
     return *value;
 }
 
@@ -82,7 +80,7 @@ void Press::read_atmospheric() {
 
 Press::TypedPressure Press::typed_pressure() {
     if (!gauge()) return TypedPressure(*this, std::nullopt);
-    const ExactDecimal pg = exact(input_.texts[kRowP], kQuantity[kRowP]);
+    const ExactDecimal pg = exact(input_.texts[kRowP], kRowMeanings[kRowP].quantity);
     read_atmospheric();
     return TypedPressure(*this, pg + *pa_);
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "catalog/catalog.h"
 #include "cli/batch.h"
 #include "cli/calls.h"
 #include "cli/screens_cli.h"
@@ -41,19 +42,32 @@ TEST(ScreenEvents, UnnamedFieldsKeepTheirDefaults) {
     EXPECT_THROW(run_screen_event("Form8", "Command9_Click", {}), shell::CalculationError);
 }
 
-TEST(ScreenEvents, ListNamesFieldsWithCaptionAndUnit) {
-    bool found = false;
-    for (const FieldInfo& f : fields_of(shell::ScreenId::Form8))
-        if (f.name == "Text7") {
-            found = true;
-            EXPECT_EQ(f.caption, "大气压值：");
-            EXPECT_EQ(f.unit, "MPa");
-            EXPECT_EQ(f.default_text, "0.0983");
-        }
-    EXPECT_TRUE(found);
+// --list is what scripts read: every event with the quantity and unit of each field.
+TEST(ScreenEvents, ListCarriesTheMeaningOfEveryField) {
     const json list = json::parse(list_json());
     EXPECT_GE(list["functions"].size(), 15u);
-    EXPECT_FALSE(list["events"].empty());
+    EXPECT_EQ(list["screens"].size(), 15u);
+    ASSERT_FALSE(list["events"].empty());
+    bool seen_pipe = false;
+    for (const json& e : list["events"]) {
+        for (const json& f : e["fields"]) {
+            EXPECT_FALSE(f["quantity"].get<std::string>().empty()) << e["screen"] << ' ' << f["name"];
+            EXPECT_TRUE(f.contains("default")) << e["screen"] << ' ' << f["name"];
+        }
+        if (e["screen"] == "Form2" && e["event"] == "Command2_Click") {
+            seen_pipe = true;
+            EXPECT_EQ(e["results"][0], (json{{"name", "jzll"},
+                                             {"role", "result"},
+                                             {"quantity", "介质流量"},
+                                             {"unit", "t/h"},
+                                             {"format", "0.0000"}}));
+            bool gauge = false;
+            for (const json& f : e["fields"])
+                if (f["name"] == "jzyl") gauge = f["pressure"] == "gauge" && f["unit"] == "MPa";
+            EXPECT_TRUE(gauge);
+        }
+    }
+    EXPECT_TRUE(seen_pipe);
 }
 
 TEST(Batch, AnswersEachLineAndGoesOnAfterAMalformedOne) {
