@@ -106,6 +106,8 @@ int run_screen(const std::string& screen, const std::string& event, const std::v
         std::cout << name << (visible ? " shown" : " hidden") << '\n';
     if (outcome.texts.empty() && outcome.visibility.empty()) std::cout << "(nothing changed)\n";
     if (!outcome.message.empty()) std::cout << "message: " << outcome.message << '\n';
+    // An extrapolated result: shown, with the warning apart from the numbers.
+    if (!outcome.warning.empty()) std::cerr << outcome.warning << '\n';
     return cli::outcome_failed(outcome) ? kFailed : kSuccess;
 }
 
