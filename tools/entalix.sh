@@ -13,6 +13,7 @@ PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang libclang-rt-14-dev dpkg-dev g++-mingw-w64-x86-64-posix
+    librsvg2-bin lintian appstream file
     fonts-arphic-uming fonts-noto-cjk
     xvfb xauth
 )
