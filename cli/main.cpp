@@ -9,6 +9,7 @@
 #include "cli/batch.h"
 #include "cli/calls.h"
 #include "cli/screens_cli.h"
+#include "entalix_version.h"
 #include "props/property_error.h"
 #include "shell/errors.h"
 
@@ -21,7 +22,8 @@ void print_help() {
                  "  entalix-calc FUNCTION ARG...           call a property function\n"
                  "  entalix-calc FormN EVENT NAME=TEXT...  run a screen event; unnamed fields keep their defaults\n"
                  "  entalix-calc --batch                   one JSON request per line in, one JSON answer per line out\n"
-                 "  entalix-calc --list                    functions and events as JSON\n\n"
+                 "  entalix-calc --list                    functions and events as JSON\n"
+                 "  entalix-calc --version                 version, formulations and licence\n\n"
                  "functions (pressures absolute):\n";
     for (const cli::FunctionInfo& f : cli::functions()) {
         std::cout << "  " << f.name;
@@ -98,6 +100,10 @@ int run(int argc, char** argv) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         print_help();
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << version_text("entalix-calc");
+        return 0;
     }
     if (args[0] == "--list") {
         std::cout << cli::list_json() << '\n';

@@ -54,6 +54,15 @@ for program in entalix entalix-calc; do
         { echo "entalix-dbgsym lacks the symbols of $program (build id $id)"; fail=1; }
 done
 
+# Both programs name this version, the formulations and the licence, and succeed.
+for program in entalix entalix-calc; do
+    if ! said=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/$program" --version); then
+        echo "$program --version failed"; fail=1
+    elif [[ $said != "$program ${version%-*}"$'\n'"formulations: IFC-67"*$'\n'"licence: MIT" ]]; then
+        echo "$program --version says: $said"; fail=1
+    fi
+done
+
 # The changelogs and the software-centre description name this version.
 top=$(zcat "$root/usr/share/doc/entalix/changelog.Debian.gz" | head -1)
 [[ $top == "entalix ($version) "* ]] || { echo "changelog.Debian.gz starts with '$top', not version $version"; fail=1; }
