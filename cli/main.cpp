@@ -14,6 +14,7 @@
 #include "cli/csv.h"
 #include "cli/screens_cli.h"
 #include "cli/usage.h"
+#include "entalix_version.h"
 #include "shell/errors.h"
 
 namespace {
@@ -115,6 +116,11 @@ int run(const std::vector<std::string>& args) {
     if (args.empty()) throw cli::UsageError("没有给出要做的事");
     if (args[0] == "--help" || args[0] == "-h") {
         print_help();
+        return kSuccess;
+    }
+    if (args[0] == "--version") {
+        if (args.size() > 1) throw cli::UsageError("--version 不带参数");
+        std::cout << version_text("entalix-calc");
         return kSuccess;
     }
     if (args[0] == "--list") {

@@ -167,7 +167,8 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
             // Several lines where there is room for them, and always for the message line.
             label->setWordWrap(!single_line(label) || (c.style & shell::kMessage));
             if (c.style & shell::kBorder) {
-                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                label->setFrameShape(QFrame::Box);
+                label->setFrameShadow(QFrame::Plain);
                 label->setAlignment(alignment(c.align) | Qt::AlignVCenter);
             }
             if (c.style & shell::kHeading) {
