@@ -24,7 +24,8 @@ Point point_from_gibbs(double p, double T, double pi, double tau, const Derivati
     const double mixed = g.fa - tau * g.fab;
     out.cv = finite(kR * (-tau * tau * g.fbb + mixed * mixed / g.faa), "isochoric heat capacity");
     const double w2 = 1000.0 * rt * g.fa * g.fa / (mixed * mixed / (tau * tau * g.fbb) - g.faa);
-    out.w = std::sqrt(finite(w2, "speed of sound"));
+    // A metastable continuation may be mechanically unstable: no speed of sound there.
+    out.w = w2 > 0.0 ? std::sqrt(w2) : std::nan("");
     out.alpha_v = finite(mixed / (g.fa * T), "expansion coefficient");
     out.kappa_t = finite(-pi * g.faa / (g.fa * p), "compressibility");
     return out;

@@ -60,7 +60,8 @@ Point region3(double rho, double T) {
     const double mixed = delta * f.fa - delta * tau * f.fab;
     out.cp = finite(kR * (-tau * tau * f.fbb + mixed * mixed / stiffness), "isobaric heat capacity");
     const double w2 = 1000.0 * rt * (stiffness - mixed * mixed / (tau * tau * f.fbb));
-    out.w = std::sqrt(finite(w2, "speed of sound"));
+    // A metastable continuation may be mechanically unstable: no speed of sound there.
+    out.w = w2 > 0.0 ? std::sqrt(w2) : std::nan("");
     out.alpha_v = finite((f.fa - tau * f.fab) / ((2.0 * f.fa + delta * f.faa) * T), "expansion coefficient");
     out.kappa_t = finite(1000.0 / (stiffness * rho * rt), "compressibility");
     return out;
