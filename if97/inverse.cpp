@@ -61,7 +61,8 @@ std::optional<Point> refine(Region r, double p, double target, double T0, double
         if (std::fabs(miss) <= Y::tolerance(target)) return point;
         (miss < 0.0 ? lo : hi) = T;
         double next = T - miss / Y::slope(point);
-        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+        // The bracket is closed: a region's own boundary may hold the root.
+        if (!(next >= lo && next <= hi)) next = 0.5 * (lo + hi);
         if (std::fabs(next - T) <= 1e-14 * T) return std::nullopt;
         T = next;
     }
@@ -114,7 +115,10 @@ std::optional<State> steam(double p, double target, double t_lo) {
     const double T0 = Y::t2(p, target);
     if (!(T0 > kT25 - 5.0)) return single<Y>(Region::two, refine<Y>(Region::two, p, target, T0, t_lo, kT25));
     const double y25 = Y::of(region2(p, kT25));
-    if (target <= y25) return single<Y>(Region::two, refine<Y>(Region::two, p, target, T0, t_lo, kT25));
+    // Regions 2 and 5 differ slightly at 1073.15 K: a target within rounding of
+    // region 2's value there is region 2's boundary state.
+    if (target <= y25 + Y::tolerance(target))
+        return single<Y>(Region::two, refine<Y>(Region::two, p, target, T0, t_lo, kT25));
     if (p > kPmax5) return std::nullopt;
     const double y_top = Y::of(region5(p, kTmax));
     const double guess = kT25 + (kTmax - kT25) * (target - y25) / (y_top - y25);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "if97/constants.h"
 #include "if97/roots.h"
@@ -94,16 +95,47 @@ State wet(const Saturation& sat, double target, Quantity q) {
     return mixture(sat, std::fmin(std::fmax(x, 0.0), 1.0));
 }
 
+// The region boundaries inside (lo, hi) where an isobar's properties may step by
+// the small inconsistencies between the equations: each piece is searched alone.
+std::vector<double> isobar_breaks(double p, double lo, double hi) {
+    std::vector<double> at{lo};
+    auto add = [&](double T) {
+        if (T > at.back() && T < hi) at.push_back(T);
+    };
+    if (p > kPsat623) {
+        add(kT13);
+        add(b23_temperature(p));
+    }
+    add(kT25);
+    at.push_back(hi);
+    return at;
+}
+
+std::vector<double> isotherm_breaks(double T, double lo, double hi) {
+    std::vector<double> at{lo};
+    if (T > kT13 && T <= 863.15) {
+        const double p23 = b23_pressure(T);
+        if (p23 > lo && p23 < hi) at.push_back(p23);
+    }
+    at.push_back(hi);
+    return at;
+}
+
 std::optional<State> on_isobar_segment(double p, double t_lo, double t_hi, Phase side, double target, Quantity q) {
     auto eval = [&](double T) {
         const Point point = point_on_side(p, T, side, nullptr);
         return Sample{quantity(point, q), slope_in_t(point, q)};
     };
-    const auto T = solve_on_line(eval, t_lo, t_hi, target, kTolT, false);
-    if (!T) return std::nullopt;
-    Region r = Region::one;
-    const Point point = point_on_side(p, *T, side, &r);
-    return to_state(point, r);
+    // Pieces from the cold end: at a boundary the state of the colder region counts.
+    const std::vector<double> at = isobar_breaks(p, t_lo, t_hi);
+    for (std::size_t i = 0; i + 1 < at.size(); ++i) {
+        if (const auto T = solve_on_line(eval, at[i], at[i + 1], target, kTolT, false)) {
+            Region r = Region::one;
+            const Point point = point_on_side(p, *T, side, &r);
+            return to_state(point, r);
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<State> on_isotherm_segment(double T, double p_lo, double p_hi, Phase side, double target, Quantity q) {
@@ -112,12 +144,16 @@ std::optional<State> on_isotherm_segment(double T, double p_lo, double p_hi, Pha
         const Point point = point_on_side(p, T, side, nullptr);
         return Sample{quantity(point, q), p * slope_in_p(point, q)};
     };
-    const auto ln_p = solve_on_line(eval, std::log(p_lo), std::log(p_hi), target, kTolLnP, true);
-    if (!ln_p) return std::nullopt;
-    const double p = std::fmin(std::fmax(std::exp(*ln_p), p_lo), p_hi);
-    Region r = Region::one;
-    const Point point = point_on_side(p, T, side, &r);
-    return to_state(point, r);
+    const std::vector<double> at = isotherm_breaks(T, p_lo, p_hi);
+    for (std::size_t i = 0; i + 1 < at.size(); ++i) {
+        if (const auto ln_p = solve_on_line(eval, std::log(at[i]), std::log(at[i + 1]), target, kTolLnP, true)) {
+            const double p = std::fmin(std::fmax(std::exp(*ln_p), p_lo), p_hi);
+            Region r = Region::one;
+            const Point point = point_on_side(p, T, side, &r);
+            return to_state(point, r);
+        }
+    }
+    return std::nullopt;
 }
 
 std::string number(double value) {

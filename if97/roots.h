@@ -100,6 +100,10 @@ std::optional<double> solve_on_line(Eval eval, double a, double b, double target
         values[2] = sb.y;
         pieces = 2;
     }
+    // A target met at an end of the line only up to rounding (the end of the range).
+    const double slack = 1e-12 * std::fabs(target);
+    if (std::fabs(sa.y - target) <= slack) return a;
+    if (std::fabs(sb.y - target) <= slack) return b;
     for (int k = 0; k < pieces; ++k) {
         const int i = prefer_low ? k : pieces - 1 - k;
         const double fl = values[i] - target;
