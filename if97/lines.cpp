@@ -207,9 +207,9 @@ State solve_isotherm(double T, double target, Quantity q) {
     std::optional<State> found;
     if (T < kTc) {
         const Saturation sat = saturation_at_t(T);
-        found = on_isotherm_segment(T, kPminLine, sat.p, Phase::vapour, target, q);
+        found = on_isotherm_segment(T, sat.p, p_max, Phase::liquid, target, q);
         if (!found && between(target, quantity(sat.liquid, q), quantity(sat.vapour, q))) return wet(sat, target, q);
-        if (!found) found = on_isotherm_segment(T, sat.p, p_max, Phase::liquid, target, q);
+        if (!found) found = on_isotherm_segment(T, kPminLine, sat.p, Phase::vapour, target, q);
     } else {
         found = on_isotherm_segment(T, kPminLine, p_max, Phase::vapour, target, q);
     }

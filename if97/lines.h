@@ -15,7 +15,8 @@ double quantity(const Point& point, Quantity q);
 State solve_isobar(double p, double target, Quantity q);
 
 // The state on the isotherm T (K) with v, h or s equal to target. Where the isotherm
-// meets the target more than once, the state of the lowest pressure.
+// meets the target more than once: compressed water before a wet state, and among
+// two states of one phase the one of lower pressure.
 State solve_isotherm(double T, double target, Quantity q);
 
 // Text naming a pair for the failures: "p = 1 MPa and h = 5000 kJ/kg".

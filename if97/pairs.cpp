@@ -28,12 +28,14 @@ State state_px(double p, double x) {
 }
 
 // An isotherm may meet one h twice in compressed water (h first rises, then falls
-// with pressure, or the reverse near the critical temperature), and a cold one may
-// reach the h of a wet state: the state of the lowest pressure is taken, the one
-// nearest the saturation line that a plant works along.
+// with pressure, or the reverse near the critical temperature), and below about
+// 250 degC compressed water reaches the h of wet states with under 1 % steam: the
+// compressed water is taken (feedwater at 200 degC and 10 MPa, not a trace of
+// steam at 1.55 MPa), and of two compressed states the one of lower pressure.
 State state_th(double t, double h) { return solve_isotherm(props::finite(t, "temperature") + kKelvin, h, Quantity::h); }
 
-// Likewise for s, which turns on an isotherm only in water below about 4 degC.
+// Likewise for s, which turns on an isotherm and rises above s' only in water
+// below about 4 degC.
 State state_ts(double t, double s) { return solve_isotherm(props::finite(t, "temperature") + kKelvin, s, Quantity::s); }
 
 State state_tv(double t, double v) { return solve_isotherm(props::finite(t, "temperature") + kKelvin, v, Quantity::v); }
