@@ -31,4 +31,9 @@ Point point_from_gibbs(double p, double T, double pi, double tau, const Derivati
     return out;
 }
 
+Thermal thermal_from_gibbs(double T, double tau, const Derivatives& g) {
+    return {finite(kR * T * tau * g.fb, "enthalpy"), finite(kR * (tau * g.fb - g.f), "entropy"),
+            finite(-kR * tau * tau * g.fbb, "isobaric heat capacity")};
+}
+
 }  // namespace entalix::if97

@@ -11,4 +11,7 @@ namespace entalix::if97 {
 // together.
 Point point_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g);
 
+// h, s and cp alone, from gamma and its tau-derivatives (f, fb, fbb of g).
+Thermal thermal_from_gibbs(double T, double tau, const Derivatives& g);
+
 }  // namespace entalix::if97

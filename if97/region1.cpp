@@ -34,4 +34,9 @@ Point region1(double p, double T) {
     return point_from_gibbs(p, T, pi, tau, g);
 }
 
+Thermal region1_thermal(double p, double T) {
+    const double tau = 1386.0 / T;
+    return thermal_from_gibbs(T, tau, derivative_sum_b<kRegion1>(7.1 - p / 16.53, tau - 1.222));
+}
+
 }  // namespace entalix::if97

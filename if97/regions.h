@@ -26,6 +26,17 @@ Point region1(double p, double T);
 Point region2(double p, double T);
 Point region5(double p, double T);
 
+// What the iterations in T at constant p need, at a third of the work of a Point:
+// h in kJ/kg, s and cp in kJ/(kg K).
+struct Thermal {
+    double h;
+    double s;
+    double cp;
+};
+Thermal region1_thermal(double p, double T);
+Thermal region2_thermal(double p, double T);
+Thermal region5_thermal(double p, double T);
+
 // Region 3: Helmholtz free energy in (rho, T); p is a result.
 Point region3(double rho, double T);
 

@@ -15,6 +15,7 @@ PACKAGES=(
     clang libclang-rt-14-dev dpkg-dev g++-mingw-w64-x86-64-posix
     fonts-arphic-uming fonts-noto-cjk
     xvfb xauth
+    python3-iapws
 )
 
 install_missing() {
