@@ -32,9 +32,13 @@ std::string number(double value) {
 // Density in (lo, hi) with p(rho, T) = p on a branch where p rises with rho.
 double density_between(double p, double T, double rho0, double lo, double hi) {
     double rho = finite(rho0, "start density");
+    double last_step = INFINITY;
     for (int step = 0; step < kMaxNewton; ++step) {
         const Region3Slopes d = region3_slopes(rho, T);
-        if (std::fabs(d.p - p) <= 1e-14 * p) return rho;
+        // p carries rounding noise of about 1e-14 of itself; near the critical point,
+        // where p hardly changes with rho, that noise moves the Newton steps by 1e-12.
+        // The last Newton step costs nothing more and brings rho to that noise.
+        if (std::fabs(d.p - p) <= 1e-13 * p) return rho - (d.p - p) / d.dp_drho;
         if (!(d.dp_drho > 0.0))
             throw PropertyError("no region 3 state at p = " + number(p) + " MPa, T = " + number(T) + " K");
         double next = rho - (d.p - p) / d.dp_drho;
@@ -42,7 +46,10 @@ double density_between(double p, double T, double rho0, double lo, double hi) {
         if (next <= lo) next = 0.5 * (rho + lo);
         if (next >= hi) next = 0.5 * (rho + hi);
         next = std::fmin(std::fmax(next, 0.5 * rho), 2.0 * rho);
-        const bool done = std::fabs(next - rho) <= kDensityStep * rho;
+        const double moved = std::fabs(next - rho);
+        // Done when the step is negligible, or small and no longer shrinking (noise).
+        const bool done = moved <= kDensityStep * rho || (moved <= 1e-9 * rho && moved > 0.5 * last_step);
+        last_step = moved;
         rho = next;
         if (done) return rho;
     }
