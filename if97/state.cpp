@@ -198,11 +198,17 @@ State state_pt_side(double p, double t, Phase side) {
     // The other side's equation continued past the saturation line: region 1 or 2
     // up to 623.15 K, the metastable branch of region 3 above.
     Region r = T <= kT13 ? (side == Phase::liquid ? Region::one : Region::two) : Region::three;
-    const Point point = point_in(r, p, T, side);
+    const std::string none = std::string("no metastable ") + (side == Phase::liquid ? "water" : "steam") +
+                             " state at p = " + number(p) + " MPa, t = " + number(t) + " degC";
+    Point point;
+    try {
+        point = point_in(r, p, T, side);
+    } catch (const PropertyError&) {
+        // Region 3 found no density on that branch: (p, T) lies past its spinodal.
+        throw PropertyError(none);
+    }
     // Far from the line the continuation stops describing any fluid.
-    if (!(point.v > 0.0 && point.cp > 0.0 && point.kappa_t > 0.0 && std::isfinite(point.w)))
-        throw PropertyError(std::string("no metastable ") + (side == Phase::liquid ? "water" : "steam") +
-                            " state at p = " + number(p) + " MPa, t = " + number(t) + " degC");
+    if (!(point.v > 0.0 && point.cp > 0.0 && point.kappa_t > 0.0 && std::isfinite(point.w))) throw PropertyError(none);
     State out = to_state(point, r);
     out.extrapolated = true;
     return out;
