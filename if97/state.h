@@ -41,6 +41,10 @@ State state_pt(double p, double t, Phase on_saturation = Phase::liquid);
 State state_pt_side(double p, double t, Phase side);
 
 // Inverses over the whole range, with the wet region below the critical pressure.
+// Where a pair has two states: state_pv takes the warmer one (the density maximum
+// of water near 4 degC); state_th and state_ts take compressed water before a wet
+// state and, of two compressed states, the one of lower pressure. The isotherms
+// are searched down to 1e-8 MPa.
 State state_ph(double p, double h);
 State state_ps(double p, double s);
 State state_pv(double p, double v);
