@@ -27,9 +27,14 @@ json answer_call(const json& request) {
         if (!request["args"].is_array()) throw shell::CalculationError("\"args\" must be an array");
         for (const json& a : request["args"]) arguments.push_back(argument_text(a));
     }
-    const props::Selected result = call_function(request["call"].get<std::string>(), arguments);
-    if (const double* value = std::get_if<double>(&result)) return {{"value", *value}};
-    return {{"text", std::get<std::string>(result)}};
+    const CallResult result = call_function_warned(request["call"].get<std::string>(), arguments);
+    json out;
+    if (const double* value = std::get_if<double>(&result.value))
+        out = {{"value", *value}};
+    else
+        out = {{"text", std::get<std::string>(result.value)}};
+    if (!result.warning.empty()) out["warning"] = result.warning;
+    return out;
 }
 
 json answer_screen(const json& request) {

@@ -47,12 +47,12 @@ const std::vector<Entry>& entries() {
     const std::string any = "p, t, v, h, s or x by name, or \"No such Para.\"";
     static const std::vector<Entry> table{
         {{"pswsat_p", {kT}, "saturation pressure, MPa"},
-         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected {
-             return props::pswsat_p(a[0]);
+         [](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+             return psw.pswsat_p(a[0]);
          }},
         {{"pswsat_t", {kP}, "saturation temperature, °C"},
-         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected {
-             return props::pswsat_t(a[0]);
+         [](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+             return psw.pswsat_t(a[0]);
          }},
         {{"pswv_ptwtr", {kP, kT}, "specific volume of water, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptwtr))},
         {{"pswv_ptstm", {kP, kT}, "specific volume of steam, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptstm))},
@@ -92,6 +92,10 @@ const FunctionInfo* find_function(std::string_view name) {
 }
 
 props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments) {
+    return call_function_warned(name, arguments).value;
+}
+
+CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments) {
     for (const Entry& e : entries()) {
         if (e.info.name != name) continue;
         if (arguments.size() != e.info.arguments.size())
@@ -109,7 +113,8 @@ props::Selected call_function(std::string_view name, const std::vector<std::stri
             numbers.push_back(*value);
         }
         SteamProperties psw;
-        return e.call(psw, selector_name, numbers);
+        props::Selected value = e.call(psw, selector_name, numbers);
+        return {std::move(value), psw.warning()};
     }
     throw shell::CalculationError("no function " + std::string(name));
 }
