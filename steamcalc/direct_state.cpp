@@ -127,6 +127,23 @@ std::optional<Found> on_isobar(props::SteamProperties& w, double p, Row row, dou
 
 }  // namespace
 
+// The wet state of vapour fraction x at the saturation point (p, t), every
+// value mixed from the two ends.
+StateTexts mixed_state(Press& press, const std::string& p_text, double p, double t, double x) {
+    auto& w = press.props();
+    StateScope scope(w);
+    const auto mix = [x](double water, double steam) { return water + x * (steam - water); };
+    StateTexts state;
+    state.p = p_text;
+    state.t = R6(t);
+    state.v = R6(mix(w.pswv_ptwtr(p, t), w.pswv_ptstm(p, t)));
+    state.h = R6(mix(w.pswh_ptwtr(p, t), w.pswh_ptstm(p, t)));
+    state.s = R6(mix(number(w.pswA_ptwtr("s", p, t)), number(w.pswA_ptstm("s", p, t))));
+    state.x = 100.0 * value_of(R4(x));
+    state.warning = scope.warning();
+    return state;
+}
+
 Shown out_of_range() { return Shown{std::string(kOutOfRange), std::string(), std::nullopt}; }
 
 StateTexts region_state(Press& press, const std::string& p_text, const std::string& t_text, bool water) {
@@ -152,7 +169,8 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
         const double t = press.typed(kRowT);
         if (second == kRowX) {
             if (t > props::kWaterEquationLimit) throw props::PropertyRefusal(props::kMsgNearCritical);
-            return std::nullopt;
+            const double p = props::pswsat_p(t);
+            return press.shown(mixed_state(press, R6(p), p, t, press.typed(kRowX) / 100.0));
         }
         const std::optional<Found> found = on_isotherm(w, t, second, press.typed(second));
         if (!found) return std::nullopt;
@@ -163,7 +181,7 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
     const std::string p_text = typed_p.rounded();
     if (second == kRowX) {
         if (p > p_limit) throw props::PropertyRefusal(props::kMsgNearCritical);
-        return std::nullopt;
+        return press.shown(mixed_state(press, p_text, p, props::pswsat_t(p), press.typed(kRowX) / 100.0));
     }
     if (second == kRowT) {
         // The region as the step list decides it; the state only where that

@@ -64,7 +64,9 @@ std::optional<Shown> run_pair(Press& press, const Pair& pair) {
         if (std::optional<Shown> found = found_directly(press, pair)) return found;
         throw;
     }
-    if (!shown) return shown;
+    // No branch applied (above the critical temperature, where the band of
+    // the branch tests has closed): the state may still be found.
+    if (!shown) return found_directly(press, pair);
     if (!shown->state) {
         if (std::optional<Shown> found = found_directly(press, pair)) return found;
         return shown;

@@ -115,6 +115,9 @@ std::optional<Shown> solve_temperature_and(Press& press, Row row, RegionProperty
         const double xf =
             row == kRowV ? (y - y_water) / (y_steam - y_water) : 1.0 - (y_steam - y) / (y_steam - y_water);
         take(wet_state_from_fraction(press, t, xf));
+        // Exactly on an end of the band: the saturated state, which the
+        // rounded working values must not carry into another branch.
+        if (y == y_water || y == y_steam) return work.shown;
     }
     // B: compressed water, scanned up from the saturation pressure.
     t = press.working(work.t, kRowT);
@@ -182,6 +185,7 @@ std::optional<Shown> solve_th(Press& press) {
             state.x = value_of(R6(x_mixed));
             state.warning = scope.warning();
             take(state);
+            if (h == h_water || h == h_steam) return work.shown;
         }
     }
     // B: compressed water, scanned up from the saturation pressure.
