@@ -6,6 +6,7 @@
 
 #include "shell/errors.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 #include "steamcalc/press.h"
 
 namespace entalix::steamcalc {
@@ -61,21 +62,24 @@ double number(const props::Selected& selected) { return props::selected_number(s
 double percent_of_rounded(const props::Selected& dryness) { return 100.0 * value_of(R4(number(dryness))); }
 
 double Press::working(const std::string& text, Row row) const {
-    const std::optional<double> value = shell::ParseStrictNumber(text);
-    if (!value) throw shell::NotANumber(kRowMeanings[row].quantity);
-    return *value;
+    return shell::read_typed_number(text, kRowMeanings[row].quantity, kRowMeanings[row].unit);
 }
 
 double Press::typed(Row row) const { return working(input_.texts[row], row); }
 
 ExactDecimal Press::exact(std::string_view text, const char* quantity) const {
-    std::optional<ExactDecimal> value = ExactDecimal::parse(text);
+    // Both fields read exactly are pressures in MPa. The shared reader decides
+    // what was typed; its digits are then kept as they are.
+    std::optional<ExactDecimal> value = ExactDecimal::parse(shell::field_number_text(text, quantity, "MPa"));
     if (!value) throw shell::NotANumber(quantity);
     return *value;
 }
 
 void Press::read_atmospheric() {
-    if (atmospheric_ && !pa_) pa_ = exact(*atmospheric_, kAtmosphericQuantity);
+    if (!atmospheric_ || pa_) return;
+    pa_ = exact(*atmospheric_, kAtmosphericQuantity);
+    const shell::Meaning atmosphere{shell::Role::Atmospheric, kAtmosphericQuantity, "MPa"};
+    shell::check_domain(atmosphere, pa_->to_double(), *atmospheric_);
 }
 
 Press::TypedPressure Press::typed_pressure() {
