@@ -46,8 +46,8 @@ CodePoint decode(std::string_view text, std::size_t at) {
 // Blanks a person may type or paste between or around the digits.
 bool is_blank(std::int32_t c) {
     return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 || c == 0x180E ||
-           (c >= 0x2000 && c <= 0x200D) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
-           c == 0x2060 || c == 0x3000 || c == 0xFEFF;
+           (c >= 0x2000 && c <= 0x200D) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x2060 ||
+           c == 0x3000 || c == 0xFEFF;
 }
 
 void append_utf8(std::string& out, std::int32_t c) {
