@@ -244,7 +244,7 @@ double read_gauge_pressure(const ScreenDesc& desc, std::string_view control, std
     if (!(p > 0.0)) {
         const Meaning& m = control_of(desc, control).meaning;
         throw OutOfDomain(quoted(m.quantity) + "加上大气压须大于" + with_unit("0", m.unit) + "（绝对压力现为" +
-                          with_unit(FormatGeneralNumber(p), m.unit) + "）");
+                          with_unit(FormatWithPattern(p, "0.0000"), m.unit) + "）");
     }
     return pg;
 }
