@@ -114,30 +114,46 @@ std::string with_unit(std::string_view number, std::string_view unit) {
     return std::string(number) + " " + std::string(unit);
 }
 
-[[noreturn]] void refuse(const Meaning& m, const std::string& allowed, std::string_view text) {
-    throw OutOfDomain(quoted(m.quantity) + "须" + allowed + "（现为“" + quoted_text(text) + "”）");
+bool inside(const Meaning& m, double value) {
+    if (m.role == Role::Atmospheric && value < 0.0) return false;
+    switch (m.domain) {
+        case Domain::Positive:
+            return value > 0.0;
+        case Domain::WaterTemperature:
+            return !(value < 0.0);
+        case Domain::Fraction:
+            return value > 0.0 && value <= 1.0;
+        case Domain::Percent:
+            return value > 0.0 && value <= 100.0;
+        case Domain::Any:
+            break;
+    }
+    return true;
 }
 
 }  // namespace
 
-void check_domain(const Meaning& m, double value, std::string_view text) {
-    if (m.role == Role::Atmospheric && value < 0.0) refuse(m, "不小于" + with_unit("0", m.unit), text);
+std::string allowed_range(const Meaning& m) {
+    if (m.role == Role::Atmospheric) return "不小于" + with_unit("0", m.unit);
+    if (m.pressure == PressureKind::Gauge) return "加上大气压后大于" + with_unit("0", m.unit);
     switch (m.domain) {
         case Domain::Positive:
-            if (!(value > 0.0)) refuse(m, "大于" + with_unit("0", m.unit), text);
-            break;
+            return "大于" + with_unit("0", m.unit);
         case Domain::WaterTemperature:
-            if (value < 0.0) refuse(m, "不低于" + with_unit("0", m.unit) + "（水和水蒸汽）", text);
-            break;
+            return "不低于" + with_unit("0", m.unit) + "（水和水蒸汽）";
         case Domain::Fraction:
-            if (!(value > 0.0 && value <= 1.0)) refuse(m, "大于0且不大于1", text);
-            break;
+            return "大于0且不大于1";
         case Domain::Percent:
-            if (!(value > 0.0 && value <= 100.0)) refuse(m, "大于0且不大于" + with_unit("100", m.unit), text);
-            break;
+            return "大于0且不大于" + with_unit("100", m.unit);
         case Domain::Any:
             break;
     }
+    return {};
+}
+
+void check_domain(const Meaning& m, double value, std::string_view text) {
+    if (!inside(m, value))
+        throw OutOfDomain(quoted(m.quantity) + "须" + allowed_range(m) + "（现为“" + quoted_text(text) + "”）");
 }
 
 std::string format_not_negative(double value, std::string_view pattern, std::string_view message) {

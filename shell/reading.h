@@ -29,6 +29,11 @@ double read_typed_number(std::string_view text, std::string_view quantity, std::
 // dozen characters, control characters and broken UTF-8 replaced.
 std::string quoted_text(std::string_view text);
 
+// The values a field of this meaning may take, in words: "大于0 mm",
+// "大于0且不大于1", "不低于0 ℃（水和水蒸汽）"; for a gauge pressure
+// "加上大气压后大于0 MPa". Empty for a field that takes any number.
+std::string allowed_range(const Meaning& meaning);
+
 // Throws OutOfDomain naming the field, the allowed range and the text when a
 // number read for a field of this meaning lies outside its domain.
 void check_domain(const Meaning& meaning, double value, std::string_view text);

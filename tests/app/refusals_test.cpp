@@ -31,14 +31,14 @@ std::map<std::string, std::string> with(std::map<std::string, std::string> field
     fields[name] = text;
     return fields;
 }
-const std::map<std::string, std::string> kPipe{{"gdzj", "100"}, {"jzwd", "150"}, {"jzyl", "1"}, {"jzls", "2"},
-                                               {"jzwd1", "150"}, {"jzyl1", "1"}, {"jzls1", "2"}, {"jzll1", "50"}};
+const std::map<std::string, std::string> kPipe{{"gdzj", "100"},  {"jzwd", "150"}, {"jzyl", "1"},  {"jzls", "2"},
+                                               {"jzwd1", "150"}, {"jzyl1", "1"},  {"jzls1", "2"}, {"jzll1", "50"}};
 const std::map<std::string, std::string> kMixing{{"Text1", "300"}, {"Text2", "1"},   {"Text3", "100"},
                                                  {"Text4", "1"},   {"Text5", "100"}, {"Text6", "0.5"}};
-const std::map<std::string, std::string> kSurface{{"Text1", "300"}, {"Text2", "1"},   {"Text3", "1"},
-                                                  {"Text4", "100"}, {"Text5", "1"},   {"Text6", "150"},
+const std::map<std::string, std::string> kSurface{{"Text1", "300"}, {"Text2", "1"},  {"Text3", "1"},
+                                                  {"Text4", "100"}, {"Text5", "1"},  {"Text6", "150"},
                                                   {"Text7", "200"}, {"Text8", "160"}};
-const std::map<std::string, std::string> kDesuperheater{{"Text1", "400"}, {"Text2", "3"}, {"Text3", "100"},
+const std::map<std::string, std::string> kDesuperheater{{"Text1", "400"}, {"Text2", "3"},   {"Text3", "100"},
                                                         {"Text4", "4"},   {"Text5", "250"}, {"Text6", "1"},
                                                         {"Text7", "50"}};
 const std::map<std::string, std::string> kMotor{{"Text1", "10"}, {"Text5", "100"}, {"Text6", "100"}, {"Text7", "0.85"}};
@@ -89,8 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "“水泵效率”须大于0且不大于100 %（现为“120%”）"},
         Refusal{{ScreenId::Form14, "Command2_Click", with(kPump, "Text5", "-50")},
                 "“扬程(水柱)”须大于0 m（现为“-50”）"},
-        Refusal{{ScreenId::Form14, "Command2_Click", with(kPump, "Text1", "0")},
-                "“工质密度”须大于0 kg/m3（现为“0”）"},
+        Refusal{{ScreenId::Form14, "Command2_Click", with(kPump, "Text1", "0")}, "“工质密度”须大于0 kg/m3（现为“0”）"},
         Refusal{{ScreenId::Form15, "Command2_Click", {{"Text1", "-100"}, {"Text5", "50"}}},
                 "“小时供热量”须大于0 Gj（现为“-100”）"},
         Refusal{{ScreenId::Form12,
