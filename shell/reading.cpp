@@ -178,7 +178,9 @@ std::string fold_typed_text(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const CodePoint c = decode(text, i);
         if (c.value < 0) {
-            out += text[i];  // kept as it is: it reads as no number
+            // A broken byte reads as no number; replaced, so that dropping a
+            // blank between broken bytes cannot join them into a character.
+            out += "\xEF\xBF\xBD";
         } else if (is_blank(c.value)) {
             // dropped
         } else if (c.value >= 0xFF01 && c.value <= 0xFF5E) {

@@ -7,6 +7,7 @@
 #include "shell/errors.h"
 #include "shell/numbers.h"
 #include "shell/reading.h"
+#include "steamcalc/calculator_layout.h"
 
 namespace entalix::steamcalc {
 namespace {
@@ -29,7 +30,11 @@ double number(const props::Selected& selected) { return props::selected_number(s
 double percent_of_rounded(const props::Selected& dryness) { return 100.0 * value_of(R4(number(dryness))); }
 
 double Press::working(const std::string& text, Row row) const {
-    return shell::read_typed_number(text, kRowMeanings[row].quantity, kRowMeanings[row].unit);
+    // Row p is read here on the absolute screen only.
+    const shell::Meaning m = row_meaning(row, shell::PressureKind::Absolute);
+    const double value = shell::read_typed_number(text, m.quantity, m.unit);
+    shell::check_domain(m, value, text);
+    return value;
 }
 
 double Press::typed(Row row) const { return working(input_.texts[row], row); }
@@ -53,7 +58,11 @@ Press::TypedPressure Press::typed_pressure() {
     if (!gauge()) return TypedPressure(*this, std::nullopt);
     const ExactDecimal pg = exact(input_.texts[kRowP], kRowMeanings[kRowP].quantity);
     read_atmospheric();
-    return TypedPressure(*this, pg + *pa_);
+    const ExactDecimal absolute = pg + *pa_;
+    if (!(absolute.to_double() > 0.0))
+        throw shell::OutOfDomain(std::string("“") + kRowMeanings[kRowP].quantity +
+                                 "”加上大气压须大于0 MPa（绝对压力现为" + absolute.fixed(4) + " MPa）");
+    return TypedPressure(*this, absolute);
 }
 
 double Press::TypedPressure::value() const { return absolute_ ? absolute_->to_double() : press_.typed(kRowP); }

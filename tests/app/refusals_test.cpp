@@ -95,7 +95,17 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{{ScreenId::Form12,
                  "Command1_Click",
                  {{"Check2", "1"}, {"Check6", "1"}, {"Text2", "100"}, {"Text6", "50"}, {"Text7", "-0.5"}}},
-                "“大气压”须不小于0 MPa（现为“-0.5”）"}));
+                "“大气压”须不小于0 MPa（现为“-0.5”）"},
+        Refusal{{ScreenId::Form12,
+                 "Command1_Click",
+                 {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "-0.1"}, {"Text2", "100"}, {"Text7", "0.0983"}}},
+                "“压力”加上大气压须大于0 MPa（绝对压力现为-0.0017 MPa）"},
+        Refusal{
+            {ScreenId::Form11, "Command1_Click", {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "1"}, {"Text2", "-5"}}},
+            "“温度”须不低于0 ℃（水和水蒸汽）（现为“-5”）"},
+        Refusal{
+            {ScreenId::Form11, "Command1_Click", {{"Check1", "1"}, {"Check5", "1"}, {"Text1", "1"}, {"Text5", "0"}}},
+            "“比容”须大于0 m³/kg（现为“0”）"}));
 
 // The edges of each domain are allowed: an atmosphere of zero makes the
 // pressures absolute, a power factor of one and an efficiency of 100 % are ideal.

@@ -76,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"0x10", "kV", "“运行电压”无法识别：“0x10”"},
         Refused{"−5", "kV", "“运行电压”无法识别：“−5”"},  // a typeset minus sign, not a typed one
         Refused{"1\xff", "kV", "“运行电压”无法识别：“1\uFFFD”"},
+        // broken bytes around a blank do not join into a full-width "1"
+        Refused{"\xef\t\xbc\x91", "kV", "“运行电压”无法识别：“\uFFFD \uFFFD\uFFFD”"},
         Refused{"1234567890123456789012345x", "kV", "“运行电压”无法识别：“123456789012345678901234…”"},
         Refused{"1e999", "kV", "“运行电压”的数值太大：“1e999”"},
         Refused{"-1d309", "kV", "“运行电压”的数值太大：“-1d309”"}));

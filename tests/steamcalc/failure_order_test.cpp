@@ -24,9 +24,13 @@ TEST(FailureOrder, TheFirstFieldReadStopsThePress) {
         {ScreenId::Form11,
          {{"Check1", "1"}, {"Check6", "1"}, {"Text1", "abc"}, {"Text6", "xyz"}},
          "“干度”无法识别：“xyz”"},
-        // (p, t) finds the saturation temperature before it reads the temperature.
+        // (p, t) reads the pressure, then finds the saturation temperature, then
+        // reads the temperature.
         {ScreenId::Form11,
          {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "0"}, {"Text2", "xyz"}},
+         "“压力”须大于0 MPa（现为“0”）"},
+        {ScreenId::Form11,
+         {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "1e-13"}, {"Text2", "xyz"}},
          shell::kMsgOutOfFormulation},
         // (t, x) on the gauge screen: the dryness, then the atmosphere, then the temperature.
         {ScreenId::Form12,

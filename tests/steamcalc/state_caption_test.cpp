@@ -309,12 +309,12 @@ TEST(AbsoluteScreen, NonNumericTextStopsThePressAndKeepsTheLabel) {
         EXPECT_EQ(app.text(form, "Label3"), caption);
         EXPECT_EQ(app.text(form, "Message"), message);
     }
-    // A pressure the equations cannot take stops the press the same way.
+    // A pressure that cannot exist stops the press the same way.
     app.type(form, "Text2", "100");
     app.type(form, "Text1", "-1");
     app.click(form, "Command1");
     EXPECT_EQ(app.text(form, "Label3"), caption);
-    EXPECT_EQ(app.text(form, "Message"), "超出公式适用范围");
+    EXPECT_EQ(app.text(form, "Message"), "“压力”须大于0 MPa（现为“-1”）");
 }
 
 }  // namespace
