@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <set>
+#include <stdexcept>
 
 #include "catalog/catalog.h"
 #include "equipment/pipe_screen.h"
@@ -240,11 +241,15 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
     return {};
 }
 
-std::string broken_promise(ScreenId screen, const std::string& event, const shell::Outcome& outcome,
-                           const shell::Fields& fields) {
+std::string broken_promise(ScreenId screen, const std::string& event, const shell::Fields& fields,
+                           const shell::Outcome& outcome) {
     if (std::string broken = broken_promise(screen, event, outcome); !broken.empty()) return broken;
     if (outcome.failed || outcome.texts.empty() || event != "Command2_Click") return {};
-    return broken_second_law(screen, fields, outcome);
+    try {
+        return broken_second_law(screen, fields, outcome);
+    } catch (const std::out_of_range&) {
+        return {};  // without the typed states there is no balance to check
+    }
 }
 
 }  // namespace entalix::testing

@@ -20,8 +20,8 @@ std::string broken_promise(shell::ScreenId screen, const std::string& event, con
 
 // The same, and what needs the texts the press read: no heat balance it wrote
 // produces negative entropy (what leaves less what enters, flows times
-// specific entropies).
-std::string broken_promise(shell::ScreenId screen, const std::string& event, const shell::Outcome& outcome,
-                           const shell::Fields& fields);
+// specific entropies). Fields without the balance's states skip that check.
+std::string broken_promise(shell::ScreenId screen, const std::string& event, const shell::Fields& fields,
+                           const shell::Outcome& outcome);
 
 }  // namespace entalix::testing
