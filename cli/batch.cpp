@@ -17,6 +17,7 @@
 #include "cli/screens_cli.h"
 #include "cli/usage.h"
 #include "shell/errors.h"
+#include "shell/reading.h"
 
 namespace entalix::cli {
 
@@ -301,6 +302,8 @@ json field_json(const shell::ControlDesc& c) {
     json out{{"name", c.name}, {"role", shell::role_name(m.role)}, {"quantity", m.quantity}, {"unit", m.unit}};
     if (m.pressure != shell::PressureKind::None) out["pressure"] = shell::pressure_name(m.pressure);
     if (!m.format.empty()) out["format"] = m.format;
+    if (m.role == shell::Role::Input || m.role == shell::Role::Atmospheric)
+        if (std::string allowed = shell::allowed_range(m); !allowed.empty()) out["allowed"] = allowed;
     if (c.kind == shell::ControlKind::TextBox) out["default"] = c.text;
     if (m.role == shell::Role::TickBox) out["default"] = "0";
     return out;

@@ -16,6 +16,7 @@
 #include "cli/usage.h"
 #include "entalix_version.h"
 #include "shell/errors.h"
+#include "shell/reading.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ void print_help() {
         if (m.pressure == shell::PressureKind::Gauge) out += " 表压";
         if (m.pressure == shell::PressureKind::Absolute && m.role != shell::Role::Atmospheric) out += " 绝压";
         if (m.role == shell::Role::TickBox) out += " 已知（勾选框，0 或 1）";
+        if (m.role == shell::Role::Input || m.role == shell::Role::Atmospheric)
+            if (const std::string allowed = shell::allowed_range(m); !allowed.empty()) out += " 须" + allowed;
         return out;
     };
     for (const catalog::EventRef& e : catalog::calculation_events()) {

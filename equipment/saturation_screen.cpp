@@ -8,6 +8,7 @@
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::equipment {
 
@@ -41,19 +42,19 @@ Outcome arrow(const std::string& output, std::string (*calculate)(std::string_vi
 
 std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric,
                                             std::string* warning) {
-    const double t = ParseLeadingNumber(temperature);
+    const double t = read_field(form8(), "Text1", temperature);
     if (t >= kTemperatureLimit) return kError;
     props::SteamProperties properties;
     const double p = properties.pswsat_p(t);
     if (warning != nullptr) *warning = properties.warning();
-    const double pa = ParseLeadingNumber(atmospheric);
+    const double pa = read_field(form8(), "Text7", atmospheric);
     return FormatWithPattern(p - pa, "0.0000");
 }
 
 std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric,
                                             std::string* warning) {
-    const double pa = ParseLeadingNumber(atmospheric);
-    const double pg = ParseLeadingNumber(gauge_pressure);
+    const double pa = read_field(form8(), "Text7", atmospheric);
+    const double pg = read_gauge_pressure(form8(), "Text2", gauge_pressure, pa);
     const double pabs = pg + pa;
     if (pabs >= kAbsolutePressureLimit) return kError;
     props::SteamProperties properties;
@@ -81,7 +82,7 @@ const ScreenDesc& form8() {
             label("Label2(7)", "MPa", {2160, 960, 495, 255}),
             label("Label1(1)", "饱和温度：", {1800, 1680, 1215, 255}),
             with_meaning(text_box("Text1", "0", {3000, 1560, 975, 375}),
-                         {Role::Input, "饱和温度", "℃", PressureKind::None, "0.0000"}),
+                         {Role::Input, "饱和温度", "℃", PressureKind::None, "0.0000", Domain::WaterTemperature}),
             label("Label2(1)", "℃", {3960, 1680, 375, 375}),
             button("Command3", "返回", {120, 1800, kBackWidth, kBackHeight}),
             message_line({120, 120, 1620, 720}),

@@ -67,6 +67,17 @@ enum class Role {
 };
 enum class PressureKind { None, Gauge, Absolute };
 
+// The values a typed number can physically take. Beside its domain, every
+// atmospheric pressure must be at least zero and every gauge pressure must
+// give an absolute pressure above zero.
+enum class Domain {
+    Any,
+    Positive,          // a diameter, velocity, flow, current, voltage, head, density or heat
+    WaterTemperature,  // of water or steam: not below 0 degC
+    Fraction,          // a power factor: above 0, at most 1
+    Percent,           // an efficiency: above 0, at most 100 %
+};
+
 struct Meaning {
     Role role = Role::None;
     std::string quantity{};  // as the screen names it: "管道直径", "进汽压力"
@@ -76,6 +87,7 @@ struct Meaning {
     // "general" for one number, "state" for the six lines of a steam state,
     // "text" for a written note. Empty for a field no calculation writes.
     std::string format{};
+    Domain domain = Domain::Any;  // of a typed number
 };
 
 struct ControlDesc {
@@ -91,6 +103,7 @@ struct ControlDesc {
 
 // A field's meaning, declared beside its geometry.
 ControlDesc with_meaning(ControlDesc control, Meaning meaning);
+ControlDesc with_domain(ControlDesc control, Domain domain);
 Meaning input(std::string quantity, std::string unit, PressureKind pressure = PressureKind::None);
 Meaning result(std::string quantity, std::string unit, std::string format, PressureKind pressure = PressureKind::None);
 Meaning atmospheric();  // "大气压值" in MPa

@@ -11,6 +11,8 @@
 #include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
+#include "steamcalc/calculator_layout.h"
 
 namespace entalix::steamcalc {
 namespace {
@@ -50,22 +52,29 @@ double number(const props::Selected& selected) { return props::selected_number(s
 double percent_of_rounded(const props::Selected& dryness) { return 100.0 * value_of(R4(number(dryness))); }
 
 double Press::working(const std::string& text, Row row) const {
-    const std::optional<double> value = shell::ParseStrictNumber(text);
-    if (!value) throw shell::NotANumber(kRowMeanings[row].quantity);
-    check_domain(row, *value);
-    return *value;
+    // Row p is read here on the absolute screen only.
+    const shell::Meaning m = row_meaning(row, shell::PressureKind::Absolute);
+    const double value = shell::read_typed_number(text, m.quantity, m.unit);
+    shell::check_domain(m, value, text);
+    check_domain(row, value);
+    return value;
 }
 
 double Press::typed(Row row) const { return working(input_.texts[row], row); }
 
 ExactDecimal Press::exact(std::string_view text, const char* quantity) const {
-    std::optional<ExactDecimal> value = ExactDecimal::parse(text);
+    // Both fields read exactly are pressures in MPa. The shared reader decides
+    // what was typed; its digits are then kept as they are.
+    std::optional<ExactDecimal> value = ExactDecimal::parse(shell::field_number_text(text, quantity, "MPa"));
     if (!value) throw shell::NotANumber(quantity);
     return *value;
 }
 
 void Press::read_atmospheric() {
-    if (atmospheric_ && !pa_) pa_ = exact(*atmospheric_, kAtmosphericQuantity);
+    if (!atmospheric_ || pa_) return;
+    pa_ = exact(*atmospheric_, kAtmosphericQuantity);
+    const shell::Meaning atmosphere{shell::Role::Atmospheric, kAtmosphericQuantity, "MPa"};
+    shell::check_domain(atmosphere, pa_->to_double(), *atmospheric_);
 }
 
 Press::TypedPressure Press::typed_pressure() {
@@ -74,7 +83,10 @@ Press::TypedPressure Press::typed_pressure() {
     read_atmospheric();
     const ExactDecimal absolute = pg + *pa_;
     const double value = absolute.to_double();
-    if (!(value > 0.0 && value <= props::kHighestPressure))
+    if (!(value > 0.0))
+        throw shell::OutOfDomain(std::string("“") + kRowMeanings[kRowP].quantity +
+                                 "”加上大气压须大于0 MPa（绝对压力现为" + absolute.fixed(4) + " MPa）");
+    if (!(value <= props::kHighestPressure))
         throw shell::CalculationError("“压力”加大气压所得的绝对压力须大于0且不超过100 MPa（IFC-67适用范围）");
     return TypedPressure(*this, absolute);
 }

@@ -100,7 +100,7 @@ TEST(Batch, AnswersEachLineAndGoesOnAfterAMalformedOne) {
     EXPECT_EQ(answers[2]["text"], "No such Para.");
     EXPECT_EQ(answers[3]["texts"]["Text1"], "183.9991");
     EXPECT_TRUE(answers[4]["texts"].empty());  // navigation writes no text
-    EXPECT_EQ(answers[5]["error"], "输入的数值太大");
+    EXPECT_EQ(answers[5]["error"], "“饱和温度”的数值太大：“1e999”");
     EXPECT_TRUE(answers[6].contains("error"));
     EXPECT_TRUE(answers[7].contains("error"));
 }
@@ -201,7 +201,7 @@ TEST(Executable, CallsScreensBatchAndExitCodes) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(run("Form8 Command2_Click Text2=1", &status), "Text1=183.9991\n");
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(run("Form8 Command1_Click Text1=1e999", &status), "输入的数值太大\n");
+    EXPECT_EQ(run("Form8 Command1_Click Text1=1e999", &status), "“饱和温度”的数值太大：“1e999”\n");
     EXPECT_NE(status, 0);
     EXPECT_NE(run("pswsat_t 0", &status), "");
     EXPECT_NE(status, 0);

@@ -297,18 +297,21 @@ TEST(AbsoluteScreen, NonNumericTextStopsThePressAndKeepsTheLabel) {
     const std::string caption = app.text(form, "Label3");
     EXPECT_EQ(caption.substr(0, 12), "p=1.000000\r\n");
     EXPECT_EQ(app.text(form, "Message"), "");
-    for (const char* bad : {"abc", "", "1,5", "12abc"}) {
+    for (const auto& [bad, message] : {std::pair{"abc", "“温度”无法识别：“abc”"},
+                                       {"", "“温度”为空"},
+                                       {"1,5", "“温度”无法识别：“1,5”（小数点请用“.”）"},
+                                       {"12abc", "“温度”无法识别：“12abc”"}}) {
         app.type(form, "Text2", bad);
         app.click(form, "Command1");
         EXPECT_EQ(app.text(form, "Label3"), caption);
-        EXPECT_EQ(app.text(form, "Message"), "“温度”不是数字");
+        EXPECT_EQ(app.text(form, "Message"), message);
     }
-    // A pressure no state can have stops the press the same way.
+    // A pressure that cannot exist stops the press the same way.
     app.type(form, "Text2", "100");
     app.type(form, "Text1", "-1");
     app.click(form, "Command1");
     EXPECT_EQ(app.text(form, "Label3"), caption);
-    EXPECT_EQ(app.text(form, "Message"), "“压力”须大于0且不超过100 MPa（IFC-67适用范围）");
+    EXPECT_EQ(app.text(form, "Message"), "“压力”须大于0 MPa（现为“-1”）");
 }
 
 }  // namespace

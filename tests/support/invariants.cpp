@@ -7,13 +7,16 @@
 #include <cmath>
 #include <optional>
 #include <set>
+#include <stdexcept>
 
 #include "catalog/catalog.h"
 #include "equipment/pipe_screen.h"
+#include "props/public.h"
 #include "props/steam.h"
 #include "props/units.h"
 #include "props/validity.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::testing {
 
@@ -53,6 +56,71 @@ std::string broken_caption(bool gauge, const std::string& caption) {
                                  : has_decimals(value, 6);
         if (!ok) return "a caption line badly written: " + lines[i];
     }
+    return {};
+}
+
+// Results that no plant can have below zero: flows, powers, areas, diameters.
+bool never_negative(const shell::Meaning& m) {
+    return m.unit == "t/h" || m.unit == "kW" || m.unit == "万平方米" || m.unit == "mm";
+}
+
+// Specific entropy of a pipe stream (kJ/(kg K)): water below the saturation
+// temperature at (pa + pg) + 0.000001 MPa, steam from it on.
+double stream_s(props::SteamProperties& sp, double pg, double t, double pa) {
+    const double p = (pa + pg) + 0.000001;
+    return props::selected_number(t < props::pswsat_t(p) ? sp.pswA_ptwtr("s", p, t) : sp.pswA_ptstm("s", p, t));
+}
+
+// Saturated water taken 0.01 degC below the saturation temperature at p.
+double saturated_water_s(props::SteamProperties& sp, double p, double t_saturation) {
+    return props::selected_number(sp.pswA_ptwtr("s", p, t_saturation - 0.01));
+}
+
+// The entropy production of a written heater balance, from the typed states
+// and the written flows, checked against the rounding of those flows.
+std::string broken_second_law(ScreenId screen, const shell::Fields& f, const shell::Outcome& outcome) {
+    const shell::ScreenDesc& desc = catalog::screen_desc(screen);
+    const auto typed = [&](const char* name) { return shell::read_field(desc, f, name); };
+    const auto written = [&](const char* name) -> double {
+        for (const auto& [control, text] : outcome.texts)
+            if (control == name) return shell::ParseStrictNumber(text).value();
+        return 0.0;
+    };
+    props::SteamProperties sp;
+    std::vector<std::pair<double, double>> in;   // flow, s
+    std::vector<std::pair<double, double>> out;  // flow, s
+    if (screen == ScreenId::Form5) {
+        const double pa = typed("Text7");
+        const double ph = (pa + typed("Text6")) + 0.000001;
+        in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa)},
+              {typed("Text5"), stream_s(sp, typed("Text4"), typed("Text3"), pa)}};
+        out = {{written("csll"), saturated_water_s(sp, ph, props::pswsat_t(ph))}};
+    } else if (screen == ScreenId::Form6) {
+        const double pa = typed("Text9");
+        const double td = typed("Text8");
+        const double D = written("jqll");
+        const double G = typed("Text7");
+        in = {{D, stream_s(sp, typed("Text2"), typed("Text1"), pa)},
+              {G, stream_s(sp, typed("Text3"), typed("Text4"), pa)}};
+        out = {{D, saturated_water_s(sp, props::pswsat_p(td), td)},
+               {G, stream_s(sp, typed("Text5"), typed("Text6"), pa)}};
+    } else if (screen == ScreenId::Form7) {
+        const double pa = typed("Text9");
+        in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa)},
+              {written("jwsll"), stream_s(sp, typed("Text4"), typed("Text3"), pa)}};
+        out = {{typed("Text7"), stream_s(sp, typed("Text6"), typed("Text5"), pa)}};
+    } else {
+        return {};
+    }
+    double production = 0.0;
+    double carried = 0.0;
+    double rounding = 0.0;  // each written flow is within 0.00005 t/h of the computed one
+    for (const auto& [flow, s_] : out)
+        production += flow * s_, carried += std::fabs(flow * s_), rounding += std::fabs(s_);
+    for (const auto& [flow, s_] : in)
+        production -= flow * s_, carried += std::fabs(flow * s_), rounding += std::fabs(s_);
+    if (production < -(1e-5 * carried + 0.00005 * rounding))
+        return "a heat balance with negative entropy production: " + std::to_string(production);
     return {};
 }
 
@@ -119,6 +187,16 @@ const std::vector<std::string>& hostile_texts() {
         "1d300",
         "1e-400",
         "12345678901234567890.5",
+        "\u00a0",
+        "\u3000",
+        "1\u00a0200",
+        "１０．５",
+        "－５",
+        "10,5",
+        "100mm",
+        "85%",
+        "0.5ｍｐａ",
+        "错误",
     };
     return texts;
 }
@@ -147,6 +225,8 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
         const std::string low = lower(text);
         if (low.find("nan") != std::string::npos || low.find("inf") != std::string::npos)
             return "a non-finite text was written: " + text;
+        if (never_negative(desc.find(control)->meaning) && text.rfind('-', 0) == 0)
+            return "a negative " + desc.find(control)->meaning.quantity + " was written: " + text;
         const std::string& format = desc.find(control)->meaning.format;
         const int decimals = format.rfind("0.", 0) == 0 ? static_cast<int>(format.size()) - 2 : -1;
         if (decimals > 0 && text != "错误" && !has_decimals(text, decimals))
@@ -166,6 +246,13 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
     if (!written.empty() && written != results) return "a press wrote only part of its results";
     if (screen == ScreenId::Form8 && !written.empty() && outcome.texts[0].second == "错误" && outcome.message.empty())
         return "an error text without its reason";
+    if (!outcome.texts.empty() && event == "Command2_Click") {
+        try {
+            if (std::string broken = broken_second_law(screen, fields, outcome); !broken.empty()) return broken;
+        } catch (const std::out_of_range&) {
+            // without the typed states there is no balance to check
+        }
+    }
     return {};
 }
 
@@ -182,6 +269,16 @@ std::optional<std::array<double, 6>> state_values(const std::string& caption) {
         start = end + 2;
     }
     return values;
+}
+
+// A typed text as a press reads it (full-width digits, a unit after the number).
+std::optional<double> typed_number(ScreenId screen, const shell::Fields& fields, const std::string& field) {
+    const shell::ControlDesc* c = catalog::screen_desc(screen).find(field);
+    try {
+        return shell::read_typed_number(fields.text(field), "", c != nullptr ? c->meaning.unit : "");
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 // Half a unit in the last shown decimal of line i of a caption.
@@ -209,7 +306,7 @@ std::string broken_state(ScreenId screen, const shell::Fields& fields, const std
     if (!(x >= 0.0 && x <= 100.0)) return "a state with a dryness outside 0 to 100 %: " + caption;
     const bool gauge = screen == ScreenId::Form12;
     double pa = 0.0;
-    if (gauge) pa = shell::ParseStrictNumber(fields.text("Text7")).value_or(0.0);
+    if (gauge) pa = typed_number(screen, fields, "Text7").value_or(0.0);
     // Beyond its validity: compressed water above 350 degC, steam beyond the
     // boundary line towards the critical region, wet steam above 350 degC.
     const double p_at = (p + pa) / props::kMPaPerAt;
@@ -224,7 +321,7 @@ std::string broken_state(ScreenId screen, const shell::Fields& fields, const std
     for (int row = 0; row < 6; ++row) {
         const std::string tick = "Check" + std::to_string(row + 1);
         if (fields.all().count(tick) == 0 || !fields.ticked(tick)) continue;
-        const std::optional<double> typed = shell::ParseStrictNumber(fields.text("Text" + std::to_string(row + 1)));
+        const std::optional<double> typed = typed_number(screen, fields, "Text" + std::to_string(row + 1));
         if (!typed) return "a state shown for a text that is not a number";
         const double unit = half_unit(caption, lines[row]);
         const double allowed = row <= 1   ? 0.5e-6 * (1.0 + 1e-9) + 1e-9 * std::fabs(*typed)

@@ -106,7 +106,7 @@ TEST_F(Windows, FailedPressSaysWhyAndKeepsTheOutput) {
     click(ScreenId::Form8, "Command1");
     EXPECT_EQ(edit(ScreenId::Form8, "Text2")->text(), QStringLiteral("0"));
     auto* message = qobject_cast<QLabel*>(host.window(ScreenId::Form8)->control("Message"));
-    EXPECT_EQ(message->text(), QStringLiteral("输入的数值太大"));
+    EXPECT_EQ(message->text(), QStringLiteral("“饱和温度”的数值太大：“1e999”"));
 }
 
 TEST_F(Windows, WarningShowsInItsOwnColourAndAFailureInRed) {
