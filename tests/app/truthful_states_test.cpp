@@ -2,6 +2,8 @@
 // table per promise, with the examples found by trying the screens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 
