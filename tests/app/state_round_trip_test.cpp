@@ -4,6 +4,7 @@
 // pressures down to the triple point, the supercritical steam up to 100 MPa).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>

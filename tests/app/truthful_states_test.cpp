@@ -2,6 +2,8 @@
 // table per promise, with the examples found by trying the screens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 
@@ -267,6 +269,12 @@ TEST(TruthfulStates, CheckerSeesStatesThatAreNotTrue) {
     const shell::Fields pv =
         fields_of(F11, {{"Check1", "1"}, {"Check5", "1"}, {"Text1", "0.46"}, {"Text5", "0.020437"}});
     const shell::Fields none = fields_of(F11, {});
+    // Three rows ticked (only the tick rule prevents it): the last pair shows its state.
+    const Typed three{{"Check1", "1"},     {"Check2", "1"}, {"Check3", "1"},
+                      {"Text1", "0.0983"}, {"Text2", "0"},  {"Text3", "0.0983"}};
+    const shell::Outcome last_pair = press(F12, three);
+    ASSERT_EQ(last_pair.texts.size(), 1u);
+    EXPECT_EQ(testing::broken_state(F12, fields_of(F12, three), last_pair.texts[0].second, last_pair.warning), "");
     const std::string ok = "p=1.000000\r\nt=100.000000\r\nv=0.001043\r\nh=419.738645\r\ns=1.306164\r\nx=0%";
     EXPECT_EQ(testing::broken_state(F11, none, ok, ""), "");
     EXPECT_NE(testing::broken_state(
