@@ -3,14 +3,19 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
+#include <QTranslator>
+#include <QVBoxLayout>
 
 #include "ui/drawings.h"
 
@@ -121,23 +126,50 @@ private:
 
 void install_application_font() {
     QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Noto Sans CJK"), QStringLiteral("WenQuanYi Zen Hei")});
+    // SimSun where Windows has it; elsewhere a crisp modern Song face, then the
+    // older UMing, then any CJK face at hand.
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK"),
+                      QStringLiteral("WenQuanYi Zen Hei")});
     // 9 points on a 96 dpi screen, the customary size of dialog text.
     font.setPixelSize(12);
     QGuiApplication::setFont(font);
 }
 
-ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, EventSink on_event, CloseSink on_close)
-    : desc_(desc), on_event_(std::move(on_event)), on_close_(std::move(on_close)) {
+void install_qt_translation() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QString installed = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    const QString installed = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+    // A Windows installation carries them beside the program.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), installed) ||
+        translator->load(QStringLiteral("qtbase_zh_CN"), beside))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks) : desc_(desc), hooks_(std::move(hooks)) {
     setWindowTitle(qs(desc.caption));
-    setFixedSize(px(desc.width), px(desc.height));
+    page_ = new QWidget;
+    page_->setFixedSize(px(desc.width), px(desc.height));
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidget(page_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+    setFixedSize(page_->size());
     // Picture boxes first, so that the controls they hold can be placed inside them.
     for (const ControlDesc& c : desc.controls)
-        if (c.kind == ControlKind::PictureBox) controls_[c.name] = build(c, this);
+        if (c.kind == ControlKind::PictureBox) controls_[c.name] = build(c, page_);
     for (const ControlDesc& c : desc.controls) {
         if (c.kind == ControlKind::PictureBox) continue;
-        QWidget* parent = c.parent.empty() ? this : controls_.at(c.parent);
+        QWidget* parent = c.parent.empty() ? page_ : controls_.at(c.parent);
         controls_[c.name] = build(c, parent);
     }
     // Now that every neighbour stands in its place, fit the labels to their room,
@@ -151,12 +183,13 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, EventSink on_event, Cl
             const QRect r = widget->geometry();
             widget->setGeometry(r.left(), r.center().y() - indicator / 2, r.width(), indicator);
         }
+        bind_field(c, widget);
     }
+    bind_keys();
 }
 
 QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
     QWidget* widget = nullptr;
-    const shell::ScreenId id = desc_.id;
     switch (c.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
@@ -187,8 +220,12 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(qs(c.text), parent);
             edit->setAlignment(alignment(c.align) | Qt::AlignVCenter);
-            QObject::connect(edit, &QLineEdit::textEdited, edit,
-                             [this, id, name = c.name] { on_event_(id, name + "_Change"); });
+            QObject::connect(edit, &QLineEdit::textEdited, edit, [this, control = &c](const QString& text) {
+                inputs_changed(control->name);
+                if (hooks_.typed) hooks_.typed(desc_.id, *control, text);
+                dispatch(control->name + "_Change");
+            });
+            QObject::connect(edit, &QLineEdit::returnPressed, edit, [this, name = c.name] { press_enter(name); });
             widget = edit;
             break;
         }
@@ -197,16 +234,17 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
             push->setText(button_caption(qs(c.text), push->font(), px(c.rect.width)));
             push->setProperty(kTextProperty, qs(c.text));
             push->setAutoDefault(false);
-            QObject::connect(push, &QPushButton::clicked, push,
-                             [this, id, name = c.name] { on_event_(id, name + "_Click"); });
+            QObject::connect(push, &QPushButton::clicked, push, [this, name = c.name] { dispatch(name + "_Click"); });
             widget = push;
             break;
         }
         case ControlKind::CheckBox: {
             auto* check = new QCheckBox(qs(c.text), parent);
             // The click arrives with the new value already in place.
-            QObject::connect(check, &QCheckBox::clicked, check,
-                             [this, id, name = c.name] { on_event_(id, name + "_Click"); });
+            QObject::connect(check, &QCheckBox::clicked, check, [this, name = c.name] {
+                inputs_changed(name);
+                dispatch(name + "_Click");
+            });
             widget = check;
             break;
         }
@@ -256,11 +294,12 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
     for (const ControlDesc& c : desc_.controls)
         if (c.meaning.role == shell::Role::Message)
             set_label_text(static_cast<QLabel*>(controls_.at(c.name)), outcome.message);
+    if (!pressing_.empty()) note_press(pressing_, outcome);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     // Closing the main menu ends the application; any other screen goes back.
-    if (on_close_(desc_.id))
+    if (hooks_.close(desc_.id))
         event->ignore();
     else
         event->accept();
