@@ -38,8 +38,7 @@ std::vector<std::string> split(const std::string& text, std::string_view separat
 // "x=90%" under "%": the value without the symbol and without the unit it repeats.
 std::string value_of_line(const std::string& line, const std::string& unit) {
     std::string value = line.substr(line.find('=') + 1);
-    if (!unit.empty() && value.size() > unit.size() && value.ends_with(unit))
-        value.erase(value.size() - unit.size());
+    if (!unit.empty() && value.size() > unit.size() && value.ends_with(unit)) value.erase(value.size() - unit.size());
     return value;
 }
 
@@ -84,7 +83,8 @@ std::vector<TableLine> press_lines(const ScreenDesc& desc, const EventBinding& p
 
 std::string tab_separated(const std::vector<TableLine>& lines) {
     const auto cell = [](std::string text) {
-        std::replace_if(text.begin(), text.end(), [](char ch) { return ch == '\t' || ch == '\r' || ch == '\n'; }, ' ');
+        std::replace_if(
+            text.begin(), text.end(), [](char ch) { return ch == '\t' || ch == '\r' || ch == '\n'; }, ' ');
         return text;
     };
     std::string out;

@@ -75,7 +75,8 @@ std::vector<Block> blocks_of(const ScreenDesc& desc) {
             const ControlDesc* c = desc.find(read);
             if (c == nullptr || c->meaning.role != Role::Input) continue;
             const bool shared = std::any_of(presses.begin(), presses.end(), [&](const EventBinding* other) {
-                return other != press && std::find(other->reads.begin(), other->reads.end(), read) != other->reads.end();
+                return other != press &&
+                       std::find(other->reads.begin(), other->reads.end(), read) != other->reads.end();
             });
             if (shared) continue;
             block.members.push_back(read);

@@ -52,7 +52,8 @@ QString guide_markdown(const QString& formulation) {
     QFile file(kRoot + QStringLiteral("使用说明.md"));
     if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("# Entalix 使用说明\n\n说明文件缺失。\n");
     QString text = QString::fromUtf8(file.readAll());
-    const QString line = QStringLiteral("\n\n版本 %1 · 水和水蒸汽性质：%2\n").arg(QStringLiteral(ENTALIX_VERSION), formulation);
+    const QString line =
+        QStringLiteral("\n\n版本 %1 · 水和水蒸汽性质：%2\n").arg(QStringLiteral(ENTALIX_VERSION), formulation);
     const qsizetype title = text.indexOf(QStringLiteral("\n# "));
     const qsizetype end = title < 0 ? -1 : text.indexOf(QLatin1Char('\n'), title + 1);
     if (end < 0)

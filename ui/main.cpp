@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
     entalix::ui::install_application_font();
     entalix::ui::install_qt_translation();
     // The remembered values: ~/.config/Entalix/Entalix.ini, %APPDATA%\Entalix\Entalix.ini.
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Entalix"), QStringLiteral("Entalix"));
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Entalix"),
+                       QStringLiteral("Entalix"));
     entalix::ui::QtHost host(entalix::catalog::screen_desc, &settings);
     host.controller().ShowScreen(entalix::shell::ScreenId::Form1);
     return QApplication::exec();

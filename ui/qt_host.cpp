@@ -33,8 +33,7 @@ QScreen* monitor_at(const QPoint& point) {
 
 }  // namespace
 
-QtHost::QtHost(shell::Catalog catalog, QSettings* settings)
-    : controller_(*this, catalog), remembered_(settings) {
+QtHost::QtHost(shell::Catalog catalog, QSettings* settings) : controller_(*this, catalog), remembered_(settings) {
     atmospheric_ = remembered_.atmospheric().value_or(default_atmospheric(catalog));
 }
 

@@ -49,6 +49,9 @@ Qt::Alignment alignment(Align align) {
 // A label keeps the text as written (with CR LF) beside the text it displays.
 constexpr const char* kTextProperty = "entalixText";
 
+// The least room above a heading, in pixels.
+constexpr int kHeadingTop = 8;
+
 // The smallest type a caption may shrink to so that it fits its place.
 constexpr int kSmallestPixelSize = 9;
 
@@ -61,32 +64,103 @@ void fit_width(QWidget* widget, const QString& text, int room) {
     widget->setFont(font);
 }
 
-// The width a one-line label can use: its own, or less where a control to its
-// right on the same line starts inside it (a unit label that reaches under a button).
-int room_of(const QLabel* label) {
-    int room = label->width();
-    const QRect own = label->geometry();
+// The label's rectangle as the description places it, before any fitting.
+constexpr const char* kPlaceProperty = "entalixPlace";
+
+QRect place_of(const QWidget* widget) {
+    const QVariant place = widget->property(kPlaceProperty);
+    return place.isValid() ? place.toRect() : widget->geometry();
+}
+
+// Where a one-line label's text may run. Its own place, narrowed where a control
+// starts inside it on its line (a unit label that reaches under a button), and
+// widened over the free space beside it, up to the next control on its line or
+// the edge of what holds it (a unit whose Latin letters are wider in the face at
+// hand than the screen allowed for). A border keeps a label to its own place.
+QRect room_of(const QLabel* label, int need) {
+    const QRect own = place_of(label);
+    int left = 0;
+    int right = label->parentWidget()->width();  // exclusive
+    int clear_of = 0;
     for (const QObject* object : label->parentWidget()->children()) {
         const auto* other = qobject_cast<const QWidget*>(object);
-        if (other == nullptr || other == label || qobject_cast<const QLabel*>(other) != nullptr) continue;
-        const QRect r = other->geometry();
-        const bool same_line = r.top() < own.bottom() && r.bottom() > own.top();
-        if (same_line && r.left() > own.left() && r.left() < own.right())
-            room = std::min(room, r.left() - own.left() - 2);
+        if (other == nullptr || other == label) continue;
+        const QRect r = place_of(other);
+        if (r.top() > own.bottom() || r.bottom() < own.top()) continue;  // another line
+        // Labels may overlap one another's empty ends; only those clear of this one bound it.
+        const bool label_beside = qobject_cast<const QLabel*>(other) != nullptr;
+        if (r.left() > own.left() && (!label_beside || r.left() > own.right())) right = std::min(right, r.left() - 2);
+        if (r.left() < own.left() && r.right() < own.right() && (!label_beside || r.right() < own.left()))
+            left = std::max(left, r.right() + 2);
+        // A text box or a framed result whose border the text would touch.
+        const auto* framed = qobject_cast<const QFrame*>(other);
+        const bool box = qobject_cast<const QLineEdit*>(other) != nullptr || (framed && framed->frameWidth() > 0);
+        if (box && r.left() < own.left() && r.right() >= own.left() - 2 && r.right() < own.right())
+            clear_of = std::max(clear_of, r.right() + 3);
+    }
+    QRect room = own;
+    // A left-aligned text that would touch the box before it steps clear of it.
+    const bool left_aligned = !(label->alignment() & (Qt::AlignRight | Qt::AlignHCenter));
+    if (left_aligned && label->frameWidth() == 0 && clear_of > own.left()) room.moveLeft(clear_of);
+    room.setRight(std::min(room.right(), right - 1));
+    const int more = need - room.width();
+    if (label->frameWidth() > 0 || more <= 0) return room;
+    const Qt::Alignment align = label->alignment();
+    if (align & Qt::AlignRight) {
+        room.setLeft(std::max(std::min(left, own.left()), room.left() - more));
+    } else if (align & Qt::AlignHCenter) {
+        room.setLeft(std::max(std::min(left, own.left()), room.left() - (more + 1) / 2));
+        room.setRight(std::min(right - 1, room.right() + (more + 1) / 2));
+    } else {
+        // Rightwards first, then leftwards where the right is taken.
+        room.setRight(std::min(right - 1, room.left() + need - 1));
+        room.setLeft(std::max(std::min(left, room.left()), room.right() + 1 - need));
     }
     return room;
 }
 
 bool single_line(const QWidget* widget) { return widget->height() < 2 * widget->fontMetrics().lineSpacing(); }
 
+// A label of several lines whose text runs past its bottom has its lines drawn
+// closer, 1.15 em apart as in the classic Song faces (the modern CJK faces leave
+// a wider gap), and then, if need be, a smaller type.
+void fit_height(QLabel* label, const QString& shown) {
+    QFont font = label->parentWidget()->font();
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(shown);
+    const int width = label->width();
+    if (shown.isEmpty() || label->heightForWidth(width) <= label->height()) return;
+    label->setTextFormat(Qt::RichText);
+    for (;;) {
+        const int percent = std::min(100, 115 * font.pixelSize() / QFontMetrics(font).lineSpacing());
+        label->setText(QStringLiteral("<div style=\"white-space:pre-wrap; line-height:%1%\">%2</div>")
+                           .arg(percent)
+                           .arg(shown.toHtmlEscaped()));
+        if (font.pixelSize() <= kSmallestPixelSize || label->heightForWidth(width) <= label->height()) return;
+        font.setPixelSize(font.pixelSize() - 1);
+        label->setFont(font);
+    }
+}
+
 void set_label_text(QLabel* label, const std::string& text) {
     label->setProperty(kTextProperty, qs(text));
     const QString shown = display_text(text);
     if (!label->wordWrap() && !shown.contains(QLatin1Char('\n'))) {
-        label->setFont(label->parentWidget()->font());
-        fit_width(label, shown, room_of(label) - 2 * label->frameWidth());
+        const QFont font = label->parentWidget()->font();
+        label->setFont(font);
+        const int need = QFontMetrics(font).horizontalAdvance(shown) + 2 * label->frameWidth() + 1;
+        const QRect room = room_of(label, need);
+        label->setGeometry(room);
+        fit_width(label, shown, room.width() - 2 * label->frameWidth());
+        label->setTextFormat(Qt::PlainText);
+        label->setText(shown);
+    } else if (label->wordWrap()) {
+        fit_height(label, shown);
+    } else {
+        label->setTextFormat(Qt::PlainText);
+        label->setText(shown);
     }
-    label->setText(shown);
 }
 
 // Like a classic push button, a caption too wide for a narrow button breaks at
@@ -123,6 +197,10 @@ private:
 };
 
 }  // namespace
+
+QString label_text(const QLabel* label) {
+    return label->property(kTextProperty).toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 void install_application_font() {
     QFont font;
@@ -259,7 +337,11 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
         widget->setPalette(pal);
     }
     widget->setObjectName(qs(c.name));
-    widget->setGeometry(to_pixels(c.rect));
+    QRect place = to_pixels(c.rect);
+    // A heading's large type needs air above it, whatever face renders it.
+    if ((c.style & shell::kHeading) && place.top() < kHeadingTop) place.moveTop(kHeadingTop);
+    widget->setGeometry(place);
+    widget->setProperty(kPlaceProperty, place);
     widget->setVisible((c.style & shell::kHidden) == 0);
     return widget;
 }

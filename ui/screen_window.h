@@ -86,6 +86,10 @@ private:
     std::set<std::string, std::less<>> stale_;  // calculations whose results are stale
 };
 
+// The text a label shows, as plain text (a label of several lines may be drawn
+// as rich text to set its lines closer).
+QString label_text(const QLabel* label);
+
 // The fonts of the screens: a Song-style face for Simplified Chinese first.
 void install_application_font();
 

@@ -196,12 +196,13 @@ QMenu* ScreenWindow::field_menu(const std::string& name) {
     QWidget* widget = control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         item(QStringLiteral("剪切"), [edit] { edit->cut(); })->setEnabled(edit->hasSelectedText());
-        item(QStringLiteral("复制"), [edit] { copy_text(edit->hasSelectedText() ? edit->selectedText() : edit->text()); });
+        item(QStringLiteral("复制"),
+             [edit] { copy_text(edit->hasSelectedText() ? edit->selectedText() : edit->text()); });
         item(QStringLiteral("粘贴"), [edit] { edit->paste(); });
         item(QStringLiteral("全选"), [edit] { edit->selectAll(); });
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         item(QStringLiteral("复制"),
-             [label] { copy_text(label->hasSelectedText() ? label->selectedText() : label->text()); });
+             [label] { copy_text(label->hasSelectedText() ? label->selectedText() : label_text(label)); });
     }
     menu->addSeparator();
     item(QStringLiteral("复制全部结果"), [this] { copy_results(); })->setEnabled(!produced_.empty());
