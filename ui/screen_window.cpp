@@ -170,6 +170,26 @@ QString button_caption(const QString& text, const QFont& font, int width) {
     return text.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char('\n'));
 }
 
+// Text boxes stacked closer than their height (rows 300 twips apart, boxes 375
+// tall) would paint over one another's border: the upper one ends a pixel
+// above the lower one.
+void separate_stacked_boxes(QWidget* holder) {
+    QList<QWidget*> boxes;
+    for (QObject* object : holder->children()) {
+        const auto* framed = qobject_cast<QFrame*>(object);
+        if (qobject_cast<QLineEdit*>(object) != nullptr || (framed != nullptr && framed->frameWidth() > 0))
+            boxes.append(static_cast<QWidget*>(object));
+    }
+    for (QWidget* upper : boxes)
+        for (const QWidget* lower : boxes) {
+            const QRect a = upper->geometry();
+            const QRect b = lower->geometry();
+            const bool same_column = a.left() <= b.right() && b.left() <= a.right();
+            if (same_column && a.top() < b.top() && a.bottom() >= b.top() - 1)
+                upper->setGeometry(a.left(), a.top(), a.width(), b.top() - a.top() - 1);
+        }
+}
+
 QRect to_pixels(const shell::Twips& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
 
 // A picture box: white, a thin sunken border, and the drawing it names.
@@ -263,6 +283,9 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks) : desc_(d
         }
         bind_field(c, widget);
     }
+    separate_stacked_boxes(page_);
+    for (const ControlDesc& c : desc.controls)
+        if (c.kind == ControlKind::PictureBox) separate_stacked_boxes(controls_.at(c.name));
     bind_keys();
 }
 

@@ -153,13 +153,20 @@ bool ScreenWindow::stale(const std::string& result) const {
 }
 
 void ScreenWindow::focus_first_field() {
+    // A menu, with no field, gives the keyboard to its first button.
+    QWidget* first = nullptr;
     for (const ControlDesc* c : shell::tab_order(desc_)) {
         QWidget* widget = controls_.at(c->name);
-        if (!typed(*c) || !widget->isVisibleTo(this)) continue;
-        widget->setFocus(Qt::TabFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
-        return;
+        if (!widget->isVisibleTo(this)) continue;
+        if (first == nullptr) first = widget;
+        if (typed(*c)) {
+            first = widget;
+            break;
+        }
     }
+    if (first == nullptr) return;
+    first->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
 }
 
 void ScreenWindow::fit_within(const QSize& room) {
