@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
     build-essential cmake pkg-config git clang-format
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang libclang-rt-14-dev dpkg-dev g++-mingw-w64-x86-64-posix
     fonts-arphic-uming fonts-noto-cjk

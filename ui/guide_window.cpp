@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -52,20 +53,20 @@ QString guide_markdown(const QString& formulation) {
     QFile file(kRoot + QStringLiteral("使用说明.md"));
     if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("# Entalix 使用说明\n\n说明文件缺失。\n");
     QString text = QString::fromUtf8(file.readAll());
+    // Notes to the guide's maintainers are not for the reader.
+    text.remove(QRegularExpression(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption));
     const QString line =
         QStringLiteral("\n\n版本 %1 · 水和水蒸汽性质：%2\n").arg(QStringLiteral(ENTALIX_VERSION), formulation);
-    const qsizetype title = text.indexOf(QStringLiteral("\n# "));
-    const qsizetype end = title < 0 ? -1 : text.indexOf(QLatin1Char('\n'), title + 1);
-    if (end < 0)
-        text.prepend(line);
-    else
-        text.insert(end, line);
+    const QRegularExpressionMatch title =
+        QRegularExpression(QStringLiteral("^# .*$"), QRegularExpression::MultilineOption).match(text);
+    text.insert(title.hasMatch() ? title.capturedEnd() : 0, line);
     return text;
 }
 
 GuideWindow::GuideWindow(const QString& formulation) {
     setWindowTitle(QStringLiteral("Entalix 使用说明"));
     setOpenExternalLinks(true);
+    document()->setDocumentMargin(12);
     setMarkdown(guide_markdown(formulation));
     name_headings(*document());
     resize(760, 640);

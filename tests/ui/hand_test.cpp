@@ -99,7 +99,7 @@ TEST_F(Hand, EnterLeavesAHiddenButtonAlone) {
 
 TEST_F(Hand, EscGoesBackAndCtrlQEndsOnlyTheMainMenu) {
     const std::pair<ScreenId, ScreenId> backs[] = {
-        {ScreenId::Form8, ScreenId::Form1}, {ScreenId::Form5, ScreenId::Form3}, {ScreenId::Form12, ScreenId::Form10},
+        {ScreenId::Form8, ScreenId::Form1}, {ScreenId::Form5, ScreenId::Form3},  {ScreenId::Form12, ScreenId::Form10},
         {ScreenId::Form4, ScreenId::Form1}, {ScreenId::Form13, ScreenId::Form1},
     };
     for (const auto& [screen, back] : backs) {
@@ -153,9 +153,10 @@ TEST_F(Hand, CopyGivesResultsWithTheirInputsAsATable) {
     type(ScreenId::Form9, "Text1", "6");  // after the press: the copy keeps the inputs that produced it
     QGuiApplication::clipboard()->clear();
     key(ScreenId::Form9, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("运行电压\t10\tkV\n运行电流\t80\tA\n额定电流\t100\tA\n"
-                                                                   "额定功率因数\t0.85\t\n运行功率\t%1\tkW\n")
-                                                        .arg(text(ScreenId::Form9, "yxgl")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("运行电压\t10\tkV\n运行电流\t80\tA\n额定电流\t100\tA\n"
+                             "额定功率因数\t0.85\t\n运行功率\t%1\tkW\n")
+                  .arg(text(ScreenId::Form9, "yxgl")));
 
     // A steam state: a line per quantity, the gauge pressure marked, only the ticked inputs.
     open(ScreenId::Form12);
@@ -205,7 +206,7 @@ TEST(Placement, AWindowOpensWhollyOnItsMonitor) {
     const struct {
         QRect frame, area, expected;
     } cases[] = {
-        {{100, 50, 333, 270}, at200, {100, 50, 333, 270}},   // fits: stays
+        {{100, 50, 333, 270}, at200, {100, 50, 333, 270}},    // fits: stays
         {{500, 300, 333, 270}, at200, {350, 114, 333, 270}},  // off the bottom right
         {{-40, -10, 333, 270}, at125, {0, 0, 333, 270}},      // off the top left
         {{1300, 700, 624, 402}, right, {1366, 336, 624, 402}},
@@ -235,7 +236,7 @@ TEST_F(Hand, EveryScreenIsReadable) {
             EXPECT_EQ(tip.contains(QStringLiteral("允许范围")), c->meaning.role != shell::Role::TickBox);
         }
         QList<QWidget*> boxes = w->page()->findChildren<QWidget*>();
-        boxes.removeIf( [](QWidget* b) {
+        boxes.removeIf([](QWidget* b) {
             const auto* label = qobject_cast<QLabel*>(b);
             return (label != nullptr && label->frameWidth() == 0) || b->isHidden();
         });
@@ -257,7 +258,8 @@ TEST_F(Hand, F1AndTheQuestionMarkOpenTheGuideWithVersionAndFormulation) {
     const QString text = host.guide()->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("版本 " ENTALIX_VERSION)));
     EXPECT_TRUE(text.contains(QStringLiteral("IFC-67")));
-    EXPECT_FALSE(host.guide()->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/Form2.png")))
+    EXPECT_FALSE(host.guide()
+                     ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/Form2.png")))
                      .value<QImage>()
                      .isNull());
     host.guide()->close();
@@ -265,6 +267,11 @@ TEST_F(Hand, F1AndTheQuestionMarkOpenTheGuideWithVersionAndFormulation) {
     QTest::mouseClick(host.window(ScreenId::Form1)->page()->findChild<QPushButton*>(QStringLiteral("Help")),
                       Qt::LeftButton);
     EXPECT_TRUE(host.guide()->isVisible());
+}
+
+TEST(QtTexts, AreInChinese) {
+    install_qt_translation();
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("复制(&C)"));
 }
 
 // A host with its settings in a temporary folder.
