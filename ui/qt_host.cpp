@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "shell/errors.h"
+#include "shell/numbers.h"
 #include "ui/guide_window.h"
 #include "ui/placement.h"
 
@@ -26,6 +27,17 @@ QString default_atmospheric(const shell::Catalog& catalog) {
     return {};
 }
 
+// Only a number is kept as the site's atmospheric pressure: a field left empty
+// or half typed at the end of a run would otherwise read as 0 MPa, silently,
+// at every later start.
+bool is_number(const QString& text) {
+    try {
+        return shell::ParseStrictNumber(text.toStdString()).has_value();
+    } catch (const shell::CalculationError&) {
+        return false;  // beyond the range of a double
+    }
+}
+
 QScreen* monitor_at(const QPoint& point) {
     QScreen* screen = QGuiApplication::screenAt(point);
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
@@ -34,7 +46,8 @@ QScreen* monitor_at(const QPoint& point) {
 }  // namespace
 
 QtHost::QtHost(shell::Catalog catalog, QSettings* settings) : controller_(*this, catalog), remembered_(settings) {
-    atmospheric_ = remembered_.atmospheric().value_or(default_atmospheric(catalog));
+    const std::optional<QString> kept = remembered_.atmospheric();
+    atmospheric_ = kept && is_number(*kept) ? *kept : default_atmospheric(catalog);
 }
 
 QtHost::~QtHost() {
@@ -57,6 +70,7 @@ void QtHost::create_screen(const shell::ScreenDesc& desc) {
     };
     hooks.close = [this](shell::ScreenId id) {
         if (controller_.close(id)) return true;
+        remember(*windows_.at(id));  // the main menu, closed rather than hidden
         QApplication::quit();
         return false;
     };
@@ -78,7 +92,7 @@ void QtHost::create_screen(const shell::ScreenDesc& desc) {
 
 void QtHost::share_atmospheric(const QString& text) {
     atmospheric_ = text;
-    remembered_.set_atmospheric(text);
+    if (is_number(text)) remembered_.set_atmospheric(text);
     for (const auto& [id, window] : windows_)
         for (const shell::ControlDesc* c : window->desc().typed_fields())
             if (c->meaning.role == shell::Role::Atmospheric) window->set_field_text(c->name, text);

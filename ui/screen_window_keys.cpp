@@ -1,13 +1,11 @@
 // What a screen does for the hand: the keys, the right-click menus, copying the
 // results, and the grey of results that no longer match their inputs.
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 
@@ -110,9 +108,11 @@ void ScreenWindow::set_field_text(const std::string& name, const QString& text) 
 }
 
 void ScreenWindow::inputs_changed(const std::string& field) {
-    for (const shell::EventBinding& e : desc_.events)
-        if (e.kind == shell::EventKind::Compute && std::find(e.reads.begin(), e.reads.end(), field) != e.reads.end())
-            stale_.insert(e.event);
+    // Only a calculation that has shown results can leave them stale.
+    for (const auto& [event, fields] : produced_) {
+        const shell::EventBinding* e = desc_.find_event(event);
+        if (std::find(e->reads.begin(), e->reads.end(), field) != e->reads.end()) stale_.insert(event);
+    }
     show_stale();
 }
 

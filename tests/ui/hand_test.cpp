@@ -235,11 +235,11 @@ TEST_F(Hand, EveryScreenIsReadable) {
             EXPECT_EQ(tip.contains(QStringLiteral("表压")), c->meaning.pressure == shell::PressureKind::Gauge);
             EXPECT_EQ(tip.contains(QStringLiteral("允许范围")), c->meaning.role != shell::Role::TickBox);
         }
-        QList<QWidget*> boxes = w->page()->findChildren<QWidget*>();
-        boxes.removeIf([](QWidget* b) {
+        QList<QWidget*> boxes;
+        for (QWidget* b : w->page()->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<QLabel*>(b);
-            return (label != nullptr && label->frameWidth() == 0) || b->isHidden();
-        });
+            if ((label == nullptr || label->frameWidth() > 0) && !b->isHidden()) boxes.append(b);
+        }
         for (QWidget* a : boxes)
             for (QWidget* b : boxes)
                 if (a < b && a->parentWidget() == b->parentWidget()) {
@@ -311,6 +311,13 @@ TEST_F(Remembering, TheAtmosphericPressureIsOneSiteValueKeptAcrossStarts) {
     menu->actions().last()->trigger();
     EXPECT_EQ(menu->actions().last()->text(), QStringLiteral("恢复默认"));
     EXPECT_EQ(qobject_cast<QLineEdit*>(host.window(ScreenId::Form12)->control("Text7"))->text(), "0.0983");
+    EXPECT_EQ(settings.value(QStringLiteral("site/atmospheric")).toString(), "0.0983");
+
+    // A field left empty is shared but not kept: a later start would read it as 0 MPa.
+    auto* text7 = qobject_cast<QLineEdit*>(host.window(ScreenId::Form12)->control("Text7"));
+    text7->selectAll();
+    QTest::keyClick(text7, Qt::Key_Delete);
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(host.window(ScreenId::Form2)->control("dqyz"))->text().isEmpty());
     EXPECT_EQ(settings.value(QStringLiteral("site/atmospheric")).toString(), "0.0983");
 }
 
