@@ -132,14 +132,14 @@ void fit_height(QLabel* label, const QString& shown) {
     const int width = label->width();
     if (shown.isEmpty() || label->heightForWidth(width) <= label->height()) return;
     label->setTextFormat(Qt::RichText);
-    for (;;) {
-        const int percent = std::min(100, 115 * font.pixelSize() / QFontMetrics(font).lineSpacing());
+    for (int size = font.pixelSize(); size >= kSmallestPixelSize; --size) {
+        font.setPixelSize(size);
+        label->setFont(font);
+        const int percent = std::min(100, 115 * size / QFontMetrics(font).lineSpacing());
         label->setText(QStringLiteral("<div style=\"white-space:pre-wrap; line-height:%1%\">%2</div>")
                            .arg(percent)
                            .arg(shown.toHtmlEscaped()));
-        if (font.pixelSize() <= kSmallestPixelSize || label->heightForWidth(width) <= label->height()) return;
-        font.setPixelSize(font.pixelSize() - 1);
-        label->setFont(font);
+        if (label->heightForWidth(width) <= label->height()) return;
     }
 }
 
