@@ -9,8 +9,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "entalix_version.h"
+
 // The resource file lives outside any namespace.
-static void load_guide_resource() { Q_INIT_RESOURCE(guide); }
+static void load_guide_resource() { Q_INIT_RESOURCE(entalix_guide); }
 
 namespace entalix::ui {
 
@@ -56,7 +58,7 @@ QString guide_markdown(const QString& formulation) {
     // Notes to the guide's maintainers are not for the reader.
     text.remove(QRegularExpression(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption));
     const QString line =
-        QStringLiteral("\n\n版本 %1 · 水和水蒸汽性质：%2\n").arg(QStringLiteral(ENTALIX_VERSION), formulation);
+        QStringLiteral("\n\n版本 %1 · 水和水蒸汽性质：%2\n").arg(QString::fromLatin1(kVersion), formulation);
     const QRegularExpressionMatch title =
         QRegularExpression(QStringLiteral("^# .*$"), QRegularExpression::MultilineOption).match(text);
     text.insert(title.hasMatch() ? title.capturedEnd() : 0, line);

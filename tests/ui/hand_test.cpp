@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 
 #include "catalog/catalog.h"
+#include "entalix_version.h"
 #include "ui/guide_window.h"
 #include "ui/placement.h"
 #include "ui/qt_host.h"
@@ -256,7 +257,7 @@ TEST_F(Hand, F1AndTheQuestionMarkOpenTheGuideWithVersionAndFormulation) {
     ASSERT_NE(host.guide(), nullptr);
     EXPECT_TRUE(host.guide()->isVisible());
     const QString text = host.guide()->toPlainText();
-    EXPECT_TRUE(text.contains(QStringLiteral("版本 " ENTALIX_VERSION)));
+    EXPECT_TRUE(text.contains(QStringLiteral("版本 ") + QString::fromLatin1(kVersion)));
     EXPECT_TRUE(text.contains(QStringLiteral("IFC-67")));
     EXPECT_FALSE(host.guide()
                      ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/Form2.png")))
