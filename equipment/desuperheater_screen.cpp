@@ -21,14 +21,16 @@ DesuperheaterTexts desuperheater_flows(double hin, double hw, double hout, doubl
     return {FormatWithPattern(Din, "0.0000"), FormatWithPattern(W, "0.0000")};
 }
 
-DesuperheaterTexts DesuperheaterBalance(const Fields& f) {
+DesuperheaterTexts DesuperheaterBalance(const Fields& f, std::string* warning) {
     const double pa = ParseLeadingNumber(f.text("Text9"));
     props::SteamProperties properties;
     const double hin = StreamEnthalpy(properties, f, "Text2", "Text1", pa);
     const double hw = StreamEnthalpy(properties, f, "Text4", "Text3", pa);
     const double hout = StreamEnthalpy(properties, f, "Text6", "Text5", pa);
     const double G = ParseLeadingNumber(f.text("Text7"));
-    return desuperheater_flows(hin, hw, hout, G);
+    DesuperheaterTexts flows = desuperheater_flows(hin, hw, hout, G);
+    if (warning != nullptr) *warning = properties.warning();
+    return flows;
 }
 
 namespace {
@@ -66,8 +68,8 @@ const ScreenDesc& form7() {
             compute("Command2_Click", {"Text9", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5", "Text7"},
                     {"jqll", "jwsll"},
                     [](const Fields& f) {
-                        DesuperheaterTexts r = DesuperheaterBalance(f);
                         Outcome outcome;
+                        DesuperheaterTexts r = DesuperheaterBalance(f, &outcome.warning);
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"jwsll", std::move(r.jwsll)}};
                         return outcome;
                     }),

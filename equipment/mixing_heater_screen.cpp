@@ -23,7 +23,7 @@ MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G)
     return {FormatWithPattern(D, "0.0000"), FormatWithPattern(Gout, "0.0000")};
 }
 
-MixingHeaterTexts MixingHeaterBalance(const Fields& f) {
+MixingHeaterTexts MixingHeaterBalance(const Fields& f, std::string* warning) {
     const double pa = ParseLeadingNumber(f.text("Text7"));
     props::SteamProperties properties;
     const double hs = StreamEnthalpy(properties, f, "Text2", "Text1", pa);
@@ -34,7 +34,9 @@ MixingHeaterTexts MixingHeaterBalance(const Fields& f) {
     const double ths = props::pswsat_t(ph);
     const double h3 = properties.pswh_ptwtr(ph, ths - 0.01);
     const double G = ParseLeadingNumber(f.text("Text5"));
-    return mixing_heater_flows(hs, hw, h3, G);
+    MixingHeaterTexts flows = mixing_heater_flows(hs, hw, h3, G);
+    if (warning != nullptr) *warning = properties.warning();
+    return flows;
 }
 
 namespace {
@@ -70,8 +72,8 @@ const ScreenDesc& form5() {
         d.events = {
             compute("Command2_Click", {"Text7", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5"}, {"jqll", "csll"},
                     [](const Fields& f) {
-                        MixingHeaterTexts r = MixingHeaterBalance(f);
                         Outcome outcome;
+                        MixingHeaterTexts r = MixingHeaterBalance(f, &outcome.warning);
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"csll", std::move(r.csll)}};
                         return outcome;
                     }),

@@ -83,7 +83,7 @@ double pipe_diameter(double G, double w, double v) {
 
 // Each block finds the specific volume of its medium first, then reads the
 // pipe's own figures, so a press meeting two faults reports the one it meets first.
-std::string PipeFlowFromDiameter(const Fields& f) {
+std::string PipeFlowFromDiameter(const Fields& f, std::string* warning) {
     const double p = absolute_pressure(f, "jzyl");
     const double t = ParseLeadingNumber(f.text("jzwd"));
     props::SteamProperties properties;
@@ -92,17 +92,21 @@ std::string PipeFlowFromDiameter(const Fields& f) {
     const std::optional<double> d = ParseStrictNumber(f.text("gdzj"));
     if (!d) throw NotANumber("管道直径");
     const double w = ParseLeadingNumber(f.text("jzls"));
-    return FormatWithPattern(pipe_flow(*d, w, v), "0.0000");
+    std::string flow = FormatWithPattern(pipe_flow(*d, w, v), "0.0000");
+    if (warning != nullptr) *warning = properties.warning();
+    return flow;
 }
 
-std::string PipeDiameterFromFlow(const Fields& f) {
+std::string PipeDiameterFromFlow(const Fields& f, std::string* warning) {
     const double p = absolute_pressure(f, "jzyl1");
     const double t = ParseLeadingNumber(f.text("jzwd1"));
     props::SteamProperties properties;
     const double v = PipeSpecificVolume(properties, p, t);
     const double G = ParseLeadingNumber(f.text("jzll1"));
     const double w = ParseLeadingNumber(f.text("jzls1"));
-    return FormatWithPattern(pipe_diameter(G, w, v), "0.0000");
+    std::string diameter = FormatWithPattern(pipe_diameter(G, w, v), "0.0000");
+    if (warning != nullptr) *warning = properties.warning();
+    return diameter;
 }
 
 std::optional<std::string> VelocityHint(std::string_view changed, const Fields& f) {
@@ -182,13 +186,13 @@ const ScreenDesc& form2() {
             compute("Command2_Click", {"jzyl", "dqyz", "jzwd", "gdzj", "jzls"}, {"jzll"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f)}};
+                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f, &outcome.warning)}};
                         return outcome;
                     }),
             compute("Command3_Click", {"jzyl1", "dqyz", "jzwd1", "jzll1", "jzls1"}, {"gdzj1"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f)}};
+                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f, &outcome.warning)}};
                         return outcome;
                     }),
             compute("jzwd_Change", {"jzwd", "jzyl", "dqyz"}, {"Label3"}, hint_on("jzwd"), EventKind::Change),

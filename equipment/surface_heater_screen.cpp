@@ -21,7 +21,7 @@ std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, do
     return FormatWithPattern(checked_finite((hwo - hwi) / (hs - hd) * G), "0.0000");
 }
 
-std::string SurfaceHeaterBalance(const Fields& f) {
+std::string SurfaceHeaterBalance(const Fields& f, std::string* warning) {
     const double pa = ParseLeadingNumber(f.text("Text9"));
     props::SteamProperties properties;
     const double hs = StreamEnthalpy(properties, f, "Text2", "Text1", pa);
@@ -33,7 +33,9 @@ std::string SurfaceHeaterBalance(const Fields& f) {
     const double pd = props::pswsat_p(td);
     const double hd = properties.pswh_ptwtr(pd, td - 0.01);
     const double G = ParseLeadingNumber(f.text("Text7"));
-    return surface_heater_flow(hs, hwi, hwo, hd, G);
+    std::string flow = surface_heater_flow(hs, hwi, hwo, hd, G);
+    if (warning != nullptr) *warning = properties.warning();
+    return flow;
 }
 
 namespace {
@@ -72,7 +74,7 @@ const ScreenDesc& form6() {
                     {"jqll"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"jqll", SurfaceHeaterBalance(f)}};
+                        outcome.texts = {{"jqll", SurfaceHeaterBalance(f, &outcome.warning)}};
                         return outcome;
                     }),
             {"Command1_Click", navigate_to(ScreenId::Form3)},

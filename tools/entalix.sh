@@ -17,6 +17,7 @@ PACKAGES=(
     librsvg2-bin lintian appstream file
     fonts-arphic-uming fonts-noto-cjk
     xvfb xauth
+    python3-iapws
 )
 
 install_missing() {

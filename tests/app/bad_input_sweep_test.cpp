@@ -38,7 +38,7 @@ void sweep(ScreenId id, const std::string& event, shell::Fields base, const std:
             ASSERT_NO_THROW(outcome = shell::run_event(desc, event, fields))
                 << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
             ASSERT_TRUE(outcome.has_value());
-            EXPECT_EQ(testing::broken_promise(id, event, *outcome), "")
+            EXPECT_EQ(testing::broken_promise(id, event, fields, *outcome), "")
                 << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
         }
     }
@@ -134,23 +134,23 @@ namespace {
 TEST(BadInputSweep, CheckerCatchesBrokenPromises) {
     shell::Outcome partial;
     partial.texts = {{"jqll", "1.0000"}};
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form5, "Command2_Click", partial), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form5, "Command2_Click", {}, partial), "");
     shell::Outcome non_finite;
     non_finite.texts = {{"yxgl", "inf"}};
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form9, "Command2_Click", non_finite), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form9, "Command2_Click", {}, non_finite), "");
     shell::Outcome decimals;
     decimals.texts = {{"Text1", "99.15"}};
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form8, "Command2_Click", decimals), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form8, "Command2_Click", {}, decimals), "");
     shell::Outcome failed;
     failed.failed = true;
     failed.texts = {{"Label3", "x"}};
     failed.message = "x";
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", failed), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, failed), "");
     shell::Outcome caption;
     caption.texts = {{"Label3", "p=1.000000\r\nt=2.000000\r\nv=3.000000\r\nh=4.0000\r\ns=5.000000\r\nx=100%"}};
-    EXPECT_EQ(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", caption), "");
+    EXPECT_EQ(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
     caption.texts[0].second.replace(0, 10, "p=1");
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", caption), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
 }
 
 }  // namespace

@@ -22,10 +22,10 @@ TEST(FailureOrder, TheFirstFieldReadStopsThePress) {
     const Case cases[] = {
         // (p, x) reads the dryness strictly before it needs the pressure as a number.
         {ScreenId::Form11, {{"Check1", "1"}, {"Check6", "1"}, {"Text1", "abc"}, {"Text6", "xyz"}}, "“干度”不是数字"},
-        // (p, t) finds the saturation temperature before it reads the temperature.
+        // (p, t) checks the pressure before it reads the temperature.
         {ScreenId::Form11,
          {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "0"}, {"Text2", "xyz"}},
-         shell::kMsgOutOfFormulation},
+         "“压力”须大于0且不超过100 MPa（IFC-67适用范围）"},
         // (t, x) on the gauge screen: the dryness, then the atmosphere, then the temperature.
         {ScreenId::Form12,
          {{"Check2", "1"}, {"Check6", "1"}, {"Text7", "bad"}, {"Text6", "bad"}, {"Text2", "1"}},

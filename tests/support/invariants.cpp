@@ -2,11 +2,17 @@
 #include "tests/support/invariants.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cmath>
+#include <optional>
 #include <set>
 
 #include "catalog/catalog.h"
 #include "equipment/pipe_screen.h"
+#include "props/steam.h"
+#include "props/units.h"
+#include "props/validity.h"
 #include "shell/numbers.h"
 
 namespace entalix::testing {
@@ -117,7 +123,8 @@ const std::vector<std::string>& hostile_texts() {
     return texts;
 }
 
-std::string broken_promise(ScreenId screen, const std::string& event, const shell::Outcome& outcome) {
+std::string broken_promise(ScreenId screen, const std::string& event, const shell::Fields& fields,
+                           const shell::Outcome& outcome) {
     if (outcome.failed) {
         if (!outcome.texts.empty() || !outcome.visibility.empty()) return "a failed press wrote results";
         if (outcome.message.empty()) return "a failed press does not say why";
@@ -146,6 +153,8 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
             return control + " written without " + std::to_string(decimals) + " decimals: " + text;
         if (format == "state") {
             if (std::string broken = broken_caption(gauge_state, text); !broken.empty()) return broken;
+            if (std::string broken = broken_state(screen, fields, text, outcome.warning); !broken.empty())
+                return broken;
         }
         if (format == "text" && text != "其输入介质压力" && text != "其输入介质温度" &&
             text != equipment::kWaterVelocities && text != equipment::kSteamVelocities)
@@ -157,6 +166,73 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
     if (!written.empty() && written != results) return "a press wrote only part of its results";
     if (screen == ScreenId::Form8 && !written.empty() && outcome.texts[0].second == "错误" && outcome.message.empty())
         return "an error text without its reason";
+    return {};
+}
+
+namespace {
+
+// The six values of a caption; nullopt for "参数超限".
+std::optional<std::array<double, 6>> state_values(const std::string& caption) {
+    if (caption == "参数超限") return std::nullopt;
+    std::array<double, 6> values{};
+    std::size_t start = 0;
+    for (int i = 0; i < 6; ++i) {
+        const std::size_t end = i < 5 ? caption.find("\r\n", start) : caption.size() - 1;  // x ends in "%"
+        values[i] = shell::ParseStrictNumber(caption.substr(start + 2, end - start - 2)).value_or(NAN);
+        start = end + 2;
+    }
+    return values;
+}
+
+// Half a unit in the last shown decimal of line i of a caption.
+double half_unit(const std::string& caption, int line) {
+    std::size_t start = 0;
+    for (int i = 0; i < line; ++i) start = caption.find("\r\n", start) + 2;
+    const std::size_t end = std::min(caption.find("\r\n", start), caption.size());
+    const std::string text = caption.substr(start, end - start);
+    const std::size_t point = text.find('.');
+    const std::size_t digits = point == std::string::npos ? 0 : text.find_first_not_of("0123456789", point + 1);
+    const int decimals = point == std::string::npos
+                             ? 0
+                             : static_cast<int>((digits == std::string::npos ? text.size() : digits) - point - 1);
+    return 0.5 * std::pow(10.0, -decimals);
+}
+
+}  // namespace
+
+std::string broken_state(ScreenId screen, const shell::Fields& fields, const std::string& caption,
+                         const std::string& warning) {
+    const std::optional<std::array<double, 6>> shown = state_values(caption);
+    if (!shown) return {};
+    const auto [p, t, v, h, s, x] = *shown;
+    if (!(v > 0.0)) return "a state with a volume not above zero: " + caption;
+    if (!(x >= 0.0 && x <= 100.0)) return "a state with a dryness outside 0 to 100 %: " + caption;
+    const bool gauge = screen == ScreenId::Form12;
+    double pa = 0.0;
+    if (gauge) pa = shell::ParseStrictNumber(fields.text("Text7")).value_or(0.0);
+    // Beyond its validity: compressed water above 350 degC, steam beyond the
+    // boundary line towards the critical region, wet steam above 350 degC.
+    const double p_at = (p + pa) / props::kMPaPerAt;
+    const bool water_beyond = x < 100.0 && t > props::kWaterEquationLimit + 1e-3;
+    const bool steam_beyond =
+        x > 0.0 && t > props::kWaterEquationLimit + 1e-3 && p_at > props::ifc_boundary_p(t) * (1.0 + 1e-5);
+    if ((water_beyond || steam_beyond) && warning.empty())
+        return "an extrapolated state without its warning: " + caption;
+    // The two typed values come back.
+    const double values[] = {p, t, h, s, v, x};
+    const int lines[] = {0, 1, 3, 4, 2, 5};
+    for (int row = 0; row < 6; ++row) {
+        const std::string tick = "Check" + std::to_string(row + 1);
+        if (fields.all().count(tick) == 0 || !fields.ticked(tick)) continue;
+        const std::optional<double> typed = shell::ParseStrictNumber(fields.text("Text" + std::to_string(row + 1)));
+        if (!typed) return "a state shown for a text that is not a number";
+        const double unit = half_unit(caption, lines[row]);
+        const double allowed = row <= 1   ? 0.5e-6 * (1.0 + 1e-9) + 1e-9 * std::fabs(*typed)
+                               : row == 5 ? 0.006
+                                          : std::max(1e-3 * std::fabs(*typed), unit * (1.0 + 1e-9));
+        if (!(std::fabs(values[row] - *typed) <= allowed))
+            return "a state that does not give back its typed " + std::string("pthsvx").substr(row, 1) + ": " + caption;
+    }
     return {};
 }
 

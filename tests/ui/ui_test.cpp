@@ -109,6 +109,23 @@ TEST_F(Windows, FailedPressSaysWhyAndKeepsTheOutput) {
     EXPECT_EQ(message->text(), QStringLiteral("输入的数值太大"));
 }
 
+TEST_F(Windows, WarningShowsInItsOwnColourAndAFailureInRed) {
+    click(ScreenId::Form1, "Command4");
+    auto* message = qobject_cast<QLabel*>(host.window(ScreenId::Form8)->control("Message"));
+    // Just above the critical pressure the saturation line is only continued.
+    edit(ScreenId::Form8, "Text2")->setText(QStringLiteral("22.025"));
+    click(ScreenId::Form8, "Command2");
+    EXPECT_EQ(edit(ScreenId::Form8, "Text1")->text(), QStringLiteral("374.1629"));
+    EXPECT_TRUE(message->text().startsWith(QStringLiteral("外推结果")));
+    const QColor warning = message->palette().color(QPalette::WindowText);
+    EXPECT_NE(warning, QColor(Qt::red));
+    EXPECT_GT(warning.red(), warning.blue());  // amber, not a neutral or a blue
+    edit(ScreenId::Form8, "Text2")->setText(QStringLiteral("1e999"));
+    click(ScreenId::Form8, "Command2");
+    EXPECT_EQ(message->text(), QStringLiteral("输入的数值太大"));
+    EXPECT_EQ(message->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
 TEST_F(Windows, NotesShowFiveLines) {
     click(ScreenId::Form1, "Command3");
     auto* notes = qobject_cast<QLabel*>(host.window(ScreenId::Form4)->control("Label1"));
