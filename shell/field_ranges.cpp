@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "props/validity.h"
 #include "shell/numbers.h"
 
 namespace entalix::shell {
@@ -18,8 +19,8 @@ struct RangeRow {
     AllowedRange range;
 };
 
-// The water and steam figures span the IFC-67 region, 0 ~ 800 ℃ up to 100 MPa
-// absolute, and what h, s and v reach in it (rounded outward: h 4158.7 kJ/kg,
+// The water and steam figures span the IFC-67 region (props/validity.h) and what
+// h, s and v reach in it (rounded outward: h 4158.7 kJ/kg,
 // s 11.92 kJ/(kg·K) and v 810.6 m³/kg at 0.000611 MPa and 800 ℃). The
 // saturation line ends at the critical point; a site's atmosphere lies between
 // a mountain plant's 0.05 MPa and a deep mine's 0.11 MPa.
@@ -33,8 +34,8 @@ constexpr std::array<RangeRow, 6> kByQuantity{{
 }};
 
 constexpr std::array<RangeRow, 16> kByUnit{{
-    {"MPa", {0.0, 100.0, true}},
-    {"℃", {0.0, 800.0, false}},
+    {"MPa", {0.0, props::kHighestPressure, true}},
+    {"℃", {props::kLowestTemperature, props::kHighestTemperature, false}},
     {"kJ/kg", {0.0, 4160.0, false}},
     {"kJ/(kg·K)", {0.0, 12.0, false}},
     {"m³/kg", {0.0009, 811.0, false}},
