@@ -122,7 +122,7 @@ TEST_F(Windows, WarningShowsInItsOwnColourAndAFailureInRed) {
     EXPECT_GT(warning.red(), warning.blue());  // amber, not a neutral or a blue
     edit(ScreenId::Form8, "Text2")->setText(QStringLiteral("1e999"));
     click(ScreenId::Form8, "Command2");
-    EXPECT_EQ(label_text(message), QStringLiteral("输入的数值太大"));
+    EXPECT_EQ(label_text(message), QStringLiteral("“饱和压力”的数值太大：“1e999”"));
     EXPECT_EQ(message->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
