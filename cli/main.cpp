@@ -11,6 +11,9 @@
 #include "cli/screens_cli.h"
 #include "props/property_error.h"
 #include "shell/errors.h"
+#ifdef _WIN32
+#include "win32/console.h"
+#endif
 
 namespace {
 
@@ -121,6 +124,18 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Windows hands argv over in the ANSI code page; the wide command line holds what was typed.
+    entalix::win32::use_utf8_console();
+    std::vector<std::string> utf8 = entalix::win32::utf8_arguments();
+    std::vector<char*> pointers;
+    for (std::string& a : utf8) pointers.push_back(a.data());
+    pointers.push_back(nullptr);
+    if (!utf8.empty()) {
+        argc = static_cast<int>(utf8.size());
+        argv = pointers.data();
+    }
+#endif
     try {
         return run(argc, argv);
     } catch (const shell::CalculationError& e) {
