@@ -5,6 +5,7 @@
 
 #include <limits>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "shell/controller.h"
@@ -58,12 +59,16 @@ std::string enter_event(const shell::ScreenDesc& screen, std::string_view field)
     const ControlDesc* best = nullptr;
     long long best_distance = std::numeric_limits<long long>::max();
     for (const ControlDesc* button : buttons) {
-        shell::Fields one = probe;
-        shell::Fields two = probe;
-        one.set(box->name, "1");
-        two.set(box->name, "2");
+        // Two values far enough apart to show through a result's rounding, at two scales.
         const std::string event = button->name + "_Click";
-        const bool reads = !same(*shell::run_event(screen, event, one), *shell::run_event(screen, event, two));
+        bool reads = false;
+        for (const auto& [a, b] : {std::pair{"1", "2"}, std::pair{"100", "200"}}) {
+            shell::Fields one = probe;
+            shell::Fields two = probe;
+            one.set(box->name, a);
+            two.set(box->name, b);
+            reads = reads || !same(*shell::run_event(screen, event, one), *shell::run_event(screen, event, two));
+        }
         // A button that reads the field wins; among equals, the nearest one.
         const long long d = distance_squared(button->rect, box->rect) - (reads ? (1LL << 40) : 0);
         if (buttons.size() == 1 || d < best_distance) {

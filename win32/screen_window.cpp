@@ -35,6 +35,11 @@ constexpr int kIndicator = 13;  // a tick box's square at 96 dpi
 const COLORREF kRedText = RGB(255, 0, 0);
 const COLORREF kBorderGrey = RGB(128, 128, 128);
 
+int CALLBACK note_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
 // The first of the Song-style faces for Simplified Chinese that this system
 // has, then the faces every Chinese Windows has.
 const std::wstring& face_name() {
@@ -49,13 +54,7 @@ const std::wstring& face_name() {
             lf.lfCharSet = DEFAULT_CHARSET;
             wcsncpy(lf.lfFaceName, candidate, LF_FACESIZE - 1);
             bool present = false;
-            EnumFontFamiliesExW(
-                dc, &lf,
-                [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int {
-                    *reinterpret_cast<bool*>(p) = true;
-                    return 0;
-                },
-                reinterpret_cast<LPARAM>(&present), 0);
+            EnumFontFamiliesExW(dc, &lf, note_found, reinterpret_cast<LPARAM>(&present), 0);
             if (present) {
                 found = candidate;
                 break;

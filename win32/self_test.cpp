@@ -116,12 +116,12 @@ public:
             }
             if (!ended_) screenshot();
         }
-        if (!ended_)
-            for (ScreenId id : shell::all_screens())
-                if (const ScreenWindow* w = host_.window(id))
-                    for (const ControlDesc& c : w->desc().controls)
-                        if (is_atmospheric(c))
-                            out_ << shell::screen_name(id) << '.' << c.name << '=' << w->text_of(c.name) << '\n';
+        // The site's atmospheric pressure as every screen made so far shows it.
+        for (ScreenId id : shell::all_screens())
+            if (const ScreenWindow* w = host_.window(id))
+                for (const ControlDesc& c : w->desc().controls)
+                    if (is_atmospheric(c))
+                        out_ << shell::screen_name(id) << '.' << c.name << '=' << w->text_of(c.name) << '\n';
         if (!options_.output.empty() && !write_file(options_.output, out_.str())) return 2;
         return ok_ ? 0 : 1;
     }
@@ -234,33 +234,43 @@ private:
     bool press(ScreenId id, const std::vector<std::string>& tokens) {
         ScreenWindow& w = *host_.window(id);
         const shell::ScreenDesc& desc = w.desc();
-        const std::string event = tokens[1];
+        std::string event;
         std::string enter_in;
         std::map<std::string, std::string> given;
-        for (std::size_t i = 2; i < tokens.size(); ++i) {
+        for (std::size_t i = 1; i < tokens.size(); ++i) {
             if (tokens[i].rfind("enter@", 0) == 0) {
                 enter_in = tokens[i].substr(6);
                 continue;
             }
             const std::size_t eq = tokens[i].find('=');
+            if (event.empty() && eq == std::string::npos) {
+                event = tokens[i];
+                continue;
+            }
             if (eq == std::string::npos || desc.find(tokens[i].substr(0, eq)) == nullptr)
                 return fail("no field " + tokens[i]);
             given[tokens[i].substr(0, eq)] = tokens[i].substr(eq + 1);
         }
+        // The control whose event this is: a Change event's field is typed last,
+        // and a tick box's event is the click that brings it to its given state.
+        std::string own;
+        if (event.ends_with("_Change")) own = event.substr(0, event.size() - 7);
+        if (event.ends_with("_Click")) own = event.substr(0, event.size() - 6);
+        const auto wanted_tick = [&](const ControlDesc& c) {
+            const auto it = given.find(c.name);
+            const bool want = it != given.end() && it->second == "1";
+            return c.name == own ? !want : want;
+        };
         // Tick boxes first, clearing before ticking (a pair hides the other boxes).
         for (const bool tick : {false, true}) {
             for (const ControlDesc& c : desc.controls) {
                 if (c.kind != ControlKind::CheckBox) continue;
-                const auto it = given.find(c.name);
-                const bool want = it != given.end() && it->second == "1";
-                const bool ticked = w.fields().ticked(c.name);
-                if (want == tick && ticked != want && !click(id, c.name)) return false;
+                const bool want = wanted_tick(c);
+                if (want == tick && w.fields().ticked(c.name) != want && !click(id, c.name)) return false;
             }
         }
-        // Then the text boxes: given texts, the others back to their defaults;
-        // a Change event's own field is typed last.
-        const std::string changed =
-            event.size() > 7 && event.ends_with("_Change") ? event.substr(0, event.size() - 7) : "";
+        // Then the text boxes: given texts, the others back to their defaults.
+        const std::string changed = event.ends_with("_Change") ? own : "";
         for (const ControlDesc& c : desc.controls) {
             if (c.kind != ControlKind::TextBox || c.name == changed) continue;
             const auto it = given.find(c.name);
