@@ -86,6 +86,19 @@ int line_height(HWND window, HFONT font) {
     return tm.tmHeight + tm.tmExternalLeading;
 }
 
+// The height a text takes when it wraps at the given width, as an edit box wraps it.
+int text_height(HWND window, HFONT font, const std::wstring& text, int width) {
+    if (text.empty()) return 0;
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r{0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return r.bottom - r.top;
+}
+
 RECT pixels(const shell::Twips& t, UINT dpi) {
     const int left = twips_to_pixels(t.left, dpi);
     const int top = twips_to_pixels(t.top, dpi);
@@ -328,20 +341,13 @@ void ScreenWindow::place(Control& c) {
             LONG_PTR style = GetWindowLongPtrW(c.hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
             style |= (one_line && d.align == Align::Left) ? SS_LEFTNOWORDWRAP : static_alignment(d.align);
             SetWindowLongPtrW(c.hwnd, GWL_STYLE, style);
-            fit_label(c);
+            fit(c);
             break;
         }
-        case Widget::Result: {
-            // A one-line result stands in the middle of its box, as a label's would.
-            RECT inner;
-            GetClientRect(c.hwnd, &inner);
-            const int lh = line_height(c.hwnd, f);
-            if (inner.bottom - inner.top < 2 * lh) inner.top += std::max(0L, (inner.bottom - inner.top - lh) / 2);
-            inner.left += scaled(2, dpi_);
-            inner.right -= scaled(2, dpi_);
-            SendMessageW(c.hwnd, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&inner));
+        case Widget::Result:
+        case Widget::Message:
+            fit(c);
             break;
-        }
         case Widget::Button: {
             const std::wstring caption = widen(c.text);
             const bool fits = text_size(c.hwnd, f, caption).cx <= width - scaled(6, dpi_);
@@ -355,43 +361,66 @@ void ScreenWindow::place(Control& c) {
             SetWindowTextW(c.hwnd, fits ? caption.c_str() : L"");
             break;
         }
-        case Widget::Message:
         case Widget::Edit:
         case Widget::Picture:
             break;
     }
 }
 
-// A one-line caption wider than its room is set in a smaller type rather than
-// wrapped out of sight or cut. Its room is its own width, or less where a
-// control to its right on the same line starts inside it.
-void ScreenWindow::fit_label(Control& c) {
+// A text is set in a smaller type rather than wrapped out of sight or cut: a
+// one-line caption wider than its room, or a text of several lines taller than
+// its box. A caption's room is its own width, or less where a control to its
+// right on the same line starts inside it.
+void ScreenWindow::fit(Control& c) {
     const ControlDesc& d = *c.desc;
-    if (c.widget != Widget::Label || (d.style & shell::kHeading) || c.text.find('\n') != std::string::npos) return;
+    const bool text_widget = c.widget == Widget::Label || c.widget == Widget::Result || c.widget == Widget::Message;
+    if (!text_widget || (d.style & shell::kHeading)) return;
     const RECT own = pixels(d.rect, dpi_);
     HFONT f = font(kTextPixels, false);
-    if (own.bottom - own.top >= 2 * line_height(c.hwnd, f)) return;
-    int room = own.right - own.left;
-    for (const Control& other : controls_) {
-        if (&other == &c || other.desc->parent != d.parent) continue;
-        if (other.widget == Widget::Label || other.widget == Widget::Result || other.widget == Widget::Message)
-            continue;
-        const RECT r = pixels(other.desc->rect, dpi_);
-        const bool same_line = r.top < own.bottom - 1 && r.bottom - 1 > own.top;
-        if (same_line && r.left > own.left && r.left < own.right - 1) room = std::min<int>(room, r.left - own.left - 2);
-    }
-    if (d.style & shell::kBorder) room -= 2;
+    const bool one_line = own.bottom - own.top < 2 * line_height(c.hwnd, f);
     const std::wstring text = widen(c.text);
     int size = kTextPixels;
-    while (size > kSmallestPixels && text_size(c.hwnd, font(size, false), text).cx > room) --size;
-    SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(size, false)), TRUE);
+    if (c.widget == Widget::Label && one_line && c.text.find('\n') == std::string::npos) {
+        int room = own.right - own.left;
+        for (const Control& other : controls_) {
+            if (&other == &c || other.desc->parent != d.parent) continue;
+            if (other.widget == Widget::Label || other.widget == Widget::Result || other.widget == Widget::Message)
+                continue;
+            const RECT r = pixels(other.desc->rect, dpi_);
+            const bool same_line = r.top < own.bottom - 1 && r.bottom - 1 > own.top;
+            if (same_line && r.left > own.left && r.left < own.right - 1)
+                room = std::min<int>(room, r.left - own.left - 2);
+        }
+        if (d.style & shell::kBorder) room -= 2;
+        while (size > kSmallestPixels && text_size(c.hwnd, font(size, false), text).cx > room) --size;
+    } else if (!one_line) {
+        RECT client;
+        GetClientRect(c.hwnd, &client);
+        const int margin = c.widget == Widget::Result ? scaled(2, dpi_) : 0;
+        while (size > kSmallestPixels &&
+               text_height(c.hwnd, font(size, false), text, client.right - 2 * margin) > client.bottom)
+            --size;
+    }
+    f = font(size, false);
+    SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
+    if (c.widget == Widget::Result) {
+        // A one-line result stands in the middle of its box, as a label's would.
+        RECT inner;
+        GetClientRect(c.hwnd, &inner);
+        const int lh = line_height(c.hwnd, f);
+        if (one_line) inner.top += std::max(0L, (inner.bottom - inner.top - lh) / 2);
+        inner.left += scaled(2, dpi_);
+        inner.right -= scaled(2, dpi_);
+        SendMessageW(c.hwnd, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&inner));
+        InvalidateRect(c.hwnd, nullptr, TRUE);
+    }
 }
 
 void ScreenWindow::set_text(Control& c, const std::string& text) {
     ++programmatic_;
     if (c.widget != Widget::Edit) c.text = text;
     SetWindowTextW(c.hwnd, widen(text).c_str());
-    if (c.widget == Widget::Label) fit_label(c);
+    if (c.widget != Widget::Edit) fit(c);
     --programmatic_;
 }
 

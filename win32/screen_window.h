@@ -64,7 +64,7 @@ private:
     void layout(UINT dpi);
     void place(Control& c);
     void set_text(Control& c, const std::string& text);
-    void fit_label(Control& c);
+    void fit(Control& c);
     void on_command(int id, int code);
     void on_enter();
     HFONT font(int pixels_at_96, bool bold);
