@@ -48,4 +48,12 @@ const shell::ScreenDesc& screen_desc(ScreenId id) {
     throw std::out_of_range("no such screen");
 }
 
+std::vector<EventRef> calculation_events() {
+    std::vector<EventRef> out;
+    for (ScreenId id : shell::all_screens())
+        for (const shell::EventBinding& e : screen_desc(id).events)
+            if (e.kind != shell::EventKind::Navigate) out.push_back({id, &e});
+    return out;
+}
+
 }  // namespace entalix::catalog

@@ -3,9 +3,19 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "catalog/catalog.h"
 #include "cli/calls.h"
 #include "cli/screens_cli.h"
-#include "props/property_error.h"
+#include "cli/usage.h"
 #include "shell/errors.h"
 
 namespace entalix::cli {
@@ -18,13 +28,13 @@ namespace {
 std::string argument_text(const json& value) {
     if (value.is_string()) return value.get<std::string>();
     if (value.is_number()) return value.dump();
-    throw shell::CalculationError("arguments are numbers or texts");
+    throw UsageError("参数须是数字或文本：" + quote_input(value.dump()));
 }
 
 json answer_call(const json& request) {
     std::vector<std::string> arguments;
     if (request.contains("args")) {
-        if (!request["args"].is_array()) throw shell::CalculationError("\"args\" must be an array");
+        if (!request["args"].is_array()) throw UsageError("\"args\" 须是数组");
         for (const json& a : request["args"]) arguments.push_back(argument_text(a));
     }
     const props::Selected result = call_function(request["call"].get<std::string>(), arguments);
@@ -35,15 +45,21 @@ json answer_call(const json& request) {
 json answer_screen(const json& request) {
     std::map<std::string, std::string> given;
     if (request.contains("fields")) {
-        if (!request["fields"].is_object()) throw shell::CalculationError("\"fields\" must be an object");
+        if (!request["fields"].is_object()) throw UsageError("\"fields\" 须是对象");
         for (const auto& [name, value] : request["fields"].items()) given[name] = argument_text(value);
     }
     const shell::Outcome outcome =
         run_screen_event(request["screen"].get<std::string>(), request.value("event", std::string()), given);
     if (outcome.failed) return {{"error", outcome.message}};
     json texts = json::object();
-    for (const auto& [name, text] : outcome.texts) texts[name] = text;
-    json out{{"texts", texts}};
+    json out;
+    for (const auto& [name, text] : outcome.texts) {
+        texts[name] = text;
+        if (const auto state = state_numbers(text))
+            out["state"] = {{"p", (*state)[0]}, {"t", (*state)[1]}, {"v", (*state)[2]},
+                            {"h", (*state)[3]}, {"s", (*state)[4]}, {"x", (*state)[5]}};
+    }
+    out["texts"] = texts;
     if (!outcome.visibility.empty()) {
         json shown = json::object();
         for (const auto& [name, visible] : outcome.visibility) shown[name] = visible;
@@ -53,30 +69,245 @@ json answer_screen(const json& request) {
     return out;
 }
 
+// The deepest nesting of arrays and objects in a line, counted before parsing
+// so that a line of brackets costs no memory; strings are skipped.
+int nesting_depth(std::string_view line) {
+    int depth = 0, deepest = 0;
+    bool in_string = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (in_string) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+// The shortest text that reads back to the same double, as the JSON writer
+// writes it (an integral value keeps its ".0").
+void append_number(std::string& out, double value) {
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    out += text;
+    if (text.find_first_of(".e") == std::string_view::npos) out += ".0";
+}
+
+// The common request {"call": "name", "args": [numbers or plain texts], "id": ...}
+// read without building a JSON tree: a batch of property calls then costs
+// little more than the calls. Anything less plain (escapes, other members,
+// a failure) goes the general way, which gives the same answer.
+class PlainCall {
+public:
+    explicit PlainCall(std::string_view line) : s_(line) {}
+
+    std::optional<std::string> answer() {
+        if (!parse()) return std::nullopt;
+        try {
+            const props::Selected result = call_function(name_, args_);
+            const double* value = std::get_if<double>(&result);
+            if (value == nullptr || !std::isfinite(*value)) return std::nullopt;
+            std::string out = "{";
+            if (!id_.empty()) out.append("\"id\":").append(id_).append(",");
+            out += "\"value\":";
+            append_number(out, *value);
+            out += '}';
+            return out;
+        } catch (...) {
+            return std::nullopt;
+        }
+    }
+
+private:
+    bool parse() {
+        if (!take('{')) return false;
+        bool first = true;
+        while (!take('}')) {
+            if (!first && !take(',')) return false;
+            first = false;
+            std::string_view key;
+            if (!plain_string(key) || !take(':')) return false;
+            if (key == "call" && name_.empty()) {
+                std::string_view name;
+                if (!plain_string(name) || name.empty()) return false;
+                name_ = name;
+            } else if (key == "args" && args_.empty()) {
+                if (!take('[')) return false;
+                for (bool first_arg = true; !take(']'); first_arg = false) {
+                    if (!first_arg && !take(',')) return false;
+                    std::string_view arg;
+                    if (!plain_string(arg) && !number(arg)) return false;
+                    args_.emplace_back(arg);
+                }
+            } else if (key == "id" && id_.empty()) {
+                const std::size_t start = skip_blanks();
+                std::string_view token;
+                if (plain_string(token))
+                    id_ = s_.substr(start, i_ - start);
+                else if (integer(token))
+                    id_ = token;
+                else
+                    return false;
+            } else {
+                return false;
+            }
+        }
+        return skip_blanks() == s_.size() && !name_.empty();
+    }
+
+    std::size_t skip_blanks() {
+        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t' || s_[i_] == '\r')) ++i_;
+        return i_;
+    }
+    bool take(char c) {
+        skip_blanks();
+        if (i_ < s_.size() && s_[i_] == c) {
+            ++i_;
+            return true;
+        }
+        return false;
+    }
+    // A string of printable ASCII without escapes.
+    bool plain_string(std::string_view& out) {
+        const std::size_t at = skip_blanks();
+        if (!take('"')) return false;
+        const std::size_t start = i_;
+        while (i_ < s_.size() && s_[i_] != '"') {
+            const char c = s_[i_];
+            if (c == '\\' || c < 0x20 || c > 0x7e) return false;
+            ++i_;
+        }
+        if (i_ == s_.size()) {
+            i_ = at;
+            return false;
+        }
+        out = s_.substr(start, i_++ - start);
+        return true;
+    }
+    // A JSON number as written; its text is read as a typed argument is.
+    bool number(std::string_view& out) {
+        const std::size_t start = skip_blanks();
+        while (i_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[i_])) || s_[i_] == '-' || s_[i_] == '+' ||
+                                  s_[i_] == '.' || s_[i_] == 'e' || s_[i_] == 'E'))
+            ++i_;
+        out = s_.substr(start, i_ - start);
+        // Only what JSON itself allows: a digit first (after a minus), no leading zero.
+        const std::string_view digits = out.substr(!out.empty() && out[0] == '-' ? 1 : 0);
+        return !digits.empty() && std::isdigit(static_cast<unsigned char>(digits[0])) &&
+               !(digits.size() > 1 && digits[0] == '0' && std::isdigit(static_cast<unsigned char>(digits[1])));
+    }
+    bool integer(std::string_view& out) {
+        const std::size_t start = skip_blanks();
+        if (i_ < s_.size() && s_[i_] == '-') ++i_;
+        while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_]))) ++i_;
+        out = s_.substr(start, i_ - start);
+        const std::string_view digits = out.substr(!out.empty() && out[0] == '-' ? 1 : 0);
+        return !digits.empty() && digits.size() <= 15 && !(digits.size() > 1 && digits[0] == '0');
+    }
+
+    std::string_view s_;
+    std::size_t i_ = 0;
+    std::string name_;
+    std::vector<std::string> args_;
+    std::string_view id_;
+};
+
 }  // namespace
 
 std::string answer_json_line(const std::string& line) {
+    if (std::optional<std::string> plain = PlainCall(line).answer()) return *plain;
     json answer;
+    json id;
     try {
+        if (nesting_depth(line) > kMaxDepth)
+            throw UsageError("请求嵌套超过 " + std::to_string(kMaxDepth) + " 层：" + quote_input(line));
         const json request = json::parse(line);
-        if (!request.is_object()) throw shell::CalculationError("a request is a JSON object");
+        if (!request.is_object()) throw UsageError("请求须是JSON对象：" + quote_input(line));
+        if (const auto it = request.find("id"); it != request.end()) id = *it;
         if (request.contains("call") && request["call"].is_string())
             answer = answer_call(request);
         else if (request.contains("screen") && request["screen"].is_string())
             answer = answer_screen(request);
         else
-            throw shell::CalculationError("a request names a \"call\" or a \"screen\"");
-    } catch (const json::exception& e) {
-        answer = {{"error", std::string("malformed request: ") + e.what()}};
-    } catch (const shell::CalculationError& e) {
+            throw UsageError("请求须含 \"call\" 或 \"screen\"：" + quote_input(line));
+    } catch (const json::parse_error& e) {
+        answer = {{"error", "请求不是合法的JSON（第 " + std::to_string(e.byte) + " 个字节）：" + quote_input(line)}};
+    } catch (const json::exception&) {
+        answer = {{"error", "请求的成员类型不对：" + quote_input(line)}};
+    } catch (const UsageError& e) {
         answer = {{"error", e.what()}};
-    } catch (const props::PropertyError& e) {
-        answer = {{"error", std::string(shell::kMsgOutOfFormulation) + " (" + e.what() + ")"}};
-    } catch (const std::exception& e) {
-        answer = {{"error", std::string("internal error: ") + e.what()}};
+    } catch (...) {
+        answer = {{"error", shell::current_failure_message()}};
     }
+    if (!id.is_null()) answer["id"] = id;
     return answer.dump(-1, ' ', false, json::error_handler_t::replace);
 }
+
+BatchEnd run_batch(std::istream& in, std::ostream& out) {
+    std::string line;
+    line.reserve(256);
+    while (true) {
+        // Read one line, keeping at most kMaxLineBytes of it.
+        line.clear();
+        bool too_long = false;
+        bool any = false;
+        std::streambuf* buffer = in.rdbuf();
+        for (int c; (c = buffer->sbumpc()) != std::char_traits<char>::eof();) {
+            any = true;
+            if (c == '\n') break;
+            if (line.size() < kMaxLineBytes)
+                line.push_back(static_cast<char>(c));
+            else
+                too_long = true;
+        }
+        if (!any) break;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!too_long && line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines are skipped
+        if (too_long)
+            out << json{{"error", "请求超过 1 MiB：" + quote_input(line)}}.dump(-1, ' ', false,
+                                                                                json::error_handler_t::replace);
+        else
+            out << answer_json_line(line);
+        out << '\n';
+        // Answers go out as soon as no further request is waiting, so that a
+        // script talking through a pipe gets each one at once.
+        if (buffer->in_avail() <= 0) out.flush();
+        if (!out) return BatchEnd::OutputLost;
+    }
+    out.flush();
+    return out ? BatchEnd::Done : BatchEnd::OutputLost;
+}
+
+namespace {
+
+json field_json(const shell::ControlDesc& c) {
+    const shell::Meaning& m = c.meaning;
+    json out{{"name", c.name}, {"role", shell::role_name(m.role)}, {"quantity", m.quantity}, {"unit", m.unit}};
+    if (m.pressure != shell::PressureKind::None) out["pressure"] = shell::pressure_name(m.pressure);
+    if (!m.format.empty()) out["format"] = m.format;
+    if (c.kind == shell::ControlKind::TextBox) out["default"] = c.text;
+    if (m.role == shell::Role::TickBox) out["default"] = "0";
+    return out;
+}
+
+json fields_json(const shell::ScreenDesc& desc, const std::vector<std::string>& names) {
+    json out = json::array();
+    for (const std::string& name : names)
+        if (const shell::ControlDesc* c = desc.find(name); c != nullptr && c->meaning.role != shell::Role::None)
+            out.push_back(field_json(*c));
+    return out;
+}
+
+}  // namespace
 
 std::string list_json() {
     json out;
@@ -87,16 +318,31 @@ std::string list_json() {
         fns.push_back({{"name", f.name}, {"arguments", args}, {"result", f.result}});
     }
     out["functions"] = fns;
-    json evs = json::array();
-    for (const EventInfo& e : events()) {
+    json screens = json::array();
+    for (shell::ScreenId id : shell::all_screens()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(id);
         json fields = json::array();
-        for (const FieldInfo& f : fields_of(e.screen))
-            fields.push_back({{"name", f.name},
-                              {"default", f.default_text},
-                              {"caption", f.caption},
-                              {"unit", f.unit},
-                              {"tick_box", f.tick_box}});
-        evs.push_back({{"screen", shell::screen_name(e.screen)}, {"event", e.event}, {"fields", fields}});
+        for (const shell::ControlDesc& c : desc.controls)
+            if (c.meaning.role != shell::Role::None && c.meaning.role != shell::Role::Message)
+                fields.push_back(field_json(c));
+        json events = json::array();
+        for (const shell::EventBinding& e : desc.events)
+            events.push_back({{"event", e.event},
+                              {"kind", shell::event_kind_name(e.kind)},
+                              {"reads", e.reads},
+                              {"writes", e.writes}});
+        screens.push_back(
+            {{"screen", shell::screen_name(id)}, {"caption", desc.caption}, {"fields", fields}, {"events", events}});
+    }
+    out["screens"] = screens;
+    json evs = json::array();
+    for (const catalog::EventRef& e : catalog::calculation_events()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(e.screen);
+        evs.push_back({{"screen", shell::screen_name(e.screen)},
+                       {"event", e.binding->event},
+                       {"kind", shell::event_kind_name(e.binding->kind)},
+                       {"fields", fields_json(desc, e.binding->reads)},
+                       {"results", fields_json(desc, e.binding->writes)}});
     }
     out["events"] = evs;
     return out.dump(2, ' ', false, json::error_handler_t::replace);

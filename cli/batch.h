@@ -1,12 +1,24 @@
 // One JSON request in, one JSON answer out: the batch protocol of entalix-calc.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 namespace entalix::cli {
 
+// Limits of one request: longer or deeper lines get an error answer, so that no
+// input holds more than a few MiB of memory.
+inline constexpr std::size_t kMaxLineBytes = 1 << 20;
+inline constexpr int kMaxDepth = 64;
+
 // Answers one request line; never throws: a malformed line gets {"error": ...}.
+// An "id" member of the request comes back in its answer.
 std::string answer_json_line(const std::string& line);
+
+// Answers every line of `in` on `out` until the input ends; blank lines are
+// skipped. OutputLost when `out` failed (closed, full, a broken pipe).
+enum class BatchEnd { Done, OutputLost };
+BatchEnd run_batch(std::istream& in, std::ostream& out);
 
 // The functions and the screens' events with their fields, as JSON.
 std::string list_json();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "cli/usage.h"
 #include "shell/errors.h"
 #include "shell/numbers.h"
 
@@ -44,32 +45,29 @@ Call selector(F f) {
 }
 
 const std::vector<Entry>& entries() {
-    const std::string any = "p, t, v, h, s or x by name, or \"No such Para.\"";
+    const std::string any = "按名称取 p、t、v、h、s 或 x，其他名称得 \"No such Para.\"";
     static const std::vector<Entry> table{
-        {{"pswsat_p", {kT}, "saturation pressure, MPa"},
+        {{"pswsat_p", {kT}, "饱和压力, MPa"},
          [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected {
              return props::pswsat_p(a[0]);
          }},
-        {{"pswsat_t", {kP}, "saturation temperature, °C"},
+        {{"pswsat_t", {kP}, "饱和温度, °C"},
          [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected {
              return props::pswsat_t(a[0]);
          }},
-        {{"pswv_ptwtr", {kP, kT}, "specific volume of water, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptwtr))},
-        {{"pswv_ptstm", {kP, kT}, "specific volume of steam, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptstm))},
-        {{"pswh_ptwtr", {kP, kT}, "enthalpy of water, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptwtr))},
-        {{"pswh_ptstm", {kP, kT}, "enthalpy of steam, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptstm))},
-        {{"pswt_ph", {kP, kH}, "temperature, °C"}, two(std::mem_fn(&SteamProperties::pswt_ph))},
-        {{"psws_ph", {kP, kH}, "entropy, kJ/(kg·K)"}, two(std::mem_fn(&SteamProperties::psws_ph))},
+        {{"pswv_ptwtr", {kP, kT}, "水的比容, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptwtr))},
+        {{"pswv_ptstm", {kP, kT}, "蒸汽的比容, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptstm))},
+        {{"pswh_ptwtr", {kP, kT}, "水的比焓, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptwtr))},
+        {{"pswh_ptstm", {kP, kT}, "蒸汽的比焓, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptstm))},
+        {{"pswt_ph", {kP, kH}, "温度, °C"}, two(std::mem_fn(&SteamProperties::pswt_ph))},
+        {{"psws_ph", {kP, kH}, "比熵, kJ/(kg·K)"}, two(std::mem_fn(&SteamProperties::psws_ph))},
         {{"pswA_ph", {kName, kP, kH}, any}, selector(std::mem_fn(&SteamProperties::pswA_ph))},
         {{"pswA_ps", {kName, kP, kS}, any}, selector(std::mem_fn(&SteamProperties::pswA_ps))},
         {{"pswA_ptwtr", {kName, kP, kT}, any}, selector(std::mem_fn(&SteamProperties::pswA_ptwtr))},
         {{"pswA_ptstm", {kName, kP, kT}, any}, selector(std::mem_fn(&SteamProperties::pswA_ptstm))},
-        {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "isentropic efficiency, %"},
-         four(std::mem_fn(&SteamProperties::psw_effi_pt))},
-        {{"psw_effi_ph", {kP1, kH1, kP2, kH2}, "isentropic efficiency, %"},
-         four(std::mem_fn(&SteamProperties::psw_effi_ph))},
-        {{"pswt2_ptpeffi", {kP1, kT1, kP2, kEffi}, "outlet temperature, °C"},
-         four(std::mem_fn(&SteamProperties::pswt2_ptpeffi))},
+        {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "等熵效率, %"}, four(std::mem_fn(&SteamProperties::psw_effi_pt))},
+        {{"psw_effi_ph", {kP1, kH1, kP2, kH2}, "等熵效率, %"}, four(std::mem_fn(&SteamProperties::psw_effi_ph))},
+        {{"pswt2_ptpeffi", {kP1, kT1, kP2, kEffi}, "出口温度, °C"}, four(std::mem_fn(&SteamProperties::pswt2_ptpeffi))},
     };
     return table;
 }
@@ -95,8 +93,8 @@ props::Selected call_function(std::string_view name, const std::vector<std::stri
     for (const Entry& e : entries()) {
         if (e.info.name != name) continue;
         if (arguments.size() != e.info.arguments.size())
-            throw shell::CalculationError(e.info.name + " takes " + std::to_string(e.info.arguments.size()) +
-                                          " arguments");
+            throw UsageError(e.info.name + " 需要 " + std::to_string(e.info.arguments.size()) + " 个参数，给出了 " +
+                             std::to_string(arguments.size()) + " 个");
         std::string selector_name;
         std::vector<double> numbers;
         for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -111,7 +109,7 @@ props::Selected call_function(std::string_view name, const std::vector<std::stri
         SteamProperties psw;
         return e.call(psw, selector_name, numbers);
     }
-    throw shell::CalculationError("no function " + std::string(name));
+    throw UsageError("没有这个函数：" + quote_input(name));
 }
 
 }  // namespace entalix::cli

@@ -24,7 +24,9 @@ const std::vector<FunctionInfo>& functions();
 const FunctionInfo* find_function(std::string_view name);
 
 // Calls a function with its arguments as texts (numbers read strictly).
-// Throws CalculationError for a bad call and PropertyError for a failed evaluation.
+// Throws UsageError for an unknown function or a wrong number of arguments,
+// CalculationError for an argument that is not a number and PropertyError for
+// a failed evaluation.
 props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments);
 
 }  // namespace entalix::cli

@@ -1,15 +1,19 @@
 // entalix-calc: the property functions and every screen calculation from the
 // command line and from scripts, with the same code as the desktop application.
+#include <algorithm>
 #include <charconv>
+#include <csignal>
 #include <iostream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "catalog/catalog.h"
 #include "cli/batch.h"
 #include "cli/calls.h"
+#include "cli/csv.h"
 #include "cli/screens_cli.h"
-#include "props/property_error.h"
+#include "cli/usage.h"
 #include "shell/errors.h"
 #ifdef _WIN32
 #include "win32/console.h"
@@ -20,29 +24,35 @@ namespace {
 using namespace entalix;
 
 void print_help() {
-    std::cout << "usage:\n"
-                 "  entalix-calc FUNCTION ARG...           call a property function\n"
-                 "  entalix-calc FormN EVENT NAME=TEXT...  run a screen event; unnamed fields keep their defaults\n"
-                 "  entalix-calc --batch                   one JSON request per line in, one JSON answer per line out\n"
-                 "  entalix-calc --list                    functions and events as JSON\n\n"
-                 "functions (pressures absolute):\n";
+    std::cout << cli::kShortUsage
+              << "\n退出状态：0 成功（含警告），1 计算失败，2 用法错误，3 输出丢失\n\n"
+                 "函数（压力为绝对压力）：\n";
     for (const cli::FunctionInfo& f : cli::functions()) {
         std::cout << "  " << f.name;
         for (const cli::Argument& a : f.arguments)
             std::cout << ' ' << a.name << (a.unit.empty() ? "" : "[" + a.unit + "]");
         std::cout << "  -> " << f.result << '\n';
     }
-    std::cout << "\nscreen events (pressures gauge unless the screen is Form11):\n";
-    for (const cli::EventInfo& e : cli::events()) {
-        std::cout << "  " << shell::screen_name(e.screen) << ' ' << e.event << '\n';
-        for (const cli::FieldInfo& f : cli::fields_of(e.screen)) {
-            std::cout << "      " << f.name << '=' << f.default_text;
-            if (f.tick_box)
-                std::cout << "  (tick box, 0 or 1)";
-            else if (!f.caption.empty() || !f.unit.empty())
-                std::cout << "  " << f.caption << ' ' << f.unit;
-            std::cout << '\n';
-        }
+    std::cout << "\n画面事件：读入的字段（量、单位、表压或绝压）和写出的结果：\n";
+    const auto describe = [](const shell::ControlDesc& c) {
+        const shell::Meaning& m = c.meaning;
+        std::string out = m.quantity;
+        if (!m.unit.empty()) out += " [" + m.unit + "]";
+        if (m.pressure == shell::PressureKind::Gauge) out += " 表压";
+        if (m.pressure == shell::PressureKind::Absolute && m.role != shell::Role::Atmospheric) out += " 绝压";
+        if (m.role == shell::Role::TickBox) out += " 已知（勾选框，0 或 1）";
+        return out;
+    };
+    for (const catalog::EventRef& e : catalog::calculation_events()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(e.screen);
+        std::cout << "  " << shell::screen_name(e.screen) << ' ' << e.binding->event << '\n';
+        for (const std::string& name : e.binding->reads)
+            if (const shell::ControlDesc* c = desc.find(name))
+                std::cout << "      " << name << '=' << (c->meaning.role == shell::Role::TickBox ? "0" : c->text)
+                          << "  " << describe(*c) << '\n';
+        for (const std::string& name : e.binding->writes)
+            if (const shell::ControlDesc* c = desc.find(name); c != nullptr && c->meaning.role == shell::Role::Result)
+                std::cout << "      -> " << name << "  " << describe(*c) << '\n';
     }
 }
 
@@ -67,55 +77,66 @@ std::string shown_text(const std::string& text) {
     return out;
 }
 
+// Exit statuses, one table for every use (README, entalix-calc(1)).
+constexpr int kSuccess = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+constexpr int kOutputLost = 3;
+
 int run_call(const std::string& name, const std::vector<std::string>& args) {
     const props::Selected result = cli::call_function(name, args);
     if (const double* value = std::get_if<double>(&result))
         std::cout << shortest(*value) << '\n';
     else
         std::cout << std::get<std::string>(result) << '\n';
-    return 0;
+    return kSuccess;
 }
 
 int run_screen(const std::string& screen, const std::string& event, const std::vector<std::string>& assignments) {
     std::map<std::string, std::string> given;
     for (const std::string& a : assignments) {
         const std::size_t eq = a.find('=');
-        if (eq == std::string::npos) throw shell::CalculationError("a field is given as NAME=TEXT: " + a);
+        if (eq == std::string::npos) throw cli::UsageError("字段须写成 名称=文本：" + cli::quote_input(a));
         given[a.substr(0, eq)] = a.substr(eq + 1);
     }
     const shell::Outcome outcome = cli::run_screen_event(screen, event, given);
     if (outcome.failed) {
         std::cerr << outcome.message << '\n';
-        return 1;
+        return kFailed;
     }
     for (const auto& [name, text] : outcome.texts) std::cout << name << '=' << shown_text(text) << '\n';
     for (const auto& [name, visible] : outcome.visibility)
         std::cout << name << (visible ? " shown" : " hidden") << '\n';
     if (outcome.texts.empty() && outcome.visibility.empty()) std::cout << "(nothing changed)\n";
     if (!outcome.message.empty()) std::cout << "message: " << outcome.message << '\n';
-    return 0;
+    return cli::outcome_failed(outcome) ? kFailed : kSuccess;
 }
 
-int run(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+int run(const std::vector<std::string>& args) {
+    if (args.empty()) throw cli::UsageError("没有给出要做的事");
+    if (args[0] == "--help" || args[0] == "-h") {
         print_help();
-        return args.empty() ? 2 : 0;
+        return kSuccess;
     }
     if (args[0] == "--list") {
         std::cout << cli::list_json() << '\n';
-        return 0;
+        return kSuccess;
     }
     if (args[0] == "--batch") {
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-            std::cout << cli::answer_json_line(line) << '\n' << std::flush;
-        }
-        return 0;
+        if (args.size() > 1) throw cli::UsageError("--batch 不带参数");
+        return cli::run_batch(std::cin, std::cout) == cli::BatchEnd::Done ? kSuccess : kOutputLost;
     }
+    if (args[0] == "--csv") {
+        std::vector<std::string> target(args.begin() + 1, args.end());
+        const auto bom = std::find(target.begin(), target.end(), "--bom");
+        const bool with_bom = bom != target.end();
+        if (with_bom) target.erase(bom);
+        return cli::run_csv(target, with_bom, std::cin, std::cout);
+    }
+    if (args[0].rfind("--", 0) == 0 || args[0] == "-")
+        throw cli::UsageError("不认识的选项：" + cli::quote_input(args[0]));
     if (shell::screen_from_name(args[0])) {
-        if (args.size() < 2) throw shell::CalculationError("name the event, for instance Command1_Click");
+        if (args.size() < 2) throw cli::UsageError("请给出事件，例如 Command1_Click");
         return run_screen(args[0], args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     }
     return run_call(args[0], std::vector<std::string>(args.begin() + 1, args.end()));
@@ -124,24 +145,32 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+    // A closed pipe is reported as lost output (status 3), not by a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef _WIN32
     // Windows hands argv over in the ANSI code page; the wide command line holds what was typed.
     entalix::win32::use_utf8_console();
-    std::vector<std::string> utf8 = entalix::win32::utf8_arguments();
-    std::vector<char*> pointers;
-    for (std::string& a : utf8) pointers.push_back(a.data());
-    pointers.push_back(nullptr);
-    if (!utf8.empty()) {
-        argc = static_cast<int>(utf8.size());
-        argv = pointers.data();
-    }
+    if (const std::vector<std::string> utf8 = entalix::win32::utf8_arguments(); !utf8.empty())
+        args.assign(utf8.begin() + 1, utf8.end());
 #endif
+    int status = kFailed;
     try {
-        return run(argc, argv);
-    } catch (const shell::CalculationError& e) {
-        std::cerr << e.what() << '\n';
-    } catch (const props::PropertyError& e) {
-        std::cerr << shell::kMsgOutOfFormulation << " (" << e.what() << ")\n";
+        status = run(args);
+    } catch (const cli::UsageError& e) {
+        std::cerr << e.what() << "\n\n" << cli::kShortUsage;
+        return kUsage;
+    } catch (...) {
+        std::cerr << shell::current_failure_message() << '\n';
+        status = kFailed;
     }
-    return 1;
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "输出丢失：标准输出已关闭、已满或管道已断开\n";
+        return kOutputLost;
+    }
+    return status;
 }

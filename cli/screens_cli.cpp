@@ -1,90 +1,69 @@
 // Screen events without windows: defaults, given texts, one outcome.
 #include "cli/screens_cli.h"
 
-#include <cstdlib>
-
 #include "catalog/catalog.h"
+#include "cli/usage.h"
 #include "shell/controller.h"
-#include "shell/errors.h"
+#include "shell/numbers.h"
 
 namespace entalix::cli {
 
-using shell::ControlDesc;
-using shell::ControlKind;
-
 namespace {
 
-bool same_row(const ControlDesc& a, const ControlDesc& b) {
-    return a.parent == b.parent && std::abs((a.rect.top + a.rect.height / 2) - (b.rect.top + b.rect.height / 2)) <= 200;
-}
+// A person can tick two quantities at most: the screen hides the other boxes.
+constexpr int kMaxTicks = 2;
 
-// The nearest label on the same row, to the left (caption) or to the right (unit).
-std::string neighbour_label(const shell::ScreenDesc& desc, const ControlDesc& field, bool right) {
-    const ControlDesc* best = nullptr;
-    int best_gap = 1 << 30;
-    for (const ControlDesc& c : desc.controls) {
-        if (c.kind != ControlKind::Label || (c.style & (shell::kMessage | shell::kHeading)) || c.text.empty() ||
-            !same_row(c, field))
-            continue;
-        const int gap =
-            right ? c.rect.left - (field.rect.left + field.rect.width) : field.rect.left - (c.rect.left + c.rect.width);
-        if (gap < -150 || gap > 400 || gap >= best_gap) continue;
-        best = &c;
-        best_gap = gap;
+void check_ticks(const shell::ScreenDesc& desc, const shell::Fields& fields) {
+    int ticked = 0;
+    for (const shell::ControlDesc& c : desc.controls) {
+        if (c.meaning.role != shell::Role::TickBox) continue;
+        const std::string& value = fields.text(c.name);
+        if (value != "0" && value != "1")
+            throw UsageError("勾选框 " + c.name + " 只能是 0 或 1，不是" + quote_input(value));
+        ticked += value == "1";
     }
-    return best != nullptr ? best->text : std::string();
+    if (ticked > kMaxTicks) throw UsageError("最多只能勾选两项（" + std::to_string(ticked) + " 项被勾选）");
 }
 
 }  // namespace
 
-std::vector<EventInfo> events() {
-    using shell::ScreenId;
-    std::vector<EventInfo> out;
-    for (ScreenId id : shell::all_screens()) {
-        // The menus and the notes screen only navigate.
-        if (id == ScreenId::Form1 || id == ScreenId::Form3 || id == ScreenId::Form4 || id == ScreenId::Form10 ||
-            id == ScreenId::Form13)
-            continue;
-        const shell::ScreenDesc& desc = catalog::screen_desc(id);
-        for (const shell::EventBinding& e : desc.events) {
-            const std::string control = e.event.substr(0, e.event.rfind('_'));
-            const ControlDesc* c = desc.find(control);
-            if (c != nullptr && c->text == "返回") continue;
-            out.push_back({id, e.event});
-        }
-    }
-    return out;
-}
-
-std::vector<FieldInfo> fields_of(shell::ScreenId screen) {
-    const shell::ScreenDesc& desc = catalog::screen_desc(screen);
-    std::vector<FieldInfo> out;
-    for (const ControlDesc& c : desc.controls) {
-        if (c.kind != ControlKind::TextBox && c.kind != ControlKind::CheckBox) continue;
-        FieldInfo f{c.name, c.kind == ControlKind::CheckBox ? "0" : c.text, {}, {}, c.kind == ControlKind::CheckBox};
-        if (!f.tick_box) {
-            f.caption = neighbour_label(desc, c, false);
-            f.unit = neighbour_label(desc, c, true);
-        }
-        out.push_back(std::move(f));
-    }
-    return out;
-}
-
 shell::Outcome run_screen_event(const std::string& screen, const std::string& event,
                                 const std::map<std::string, std::string>& given) {
     const auto id = shell::screen_from_name(screen);
-    if (!id) throw shell::CalculationError("no screen " + screen);
+    if (!id) throw UsageError("没有这个画面：" + quote_input(screen));
     const shell::ScreenDesc& desc = catalog::screen_desc(*id);
+    if (desc.find_event(event) == nullptr) throw UsageError(screen + " 没有这个事件：" + quote_input(event));
     shell::Fields fields = desc.default_fields();
     for (const auto& [name, text] : given) {
-        const ControlDesc* c = desc.find(name);
-        if (c == nullptr) throw shell::CalculationError(screen + " has no field " + name);
+        if (desc.find(name) == nullptr) throw UsageError(screen + " 没有这个字段：" + quote_input(name));
         fields.set(name, text);
     }
-    auto outcome = shell::run_event(desc, event, fields);
-    if (!outcome) throw shell::CalculationError(screen + " has no event " + event);
-    return *outcome;
+    check_ticks(desc, fields);
+    return *shell::run_event(desc, event, fields);
+}
+
+bool outcome_failed(const shell::Outcome& outcome) {
+    if (outcome.failed) return true;
+    for (const auto& [name, text] : outcome.texts)
+        if (text == "错误") return true;
+    return false;
+}
+
+std::optional<std::array<double, 6>> state_numbers(const std::string& caption) {
+    static constexpr const char* kNames[] = {"p=", "t=", "v=", "h=", "s=", "x="};
+    std::array<double, 6> out{};
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < 6; ++i) {
+        const std::size_t end = i < 5 ? caption.find("\r\n", start) : caption.size();
+        if (end == std::string::npos || caption.compare(start, 2, kNames[i]) != 0) return std::nullopt;
+        std::string value = caption.substr(start + 2, end - start - 2);
+        if (i == 5 && !value.empty() && value.back() == '%') value.pop_back();
+        const std::optional<double> number = shell::ParseStrictNumber(value);
+        if (!number) return std::nullopt;
+        out[i] = *number;
+        start = end + 2;
+    }
+    return out;
 }
 
 }  // namespace entalix::cli

@@ -16,7 +16,7 @@ struct DesuperheaterTexts {
 // The balance from the enthalpies (kJ/kg) of the incoming steam hin, the water
 // hw and the supplied steam hout, and the supplied flow G (t/h):
 // Din = ((hout - hw) / (hin - hw)) * G and G - Din. Throws ArithmeticFault at hin = hw.
-DesuperheaterTexts DesuperheaterFlows(double hin, double hw, double hout, double G);
+DesuperheaterTexts desuperheater_flows(double hin, double hw, double hout, double G);
 
 // "计算": the balance from the screen's texts.
 DesuperheaterTexts DesuperheaterBalance(const shell::Fields& fields);

@@ -36,17 +36,19 @@ std::vector<ControlDesc> field_rows(const std::string& parent, std::initializer_
         const Twips& f = row.field.rect;
         const int top = f.top + (f.height - kTextHeight) / 2;
         const int right = f.left - kGap;
-        const int wanted = caption_width > 0 ? caption_width : text_width(row.caption) + kPad;
+        const int wanted = caption_width > 0 ? caption_width : text_width(row.quantity + row.colon) + kPad;
         const int left = std::max(0, right - wanted);
         controls.push_back({"Label_" + row.field.name,
                             ControlKind::Label,
-                            row.caption,
+                            row.quantity + row.colon,
                             {left, top, right - left, kLabelHeight},
                             Align::Right,
                             kPlain,
                             parent});
         ControlDesc field = row.field;
         field.parent = parent;
+        field.meaning.quantity = row.quantity;
+        field.meaning.unit = row.unit;
         controls.push_back(field);
         if (!row.unit.empty())
             controls.push_back({"Unit_" + row.field.name,
@@ -64,12 +66,34 @@ ControlDesc picture_box(std::string drawing, Twips rect) {
     return {"Picture1", ControlKind::PictureBox, std::move(drawing), rect, Align::Left, kPlain, {}};
 }
 
-ControlDesc input_box(std::string name, std::string text, Twips rect, Align align, unsigned style) {
-    return {std::move(name), ControlKind::TextBox, std::move(text), rect, align, style, {}};
+ControlDesc input_box(std::string name, std::string text, Twips rect, Align align) {
+    return {std::move(name), ControlKind::TextBox, std::move(text), rect, align, kPlain, {}, {Role::Input}};
 }
 
-ControlDesc result_label(std::string name, std::string text, Twips rect, Align align) {
-    return {std::move(name), ControlKind::Label, std::move(text), rect, align, kBorder, {}};
+ControlDesc gauge_box(std::string name, std::string text, Twips rect, Align align) {
+    return {std::move(name),
+            ControlKind::TextBox,
+            std::move(text),
+            rect,
+            align,
+            kPlain,
+            {},
+            {Role::Input, {}, {}, PressureKind::Gauge}};
+}
+
+ControlDesc atmospheric_box(std::string name, Twips rect, Align align) {
+    return {std::move(name), ControlKind::TextBox, "0.0983", rect, align, kRed, {}, atmospheric()};
+}
+
+ControlDesc result_label(std::string name, std::string text, Twips rect, std::string format, Align align) {
+    return {std::move(name),
+            ControlKind::Label,
+            std::move(text),
+            rect,
+            align,
+            kBorder,
+            {},
+            {Role::Result, {}, {}, PressureKind::None, std::move(format)}};
 }
 
 }  // namespace entalix::equipment

@@ -16,10 +16,13 @@ namespace entalix::equipment {
 // character or full-width sign takes 12 px, an ASCII character at most 7 px.
 int text_width(std::string_view utf8);
 
+// The caption label "Label_<field>" reads the quantity and its colon; the unit
+// label "Unit_<field>" the unit. Both are also the field's meaning.
 struct FieldRow {
-    std::string caption;       // "进汽温度：", the label "Label_<field>"
-    shell::ControlDesc field;  // text box or result label
-    std::string unit;          // "℃", the label "Unit_<field>"; empty for none
+    std::string quantity;      // "进汽温度"
+    shell::ControlDesc field;  // text box or result label, with its role
+    std::string unit;          // "℃"
+    const char* colon = "：";  // the pipe screen's captions stand without one
 };
 
 // The controls of the rows, all held by `parent` (a picture box, or empty for
@@ -31,10 +34,14 @@ std::vector<shell::ControlDesc> field_rows(const std::string& parent, std::initi
 // The picture box "Picture1" that shows a plant drawing ("mixing_heater", ...).
 shell::ControlDesc picture_box(std::string drawing, shell::Twips rect);
 
-// A text box and a result label as the equipment screens show them.
+// A typed field, a gauge-pressure field, the red atmospheric-pressure box and a
+// result label (written with `format`) as the equipment screens show them.
 shell::ControlDesc input_box(std::string name, std::string text, shell::Twips rect,
-                             shell::Align align = shell::Align::Left, unsigned style = shell::kPlain);
-shell::ControlDesc result_label(std::string name, std::string text, shell::Twips rect,
+                             shell::Align align = shell::Align::Left);
+shell::ControlDesc gauge_box(std::string name, std::string text, shell::Twips rect,
+                             shell::Align align = shell::Align::Left);
+shell::ControlDesc atmospheric_box(std::string name, shell::Twips rect, shell::Align align = shell::Align::Left);
+shell::ControlDesc result_label(std::string name, std::string text, shell::Twips rect, std::string format,
                                 shell::Align align = shell::Align::Left);
 
 }  // namespace entalix::equipment

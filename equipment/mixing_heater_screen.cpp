@@ -14,7 +14,7 @@ namespace entalix::equipment {
 
 using namespace shell;
 
-MixingHeaterTexts MixingHeaterFlows(double hs, double hw, double h3, double G) {
+MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G) {
     // D (hs - h3) = G (h3 - hw): the steam gives up to the water what the water
     // needs to reach saturation.
     if (hs == h3) throw ArithmeticFault("进汽焓等于出水焓，无法计算");
@@ -34,7 +34,7 @@ MixingHeaterTexts MixingHeaterBalance(const Fields& f) {
     const double ths = props::pswsat_t(ph);
     const double h3 = properties.pswh_ptwtr(ph, ths - 0.01);
     const double G = ParseLeadingNumber(f.text("Text5"));
-    return MixingHeaterFlows(hs, hw, h3, G);
+    return mixing_heater_flows(hs, hw, h3, G);
 }
 
 namespace {
@@ -43,6 +43,7 @@ constexpr int kW = 975;
 constexpr int kH = 375;
 
 ControlDesc box(const char* name, int left, int top) { return input_box(name, "0", {left, top, kW, kH}); }
+ControlDesc pressure(const char* name, int left, int top) { return gauge_box(name, "0", {left, top, kW, kH}); }
 
 }  // namespace
 
@@ -51,30 +52,29 @@ const ScreenDesc& form5() {
         ScreenDesc d{ScreenId::Form5, "混合式加热器计算画面", 9240, 5580, {}, {}, "Command1_Click"};
         d.controls.push_back(picture_box("mixing_heater", {120, 120, 8940, 4740}));
         for (ControlDesc& c :
-             field_rows("Picture1",
-                        {
-                            {"大气压值：", input_box("Text7", "0.0983", {1320, 240, kW, kH}, Align::Left, kRed), "MPa"},
-                            {"进汽温度：", box("Text1", 6840, 240), "℃"},
-                            {"进汽压力：", box("Text2", 6840, 720), "MPa"},
-                            {"进汽流量：", result_label("jqll", "", {6840, 1200, kW, kH}), "t/h"},
-                            {"加热器压力：", box("Text6", 2760, 2160), "MPa"},
-                            {"进水温度：", box("Text3", 7440, 3120), "℃"},
-                            {"进水压力：", box("Text4", 7440, 3600), "MPa"},
-                            {"进水流量：", box("Text5", 7440, 4080), "t/h"},
-                            {"出水流量：", result_label("csll", "0", {1200, 3960, kW, kH}), "t/h"},
-                        }))
+             field_rows("Picture1", {
+                                        {"大气压值", atmospheric_box("Text7", {1320, 240, kW, kH}), "MPa"},
+                                        {"进汽温度", box("Text1", 6840, 240), "℃"},
+                                        {"进汽压力", pressure("Text2", 6840, 720), "MPa"},
+                                        {"进汽流量", result_label("jqll", "", {6840, 1200, kW, kH}, "0.0000"), "t/h"},
+                                        {"加热器压力", pressure("Text6", 2760, 2160), "MPa"},
+                                        {"进水温度", box("Text3", 7440, 3120), "℃"},
+                                        {"进水压力", pressure("Text4", 7440, 3600), "MPa"},
+                                        {"进水流量", box("Text5", 7440, 4080), "t/h"},
+                                        {"出水流量", result_label("csll", "0", {1200, 3960, kW, kH}, "0.0000"), "t/h"},
+                                    }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {7080, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {8160, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(message_line({120, 5100, 6840, 375}));
         d.events = {
-            {"Command2_Click",
-             [](const Fields& f) {
-                 MixingHeaterTexts r = MixingHeaterBalance(f);
-                 Outcome outcome;
-                 outcome.texts = {{"jqll", std::move(r.jqll)}, {"csll", std::move(r.csll)}};
-                 return outcome;
-             }},
+            compute("Command2_Click", {"Text7", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5"}, {"jqll", "csll"},
+                    [](const Fields& f) {
+                        MixingHeaterTexts r = MixingHeaterBalance(f);
+                        Outcome outcome;
+                        outcome.texts = {{"jqll", std::move(r.jqll)}, {"csll", std::move(r.csll)}};
+                        return outcome;
+                    }),
             {"Command1_Click", navigate_to(ScreenId::Form3)},
         };
         return d;

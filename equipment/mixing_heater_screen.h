@@ -16,7 +16,7 @@ struct MixingHeaterTexts {
 // The balance from the enthalpies (kJ/kg) of the heating steam hs, the inlet
 // water hw and the saturated outlet water h3, and the inlet water flow G (t/h):
 // D = ((h3 - hw) / (hs - h3)) * G and G + D. Throws ArithmeticFault at hs = h3.
-MixingHeaterTexts MixingHeaterFlows(double hs, double hw, double h3, double G);
+MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G);
 
 // "计算": the balance from the screen's texts.
 MixingHeaterTexts MixingHeaterBalance(const shell::Fields& fields);

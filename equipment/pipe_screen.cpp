@@ -68,13 +68,13 @@ double PipeSpecificVolume(props::SteamProperties& properties, double p, double t
     return properties.pswv_ptstm(p, t);
 }
 
-double PipeFlow(double d, double w, double v) {
+double pipe_flow(double d, double w, double v) {
     const double r = d / 2 / 1000;  // m
     // m3/s over m3/kg is kg/s; 3.6 makes it t/h.
     return checked_finite(checked_div(r * r * 3.141592654 * w, v) * 3.6);
 }
 
-double PipeDiameter(double G, double w, double v) {
+double pipe_diameter(double G, double w, double v) {
     const double m = G / 3.6;  // kg/s
     if (w == 0.0) throw ArithmeticFault("“介质流速”为零，无法计算");
     const double r = checked_sqrt(checked_div(checked_div(m * v, w), 3.14));
@@ -92,7 +92,7 @@ std::string PipeFlowFromDiameter(const Fields& f) {
     const std::optional<double> d = ParseStrictNumber(f.text("gdzj"));
     if (!d) throw NotANumber("管道直径");
     const double w = ParseLeadingNumber(f.text("jzls"));
-    return FormatWithPattern(PipeFlow(*d, w, v), "0.0000");
+    return FormatWithPattern(pipe_flow(*d, w, v), "0.0000");
 }
 
 std::string PipeDiameterFromFlow(const Fields& f) {
@@ -102,7 +102,7 @@ std::string PipeDiameterFromFlow(const Fields& f) {
     const double v = PipeSpecificVolume(properties, p, t);
     const double G = ParseLeadingNumber(f.text("jzll1"));
     const double w = ParseLeadingNumber(f.text("jzls1"));
-    return FormatWithPattern(PipeDiameter(G, w, v), "0.0000");
+    return FormatWithPattern(pipe_diameter(G, w, v), "0.0000");
 }
 
 std::optional<std::string> VelocityHint(std::string_view changed, const Fields& f) {
@@ -154,43 +154,47 @@ const ScreenDesc& form2() {
         const auto box = [](const char* name, int left, int top) {
             return input_box(name, "0", {left, top, kW, kH}, Align::Right);
         };
+        const auto pressure = [](const char* name, int left, int top) {
+            return gauge_box(name, "0", {left, top, kW, kH}, Align::Right);
+        };
         for (ControlDesc& c : field_rows(
                  {},
                  {
-                     {"管道直径", box("gdzj", 1320, 1080), "mm"},
-                     {"介质温度", box("jzwd", 1320, 1560), "℃"},
-                     {"介质压力", box("jzyl", 1320, 2040), "MPa"},
-                     {"介质流速", box("jzls", 1320, 2520), "m/s"},
-                     {"介质流量", result_label("jzll", "", {1320, 3600, kW, kH}, Align::Right), "t/h"},
-                     {"介质温度", box("jzwd1", 4200, 1080), "℃"},
-                     {"介质压力", box("jzyl1", 4200, 1560), "MPa"},
-                     {"介质流速", box("jzls1", 4200, 2040), "m/s"},
-                     {"介质流量", box("jzll1", 4200, 2520), "t/h"},
-                     {"管道直径", result_label("gdzj1", "", {4200, 3600, kW, kH}), "mm"},
-                     {"大气压值：", input_box("dqyz", "0.0983", {1200, 4080, 1215, kH}, Align::Right, kRed), "MPa"},
+                     {"管道直径", box("gdzj", 1320, 1080), "mm", ""},
+                     {"介质温度", box("jzwd", 1320, 1560), "℃", ""},
+                     {"介质压力", pressure("jzyl", 1320, 2040), "MPa", ""},
+                     {"介质流速", box("jzls", 1320, 2520), "m/s", ""},
+                     {"介质流量", result_label("jzll", "", {1320, 3600, kW, kH}, "0.0000", Align::Right), "t/h", ""},
+                     {"介质温度", box("jzwd1", 4200, 1080), "℃", ""},
+                     {"介质压力", pressure("jzyl1", 4200, 1560), "MPa", ""},
+                     {"介质流速", box("jzls1", 4200, 2040), "m/s", ""},
+                     {"介质流量", box("jzll1", 4200, 2520), "t/h", ""},
+                     {"管道直径", result_label("gdzj1", "", {4200, 3600, kW, kH}, "0.0000"), "mm", ""},
+                     {"大气压值", atmospheric_box("dqyz", {1200, 4080, 1215, kH}, Align::Right), "MPa"},
                  },
                  kCaptionWidth))
             d.controls.push_back(std::move(c));
-        d.controls.push_back(result_label("Label3", "", {6000, 360, 1695, 3495}));
+        d.controls.push_back(with_meaning(result_label("Label3", "", {6000, 360, 1695, 3495}, "text"),
+                                          result("建议流速", "m/s", "text")));
         d.controls.push_back(button("Command1", "返回", {6840, 3960, kBackWidth, kBackHeight}));
         d.controls.push_back(message_line({3000, 4080, 3720, 375}));
         d.events = {
-            {"Command2_Click",
-             [](const Fields& f) {
-                 Outcome outcome;
-                 outcome.texts = {{"jzll", PipeFlowFromDiameter(f)}};
-                 return outcome;
-             }},
-            {"Command3_Click",
-             [](const Fields& f) {
-                 Outcome outcome;
-                 outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f)}};
-                 return outcome;
-             }},
-            {"jzwd_Change", hint_on("jzwd")},
-            {"jzyl_Change", hint_on("jzyl")},
-            {"jzwd1_Change", hint_on("jzwd1")},
-            {"jzyl1_Change", hint_on("jzyl1")},
+            compute("Command2_Click", {"jzyl", "dqyz", "jzwd", "gdzj", "jzls"}, {"jzll"},
+                    [](const Fields& f) {
+                        Outcome outcome;
+                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f)}};
+                        return outcome;
+                    }),
+            compute("Command3_Click", {"jzyl1", "dqyz", "jzwd1", "jzll1", "jzls1"}, {"gdzj1"},
+                    [](const Fields& f) {
+                        Outcome outcome;
+                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f)}};
+                        return outcome;
+                    }),
+            compute("jzwd_Change", {"jzwd", "jzyl", "dqyz"}, {"Label3"}, hint_on("jzwd"), EventKind::Change),
+            compute("jzyl_Change", {"jzyl", "jzwd", "dqyz"}, {"Label3"}, hint_on("jzyl"), EventKind::Change),
+            compute("jzwd1_Change", {"jzwd1", "jzyl1", "dqyz"}, {"Label3"}, hint_on("jzwd1"), EventKind::Change),
+            compute("jzyl1_Change", {"jzyl1", "jzwd1", "dqyz"}, {"Label3"}, hint_on("jzyl1"), EventKind::Change),
             {"Command1_Click", navigate_to(ScreenId::Form1)},
         };
         return d;

@@ -17,12 +17,12 @@ double PipeSpecificVolume(props::SteamProperties& properties, double p, double t
 
 // Mass flow in t/h through a pipe of inner diameter d (mm) at velocity w (m/s)
 // of a medium of specific volume v (m3/kg).
-double PipeFlow(double d, double w, double v);
+double pipe_flow(double d, double w, double v);
 
 // Inner diameter in mm that carries the mass flow G (t/h) at velocity w (m/s)
 // of a medium of specific volume v; throws ArithmeticFault when w is 0 or the
 // radicand is negative. This block's sizing rule takes pi as 3.14.
-double PipeDiameter(double G, double w, double v);
+double pipe_diameter(double G, double w, double v);
 
 // "求：" of the left block: the text of jzll. The diameter gdzj is read strictly.
 std::string PipeFlowFromDiameter(const shell::Fields& fields);

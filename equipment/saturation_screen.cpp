@@ -61,30 +61,33 @@ const ScreenDesc& form8() {
         2415,
         {
             label("Label1(3)", "饱和压力：", {1800, 360, 1215, 255}),
-            text_box("Text2", "0", {3000, 240, 975, 375}),
+            // Each of the two fields is typed into, and written by the other's arrow.
+            with_meaning(text_box("Text2", "0", {3000, 240, 975, 375}),
+                         {Role::Input, "饱和压力", "MPa", PressureKind::Gauge, "0.0000"}),
             label("Label2(4)", "MPa", {3960, 360, 495, 375}),
             button("Command2", "↓", {3000, 720, 255, 735}),
             button("Command1", "↑", {3720, 720, 255, 735}),
             label("Label1(2)", "大气压值：", {0, 960, 1215, 255}),
-            text_box("Text7", "0.0983", {1200, 840, 975, 375}, Align::Left, kRed),
+            with_meaning(text_box("Text7", "0.0983", {1200, 840, 975, 375}, Align::Left, kRed), atmospheric()),
             label("Label2(7)", "MPa", {2160, 960, 495, 255}),
             label("Label1(1)", "饱和温度：", {1800, 1680, 1215, 255}),
-            text_box("Text1", "0", {3000, 1560, 975, 375}),
+            with_meaning(text_box("Text1", "0", {3000, 1560, 975, 375}),
+                         {Role::Input, "饱和温度", "℃", PressureKind::None, "0.0000"}),
             label("Label2(1)", "℃", {3960, 1680, 375, 375}),
             button("Command3", "返回", {120, 1800, kBackWidth, kBackHeight}),
             message_line({120, 120, 1620, 720}),
         },
         {
-            {"Command1_Click",
-             [](const Fields& f) {
-                 return arrow("Text2", SatGaugePressureFromTemperature, f.text("Text1"), f.text("Text7"),
-                              "饱和温度须低于374.15℃");
-             }},
-            {"Command2_Click",
-             [](const Fields& f) {
-                 return arrow("Text1", SatTemperatureFromGaugePressure, f.text("Text2"), f.text("Text7"),
-                              "绝对压力须低于22.129 MPa");
-             }},
+            compute("Command1_Click", {"Text1", "Text7"}, {"Text2"},
+                    [](const Fields& f) {
+                        return arrow("Text2", SatGaugePressureFromTemperature, f.text("Text1"), f.text("Text7"),
+                                     "饱和温度须低于374.15℃");
+                    }),
+            compute("Command2_Click", {"Text2", "Text7"}, {"Text1"},
+                    [](const Fields& f) {
+                        return arrow("Text1", SatTemperatureFromGaugePressure, f.text("Text2"), f.text("Text7"),
+                                     "绝对压力须低于22.129 MPa");
+                    }),
             {"Command3_Click", navigate_to(ScreenId::Form1)},
         },
         "Command3_Click",

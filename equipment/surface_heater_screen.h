@@ -12,7 +12,7 @@ namespace entalix::equipment {
 // heating steam hs, the water before hwi and after hwo the heater and the drain
 // hd, and the water flow G (t/h): D = ((hwo - hwi) / (hs - hd)) * G.
 // Throws ArithmeticFault at hs = hd.
-std::string SurfaceHeaterFlow(double hs, double hwi, double hwo, double hd, double G);
+std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, double G);
 
 // "计算": the balance from the screen's texts.
 std::string SurfaceHeaterBalance(const shell::Fields& fields);

@@ -26,23 +26,23 @@ const ScreenDesc& form15() {
         // The window caption is the screen's name itself; the task stands in the heading.
         ScreenDesc d{ScreenId::Form15, "Form15", 4560, 3030, {}, {}, "Command3_Click"};
         d.controls.push_back(heading("Label1(1)", "供热面积折算", {1080, 0, 2295, 375}));
-        for (ControlDesc& c : estimator_rows(0, 1560, "yxgl",
+        for (ControlDesc& c : estimator_rows(0, 1560, "yxgl", "0.00",
                                              {
-                                                 {"小时供热量：", "Text1", "Gj", 660},
-                                                 {"单位面积功率：", "Text5", "w", 1260},
-                                                 {"供热面积：", "yxgl", "万平方米", 1920},
+                                                 {"小时供热量", "Text1", "Gj", 660},
+                                                 {"单位面积功率", "Text5", "w", 1260},
+                                                 {"供热面积", "yxgl", "万平方米", 1920},
                                              }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {2400, 2520, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command3", "返回", {3480, 2520, kBackWidth, kBackHeight}));
         d.controls.push_back(message_line({120, 2340, 2160, 600}));
         d.events = {
-            {"Command2_Click",
-             [](const Fields& f) {
-                 Outcome outcome;
-                 outcome.texts = {{"yxgl", HeatingArea(f.text("Text1"), f.text("Text5"))}};
-                 return outcome;
-             }},
+            compute("Command2_Click", {"Text1", "Text5"}, {"yxgl"},
+                    [](const Fields& f) {
+                        Outcome outcome;
+                        outcome.texts = {{"yxgl", HeatingArea(f.text("Text1"), f.text("Text5"))}};
+                        return outcome;
+                    }),
             {"Command3_Click", navigate_to(ScreenId::Form3)},
         };
         return d;

@@ -34,26 +34,26 @@ const ScreenDesc& form9() {
     static const ScreenDesc desc = [] {
         ScreenDesc d{ScreenId::Form9, "电机功率计算", 4680, 3090, {}, {}, "Command3_Click"};
         d.controls.push_back(heading("Label1(1)", "电机功率计算", {1200, 0, 2295, 375}));
-        for (ControlDesc& c : estimator_rows(240, 1680, "yxgl",
+        for (ControlDesc& c : estimator_rows(240, 1680, "yxgl", "0.00",
                                              {
-                                                 {"运行电压：", "Text1", "kV", 540},
-                                                 {"运行电流：", "Text5", "A", 900},
-                                                 {"额定电流：", "Text6", "A", 1200},
-                                                 {"额定功率因数：", "Text7", "", 1500},
-                                                 {"运行功率：", "yxgl", "kW", 1920},
+                                                 {"运行电压", "Text1", "kV", 540},
+                                                 {"运行电流", "Text5", "A", 900},
+                                                 {"额定电流", "Text6", "A", 1200},
+                                                 {"额定功率因数", "Text7", "", 1500},
+                                                 {"运行功率", "yxgl", "kW", 1920},
                                              }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {2520, 2520, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command3", "返回", {3600, 2520, kBackWidth, kBackHeight}));
         d.controls.push_back(message_line({120, 2340, 2280, 600}));
         d.events = {
-            {"Command2_Click",
-             [](const Fields& f) {
-                 Outcome outcome;
-                 outcome.texts = {
-                     {"yxgl", MotorRunningPower(f.text("Text1"), f.text("Text5"), f.text("Text6"), f.text("Text7"))}};
-                 return outcome;
-             }},
+            compute("Command2_Click", {"Text1", "Text5", "Text6", "Text7"}, {"yxgl"},
+                    [](const Fields& f) {
+                        Outcome outcome;
+                        outcome.texts = {{"yxgl", MotorRunningPower(f.text("Text1"), f.text("Text5"), f.text("Text6"),
+                                                                    f.text("Text7"))}};
+                        return outcome;
+                    }),
             {"Command3_Click", navigate_to(ScreenId::Form13)},
         };
         return d;

@@ -27,26 +27,26 @@ const ScreenDesc& form14() {
     static const ScreenDesc desc = [] {
         ScreenDesc d{ScreenId::Form14, "水泵轴功率计算", 4680, 3225, {}, {}, "Command3_Click"};
         d.controls.push_back(heading("Label1(1)", "水泵轴功率计算", {1200, 120, 2295, 375}));
-        for (ControlDesc& c : estimator_rows(240, 1680, "yxgl",
+        for (ControlDesc& c : estimator_rows(240, 1680, "yxgl", "0.00",
                                              {
-                                                 {"工质密度：", "Text1", "kg/m3", 660},
-                                                 {"扬程(水柱)：", "Text5", "m", 1020},
-                                                 {"水泵流量：", "Text6", "m3/h", 1320},
-                                                 {"水泵效率：", "Text7", "%", 1680},
-                                                 {"水泵轴功率：", "yxgl", "kW", 2040},
+                                                 {"工质密度", "Text1", "kg/m3", 660},
+                                                 {"扬程(水柱)", "Text5", "m", 1020},
+                                                 {"水泵流量", "Text6", "m3/h", 1320},
+                                                 {"水泵效率", "Text7", "%", 1680},
+                                                 {"水泵轴功率", "yxgl", "kW", 2040},
                                              }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {2520, 2640, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command3", "返回", {3600, 2640, kBackWidth, kBackHeight}));
         d.controls.push_back(message_line({120, 2460, 2280, 600}));
         d.events = {
-            {"Command2_Click",
-             [](const Fields& f) {
-                 Outcome outcome;
-                 outcome.texts = {
-                     {"yxgl", PumpShaftPower(f.text("Text1"), f.text("Text5"), f.text("Text6"), f.text("Text7"))}};
-                 return outcome;
-             }},
+            compute("Command2_Click", {"Text1", "Text5", "Text6", "Text7"}, {"yxgl"},
+                    [](const Fields& f) {
+                        Outcome outcome;
+                        outcome.texts = {{"yxgl", PumpShaftPower(f.text("Text1"), f.text("Text5"), f.text("Text6"),
+                                                                 f.text("Text7"))}};
+                        return outcome;
+                    }),
             {"Command3_Click", navigate_to(ScreenId::Form13)},
         };
         return d;

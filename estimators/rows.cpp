@@ -19,18 +19,26 @@ constexpr int kUnitWidth = 1080;  // room for "万平方米"
 
 }  // namespace
 
-std::vector<ControlDesc> estimator_rows(int caption_left, int field_left, const char* result,
+std::vector<ControlDesc> estimator_rows(int caption_left, int field_left, const char* result, const char* format,
                                         std::initializer_list<Row> rows) {
     std::vector<ControlDesc> controls;
     for (const Row& row : rows) {
         const std::string name = row.field;
         const Twips field{field_left, row.top, kFieldWidth, kFieldHeight};
-        controls.push_back(label("Label_" + name, row.caption,
+        controls.push_back(label("Label_" + name, std::string(row.quantity) + "：",
                                  {caption_left, row.top + kLabelDrop, field_left - kGap - caption_left, kLabelHeight}));
+        const std::string unit = *row.unit != '\0' ? row.unit : "1";
         if (name == result) {
-            controls.push_back({name, ControlKind::Label, "", field, Align::Center, kBorder, {}});
+            controls.push_back({name,
+                                ControlKind::Label,
+                                "",
+                                field,
+                                Align::Center,
+                                kBorder,
+                                {},
+                                shell::result(row.quantity, unit, format)});
         } else {
-            controls.push_back(text_box(name, "0", field, Align::Center));
+            controls.push_back(with_meaning(text_box(name, "0", field, Align::Center), input(row.quantity, unit)));
         }
         if (*row.unit != '\0')
             controls.push_back(

@@ -13,15 +13,16 @@ inline constexpr int kFieldWidth = 975;
 inline constexpr int kFieldHeight = 315;
 
 struct Row {
-    const char* caption;  // "运行电压："
-    const char* field;    // "Text1", or "yxgl" for the result
-    const char* unit;     // "kV"; empty for a pure number
-    int top;              // of the field, twips
+    const char* quantity;  // "运行电压", captioned "运行电压："
+    const char* field;     // "Text1", or "yxgl" for the result
+    const char* unit;      // "kV"; empty for a pure number (its unit is then "1")
+    int top;               // of the field, twips
 };
 
 // Input rows become text boxes with the default "0"; the row whose field is
-// `result` becomes the bordered result label, empty until the first press.
-std::vector<shell::ControlDesc> estimator_rows(int caption_left, int field_left, const char* result,
+// `result` becomes the bordered result label, empty until the first press,
+// written with `format`.
+std::vector<shell::ControlDesc> estimator_rows(int caption_left, int field_left, const char* result, const char* format,
                                                std::initializer_list<Row> rows);
 
 }  // namespace entalix::estimators

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "catalog/catalog.h"
-#include "cli/screens_cli.h"
 #include "shell/controller.h"
 #include "tests/support/invariants.h"
 
@@ -45,20 +44,25 @@ const std::vector<std::string>& boundary_texts() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::vector<cli::EventInfo> events = cli::events();
+    static const std::vector<catalog::EventRef> events = catalog::calculation_events();
     FuzzedDataProvider in(data, size);
-    const cli::EventInfo& e = events[in.ConsumeIntegralInRange<std::size_t>(0, events.size() - 1)];
+    const catalog::EventRef& ref = events[in.ConsumeIntegralInRange<std::size_t>(0, events.size() - 1)];
+    struct {
+        shell::ScreenId screen;
+        const std::string& event;
+    } e{ref.screen, ref.binding->event};
     const shell::ScreenDesc& desc = catalog::screen_desc(e.screen);
     shell::Fields fields = desc.default_fields();
     std::string typed;
-    for (const cli::FieldInfo& f : cli::fields_of(e.screen)) {
+    for (const shell::ControlDesc* field : desc.typed_fields()) {
+        const shell::ControlDesc& f = *field;
         std::string text;
-        if (f.tick_box) {
+        if (f.meaning.role == shell::Role::TickBox) {
             text = in.ConsumeBool() ? "1" : "0";
         } else {
             switch (in.ConsumeIntegralInRange(0, 3)) {
                 case 0:
-                    text = f.default_text;
+                    text = f.text;
                     break;
                 case 1:
                     text = in.PickValueInArray({std::string("0.0983"), std::string("1"), std::string("300")});

@@ -13,11 +13,12 @@ std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event,
     failed.failed = true;
     try {
         return binding->handler(fields);
-    } catch (const CalculationError& e) {
-        failed.message = e.what();
+    } catch (const CalculationError&) {
+        failed.message = current_failure_message();
     } catch (const props::PropertyError&) {
-        failed.message = kMsgOutOfFormulation;
+        failed.message = current_failure_message();
     }
+    // Anything else is a fault of the program and goes on to the host.
     return failed;
 }
 

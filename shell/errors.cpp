@@ -3,7 +3,21 @@
 
 #include <cmath>
 
+#include "props/property_error.h"
+
 namespace entalix::shell {
+
+std::string current_failure_message() {
+    try {
+        throw;
+    } catch (const CalculationError& e) {
+        return e.what();
+    } catch (const props::PropertyError&) {
+        return kMsgOutOfFormulation;
+    } catch (...) {
+        return kMsgInternalError;
+    }
+}
 
 double checked_finite(double value) {
     if (!std::isfinite(value)) throw ArithmeticFault(kMsgNotFinite);

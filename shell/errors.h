@@ -36,6 +36,13 @@ inline constexpr const char* kMsgDivideByZero = "分母为零，无法计算";
 inline constexpr const char* kMsgNegativeRoot = "负数不能开平方，无法计算";
 inline constexpr const char* kMsgNegativePower = "负数不能开非整数次方，无法计算";
 inline constexpr const char* kMsgNotFinite = "计算结果不是有限数";
+// A fault of the program itself, not of the input.
+inline constexpr const char* kMsgInternalError = "程序内部错误，本次计算未完成";
+
+// The words for the failure being handled, called inside a catch block: a
+// failure of the press its own message, a property failure
+// kMsgOutOfFormulation, anything else kMsgInternalError.
+std::string current_failure_message();
 
 // Checked arithmetic for the screens' formulas: a fault stops the press.
 double checked_div(double numerator, double denominator);

@@ -16,7 +16,7 @@ ControlDesc text_box(std::string name, std::string text, Twips rect, Align align
     return {std::move(name), ControlKind::TextBox, std::move(text), rect, align, style, {}};
 }
 ControlDesc message_line(Twips rect) {
-    return {"Message", ControlKind::Label, "", rect, Align::Left, kMessage | kRed, {}};
+    return {"Message", ControlKind::Label, "", rect, Align::Left, kMessage | kRed, {}, {Role::Message}};
 }
 
 const ScreenDesc& form1() {

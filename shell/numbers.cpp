@@ -46,7 +46,8 @@ std::size_t decimals_of_pattern(std::string_view pattern) {
     return pattern.size() - 2;
 }
 
-// Adds one unit in the last place to a string of decimal digits.
+}  // namespace
+
 void increment_digits(std::string& digits) {
     for (std::size_t i = digits.size(); i-- > 0;) {
         if (digits[i] == '9') {
@@ -56,12 +57,10 @@ void increment_digits(std::string& digits) {
         ++digits[i];
         return;
     }
-    digits.insert(digits.begin(), '1');
+    digits.insert(digits.begin(), '1');  // a carry out of every place: 99..9 + 1 is 100..0
 }
 
-}  // namespace
-
-NumberPrefix ScanNumberPrefix(std::string_view text) {
+NumberPrefix scan_number_prefix(std::string_view text) {
     NumberPrefix result;
     std::size_t i = 0;
     std::string out;
@@ -100,7 +99,7 @@ NumberPrefix ScanNumberPrefix(std::string_view text) {
     return result;
 }
 
-double ConvertNormalised(const std::string& normalised) {
+double convert_normalised(const std::string& normalised) {
     double value = 0.0;
     const char* first = normalised.data();
     const char* last = first + normalised.size();
@@ -119,22 +118,22 @@ double ParseLeadingNumber(std::string_view text) {
     packed.reserve(text.size());
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n') packed += c;
-    const NumberPrefix prefix = ScanNumberPrefix(packed);
+    const NumberPrefix prefix = scan_number_prefix(packed);
     if (prefix.length == 0) return 0.0;
-    return ConvertNormalised(prefix.normalised);
+    return convert_normalised(prefix.normalised);
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view trim_blanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return text;
 }
 
 std::optional<double> ParseStrictNumber(std::string_view text) {
-    text = TrimBlanks(text);
-    const NumberPrefix prefix = ScanNumberPrefix(text);
+    text = trim_blanks(text);
+    const NumberPrefix prefix = scan_number_prefix(text);
     if (prefix.length == 0 || prefix.length != text.size()) return std::nullopt;
-    return ConvertNormalised(prefix.normalised);
+    return convert_normalised(prefix.normalised);
 }
 
 std::string FormatWithPattern(double value, std::string_view pattern) {

@@ -15,7 +15,7 @@ double ParseLeadingNumber(std::string_view text);
 
 // The text without the blanks at its ends (tabs and line feeds stay: a strict
 // reading refuses them).
-std::string_view TrimBlanks(std::string_view text);
+std::string_view trim_blanks(std::string_view text);
 
 // The strict reading: after trimming blanks at both ends, the whole text must be
 // one number. nullopt when it is not; throws NumberTooLarge like the lenient one.
@@ -29,10 +29,14 @@ struct NumberPrefix {
     std::size_t length = 0;
     std::string normalised;
 };
-NumberPrefix ScanNumberPrefix(std::string_view text);
+NumberPrefix scan_number_prefix(std::string_view text);
+
+// Adds one unit in the last place to a string of decimal digits ("199" -> "200",
+// "99" -> "100").
+void increment_digits(std::string& digits);
 
 // Converts a normalised number; throws NumberTooLarge on overflow, gives 0 on underflow.
-double ConvertNormalised(const std::string& normalised);
+double convert_normalised(const std::string& normalised);
 
 // "0." followed by n zeros: the exact binary value rounded to n decimals, an
 // exact half away from zero, never "-0.00"; throws ArithmeticFault if not finite.

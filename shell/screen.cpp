@@ -43,6 +43,91 @@ Fields ScreenDesc::default_fields() const {
     return fields;
 }
 
+std::vector<const ControlDesc*> ScreenDesc::typed_fields() const {
+    std::vector<const ControlDesc*> out;
+    for (const ControlDesc& c : controls)
+        if (c.meaning.role == Role::Input || c.meaning.role == Role::Atmospheric || c.meaning.role == Role::TickBox)
+            out.push_back(&c);
+    return out;
+}
+
+const EventBinding* ScreenDesc::event_for_enter(std::string_view field) const {
+    for (const EventBinding& e : events)
+        if (e.kind == EventKind::Compute)
+            for (const std::string& read : e.reads)
+                if (read == field) return &e;
+    return nullptr;
+}
+
+const ControlDesc* ScreenDesc::back_button() const {
+    if (close_event.empty()) return nullptr;
+    return find(close_event.substr(0, close_event.rfind('_')));
+}
+
+ControlDesc with_meaning(ControlDesc control, Meaning meaning) {
+    control.meaning = std::move(meaning);
+    return control;
+}
+
+Meaning input(std::string quantity, std::string unit, PressureKind pressure) {
+    return {Role::Input, std::move(quantity), std::move(unit), pressure, {}};
+}
+
+Meaning result(std::string quantity, std::string unit, std::string format, PressureKind pressure) {
+    return {Role::Result, std::move(quantity), std::move(unit), pressure, std::move(format)};
+}
+
+Meaning atmospheric() { return {Role::Atmospheric, "大气压值", "MPa", PressureKind::Absolute, {}}; }
+
+EventBinding compute(std::string event, std::vector<std::string> reads, std::vector<std::string> writes,
+                     Handler handler, EventKind kind) {
+    return {std::move(event), std::move(handler), kind, std::move(reads), std::move(writes)};
+}
+
+std::string_view role_name(Role role) {
+    switch (role) {
+        case Role::Input:
+            return "input";
+        case Role::Result:
+            return "result";
+        case Role::Atmospheric:
+            return "atmospheric";
+        case Role::TickBox:
+            return "tick_box";
+        case Role::Message:
+            return "message";
+        case Role::None:
+            break;
+    }
+    return "none";
+}
+
+std::string_view pressure_name(PressureKind pressure) {
+    switch (pressure) {
+        case PressureKind::Gauge:
+            return "gauge";
+        case PressureKind::Absolute:
+            return "absolute";
+        case PressureKind::None:
+            break;
+    }
+    return "";
+}
+
+std::string_view event_kind_name(EventKind kind) {
+    switch (kind) {
+        case EventKind::Compute:
+            return "compute";
+        case EventKind::Change:
+            return "change";
+        case EventKind::Tick:
+            return "tick";
+        case EventKind::Navigate:
+            break;
+    }
+    return "navigate";
+}
+
 Handler navigate_to(ScreenId target) {
     return [target](const Fields&) {
         Outcome outcome;

@@ -56,6 +56,28 @@ struct Twips {
     int height = 0;
 };
 
+// What a control is to the calculations, beside where it stands.
+enum class Role {
+    None,         // captions, unit labels, headings, buttons, drawings
+    Input,        // a number the user types
+    Result,       // written by a calculation, never typed
+    Atmospheric,  // the screen's atmospheric pressure, which makes gauge pressures absolute
+    TickBox,      // says which quantity of the steam calculators is known
+    Message,      // the line where a press says why it failed
+};
+enum class PressureKind { None, Gauge, Absolute };
+
+struct Meaning {
+    Role role = Role::None;
+    std::string quantity{};  // as the screen names it: "管道直径", "进汽压力"
+    std::string unit{};      // "mm", "MPa", "℃", "t/h", "%"; "1" for a pure number
+    PressureKind pressure = PressureKind::None;
+    // How a calculation writes the field: a pattern such as "0.0000", "R6" or
+    // "general" for one number, "state" for the six lines of a steam state,
+    // "text" for a written note. Empty for a field no calculation writes.
+    std::string format{};
+};
+
 struct ControlDesc {
     std::string name;  // "Text2", "Label1(3)", "jzwd"
     ControlKind kind = ControlKind::Label;
@@ -64,7 +86,14 @@ struct ControlDesc {
     Align align = Align::Left;
     unsigned style = kPlain;
     std::string parent;  // the picture box that holds it, or empty
+    Meaning meaning{};
 };
+
+// A field's meaning, declared beside its geometry.
+ControlDesc with_meaning(ControlDesc control, Meaning meaning);
+Meaning input(std::string quantity, std::string unit, PressureKind pressure = PressureKind::None);
+Meaning result(std::string quantity, std::string unit, std::string format, PressureKind pressure = PressureKind::None);
+Meaning atmospheric();  // "大气压值" in MPa
 
 // The texts of a screen's controls at the moment of an event; a tick box reads
 // "1" when ticked and "0" when clear.
@@ -94,10 +123,24 @@ struct Outcome {
 
 using Handler = std::function<Outcome(const Fields&)>;
 
+enum class EventKind {
+    Navigate,  // a button that only leads to another screen
+    Compute,   // a calculation button
+    Change,    // typing in a field updates another
+    Tick,      // a tick box shows and hides fields
+};
+
 struct EventBinding {
     std::string event;  // "Command1_Click", "jzwd_Change", "Check3_Click"
     Handler handler;
+    EventKind kind = EventKind::Navigate;
+    std::vector<std::string> reads{};   // the fields whose texts it uses
+    std::vector<std::string> writes{};  // the fields it may write or show and hide
 };
+
+// A calculation event with the fields it reads and writes.
+EventBinding compute(std::string event, std::vector<std::string> reads, std::vector<std::string> writes,
+                     Handler handler, EventKind kind = EventKind::Compute);
 
 struct ScreenDesc {
     ScreenId id = ScreenId::Form1;
@@ -111,10 +154,22 @@ struct ScreenDesc {
     const ControlDesc* find(std::string_view control) const;
     const EventBinding* find_event(std::string_view event) const;
     Fields default_fields() const;
+    // The controls a person types into or ticks: inputs, atmospheric pressure, tick boxes.
+    std::vector<const ControlDesc*> typed_fields() const;
+    // The first calculation event that reads the field: what Enter in it presses.
+    const EventBinding* event_for_enter(std::string_view field) const;
+    // The control whose click leaves the screen ("返回"), if any.
+    const ControlDesc* back_button() const;
 };
 
 // A handler that only navigates.
 Handler navigate_to(ScreenId target);
+
+// Names used by the command line and the test reports: "input", "result",
+// "atmospheric", "tick_box", "message"; "gauge", "absolute"; "compute", ...
+std::string_view role_name(Role role);
+std::string_view pressure_name(PressureKind pressure);
+std::string_view event_kind_name(EventKind kind);
 
 // The description of every screen, looked up by id.
 using Catalog = std::function<const ScreenDesc&(ScreenId)>;

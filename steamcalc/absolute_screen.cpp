@@ -11,14 +11,14 @@ const ScreenDesc& form11() {
     static const ScreenDesc desc = [] {
         ScreenDesc d{ScreenId::Form11, "绝压参数", 7560, 3930, {}, tick_box_events(), "Command3_Click"};
         d.controls.push_back(heading("Label1", "水蒸汽绝压参数", {2280, 240, 3000, 375}));
-        for (ControlDesc& c : property_rows(600, 960)) d.controls.push_back(std::move(c));
+        for (ControlDesc& c : property_rows(600, 960, PressureKind::Absolute)) d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command1", "计  算", {3840, 1200, 495, 1935}));
-        d.controls.push_back(label("Label3", "", {4920, 960, 2415, 2295}));
+        d.controls.push_back(state_label({4920, 960, 2415, 2295}));
         d.controls.push_back(button("Command3", "返回", {6435, 3360, kBackWidth, kBackHeight}));
         // Below the result, left of "返回".
         d.controls.push_back(message_line({4440, 3300, 1900, 600}));
-        d.events.push_back(
-            {"Command1_Click", [](const Fields& f) { return state_outcome(SolveStateFromPair(pair_input(f))); }});
+        d.events.push_back(compute("Command1_Click", calculation_reads(false), {"Label3"},
+                                   [](const Fields& f) { return state_outcome(SolveStateFromPair(pair_input(f))); }));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;
     }();

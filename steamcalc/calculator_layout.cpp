@@ -12,28 +12,17 @@ using namespace shell;
 
 namespace {
 
-struct RowText {
-    const char* label;
-    const char* unit;
-};
-constexpr std::array<RowText, kRowCount> kRows{{
-    {"压力：p=", "MPa"},
-    {"温度：t=", "℃"},
-    {"比焓：h=", "kj/kg"},
-    {"比熵：s=", "kj/kg*℃"},
-    {"比容：v=", "m^3/kg"},
-    {"干度：x=", "%"},
-}};
 constexpr int kRowPitch = 480;
 
 std::string indexed(const char* name, int index) { return std::string(name) + std::to_string(index); }
 
 }  // namespace
 
-std::vector<ControlDesc> property_rows(int tick_left, int tick_top) {
+std::vector<ControlDesc> property_rows(int tick_left, int tick_top, PressureKind pressure) {
     std::vector<ControlDesc> controls;
     for (int row = 0; row < kRowCount; ++row) {
         const int top = tick_top + row * kRowPitch;
+        const RowMeaning& m = kRowMeanings[row];
         // The caption does not fit in the box's width, so the tick box shows bare.
         controls.push_back({indexed("Check", row + 1),
                             ControlKind::CheckBox,
@@ -41,35 +30,59 @@ std::vector<ControlDesc> property_rows(int tick_left, int tick_top) {
                             {tick_left, top, 255, 180},
                             Align::Left,
                             kPlain,
-                            {}});
-        controls.push_back(
-            label("Label2(" + std::to_string(row) + ")", kRows[row].label, {tick_left + 240, top, 855, 255}));
-        controls.push_back(
-            text_box(indexed("Text", row + 1), "", {tick_left + 1080, top - 120, 1455, 375}, Align::Left, kHidden));
+                            {},
+                            {Role::TickBox, m.quantity, m.unit}});
+        controls.push_back(label("Label2(" + std::to_string(row) + ")", std::string(m.quantity) + "：" + m.symbol + "=",
+                                 {tick_left + 240, top, 855, 255}));
+        controls.push_back(with_meaning(
+            text_box(indexed("Text", row + 1), "", {tick_left + 1080, top - 120, 1455, 375}, Align::Left, kHidden),
+            input(m.quantity, m.unit, row == kRowP ? pressure : PressureKind::None)));
         // The "%" of the dryness stands a little further right, in a narrower label.
         const bool percent = row == kRowX;
-        controls.push_back(label("Label4(" + std::to_string(row) + ")", kRows[row].unit,
+        controls.push_back(label("Label4(" + std::to_string(row) + ")", m.shown_unit,
                                  {tick_left + (percent ? 2640 : 2520), top, percent ? 735 : 855, 255}));
     }
     return controls;
 }
 
+std::vector<std::string> tick_boxes() {
+    std::vector<std::string> names;
+    for (int row = 0; row < kRowCount; ++row) names.push_back(indexed("Check", row + 1));
+    return names;
+}
+
+std::vector<std::string> calculation_reads(bool gauge) {
+    std::vector<std::string> names = tick_boxes();
+    for (int row = 0; row < kRowCount; ++row) names.push_back(indexed("Text", row + 1));
+    if (gauge) names.emplace_back("Text7");
+    return names;
+}
+
+ControlDesc state_label(Twips rect) {
+    return with_meaning(label("Label3", "", rect), result("水蒸汽状态", "MPa, ℃, m³/kg, kJ/kg, kJ/(kg·K), %", "state"));
+}
+
 std::vector<EventBinding> tick_box_events() {
     std::vector<EventBinding> events;
+    std::vector<std::string> shown_and_hidden = calculation_reads(false);
+    shown_and_hidden.emplace_back("Command1");
     for (int row = 0; row < kRowCount; ++row) {
-        events.push_back({indexed("Check", row + 1) + "_Click", [row](const Fields& fields) {
-                              std::array<bool, kRowCount> ticks{};
-                              for (int r = 0; r < kRowCount; ++r) ticks[r] = fields.ticked(indexed("Check", r + 1));
-                              const PairSelection selection = UpdatePairSelection(ticks, row);
-                              Outcome outcome;
-                              for (int r = 0; r < kRowCount; ++r)
-                                  outcome.visibility.emplace_back(indexed("Check", r + 1), selection.tick_box_shown[r]);
-                              for (int r = 0; r < kRowCount; ++r)
-                                  outcome.visibility.emplace_back(indexed("Text", r + 1), selection.input_box_shown[r]);
-                              if (selection.compute_button_shown)
-                                  outcome.visibility.emplace_back("Command1", *selection.compute_button_shown);
-                              return outcome;
-                          }});
+        events.push_back(compute(
+            indexed("Check", row + 1) + "_Click", tick_boxes(), shown_and_hidden,
+            [row](const Fields& fields) {
+                std::array<bool, kRowCount> ticks{};
+                for (int r = 0; r < kRowCount; ++r) ticks[r] = fields.ticked(indexed("Check", r + 1));
+                const PairSelection selection = UpdatePairSelection(ticks, row);
+                Outcome outcome;
+                for (int r = 0; r < kRowCount; ++r)
+                    outcome.visibility.emplace_back(indexed("Check", r + 1), selection.tick_box_shown[r]);
+                for (int r = 0; r < kRowCount; ++r)
+                    outcome.visibility.emplace_back(indexed("Text", r + 1), selection.input_box_shown[r]);
+                if (selection.compute_button_shown)
+                    outcome.visibility.emplace_back("Command1", *selection.compute_button_shown);
+                return outcome;
+            },
+            EventKind::Tick));
     }
     return events;
 }

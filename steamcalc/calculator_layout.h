@@ -11,7 +11,15 @@ namespace entalix::steamcalc {
 
 // The six rows from the place of row 0's tick box; each row lies 480 twips
 // below the one before.
-std::vector<shell::ControlDesc> property_rows(int tick_left, int tick_top);
+// The input boxes of row p hold absolute or gauge pressures.
+std::vector<shell::ControlDesc> property_rows(int tick_left, int tick_top, shell::PressureKind pressure);
+
+// The result label "Label3" with the six lines of a state.
+shell::ControlDesc state_label(shell::Twips rect);
+
+// What "计  算" reads: the tick boxes, the six inputs, and on the gauge screen
+// the atmospheric pressure.
+std::vector<std::string> calculation_reads(bool gauge);
 
 // Check1_Click .. Check6_Click, each running UpdatePairSelection for its row.
 std::vector<shell::EventBinding> tick_box_events();

@@ -53,19 +53,6 @@ std::string subtract_aligned(const std::string& a, const std::string& b) {
     return out;
 }
 
-void increment_digits(std::string& digits) {
-    for (std::size_t i = digits.size(); i-- > 0;) {
-        if (digits[i] == '9') {
-            digits[i] = '0';
-            continue;
-        }
-        ++digits[i];
-        return;
-    }
-    digits.push_back('0');  // a carry out of every place: 99..9 + 1 is 100..0
-    digits[0] = '1';
-}
-
 }  // namespace
 
 ExactDecimal::ExactDecimal(bool negative, std::string digits, long long exponent)
@@ -92,7 +79,7 @@ long long ExactDecimal::leading_exponent() const { return exponent_ + static_cas
 std::optional<ExactDecimal> ExactDecimal::parse(std::string_view text) {
     // The shared reader decides what is a number and what is too large.
     if (!shell::ParseStrictNumber(text)) return std::nullopt;
-    const shell::NumberPrefix prefix = shell::ScanNumberPrefix(shell::TrimBlanks(text));
+    const shell::NumberPrefix prefix = shell::scan_number_prefix(shell::trim_blanks(text));
     const std::string& normalised = prefix.normalised;
     std::size_t i = 0;
     const bool negative = normalised.rfind('-', 0) == 0;
@@ -160,7 +147,7 @@ ExactDecimal ExactDecimal::rounded_at(long long lowest) const {
     std::string kept = digits_.substr(0, static_cast<std::size_t>(keep));
     if (digits_[static_cast<std::size_t>(keep)] >= '5') {
         if (kept.empty()) kept.push_back('0');
-        increment_digits(kept);
+        shell::increment_digits(kept);
     }
     return ExactDecimal(negative_, std::move(kept), lowest);
 }
@@ -212,7 +199,7 @@ double ExactDecimal::to_double() const {
     normalised += digits_;
     normalised += 'e';
     normalised += std::to_string(exponent_);
-    return shell::ConvertNormalised(normalised);
+    return shell::convert_normalised(normalised);
 }
 
 }  // namespace entalix::steamcalc

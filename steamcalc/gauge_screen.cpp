@@ -12,19 +12,20 @@ const ScreenDesc& form12() {
     static const ScreenDesc desc = [] {
         ScreenDesc d{ScreenId::Form12, "表压参数", 7560, 4020, {}, tick_box_events(), "Command3_Click"};
         d.controls.push_back(heading("Label1", "水蒸汽表压参数", {2280, 120, 3000, 375}));
-        for (ControlDesc& c : property_rows(360, 840)) d.controls.push_back(std::move(c));
+        for (ControlDesc& c : property_rows(360, 840, PressureKind::Gauge)) d.controls.push_back(std::move(c));
         // The atmospheric pressure, below the six rows and outside the tick-box rule.
         d.controls.push_back(label("Label2(6)", "大气压：p=", {600, 3720, 855, 255}));
-        d.controls.push_back(text_box("Text7", "0.0983", {1440, 3600, 1455, 375}, Align::Left, kRed));
+        d.controls.push_back(
+            with_meaning(text_box("Text7", "0.0983", {1440, 3600, 1455, 375}, Align::Left, kRed), atmospheric()));
         d.controls.push_back(label("Label4(6)", "MPa", {2880, 3720, 855, 255}));
         d.controls.push_back(button("Command1", "计  算", {3600, 1080, 495, 1935}));
-        d.controls.push_back(label("Label3", "", {4680, 840, 2415, 2295}));
+        d.controls.push_back(state_label({4680, 840, 2415, 2295}));
         d.controls.push_back(button("Command3", "返回", {6435, 3480, kBackWidth, kBackHeight}));
         // Below the result, left of "返回".
         d.controls.push_back(message_line({3840, 3240, 2520, 720}));
-        d.events.push_back({"Command1_Click", [](const Fields& f) {
-                                return state_outcome(SolveGaugeStateFromPair(pair_input(f), f.text("Text7")));
-                            }});
+        d.events.push_back(compute("Command1_Click", calculation_reads(true), {"Label3"}, [](const Fields& f) {
+            return state_outcome(SolveGaugeStateFromPair(pair_input(f), f.text("Text7")));
+        }));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;
     }();

@@ -12,6 +12,23 @@ namespace entalix::steamcalc {
 inline constexpr int kRowCount = 6;
 enum Row : int { kRowP = 0, kRowT, kRowH, kRowS, kRowV, kRowX };
 
+// What each row holds: the quantity as the screens and their messages name it,
+// its symbol, the unit label as the screens show it and the unit it means.
+struct RowMeaning {
+    const char* quantity;
+    const char* symbol;
+    const char* shown_unit;
+    const char* unit;
+};
+inline constexpr std::array<RowMeaning, kRowCount> kRowMeanings{{
+    {"压力", "p", "MPa", "MPa"},
+    {"温度", "t", "℃", "℃"},
+    {"比焓", "h", "kj/kg", "kJ/kg"},
+    {"比熵", "s", "kj/kg*℃", "kJ/(kg·K)"},
+    {"比容", "v", "m^3/kg", "m³/kg"},
+    {"干度", "x", "%", "%"},
+}};
+
 struct PairSelection {
     std::array<bool, kRowCount> tick_box_shown{};
     std::array<bool, kRowCount> input_box_shown{};

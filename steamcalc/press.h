@@ -87,15 +87,15 @@ private:
 };
 
 // The nine pair procedures; nullopt when no branch applies.
-std::optional<std::string> SolvePT(Press& press);
-std::optional<std::string> SolvePH(Press& press);
-std::optional<std::string> SolvePS(Press& press);
-std::optional<std::string> SolvePV(Press& press);
-std::optional<std::string> SolvePX(Press& press);
-std::optional<std::string> SolveTH(Press& press);
-std::optional<std::string> SolveTS(Press& press);
-std::optional<std::string> SolveTV(Press& press);
-std::optional<std::string> SolveTX(Press& press);
+std::optional<std::string> solve_pt(Press& press);
+std::optional<std::string> solve_ph(Press& press);
+std::optional<std::string> solve_ps(Press& press);
+std::optional<std::string> solve_pv(Press& press);
+std::optional<std::string> solve_px(Press& press);
+std::optional<std::string> solve_th(Press& press);
+std::optional<std::string> solve_ts(Press& press);
+std::optional<std::string> solve_tv(Press& press);
+std::optional<std::string> solve_tx(Press& press);
 
 // Steps 4 to 8 of (p, x), shared with (t, x): the wet state of dryness X at the
 // saturation state (p, t) given as rounded texts.

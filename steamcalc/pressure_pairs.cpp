@@ -9,7 +9,7 @@
 
 namespace entalix::steamcalc {
 
-std::optional<std::string> SolvePT(Press& press) {
+std::optional<std::string> solve_pt(Press& press) {
     auto& w = press.props();
     const Press::TypedPressure typed_p = press.typed_pressure();
     const double ts = props::pswsat_t(typed_p.value());
@@ -33,7 +33,7 @@ std::optional<std::string> SolvePT(Press& press) {
     return press.caption({p_text, t_text, v, h, s, x});
 }
 
-std::optional<std::string> SolvePH(Press& press) {
+std::optional<std::string> solve_ph(Press& press) {
     auto& w = press.props();
     const Press::TypedPressure typed_p = press.typed_pressure();
     const std::string p_text = typed_p.rounded();
@@ -48,7 +48,7 @@ std::optional<std::string> SolvePH(Press& press) {
     return press.caption({p_text, t, v, h, s, x});
 }
 
-std::optional<std::string> SolvePS(Press& press) {
+std::optional<std::string> solve_ps(Press& press) {
     auto& w = press.props();
     const Press::TypedPressure typed_p = press.typed_pressure();
     const std::string p_text = typed_p.rounded();
@@ -62,7 +62,7 @@ std::optional<std::string> SolvePS(Press& press) {
     return press.caption({p_text, t, v, h, s, x});
 }
 
-std::optional<std::string> SolvePV(Press& press) {
+std::optional<std::string> solve_pv(Press& press) {
     auto& w = press.props();
     const Press::TypedPressure typed_p = press.typed_pressure();
     const double p_exact = typed_p.value();
@@ -107,7 +107,7 @@ StateTexts wet_state_from_dryness(Press& press, const std::string& p_text, const
     return {p_text, t_text, v, h, s, x};
 }
 
-std::optional<std::string> SolvePX(Press& press) {
+std::optional<std::string> solve_px(Press& press) {
     const Press::TypedPressure typed_p = press.typed_pressure();
     const double dryness = press.typed(kRowX);
     const double ts = props::pswsat_t(typed_p.value());

@@ -1,19 +1,13 @@
-// Selection of the pair, the working values of a press, and the result text.
+// Selection of the pair and the result text of a press.
 #include "steamcalc/state_solver.h"
 
 #include <array>
-#include <stdexcept>
 
-#include "shell/errors.h"
 #include "shell/numbers.h"
 #include "steamcalc/press.h"
 
 namespace entalix::steamcalc {
 namespace {
-
-// The quantities as an error names them.
-constexpr std::array<const char*, kRowCount> kQuantity{"压力", "温度", "比焓", "比熵", "比容", "干度"};
-constexpr const char* kAtmosphericQuantity = "大气压";
 
 using Procedure = std::optional<std::string> (*)(Press&);
 struct Pair {
@@ -23,15 +17,15 @@ struct Pair {
 };
 // Tested in this order; every pair whose two rows are ticked runs.
 constexpr std::array<Pair, 9> kPairs{{
-    {kRowP, kRowT, SolvePT},
-    {kRowP, kRowH, SolvePH},
-    {kRowP, kRowS, SolvePS},
-    {kRowP, kRowV, SolvePV},
-    {kRowP, kRowX, SolvePX},
-    {kRowT, kRowH, SolveTH},
-    {kRowT, kRowS, SolveTS},
-    {kRowT, kRowV, SolveTV},
-    {kRowT, kRowX, SolveTX},
+    {kRowP, kRowT, solve_pt},
+    {kRowP, kRowH, solve_ph},
+    {kRowP, kRowS, solve_ps},
+    {kRowP, kRowV, solve_pv},
+    {kRowP, kRowX, solve_px},
+    {kRowT, kRowH, solve_th},
+    {kRowT, kRowS, solve_ts},
+    {kRowT, kRowV, solve_tv},
+    {kRowT, kRowX, solve_tx},
 }};
 
 StateAnswer solve(const PairInput& input, std::optional<std::string_view> atmospheric, ScanMethod method) {
@@ -48,58 +42,6 @@ StateAnswer solve(const PairInput& input, std::optional<std::string_view> atmosp
 }
 
 }  // namespace
-
-std::string R6(double y) { return shell::FormatWithPattern(y, "0.000000"); }
-std::string R4(double y) { return shell::FormatWithPattern(y, "0.0000"); }
-
-double value_of(const std::string& rounded_text) {
-    const std::optional<double> value = shell::ParseStrictNumber(rounded_text);
-    if (!value) throw std::logic_error("a rounded result is not a number: " + rounded_text);
-    return *value;
-}
-
-double number(const props::Selected& selected) { return props::selected_number(selected); }
-
-double percent_of_rounded(const props::Selected& dryness) { return 100.0 * value_of(R4(number(dryness))); }
-
-double Press::working(const std::string& text, Row row) const {
-    const std::optional<double> value = shell::ParseStrictNumber(text);
-    if (!value) throw shell::NotANumber(kQuantity[row]);
-    return *value;
-}
-
-double Press::typed(Row row) const { return working(input_.texts[row], row); }
-
-ExactDecimal Press::exact(std::string_view text, const char* quantity) const {
-    std::optional<ExactDecimal> value = ExactDecimal::parse(text);
-    if (!value) throw shell::NotANumber(quantity);
-    return *value;
-}
-
-void Press::read_atmospheric() {
-    if (atmospheric_ && !pa_) pa_ = exact(*atmospheric_, kAtmosphericQuantity);
-}
-
-Press::TypedPressure Press::typed_pressure() {
-    if (!gauge()) return TypedPressure(*this, std::nullopt);
-    const ExactDecimal pg = exact(input_.texts[kRowP], kQuantity[kRowP]);
-    read_atmospheric();
-    return TypedPressure(*this, pg + *pa_);
-}
-
-double Press::TypedPressure::value() const { return absolute_ ? absolute_->to_double() : press_.typed(kRowP); }
-
-std::string Press::TypedPressure::rounded() const { return absolute_ ? absolute_->fixed(6) : R6(value()); }
-
-std::string Press::caption(const StateTexts& state) {
-    if (!gauge()) return ComposeStateCaption(state.p, state.t, state.v, state.h, state.s, state.x);
-    read_atmospheric();
-    // The shown pressure is gauge again: the rounded absolute pressure less the
-    // atmospheric pressure, digit for digit.
-    const std::optional<ExactDecimal> absolute = ExactDecimal::parse(state.p);
-    if (!absolute) throw std::logic_error("a rounded pressure is not a number: " + state.p);
-    return ComposeStateCaption((*absolute - *pa_).general(), state.t, state.v, state.h, state.s, state.x);
-}
 
 std::string ComposeStateCaption(std::string_view p, std::string_view t, std::string_view v, std::string_view h,
                                 std::string_view s, double dryness_percent) {

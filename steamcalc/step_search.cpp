@@ -137,8 +137,8 @@ private:
 
 }  // namespace
 
-std::optional<double> PlainStepSearch(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
-                                      ScanBound bound) {
+std::optional<double> plain_step_search(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
+                                        ScanBound bound) {
     if (!std::isfinite(y0)) return std::nullopt;
     double y = y0;  // the start is looked at even beyond the bound
     for (;;) {
@@ -151,8 +151,8 @@ std::optional<double> PlainStepSearch(double y0, Direction direction, const Matc
     }
 }
 
-std::optional<double> FastStepSearch(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
-                                     ScanBound bound) {
+std::optional<double> fast_step_search(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
+                                       ScanBound bound) {
     const ScanGrid grid(y0, direction, bound);
     if (grid.size() == 0) return std::nullopt;
     Prober probe(grid, f, g, sense);
@@ -168,8 +168,8 @@ std::optional<double> FastStepSearch(double y0, Direction direction, const Match
 
 std::optional<double> StepSearch(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
                                  ScanBound bound, ScanMethod method) {
-    return method == ScanMethod::Plain ? PlainStepSearch(y0, direction, f, g, sense, bound)
-                                       : FastStepSearch(y0, direction, f, g, sense, bound);
+    return method == ScanMethod::Plain ? plain_step_search(y0, direction, f, g, sense, bound)
+                                       : fast_step_search(y0, direction, f, g, sense, bound);
 }
 
 }  // namespace entalix::steamcalc

@@ -36,13 +36,13 @@ std::optional<double> StepSearch(double y0, Direction direction, const MatchedPr
 
 // The scan one point after the other: the reference that the fast search must
 // agree with. Up to a million evaluations; not for use on a screen.
-std::optional<double> PlainStepSearch(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
-                                      ScanBound bound);
+std::optional<double> plain_step_search(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
+                                        ScanBound bound);
 
 // The same answer from a few hundred evaluations: samples across the grid,
 // a look into every dip between samples, then bisection down to the first
 // stopping point.
-std::optional<double> FastStepSearch(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
-                                     ScanBound bound);
+std::optional<double> fast_step_search(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
+                                       ScanBound bound);
 
 }  // namespace entalix::steamcalc

@@ -127,7 +127,7 @@ std::optional<std::string> solve_temperature_and(Press& press, Row row, RegionPr
 
 }  // namespace
 
-std::optional<std::string> SolveTH(Press& press) {
+std::optional<std::string> solve_th(Press& press) {
     auto& w = press.props();
     Working work{press.text(kRowT), press.text(kRowH), std::nullopt};
     press.read_atmospheric();
@@ -200,19 +200,19 @@ std::optional<std::string> SolveTH(Press& press) {
     return work.caption;
 }
 
-std::optional<std::string> SolveTS(Press& press) {
+std::optional<std::string> solve_ts(Press& press) {
     return solve_temperature_and(
         press, kRowS, [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptwtr("s", p, t)); },
         [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptstm("s", p, t)); });
 }
 
-std::optional<std::string> SolveTV(Press& press) {
+std::optional<std::string> solve_tv(Press& press) {
     return solve_temperature_and(
         press, kRowV, [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptwtr("v", p, t)); },
         [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptstm("v", p, t)); });
 }
 
-std::optional<std::string> SolveTX(Press& press) {
+std::optional<std::string> solve_tx(Press& press) {
     const double dryness = press.typed(kRowX);
     press.read_atmospheric();
     const double t = press.typed(kRowT);

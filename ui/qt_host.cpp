@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "shell/errors.h"
+
 namespace entalix::ui {
 
 QtHost::QtHost(shell::Catalog catalog) : controller_(*this, std::move(catalog)) {}
@@ -18,7 +20,7 @@ void QtHost::create_screen(const shell::ScreenDesc& desc) {
         } catch (const std::exception&) {
             // A fault of the program itself: the press writes nothing and the screen stays usable.
             shell::Outcome outcome;
-            outcome.message = "程序内部错误，本次计算未完成";
+            outcome.message = shell::kMsgInternalError;
             apply(id, outcome);
         }
     };

@@ -254,7 +254,8 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
     }
     for (const auto& [name, shown] : outcome.visibility) controls_.at(name)->setVisible(shown);
     for (const ControlDesc& c : desc_.controls)
-        if (c.style & shell::kMessage) set_label_text(static_cast<QLabel*>(controls_.at(c.name)), outcome.message);
+        if (c.meaning.role == shell::Role::Message)
+            set_label_text(static_cast<QLabel*>(controls_.at(c.name)), outcome.message);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

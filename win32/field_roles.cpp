@@ -1,44 +1,23 @@
-// Roles of fields, from the style flags of the description. The calculation a
-// field belongs to is found by asking each calculation of the screen whether
-// the field's value changes what it writes.
+// Roles of fields, as each screen declares them beside its geometry.
 #include "win32/field_roles.h"
 
+#include <algorithm>
 #include <limits>
-#include <optional>
-#include <utility>
-#include <vector>
-
-#include "shell/controller.h"
 
 namespace entalix::win32 {
 
 using shell::ControlDesc;
-using shell::ControlKind;
+using shell::Role;
 
 bool shows_result(const ControlDesc& c) {
-    if (c.kind != ControlKind::Label || (c.style & (shell::kHeading | shell::kMessage)) != 0) return false;
-    // Captions and units carry their text from the start; results start empty or boxed.
-    return (c.style & shell::kBorder) != 0 || c.text.empty();
+    return c.kind == shell::ControlKind::Label && c.meaning.role == Role::Result;
 }
 
-bool is_atmospheric(const ControlDesc& c) { return c.kind == ControlKind::TextBox && (c.style & shell::kRed) != 0; }
+bool is_atmospheric(const ControlDesc& c) {
+    return c.kind == shell::ControlKind::TextBox && c.meaning.role == Role::Atmospheric;
+}
 
 namespace {
-
-bool same(const shell::Outcome& a, const shell::Outcome& b) {
-    return a.texts == b.texts && a.message == b.message && a.failed == b.failed && a.visibility == b.visibility;
-}
-
-// The screen's buttons that calculate rather than lead to another screen.
-std::vector<const ControlDesc*> calculation_buttons(const shell::ScreenDesc& screen, const shell::Fields& fields) {
-    std::vector<const ControlDesc*> buttons;
-    for (const ControlDesc& c : screen.controls) {
-        if (c.kind != ControlKind::Button) continue;
-        const std::optional<shell::Outcome> outcome = shell::run_event(screen, c.name + "_Click", fields);
-        if (outcome && !outcome->navigate && c.name + "_Click" != screen.close_event) buttons.push_back(&c);
-    }
-    return buttons;
-}
 
 long long distance_squared(const shell::Twips& a, const shell::Twips& b) {
     const long long dx = (a.left + a.width / 2) - (b.left + b.width / 2);
@@ -50,33 +29,22 @@ long long distance_squared(const shell::Twips& a, const shell::Twips& b) {
 
 std::string enter_event(const shell::ScreenDesc& screen, std::string_view field) {
     const ControlDesc* box = screen.find(field);
-    if (box == nullptr || box->kind != ControlKind::TextBox) return {};
-    // Every box holds an ordinary number; then the field alone changes.
-    shell::Fields probe = screen.default_fields();
-    for (const ControlDesc& c : screen.controls)
-        if (c.kind == ControlKind::TextBox && !is_atmospheric(c)) probe.set(c.name, "1");
-    const std::vector<const ControlDesc*> buttons = calculation_buttons(screen, probe);
-    const ControlDesc* best = nullptr;
+    if (box == nullptr || box->kind != shell::ControlKind::TextBox) return {};
+    // The calculation that reads the field; where several do (the atmospheric
+    // pressure of the pipe screen's two blocks), the one whose button is nearest.
+    std::string best;
     long long best_distance = std::numeric_limits<long long>::max();
-    for (const ControlDesc* button : buttons) {
-        // Two values far enough apart to show through a result's rounding, at two scales.
-        const std::string event = button->name + "_Click";
-        bool reads = false;
-        for (const auto& [a, b] : {std::pair{"1", "2"}, std::pair{"100", "200"}}) {
-            shell::Fields one = probe;
-            shell::Fields two = probe;
-            one.set(box->name, a);
-            two.set(box->name, b);
-            reads = reads || !same(*shell::run_event(screen, event, one), *shell::run_event(screen, event, two));
-        }
-        // A button that reads the field wins; among equals, the nearest one.
-        const long long d = distance_squared(button->rect, box->rect) - (reads ? (1LL << 40) : 0);
-        if (buttons.size() == 1 || d < best_distance) {
-            best = button;
+    for (const shell::EventBinding& e : screen.events) {
+        if (e.kind != shell::EventKind::Compute || !e.event.ends_with("_Click")) continue;
+        if (std::find(e.reads.begin(), e.reads.end(), field) == e.reads.end()) continue;
+        const ControlDesc* button = screen.find(e.event.substr(0, e.event.size() - 6));
+        if (button == nullptr) continue;
+        if (const long long d = distance_squared(button->rect, box->rect); d < best_distance) {
+            best = e.event;
             best_distance = d;
         }
     }
-    return best == nullptr ? std::string() : best->name + "_Click";
+    return best;
 }
 
 }  // namespace entalix::win32

@@ -1,7 +1,7 @@
 // What the window host needs to know about a field beyond its geometry: which
 // labels show results (selectable, so they can be copied), which boxes hold the
 // site's atmospheric pressure, and which button Enter presses in a field.
-// All of it is decided here, in one place.
+// All of it comes from what the screen declares, read here in one place.
 #pragma once
 
 #include <string>

@@ -2,16 +2,10 @@
 // fault of the program itself never escapes into the window procedure.
 #include "win32/host.h"
 
+#include "shell/errors.h"
 #include "win32/settings.h"
 
 namespace entalix::win32 {
-
-namespace {
-
-// What a press says when the program itself failed; the screen stays usable.
-constexpr const char* kInternalError = "程序内部错误，本次计算未完成";
-
-}  // namespace
 
 Win32Host::Win32Host(shell::Catalog catalog, Settings settings)
     : controller_(*this, std::move(catalog)), settings_(std::move(settings)) {
@@ -80,7 +74,7 @@ void Win32Host::on_event(shell::ScreenId id, const std::string& event) {
     } catch (...) {
         // A fault of the program itself: the press writes nothing and the screen stays usable.
         shell::Outcome outcome;
-        outcome.message = kInternalError;
+        outcome.message = shell::kMsgInternalError;
         outcome.failed = true;
         apply(id, outcome);
     }

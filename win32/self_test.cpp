@@ -298,7 +298,7 @@ private:
         if (!outcome) return fail("the press wrote nothing");
         std::string message_line;
         for (const ControlDesc& c : w.desc().controls)
-            if (c.style & shell::kMessage) message_line = w.text_of(c.name);
+            if (c.meaning.role == shell::Role::Message) message_line = w.text_of(c.name);
         if (outcome->failed) {
             out_ << "error: " << message_line << '\n';
             return true;

@@ -7,7 +7,6 @@
 
 #include "catalog/catalog.h"
 #include "cli/calls.h"
-#include "cli/screens_cli.h"
 #include "props/property_error.h"
 #include "shell/controller.h"
 #include "shell/errors.h"
@@ -25,9 +24,8 @@ const std::vector<std::pair<const char*, const char*>> kPairs{
 };
 
 // Plausible texts for the fields not under attack, so that a press gets deep.
-std::string plausible(const std::string& field) {
-    if (field == "Text7" || field == "Text9" || field == "dqyz") return "0.0983";
-    return field.rfind("Check", 0) == 0 ? "0" : "1";
+std::string plausible(const shell::ControlDesc& field) {
+    return field.meaning.role == shell::Role::Atmospheric ? "0.0983" : "1";
 }
 
 void sweep(ScreenId id, const std::string& event, shell::Fields base, const std::vector<std::string>& targets) {
@@ -47,18 +45,19 @@ void sweep(ScreenId id, const std::string& event, shell::Fields base, const std:
 }
 
 TEST(BadInputSweep, EveryEventEveryFieldEveryHostileText) {
-    for (const cli::EventInfo& e : cli::events()) {
+    for (const catalog::EventRef& e : catalog::calculation_events()) {
         const shell::ScreenDesc& desc = catalog::screen_desc(e.screen);
         std::vector<std::string> text_fields;
         shell::Fields base = desc.default_fields();
-        for (const cli::FieldInfo& f : cli::fields_of(e.screen)) {
-            if (f.tick_box) continue;
-            text_fields.push_back(f.name);
-            base.set(f.name, plausible(f.name));
+        for (const shell::ControlDesc* f : desc.typed_fields()) {
+            if (f->meaning.role == shell::Role::TickBox) continue;
+            text_fields.push_back(f->name);
+            base.set(f->name, plausible(*f));
         }
         const bool steam = e.screen == ScreenId::Form11 || e.screen == ScreenId::Form12;
-        if (!steam || e.event != "Command1_Click") {
-            sweep(e.screen, e.event, base, text_fields);
+        const std::string& event = e.binding->event;
+        if (!steam || event != "Command1_Click") {
+            sweep(e.screen, event, base, text_fields);
             continue;
         }
         for (const auto& [a, b] : kPairs) {
@@ -67,7 +66,7 @@ TEST(BadInputSweep, EveryEventEveryFieldEveryHostileText) {
             ticked.set(b, "1");
             std::vector<std::string> targets{std::string("Text") + a[5], std::string("Text") + b[5]};
             if (e.screen == ScreenId::Form12) targets.push_back("Text7");
-            sweep(e.screen, e.event, ticked, targets);
+            sweep(e.screen, event, ticked, targets);
         }
     }
 }

@@ -4,11 +4,20 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <sstream>
 
+#if !defined(_WIN32)
+#include <sys/wait.h>
+#endif
+
+#include "catalog/catalog.h"
 #include "cli/batch.h"
 #include "cli/calls.h"
+#include "cli/csv.h"
 #include "cli/screens_cli.h"
+#include "cli/usage.h"
 #include "props/property_error.h"
 #include "shell/errors.h"
 
@@ -24,8 +33,8 @@ TEST(Calls, ReturnTheLibraryValueOrItsText) {
 }
 
 TEST(Calls, BadCallsAndFailedEvaluationsThrow) {
-    EXPECT_THROW(call_function("nosuch", {}), shell::CalculationError);
-    EXPECT_THROW(call_function("pswsat_t", {"1", "2"}), shell::CalculationError);
+    EXPECT_THROW(call_function("nosuch", {}), UsageError);
+    EXPECT_THROW(call_function("pswsat_t", {"1", "2"}), UsageError);
     EXPECT_THROW(call_function("pswsat_t", {"1x"}), shell::NotANumber);
     EXPECT_THROW(call_function("pswsat_t", {"0"}), props::PropertyError);
     // The state is evaluated before the name is looked at.
@@ -36,24 +45,41 @@ TEST(ScreenEvents, UnnamedFieldsKeepTheirDefaults) {
     const shell::Outcome outcome = run_screen_event("Form8", "Command2_Click", {});
     ASSERT_EQ(outcome.texts.size(), 1u);
     EXPECT_EQ(outcome.texts[0].second, "99.1534");  // gauge 0 with the default 0.0983
-    EXPECT_THROW(run_screen_event("Form8", "Command2_Click", {{"Nope", "1"}}), shell::CalculationError);
-    EXPECT_THROW(run_screen_event("Form99", "Command2_Click", {}), shell::CalculationError);
-    EXPECT_THROW(run_screen_event("Form8", "Command9_Click", {}), shell::CalculationError);
+    EXPECT_THROW(run_screen_event("Form8", "Command2_Click", {{"Nope", "1"}}), UsageError);
+    EXPECT_THROW(run_screen_event("Form99", "Command2_Click", {}), UsageError);
+    EXPECT_THROW(run_screen_event("Form8", "Command9_Click", {}), UsageError);
+    // Ticks as the screen allows them: 0 or 1, two at most.
+    EXPECT_THROW(run_screen_event("Form11", "Command1_Click", {{"Check1", "2"}}), UsageError);
+    EXPECT_THROW(run_screen_event("Form11", "Command1_Click", {{"Check1", "1"}, {"Check2", "1"}, {"Check3", "1"}}),
+                 UsageError);
 }
 
-TEST(ScreenEvents, ListNamesFieldsWithCaptionAndUnit) {
-    bool found = false;
-    for (const FieldInfo& f : fields_of(shell::ScreenId::Form8))
-        if (f.name == "Text7") {
-            found = true;
-            EXPECT_EQ(f.caption, "大气压值：");
-            EXPECT_EQ(f.unit, "MPa");
-            EXPECT_EQ(f.default_text, "0.0983");
-        }
-    EXPECT_TRUE(found);
+// --list is what scripts read: every event with the quantity and unit of each field.
+TEST(ScreenEvents, ListCarriesTheMeaningOfEveryField) {
     const json list = json::parse(list_json());
     EXPECT_GE(list["functions"].size(), 15u);
-    EXPECT_FALSE(list["events"].empty());
+    EXPECT_EQ(list["screens"].size(), 15u);
+    ASSERT_FALSE(list["events"].empty());
+    bool seen_pipe = false;
+    for (const json& e : list["events"]) {
+        for (const json& f : e["fields"]) {
+            EXPECT_FALSE(f["quantity"].get<std::string>().empty()) << e["screen"] << ' ' << f["name"];
+            EXPECT_TRUE(f.contains("default")) << e["screen"] << ' ' << f["name"];
+        }
+        if (e["screen"] == "Form2" && e["event"] == "Command2_Click") {
+            seen_pipe = true;
+            EXPECT_EQ(e["results"][0], (json{{"name", "jzll"},
+                                             {"role", "result"},
+                                             {"quantity", "介质流量"},
+                                             {"unit", "t/h"},
+                                             {"format", "0.0000"}}));
+            bool gauge = false;
+            for (const json& f : e["fields"])
+                if (f["name"] == "jzyl") gauge = f["pressure"] == "gauge" && f["unit"] == "MPa";
+            EXPECT_TRUE(gauge);
+        }
+    }
+    EXPECT_TRUE(seen_pipe);
 }
 
 TEST(Batch, AnswersEachLineAndGoesOnAfterAMalformedOne) {
@@ -79,6 +105,41 @@ TEST(Batch, AnswersEachLineAndGoesOnAfterAMalformedOne) {
     EXPECT_TRUE(answers[7].contains("error"));
 }
 
+TEST(Batch, EchoesIdsCarriesStatesAndBoundsBadLines) {
+    EXPECT_EQ(answer_json_line(R"({"id": 7, "call": "pswsat_p", "args": [100]})").substr(0, 9), R"({"id":7,")");
+    EXPECT_EQ(json::parse(answer_json_line(R"({"id": "a", "call": "nosuch"})"))["id"], "a");
+    const json state = json::parse(answer_json_line(
+        R"({"screen": "Form11", "event": "Command1_Click", "fields": {"Check1": "1", "Check2": "1", "Text1": "1", "Text2": "300"}})"));
+    EXPECT_EQ(state["state"]["v"], 0.257974);
+    EXPECT_EQ(state["state"]["x"], 100.0);
+    // Too deep, and a long bad name quoted short.
+    EXPECT_NE(json::parse(answer_json_line(std::string(65, '[')))["error"].get<std::string>().find("64"),
+              std::string::npos);
+    const std::string long_name(100000, 'q');
+    EXPECT_LT(answer_json_line(R"({"call": ")" + long_name + R"("})").size(), 400u);
+    std::istringstream in("\n" + std::string(2 << 20, ' ') + "x\n" + R"({"call": "pswsat_t", "args": [1]})" + "\n");
+    std::ostringstream out;
+    EXPECT_EQ(run_batch(in, out), BatchEnd::Done);
+    const std::string answers = out.str();
+    EXPECT_EQ(std::count(answers.begin(), answers.end(), '\n'), 2);  // the blank line skipped
+    EXPECT_NE(answers.find("1 MiB"), std::string::npos);
+}
+
+TEST(Csv, RowsComeBackWithTheirResults) {
+    std::istringstream in("\xEF\xBB\xBFnote,t,p\r\n\"a, b\",300,1\r\nc,x,1\r\n");
+    std::ostringstream out;
+    EXPECT_EQ(run_csv({"pswh_ptstm"}, false, in, out), 1);  // the second row failed
+    const std::string expected =
+        "note,t,p,pswh_ptstm,失败原因\r\n\"a, b\",300,1,3052.1431331649337,\r\nc,x,1,,“t”不是数字\r\n";
+    EXPECT_EQ(out.str(), expected);
+    std::istringstream screen("Text2\n1\n");
+    std::ostringstream written;
+    EXPECT_EQ(run_csv({"Form8", "Command2_Click"}, true, screen, written), 0);
+    EXPECT_EQ(written.str(), "\xEF\xBB\xBFText2,饱和温度(℃),失败原因\r\n1,183.9991,\r\n");
+    std::istringstream missing("p\n1\n");
+    EXPECT_THROW(run_csv({"pswh_ptstm"}, false, missing, written), UsageError);
+}
+
 TEST(Batch, ShortestRoundTripNumbers) {
     const json answer = json::parse(answer_json_line(R"({"call": "pswsat_t", "args": ["0.1"]})"));
     EXPECT_EQ(answer["value"].get<double>(), props::pswsat_t(0.1));
@@ -99,6 +160,40 @@ std::string run(const std::string& arguments, int* status, const std::string& in
     *status = pclose(pipe.release());
     return out;
 }
+
+// One table of exit statuses: 0 success, 1 a failed calculation, 2 a usage
+// error (with the short usage on standard error), 3 lost output.
+#if !defined(_WIN32)
+TEST(Executable, ExitStatusTable) {
+    const struct {
+        const char* arguments;
+        int status;
+    } cases[] = {
+        {"pswsat_t 1", 0},
+        {"--help > /dev/null", 0},
+        {"Form8 Command2_Click Text2=1", 0},
+        {"pswsat_t 0", 1},
+        {"Form8 Command1_Click Text1=400", 1},  // writes "错误"
+        {"Form8 Command1_Click Text1=1e999", 1},
+        {"", 2},
+        {"--nosuch", 2},
+        {"nosuch 1", 2},
+        {"pswsat_t", 2},
+        {"pswsat_t 1 2", 2},
+        {"Form8", 2},
+        {"Form8 Command9_Click", 2},
+        {"Form8 Command2_Click Nope=1", 2},
+        {"Form11 Command1_Click Check1=1 Check2=1 Check3=1", 2},
+        {"pswsat_t 1 > /dev/full", 3},
+        {"pswsat_t 1 >&-", 3},
+    };
+    for (const auto& c : cases) {
+        const std::string command = std::string(ENTALIX_CALC) + " " + c.arguments + " 2>/dev/null";
+        const int raw = std::system(command.c_str());
+        EXPECT_EQ(WEXITSTATUS(raw), c.status) << c.arguments;
+    }
+}
+#endif
 
 TEST(Executable, CallsScreensBatchAndExitCodes) {
     int status = 0;

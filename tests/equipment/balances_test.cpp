@@ -27,7 +27,7 @@ TEST(Balances, MixingHeaterFigures) {
         {700, 300, 500, 0.00004, "0.0000", "0.0001"},  // outlet adds the unrounded steam flow
     };
     for (const auto& c : cases) {
-        const MixingHeaterTexts r = MixingHeaterFlows(c.hs, c.hw, c.h3, c.G);
+        const MixingHeaterTexts r = mixing_heater_flows(c.hs, c.hw, c.h3, c.G);
         EXPECT_EQ(r.jqll, c.jqll) << c.hw << ' ' << c.G;
         EXPECT_EQ(r.csll, c.csll) << c.hw << ' ' << c.G;
     }
@@ -44,7 +44,7 @@ TEST(Balances, SurfaceHeaterFigures) {
         {2900, 600, 300, 650, 200, "-26.6667"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SurfaceHeaterFlow(c.hs, c.hwi, c.hwo, c.hd, c.G), c.jqll) << c.hwo << ' ' << c.G;
+        EXPECT_EQ(surface_heater_flow(c.hs, c.hwi, c.hwo, c.hd, c.G), c.jqll) << c.hwo << ' ' << c.G;
 }
 
 TEST(Balances, DesuperheaterFigures) {
@@ -59,7 +59,7 @@ TEST(Balances, DesuperheaterFigures) {
         {3, 1, 2, 0.00008, "0.0000", "0.0000"},       // water from the unrounded steam flow
     };
     for (const auto& c : cases) {
-        const DesuperheaterTexts r = DesuperheaterFlows(c.hin, c.hw, c.hout, c.G);
+        const DesuperheaterTexts r = desuperheater_flows(c.hin, c.hw, c.hout, c.G);
         EXPECT_EQ(r.jqll, c.jqll) << c.hout << ' ' << c.G;
         EXPECT_EQ(r.jwsll, c.jwsll) << c.hout << ' ' << c.G;
     }
@@ -74,13 +74,13 @@ TEST(Balances, NoResultWhenTheDenominatorVanishesOrAFlowOverflows) {
         }
         return "no failure";
     };
-    EXPECT_EQ(failure([] { MixingHeaterFlows(500, 300, 500, 100); }), "进汽焓等于出水焓，无法计算");
-    EXPECT_EQ(failure([] { SurfaceHeaterFlow(650, 300, 600, 650, 200); }), "进汽焓等于疏水焓，无法计算");
-    EXPECT_EQ(failure([] { DesuperheaterFlows(600, 600, 3000, 50); }), "进汽焓等于减温水焓，无法计算");
-    EXPECT_EQ(failure([] { SurfaceHeaterFlow(2900, 300, 3000, 650, 1.7e308); }), shell::kMsgNotFinite);
-    EXPECT_EQ(failure([] { DesuperheaterFlows(3300, 600, 6000, -1e308); }), shell::kMsgNotFinite);
+    EXPECT_EQ(failure([] { mixing_heater_flows(500, 300, 500, 100); }), "进汽焓等于出水焓，无法计算");
+    EXPECT_EQ(failure([] { surface_heater_flow(650, 300, 600, 650, 200); }), "进汽焓等于疏水焓，无法计算");
+    EXPECT_EQ(failure([] { desuperheater_flows(600, 600, 3000, 50); }), "进汽焓等于减温水焓，无法计算");
+    EXPECT_EQ(failure([] { surface_heater_flow(2900, 300, 3000, 650, 1.7e308); }), shell::kMsgNotFinite);
+    EXPECT_EQ(failure([] { desuperheater_flows(3300, 600, 6000, -1e308); }), shell::kMsgNotFinite);
     // The steam flow is finite but the outlet flow overflows: neither is written.
-    EXPECT_EQ(failure([] { MixingHeaterFlows(2800, 362, 500, 1.7e308); }), shell::kMsgNotFinite);
+    EXPECT_EQ(failure([] { mixing_heater_flows(2800, 362, 500, 1.7e308); }), shell::kMsgNotFinite);
 }
 
 // A stream exactly at the saturation temperature of (pa + pg) + 0.000001 is

@@ -35,9 +35,9 @@ Results mixing(props::SteamProperties& sp, const Texts& t) {
     const auto n = [&](const char* f) { return shell::ParseLeadingNumber(t.at(f)); };
     const double pa = n("Text7");
     const double ph = (pa + n("Text6")) + 0.000001;
-    const MixingHeaterTexts r = MixingHeaterFlows(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa),
-                                                  StreamEnthalpy(sp, n("Text4"), n("Text3"), pa),
-                                                  sp.pswh_ptwtr(ph, props::pswsat_t(ph) - 0.01), n("Text5"));
+    const MixingHeaterTexts r = mixing_heater_flows(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa),
+                                                    StreamEnthalpy(sp, n("Text4"), n("Text3"), pa),
+                                                    sp.pswh_ptwtr(ph, props::pswsat_t(ph) - 0.01), n("Text5"));
     return {r.jqll, r.csll};
 }
 
@@ -45,7 +45,7 @@ Results surface(props::SteamProperties& sp, const Texts& t) {
     const auto n = [&](const char* f) { return shell::ParseLeadingNumber(t.at(f)); };
     const double pa = n("Text9");
     const double td = n("Text8");  // the drain does not feel the atmosphere
-    return {SurfaceHeaterFlow(
+    return {surface_heater_flow(
         StreamEnthalpy(sp, n("Text2"), n("Text1"), pa), StreamEnthalpy(sp, n("Text3"), n("Text4"), pa),
         StreamEnthalpy(sp, n("Text5"), n("Text6"), pa), sp.pswh_ptwtr(props::pswsat_p(td), td - 0.01), n("Text7"))};
 }
@@ -53,9 +53,9 @@ Results surface(props::SteamProperties& sp, const Texts& t) {
 Results desuperheater(props::SteamProperties& sp, const Texts& t) {
     const auto n = [&](const char* f) { return shell::ParseLeadingNumber(t.at(f)); };
     const double pa = n("Text9");
-    const DesuperheaterTexts r = DesuperheaterFlows(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa),
-                                                    StreamEnthalpy(sp, n("Text4"), n("Text3"), pa),
-                                                    StreamEnthalpy(sp, n("Text6"), n("Text5"), pa), n("Text7"));
+    const DesuperheaterTexts r = desuperheater_flows(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa),
+                                                     StreamEnthalpy(sp, n("Text4"), n("Text3"), pa),
+                                                     StreamEnthalpy(sp, n("Text6"), n("Text5"), pa), n("Text7"));
     return {r.jqll, r.jwsll};
 }
 

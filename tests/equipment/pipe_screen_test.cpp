@@ -26,16 +26,16 @@ std::string exact(double value) {
 }
 
 TEST(PipeBlocks, Arithmetic) {
-    EXPECT_EQ(PipeFlow(0, 2, 0.001), 0.0);
-    EXPECT_EQ(PipeFlow(100, 0, 0.001), 0.0);
-    EXPECT_NEAR(PipeFlow(100, 2, 0.001), 56.5486677, 1e-6);  // 0.05^2 pi m2, 2 m/s, 1000 kg/m3
-    EXPECT_EQ(PipeDiameter(0, 2, 0.001), 0.0);
+    EXPECT_EQ(pipe_flow(0, 2, 0.001), 0.0);
+    EXPECT_EQ(pipe_flow(100, 0, 0.001), 0.0);
+    EXPECT_NEAR(pipe_flow(100, 2, 0.001), 56.5486677, 1e-6);  // 0.05^2 pi m2, 2 m/s, 1000 kg/m3
+    EXPECT_EQ(pipe_diameter(0, 2, 0.001), 0.0);
     // The diameter block's pi of 3.14 enlarges the diameter by about 1.000254.
     for (double v : {0.00104, 0.258})
-        EXPECT_NEAR(PipeDiameter(PipeFlow(200, 2.5, v), 2.5, v) / 200, std::sqrt(3.141592654 / 3.14), 1e-12);
-    EXPECT_THROW(PipeDiameter(50, 0, 0.001), shell::ArithmeticFault);  // still medium
-    EXPECT_THROW(PipeDiameter(0, 0, 0.001), shell::ArithmeticFault);
-    EXPECT_THROW(PipeDiameter(-50, 2, 0.001), shell::ArithmeticFault);  // negative radicand
+        EXPECT_NEAR(pipe_diameter(pipe_flow(200, 2.5, v), 2.5, v) / 200, std::sqrt(3.141592654 / 3.14), 1e-12);
+    EXPECT_THROW(pipe_diameter(50, 0, 0.001), shell::ArithmeticFault);  // still medium
+    EXPECT_THROW(pipe_diameter(0, 0, 0.001), shell::ArithmeticFault);
+    EXPECT_THROW(pipe_diameter(-50, 2, 0.001), shell::ArithmeticFault);  // negative radicand
 }
 
 class PipeScreen : public ::testing::Test {
@@ -69,7 +69,7 @@ TEST_F(PipeScreen, BothBlocksTakeSaturationAsSteamAndGiveEachOtherBack) {
     for (const auto& [t, v] :
          {std::pair{ts, sp.pswv_ptstm(kP, ts)}, std::pair{ts - 0.001, sp.pswv_ptwtr(kP, ts - 0.001)}}) {
         left("200", exact(t), "30");
-        EXPECT_EQ(text("jzll"), shell::FormatWithPattern(PipeFlow(200, 30, v), "0.0000"));
+        EXPECT_EQ(text("jzll"), shell::FormatWithPattern(pipe_flow(200, 30, v), "0.0000"));
         right(exact(t), "30", text("jzll"));
         // The left diameter comes back enlarged, but for the four decimals of the flow.
         const double flow = std::stod(text("jzll"));

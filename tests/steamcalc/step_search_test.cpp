@@ -102,9 +102,9 @@ TEST_P(ScanBounds, VisitExactlyThePointsInside) {
         ++plain_calls;
         return 1.0;
     };
-    EXPECT_FALSE(PlainStepSearch(c.y0, c.direction, never, 0.0, Sense::Above, c.bound));
+    EXPECT_FALSE(plain_step_search(c.y0, c.direction, never, 0.0, Sense::Above, c.bound));
     EXPECT_EQ(plain_calls, c.points);
-    EXPECT_FALSE(FastStepSearch(c.y0, c.direction, never, 0.0, Sense::Above, c.bound));
+    EXPECT_FALSE(fast_step_search(c.y0, c.direction, never, 0.0, Sense::Above, c.bound));
 }
 
 INSTANTIATE_TEST_SUITE_P(Edges, ScanBounds, ::testing::ValuesIn(kBounds),
@@ -119,8 +119,8 @@ TEST(StepSearch, StopsOnTheFirstPointWithinTheTolerance) {
     EXPECT_NEAR(*up, 0.5, 0.0011);
     EXPECT_GE(*up - 0.5, 1e-7);
     EXPECT_LE(*down - 0.5, 1e-7);
-    EXPECT_EQ(*up, *PlainStepSearch(0.0, Direction::Up, identity, 0.5, Sense::Below, kFarUp));
-    EXPECT_EQ(*down, *PlainStepSearch(1.0, Direction::Down, identity, 0.5, Sense::Above, kFarDown));
+    EXPECT_EQ(*up, *plain_step_search(0.0, Direction::Up, identity, 0.5, Sense::Below, kFarUp));
+    EXPECT_EQ(*down, *plain_step_search(1.0, Direction::Down, identity, 0.5, Sense::Above, kFarDown));
 }
 
 // Shapes that a search built on bisection alone would get wrong.
@@ -153,8 +153,8 @@ TEST_P(SearchShapes, FastSearchFindsThePlainScansPoint) {
         for (Direction d : {Direction::Up, Direction::Down}) {
             const ScanBound bound = d == Direction::Up ? ScanBound{120.0, true} : ScanBound{-10.0, true};
             SCOPED_TRACE(y0);
-            EXPECT_EQ(FastStepSearch(y0, d, c.f, c.g, c.sense, bound),
-                      PlainStepSearch(y0, d, c.f, c.g, c.sense, bound));
+            EXPECT_EQ(fast_step_search(y0, d, c.f, c.g, c.sense, bound),
+                      plain_step_search(y0, d, c.f, c.g, c.sense, bound));
         }
     }
 }

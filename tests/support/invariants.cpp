@@ -5,6 +5,7 @@
 #include <cctype>
 #include <set>
 
+#include "catalog/catalog.h"
 #include "equipment/pipe_screen.h"
 #include "shell/numbers.h"
 
@@ -13,34 +14,6 @@ namespace entalix::testing {
 using shell::ScreenId;
 
 namespace {
-
-struct Expected {
-    ScreenId screen;
-    std::string event;  // a prefix: "Check" covers every tick box
-    std::set<std::string> results;
-    int decimals;  // of a numeric result; -1 for the steam captions, -2 for the pipe hint
-};
-
-const std::vector<Expected>& expectations() {
-    static const std::vector<Expected> table{
-        {ScreenId::Form2, "Command2_Click", {"jzll"}, 4},
-        {ScreenId::Form2, "Command3_Click", {"gdzj1"}, 4},
-        {ScreenId::Form2, "jz", {"Label3"}, -2},
-        {ScreenId::Form5, "Command2_Click", {"jqll", "csll"}, 4},
-        {ScreenId::Form6, "Command2_Click", {"jqll"}, 4},
-        {ScreenId::Form7, "Command2_Click", {"jqll", "jwsll"}, 4},
-        {ScreenId::Form8, "Command1_Click", {"Text2"}, 4},
-        {ScreenId::Form8, "Command2_Click", {"Text1"}, 4},
-        {ScreenId::Form9, "Command2_Click", {"yxgl"}, 2},
-        {ScreenId::Form14, "Command2_Click", {"yxgl"}, 2},
-        {ScreenId::Form15, "Command2_Click", {"yxgl"}, 2},
-        {ScreenId::Form11, "Command1_Click", {"Label3"}, -1},
-        {ScreenId::Form12, "Command1_Click", {"Label3"}, -1},
-        {ScreenId::Form11, "Check", {}, 0},
-        {ScreenId::Form12, "Check", {}, 0},
-    };
-    return table;
-}
 
 bool has_decimals(const std::string& text, int decimals) {
     if (!shell::ParseStrictNumber(text)) return false;
@@ -55,7 +28,7 @@ std::string lower(std::string text) {
 }
 
 // "p=..\r\nt=..\r\nv=..\r\nh=..\r\ns=..\r\nx=..%", or "参数超限".
-std::string broken_caption(ScreenId screen, const std::string& caption) {
+std::string broken_caption(bool gauge, const std::string& caption) {
     if (caption == "参数超限") return {};
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -69,8 +42,7 @@ std::string broken_caption(ScreenId screen, const std::string& caption) {
         const std::string value = lines[i].substr(2);
         const bool ok = i == 5   ? (value.size() > 1 && value.back() == '%' &&
                                   shell::ParseStrictNumber(value.substr(0, value.size() - 1)).has_value())
-                        : i == 0 ? (screen == ScreenId::Form12 ? shell::ParseStrictNumber(value).has_value()
-                                                               : has_decimals(value, 6))
+                        : i == 0 ? (gauge ? shell::ParseStrictNumber(value).has_value() : has_decimals(value, 6))
                         : i >= 3 ? (has_decimals(value, 6) || has_decimals(value, 4))
                                  : has_decimals(value, 6);
         if (!ok) return "a caption line badly written: " + lines[i];
@@ -151,26 +123,38 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
         if (outcome.message.empty()) return "a failed press does not say why";
         return {};
     }
-    const Expected* expected = nullptr;
-    for (const Expected& e : expectations())
-        if (e.screen == screen && event.rfind(e.event, 0) == 0) expected = &e;
-    if (expected == nullptr) return "no expectation for " + shell::screen_name(screen) + " " + event;
+    const shell::ScreenDesc& desc = catalog::screen_desc(screen);
+    const shell::EventBinding* binding = desc.find_event(event);
+    if (binding == nullptr) return "no event " + shell::screen_name(screen) + " " + event;
+    // The fields a press writes as numbers or notes: those with a format.
+    std::set<std::string> results;
+    for (const std::string& name : binding->writes)
+        if (const shell::ControlDesc* c = desc.find(name); c != nullptr && !c->meaning.format.empty())
+            results.insert(name);
+    const shell::ControlDesc* p_field = desc.find("Text1");
+    const bool gauge_state = p_field != nullptr && p_field->meaning.pressure == shell::PressureKind::Gauge;
     std::set<std::string> written;
     for (const auto& [control, text] : outcome.texts) {
         written.insert(control);
+        if (results.count(control) == 0) return "a press wrote a field it does not declare: " + control;
         const std::string low = lower(text);
         if (low.find("nan") != std::string::npos || low.find("inf") != std::string::npos)
             return "a non-finite text was written: " + text;
-        if (expected->decimals > 0 && text != "错误" && !has_decimals(text, expected->decimals))
-            return control + " written without " + std::to_string(expected->decimals) + " decimals: " + text;
-        if (expected->decimals == -1) {
-            if (std::string broken = broken_caption(screen, text); !broken.empty()) return broken;
+        const std::string& format = desc.find(control)->meaning.format;
+        const int decimals = format.rfind("0.", 0) == 0 ? static_cast<int>(format.size()) - 2 : -1;
+        if (decimals > 0 && text != "错误" && !has_decimals(text, decimals))
+            return control + " written without " + std::to_string(decimals) + " decimals: " + text;
+        if (format == "state") {
+            if (std::string broken = broken_caption(gauge_state, text); !broken.empty()) return broken;
         }
-        if (expected->decimals == -2 && text != "其输入介质压力" && text != "其输入介质温度" &&
+        if (format == "text" && text != "其输入介质压力" && text != "其输入介质温度" &&
             text != equipment::kWaterVelocities && text != equipment::kSteamVelocities)
             return "an unknown hint: " + text;
     }
-    if (!written.empty() && written != expected->results) return "a press wrote only part of its results";
+    for (const auto& [control, shown] : outcome.visibility)
+        if (std::find(binding->writes.begin(), binding->writes.end(), control) == binding->writes.end())
+            return "a press showed or hid a control it does not declare: " + control;
+    if (!written.empty() && written != results) return "a press wrote only part of its results";
     if (screen == ScreenId::Form8 && !written.empty() && outcome.texts[0].second == "错误" && outcome.message.empty())
         return "an error text without its reason";
     return {};

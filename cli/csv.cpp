@@ -1,0 +1,206 @@
+// CSV in and out for spreadsheets, over the same calls and screen events.
+#include "cli/csv.h"
+
+#include <algorithm>
+#include <charconv>
+#include <istream>
+#include <map>
+#include <ostream>
+
+#include "catalog/catalog.h"
+#include "cli/calls.h"
+#include "cli/screens_cli.h"
+#include "cli/usage.h"
+#include "shell/errors.h"
+
+namespace entalix::cli {
+
+namespace {
+
+constexpr std::size_t kMaxRecordBytes = 1 << 20;
+constexpr const char* kFailureColumn = "失败原因";
+
+std::string shortest(double value) {
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, end);
+}
+
+// One record: a line, or several where a quoted cell holds line breaks.
+bool read_record(std::istream& in, std::string& record) {
+    record.clear();
+    bool quoted_cell = false;
+    bool any = false;
+    for (int c; (c = in.rdbuf()->sbumpc()) != std::char_traits<char>::eof();) {
+        any = true;
+        if (c == '"') quoted_cell = !quoted_cell;
+        if (c == '\n' && !quoted_cell) break;
+        if (record.size() >= kMaxRecordBytes) throw UsageError("CSV 的一行超过 1 MiB");
+        record.push_back(static_cast<char>(c));
+    }
+    if (!record.empty() && record.back() == '\r') record.pop_back();
+    return any;
+}
+
+struct Target {
+    const FunctionInfo* function = nullptr;
+    std::string screen, event;
+    std::vector<std::string> result_columns;  // header texts of the appended columns
+    std::vector<std::string> result_fields;   // the screen's fields written
+};
+
+Target find_target(const std::vector<std::string>& target) {
+    Target t;
+    if (target.size() == 1) {
+        t.function = find_function(target[0]);
+        if (t.function == nullptr) throw UsageError("没有这个函数：" + quote_input(target[0]));
+        t.result_columns = {t.function->name};
+        return t;
+    }
+    if (target.size() != 2) throw UsageError("--csv 后给出一个函数名，或画面和事件");
+    const auto id = shell::screen_from_name(target[0]);
+    if (!id) throw UsageError("没有这个画面：" + quote_input(target[0]));
+    const shell::ScreenDesc& desc = catalog::screen_desc(*id);
+    const shell::EventBinding* e = desc.find_event(target[1]);
+    if (e == nullptr) throw UsageError(target[0] + " 没有这个事件：" + quote_input(target[1]));
+    t.screen = target[0];
+    t.event = target[1];
+    for (const std::string& name : e->writes) {
+        const shell::ControlDesc* c = desc.find(name);
+        if (c == nullptr || c->meaning.format.empty()) continue;
+        t.result_fields.push_back(name);
+        if (c->meaning.format == "state") {
+            for (const char* column : {"p", "t", "v", "h", "s", "x(%)"}) t.result_columns.emplace_back(column);
+        } else {
+            t.result_columns.push_back(c->meaning.quantity + "(" + c->meaning.unit + ")");
+        }
+    }
+    return t;
+}
+
+// The result cells of one row, or the reason it failed.
+std::vector<std::string> compute_row(const Target& t, const std::vector<std::string>& header,
+                                     const std::vector<std::string>& cells, std::string& failure) {
+    std::map<std::string, std::string> given;
+    for (std::size_t i = 0; i < header.size() && i < cells.size(); ++i) given[header[i]] = cells[i];
+    std::vector<std::string> out;
+    try {
+        if (t.function != nullptr) {
+            std::vector<std::string> arguments;
+            for (const Argument& a : t.function->arguments) arguments.push_back(given[a.name]);
+            const props::Selected value = call_function(t.function->name, arguments);
+            out.push_back(std::holds_alternative<double>(value) ? shortest(std::get<double>(value))
+                                                                : std::get<std::string>(value));
+            return out;
+        }
+        const shell::ScreenDesc& desc = catalog::screen_desc(*shell::screen_from_name(t.screen));
+        std::map<std::string, std::string> fields;
+        for (const auto& [name, text] : given)
+            if (desc.find(name) != nullptr) fields[name] = text;
+        const shell::Outcome outcome = run_screen_event(t.screen, t.event, fields);
+        if (outcome.failed) {
+            failure = outcome.message;
+            return out;
+        }
+        for (const std::string& name : t.result_fields) {
+            std::string text;
+            for (const auto& [written, value] : outcome.texts)
+                if (written == name) text = value;
+            const shell::ControlDesc* c = desc.find(name);
+            if (c->meaning.format == "state") {
+                const auto state = state_numbers(text);
+                for (int i = 0; i < 6; ++i) out.push_back(state ? shortest((*state)[i]) : "");
+            } else {
+                out.push_back(text);
+            }
+        }
+        if (outcome_failed(outcome)) failure = outcome.message.empty() ? "错误" : outcome.message;
+    } catch (const UsageError&) {
+        throw;
+    } catch (...) {
+        failure = shell::current_failure_message();
+        out.clear();
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> csv_cells(const std::string& record) {
+    std::vector<std::string> cells(1);
+    bool quoted_cell = false;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        const char c = record[i];
+        if (quoted_cell) {
+            if (c == '"' && i + 1 < record.size() && record[i + 1] == '"') {
+                cells.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted_cell = false;
+            } else {
+                cells.back() += c;
+            }
+        } else if (c == '"') {
+            quoted_cell = true;
+        } else if (c == ',') {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
+    return cells;
+}
+
+std::string csv_record(const std::vector<std::string>& cells) {
+    std::string out;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) out += ',';
+        const std::string& cell = cells[i];
+        if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+            out += cell;
+            continue;
+        }
+        out += '"';
+        for (char c : cell) {
+            if (c == '"') out += '"';
+            out += c;
+        }
+        out += '"';
+    }
+    return out;
+}
+
+int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, std::ostream& out) {
+    const Target t = find_target(target);
+    std::string record;
+    if (!read_record(in, record)) throw UsageError("CSV 没有表头");
+    if (record.rfind("\xEF\xBB\xBF", 0) == 0) record.erase(0, 3);  // a spreadsheet's byte-order mark
+    const std::vector<std::string> header = csv_cells(record);
+    if (t.function != nullptr)
+        for (const Argument& a : t.function->arguments)
+            if (std::find(header.begin(), header.end(), a.name) == header.end())
+                throw UsageError("CSV 表头缺少参数 " + a.name);
+    if (bom) out << "\xEF\xBB\xBF";
+    std::vector<std::string> head = header;
+    head.insert(head.end(), t.result_columns.begin(), t.result_columns.end());
+    head.emplace_back(kFailureColumn);
+    out << csv_record(head) << "\r\n";
+    int status = 0;
+    while (read_record(in, record)) {
+        if (record.empty()) continue;
+        std::vector<std::string> cells = csv_cells(record);
+        cells.resize(header.size());
+        std::string failure;
+        std::vector<std::string> results = compute_row(t, header, cells, failure);
+        results.resize(t.result_columns.size());
+        cells.insert(cells.end(), results.begin(), results.end());
+        cells.push_back(failure);
+        if (!failure.empty()) status = 1;
+        out << csv_record(cells) << "\r\n";
+        if (!out) return 3;
+    }
+    out.flush();
+    return out ? status : 3;
+}
+
+}  // namespace entalix::cli

@@ -1,0 +1,25 @@
+// Spreadsheet rows in, the same rows with their results appended out.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace entalix::cli {
+
+// One CSV record split into its cells (RFC 4180 quoting); the text of a whole
+// table is read record by record.
+std::vector<std::string> csv_cells(const std::string& record);
+std::string csv_record(const std::vector<std::string>& cells);
+
+// Reads a CSV table whose header names the arguments of a function
+// (`target` = {"pswh_ptstm"}) or the fields of a screen event
+// (`target` = {"Form8", "Command2_Click"}), and writes each row with the
+// results appended as columns, and a last column with the reason of a failure.
+// Unnamed fields keep their defaults; other columns pass through. With `bom`,
+// the output starts with a UTF-8 byte-order mark (Excel then reads Chinese).
+// Returns the exit status: 0, 1 when a row failed, 3 when the output was lost.
+// Throws UsageError for a header that lacks an argument or names no target.
+int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, std::ostream& out);
+
+}  // namespace entalix::cli

@@ -1,0 +1,28 @@
+// Quoting of input in messages and the short usage.
+#include "cli/usage.h"
+
+namespace entalix::cli {
+
+const char* const kShortUsage =
+    "用法：\n"
+    "  entalix-calc 函数名 参数...              调用物性函数（压力为绝对压力）\n"
+    "  entalix-calc FormN 事件 字段=文本...     运行画面的计算（未给出的字段取默认值）\n"
+    "  entalix-calc --batch                     每行读一个JSON请求，每行写一个JSON回答\n"
+    "  entalix-calc --csv 函数名|FormN 事件 [--bom]  读CSV，在每行后追加结果列\n"
+    "  entalix-calc --list | --help | --version\n";
+
+std::string quote_input(std::string_view text) {
+    constexpr std::size_t kMaxCharacters = 80;
+    std::size_t characters = 0;
+    std::size_t i = 0;
+    while (i < text.size() && characters < kMaxCharacters) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;  // continuation bytes
+        ++characters;
+    }
+    std::string out = "“" + std::string(text.substr(0, i));
+    if (i < text.size()) out += "…";
+    return out + "”";
+}
+
+}  // namespace entalix::cli
