@@ -475,6 +475,8 @@ void ScreenWindow::show_at(POINT top_left) {
         top_left.y = std::max(work.top, std::min(top_left.y, work.bottom - height));
     }
     SetWindowPos(hwnd_, HWND_TOP, top_left.x, top_left.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    // Made while another monitor's scale was in force: laid out anew for this one.
+    if (const UINT dpi = window_dpi(hwnd_); dpi != dpi_) layout(dpi);
     SetForegroundWindow(hwnd_);
     UpdateWindow(hwnd_);
 }
@@ -594,6 +596,14 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
         }
         case WM_CLOSE:
             host_.on_close(desc_.id);
+            return 0;
+        case WM_ACTIVATE:
+            // The field that had the keyboard gets it back when the window is active again.
+            if (LOWORD(w) == WA_INACTIVE) {
+                if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+            } else {
+                SetFocus(focus_ != nullptr && IsWindowVisible(focus_) ? focus_ : hwnd_);
+            }
             return 0;
         case WM_DPICHANGED: {
             // Moved to a monitor of another scale: every control anew, where Windows suggests.
