@@ -2,7 +2,8 @@
 # Developer commands of Entalix. Each installs the Debian packages it misses first.
 #   tools/entalix.sh run    build and start the desktop application
 #   tools/entalix.sh test   build and run every test, plain and under the sanitizers,
-#                           check the Debian package and cross-build for Windows
+#                           check the Debian package, cross-build for Windows and
+#                           run the Windows programs under wine
 #   tools/entalix.sh fuzz [seconds]   run every fuzz target for a while (default 60 s each)
 #   tools/entalix.sh format           apply the project's clang-format style to every C++ file
 set -euo pipefail
@@ -12,9 +13,13 @@ PACKAGES=(
     build-essential cmake pkg-config git clang-format
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-    clang libclang-rt-14-dev dpkg-dev g++-mingw-w64-x86-64-posix
+    clang libclang-rt-14-dev dpkg-dev
     fonts-arphic-uming fonts-noto-cjk
     xvfb xauth
+    # Windows: the cross compilers, the icon from the SVG, the guide as HTML, and
+    # wine to run the 64-bit programs (wine64 the loader, wine the command).
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix librsvg2-bin imagemagick python3-markdown
+    wine wine64
 )
 
 install_missing() {

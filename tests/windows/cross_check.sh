@@ -9,6 +9,7 @@
 #     Linux entalix-calc writes for the same event; the atmospheric pressure
 #     typed last is remembered in entalix.ini for the next start;
 #   - a screenshot of every screen, as PNG, in build/windows/screens/.
+#   - the portable zips, when the tree has its LICENSE.
 # The 32-bit programs are built and inspected but not run: that needs wine32
 # from Debian's i386 architecture.
 set -euo pipefail
@@ -149,6 +150,18 @@ for preset in windows windows32; do
     done
     size=$(stat -c %s "$dir/win32/entalix.exe")
     [ "$size" -le $((4 * 1024 * 1024)) ] || { echo "FAILED: $dir/win32/entalix.exe is $size bytes, over 4 MB"; exit 1; }
+    # The portable zip, once the tree has its licence.
+    if [ -f LICENSE ]; then
+        cmake --build --preset "$preset" --target package >/dev/null
+        zip=$(ls "$dir"/entalix-*-win*.zip)
+        listing=$(cmake -E tar tf "$zip")
+        for entry in entalix.exe entalix-calc.exe user-guide.html images/Form1.png LICENSE.txt; do
+            grep -q "^entalix-[^/]*/$entry\$" <<<"$listing" || { echo "FAILED: $zip has no $entry"; exit 1; }
+        done
+        echo "$zip: $(stat -c %s "$zip") bytes, $(wc -l <<<"$listing") entries"
+    else
+        echo "no zip for $preset: LICENSE is not in the tree yet"
+    fi
 done
 
 if ! command -v wine >/dev/null; then
