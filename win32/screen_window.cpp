@@ -242,11 +242,18 @@ void ScreenWindow::create_controls() {
             if (const Control* picture = find(c.desc->parent)) parent = picture->hwnd;
         c.hwnd = create_control(c, parent);
     }
+    // Where a caption or unit reaches under a box or a button, the box stays
+    // whole on top (each new child goes below the ones before it; the Tab order
+    // of the boxes and buttons is that of the description).
+    for (const Control& c : controls_)
+        if (c.widget == Widget::Label)
+            SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HWND ScreenWindow::create_control(Control& c, HWND parent) {
     const ControlDesc& d = *c.desc;
-    DWORD style = WS_CHILD | ((d.style & shell::kHidden) ? 0 : WS_VISIBLE);
+    // Siblings do not paint over each other where their boxes touch.
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ((d.style & shell::kHidden) ? 0 : WS_VISIBLE);
     DWORD ex_style = 0;
     const wchar_t* window_class = L"STATIC";
     std::wstring text = widen(d.text);
@@ -377,7 +384,9 @@ void ScreenWindow::fit(Control& c) {
     if (!text_widget || (d.style & shell::kHeading)) return;
     const RECT own = pixels(d.rect, dpi_);
     HFONT f = font(kTextPixels, false);
-    const bool one_line = own.bottom - own.top < 2 * line_height(c.hwnd, f);
+    // A result holds one number unless it is a whole state or a written note.
+    const bool one_line = c.widget == Widget::Result ? d.meaning.format != "state" && d.meaning.format != "text"
+                                                     : own.bottom - own.top < 2 * line_height(c.hwnd, f);
     const std::wstring text = widen(c.text);
     int size = kTextPixels;
     if (c.widget == Widget::Label && one_line && c.text.find('\n') == std::string::npos) {
