@@ -156,7 +156,28 @@ private:
             const std::optional<ScreenId> now = host_.visible_screen();
             return now && shown_is(*now) && (shell::screen_name(*now) == expected || fail("expected " + expected));
         }
+        if (tokens[1] == "copy") return copy(*id, tokens.size() > 2 ? tokens[2] : "");
         return press(*id, tokens);
+    }
+
+    // Selects a field's whole text and copies it, as Ctrl+C in it does.
+    bool copy(ScreenId id, const std::string& field) {
+        HWND box = host_.window(id)->control(field);
+        if (box == nullptr) return fail("no field " + field);
+        SetFocus(box);
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        SendMessageW(box, WM_COPY, 0, 0);
+        pump();
+        std::string copied;
+        if (OpenClipboard(host_.window(id)->hwnd())) {
+            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) copied = narrow(text);
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+        }
+        out_ << "copied: " << shown_text(copied) << '\n';
+        return true;
     }
 
     bool shown_is(ScreenId id) {

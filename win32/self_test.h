@@ -10,6 +10,8 @@
 //   Form8 enter@Text2 Command2_Click ...  the same, but Enter in Text2 instead of the click
 //   Form2 jzwd_Change jzyl=1 jzwd=150     typing into jzwd, the other fields first
 //   Form9 escape Form13                   Esc, then Form13 must be the screen shown
+//   Form14 copy yxgl 17.02                select the field's text and copy it (Ctrl+C);
+//                                         the last word says what the clipboard must hold
 //   Form1 close ended                     the close control; "ended": the program ends
 // The atmospheric pressure is one value for all screens: a field left out keeps
 // what was typed before, so after a step that types it every later step types it too.

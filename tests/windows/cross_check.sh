@@ -6,7 +6,8 @@
 #   - entalix-calc.exe on the calls of calc_calls.txt and on batch_requests.jsonl:
 #     standard output, standard error and exit status equal byte for byte;
 #   - entalix.exe --self-test on screen_steps.txt: every press shows what the
-#     Linux entalix-calc writes for the same event; the atmospheric pressure
+#     Linux entalix-calc writes for the same event, a result copied lands on
+#     the clipboard, Enter and Esc do what they promise; the atmospheric pressure
 #     typed last is remembered in entalix.ini for the next start;
 #   - a screenshot of every screen, as PNG, in build/windows/screens/.
 #   - the portable zips, when the tree has its LICENSE.
@@ -81,6 +82,8 @@ if [ "${1:-}" = "--under-display" ]; then
                 echo "shown: ${t[0]}"
             elif [ "${t[1]}" = escape ] || [ "${t[1]}" = close ]; then
                 if [ "${t[2]}" = ended ]; then echo ended; else echo "shown: ${t[2]}"; fi
+            elif [ "${t[1]}" = copy ]; then
+                echo "copied: ${t[3]}"
             else
                 args=()
                 for token in "${t[@]}"; do [[ $token == enter@* ]] || args+=("$token"); done
