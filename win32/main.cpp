@@ -49,8 +49,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    if (!win32::ScreenWindow::register_classes(instance, icon)) return 1;
+    // The icon at the sizes of the title bar and of Alt+Tab, each drawn for its size.
+    const auto icon = [instance](int metric_x, int metric_y) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
+                                             GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), 0));
+    };
+    if (!win32::ScreenWindow::register_classes(instance, icon(SM_CXICON, SM_CYICON), icon(SM_CXSMICON, SM_CYSMICON)))
+        return 1;
 
     win32::Win32Host host(catalog::screen_desc, win32::Settings::for_this_program());
     host.controller().ShowScreen(shell::ScreenId::Form1);

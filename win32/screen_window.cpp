@@ -154,13 +154,13 @@ std::wstring button_caption(const std::wstring& text, bool fits) {
 
 }  // namespace
 
-bool ScreenWindow::register_classes(HINSTANCE instance, HICON icon) {
+bool ScreenWindow::register_classes(HINSTANCE instance, HICON icon, HICON small_icon) {
     WNDCLASSEXW screen{};
     screen.cbSize = sizeof screen;
     screen.lpfnWndProc = window_proc;
     screen.hInstance = instance;
     screen.hIcon = icon;
-    screen.hIconSm = icon;
+    screen.hIconSm = small_icon;
     screen.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     screen.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     screen.lpszClassName = kScreenClass;

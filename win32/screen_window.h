@@ -26,7 +26,7 @@ public:
     ScreenWindow(const ScreenWindow&) = delete;
     ScreenWindow& operator=(const ScreenWindow&) = delete;
 
-    static bool register_classes(HINSTANCE instance, HICON icon);
+    static bool register_classes(HINSTANCE instance, HICON icon, HICON small_icon);
 
     HWND hwnd() const { return hwnd_; }
     shell::ScreenId id() const { return desc_.id; }
