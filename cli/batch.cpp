@@ -66,6 +66,7 @@ json answer_screen(const json& request) {
         out["visible"] = shown;
     }
     if (!outcome.message.empty()) out["message"] = outcome.message;
+    if (!outcome.warning.empty()) out["warning"] = outcome.warning;
     return out;
 }
 

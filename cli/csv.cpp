@@ -18,7 +18,7 @@ namespace entalix::cli {
 namespace {
 
 constexpr std::size_t kMaxRecordBytes = 1 << 20;
-constexpr const char* kFailureColumn = "失败原因";
+constexpr const char* kFailureColumn = "失败原因";  // or the warning of an extrapolated result
 
 std::string shortest(double value) {
     char buffer[64];
@@ -80,7 +80,8 @@ Target find_target(const std::vector<std::string>& target) {
 
 // The result cells of one row, or the reason it failed.
 std::vector<std::string> compute_row(const Target& t, const std::vector<std::string>& header,
-                                     const std::vector<std::string>& cells, std::string& failure) {
+                                     const std::vector<std::string>& cells, std::string& failure,
+                                     std::string& warning) {
     std::map<std::string, std::string> given;
     for (std::size_t i = 0; i < header.size() && i < cells.size(); ++i) given[header[i]] = cells[i];
     std::vector<std::string> out;
@@ -115,6 +116,7 @@ std::vector<std::string> compute_row(const Target& t, const std::vector<std::str
             }
         }
         if (outcome_failed(outcome)) failure = outcome.message.empty() ? "错误" : outcome.message;
+        if (!outcome.warning.empty() && failure.empty()) warning = outcome.warning;
     } catch (const UsageError&) {
         throw;
     } catch (...) {
@@ -190,11 +192,11 @@ int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, 
         if (record.empty()) continue;
         std::vector<std::string> cells = csv_cells(record);
         cells.resize(header.size());
-        std::string failure;
-        std::vector<std::string> results = compute_row(t, header, cells, failure);
+        std::string failure, warning;
+        std::vector<std::string> results = compute_row(t, header, cells, failure, warning);
         results.resize(t.result_columns.size());
         cells.insert(cells.end(), results.begin(), results.end());
-        cells.push_back(failure);
+        cells.push_back(failure.empty() ? warning : failure);
         if (!failure.empty()) status = 1;
         out << csv_record(cells) << "\r\n";
         if (!out) return 3;

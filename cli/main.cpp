@@ -14,6 +14,7 @@
 #include "cli/csv.h"
 #include "cli/screens_cli.h"
 #include "cli/usage.h"
+#include "entalix_version.h"
 #include "shell/errors.h"
 #ifdef _WIN32
 #include "win32/console.h"
@@ -109,6 +110,8 @@ int run_screen(const std::string& screen, const std::string& event, const std::v
         std::cout << name << (visible ? " shown" : " hidden") << '\n';
     if (outcome.texts.empty() && outcome.visibility.empty()) std::cout << "(nothing changed)\n";
     if (!outcome.message.empty()) std::cout << "message: " << outcome.message << '\n';
+    // An extrapolated result: shown, with the warning apart from the numbers.
+    if (!outcome.warning.empty()) std::cerr << outcome.warning << '\n';
     return cli::outcome_failed(outcome) ? kFailed : kSuccess;
 }
 
@@ -116,6 +119,11 @@ int run(const std::vector<std::string>& args) {
     if (args.empty()) throw cli::UsageError("没有给出要做的事");
     if (args[0] == "--help" || args[0] == "-h") {
         print_help();
+        return kSuccess;
+    }
+    if (args[0] == "--version") {
+        if (args.size() > 1) throw cli::UsageError("--version 不带参数");
+        std::cout << version_text("entalix-calc");
         return kSuccess;
     }
     if (args[0] == "--list") {

@@ -6,12 +6,15 @@
 
 namespace entalix::shell {
 
+std::string message_line(const Outcome& outcome) { return outcome.message.empty() ? outcome.warning : outcome.message; }
+
 std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event, const Fields& fields) {
     const EventBinding* binding = desc.find_event(event);
     if (binding == nullptr) return std::nullopt;
     Outcome failed;
     failed.failed = true;
     try {
+        // A warning travels with the outcome it belongs to.
         return binding->handler(fields);
     } catch (const CalculationError&) {
         failed.message = current_failure_message();

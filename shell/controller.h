@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "shell/screen.h"
@@ -21,6 +22,10 @@ public:
     // Writes texts, visibility and the message line of one screen.
     virtual void apply(ScreenId id, const Outcome& outcome) = 0;
 };
+
+// What the message line shows after a press: the failure or the note, else
+// the warning, else nothing.
+std::string message_line(const Outcome& outcome);
 
 // Runs an event's handler and turns every foreseen failure into an outcome
 // that writes nothing but the message line. An event the screen does not bind

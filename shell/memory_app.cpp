@@ -25,7 +25,7 @@ void MemoryHost::apply(ScreenId id, const Outcome& outcome) {
     for (const auto& [control, text] : outcome.texts) m.texts.at(control) = text;
     for (const auto& [control, shown] : outcome.visibility) m.shown.at(control) = shown;
     for (const ControlDesc& c : m.desc->controls)
-        if (c.style & kMessage) m.texts.at(c.name) = outcome.message;
+        if (c.style & kMessage) m.texts.at(c.name) = message_line(outcome);
 }
 
 const ScreenModel& MemoryHost::model(ScreenId id) const { return screens_.at(id); }

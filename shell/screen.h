@@ -44,7 +44,7 @@ enum Style : unsigned {
     kBorder = 1u << 1,   // single-line border
     kHeading = 1u << 2,  // the screen's heading label, in a larger type
     kHidden = 1u << 3,   // hidden when the screen is created
-    kMessage = 1u << 4,  // the message line that says why a press failed
+    kMessage = 1u << 4,  // the message line that says why a press failed, or warns
 };
 
 // Positions and sizes in twips (1440 to the inch), from the top-left corner of
@@ -118,6 +118,10 @@ struct Outcome {
     std::optional<ScreenId> navigate;                               // ShowScreen target
     std::vector<std::pair<std::string, std::string>> target_texts;  // written on the target after it shows
     std::string message;                                            // message line; empty clears it
+    // A result shown but extrapolated: everything is written, and the warning
+    // says why the number deserves care. Shown on the message line when there
+    // is no message, in its own colour.
+    std::string warning;
     bool failed = false;  // set by run_event when the press stopped on a failure
 };
 

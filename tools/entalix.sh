@@ -2,8 +2,9 @@
 # Developer commands of Entalix. Each installs the Debian packages it misses first.
 #   tools/entalix.sh run    build and start the desktop application
 #   tools/entalix.sh test   build and run every test, plain and under the sanitizers,
-#                           check the Debian package, cross-build for Windows and
-#                           run the Windows programs under wine
+#                           the application's tests against Qt 5 too, check the
+#                           Debian packages (Qt 6 and Qt 5), cross-build for Windows
+#                           and run the Windows programs under wine
 #   tools/entalix.sh fuzz [seconds]   run every fuzz target for a while (default 60 s each)
 #   tools/entalix.sh format           apply the project's clang-format style to every C++ file
 set -euo pipefail
@@ -11,14 +12,15 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
     build-essential cmake pkg-config git clang-format
-    qt6-base-dev libgl-dev
+    qt6-base-dev qtbase5-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang libclang-rt-14-dev dpkg-dev
+    librsvg2-bin lintian appstream file
     fonts-arphic-uming fonts-noto-cjk
     xvfb xauth
     # Windows: the cross compilers, the icon from the SVG, the guide as HTML, and
     # wine to run the 64-bit programs (wine64 the loader, wine the command).
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix librsvg2-bin imagemagick python3-markdown
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix imagemagick python3-markdown
     wine wine64
 )
 
@@ -56,9 +58,13 @@ case "${1:-}" in
         install_missing
         build dev
         ctest --preset dev -j"$(jobs)"
+        # The application and its ui tests against Qt 5.15 (the core is the same).
+        build dev-qt5
+        ctest --preset dev-qt5 -j"$(jobs)"
         build asan
         ctest --preset asan -j"$(jobs)"
         bash tests/package/check_deb.sh build/dev
+        bash tests/package/check_deb.sh build/dev-qt5
         bash tests/windows/cross_check.sh
         # One style for every file (tools/entalix.sh format applies it).
         git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror --style=file

@@ -5,8 +5,7 @@
 
 namespace entalix::ui {
 
-// A thermometer beside rising steam, the same drawing as data/entalix.svg,
-// painted here so that no image plugin is needed.
+// The drawing of data/entalix.svg at every size the build rendered from it.
 QIcon application_icon();
 
 }  // namespace entalix::ui

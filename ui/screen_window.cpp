@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "shell/controller.h"
 #include "ui/drawings.h"
 
 namespace entalix::ui {
@@ -165,7 +167,8 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
             // Several lines where there is room for them, and always for the message line.
             label->setWordWrap(!single_line(label) || (c.style & shell::kMessage));
             if (c.style & shell::kBorder) {
-                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                label->setFrameShape(QFrame::Box);
+                label->setFrameShadow(QFrame::Plain);
                 label->setAlignment(alignment(c.align) | Qt::AlignVCenter);
             }
             if (c.style & shell::kHeading) {
@@ -253,9 +256,17 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
             set_label_text(label, text);
     }
     for (const auto& [name, shown] : outcome.visibility) controls_.at(name)->setVisible(shown);
-    for (const ControlDesc& c : desc_.controls)
-        if (c.meaning.role == shell::Role::Message)
-            set_label_text(static_cast<QLabel*>(controls_.at(c.name)), outcome.message);
+    // A failure or a note in red; a warning alone (a result shown but
+    // extrapolated) in dark amber, so it does not read as a failure.
+    const bool warning_only = outcome.message.empty() && !outcome.warning.empty();
+    for (const ControlDesc& c : desc_.controls) {
+        if (c.meaning.role != shell::Role::Message) continue;
+        auto* label = static_cast<QLabel*>(controls_.at(c.name));
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, warning_only ? QColor(0xB0, 0x5A, 0x00) : QColor(Qt::red));
+        label->setPalette(pal);
+        set_label_text(label, shell::message_line(outcome));
+    }
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

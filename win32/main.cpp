@@ -2,6 +2,7 @@
 //   entalix.exe                                   the application
 //   entalix.exe --self-test CASES OUT [--screenshot DIR]
 //   entalix.exe --screenshot DIR                  every screen, as a BMP each
+//   entalix.exe --version
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,9 +12,11 @@
 #include <vector>
 
 #include "catalog/catalog.h"
+#include "entalix_version.h"
 #include "win32/host.h"
 #include "win32/message_loop.h"
 #include "win32/self_test.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -29,6 +32,29 @@ std::vector<std::wstring> arguments() {
     return args;
 }
 
+// The version where it was asked for: into a redirected output, into the
+// console the program was started from, or else in a small window.
+void show_version() {
+    const std::string text = entalix::version_text("entalix");
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    bool own = false;
+    if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        out = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        own = true;
+    }
+    DWORD mode = 0;
+    DWORD written = 0;
+    if (out == nullptr || out == INVALID_HANDLE_VALUE) {
+        MessageBoxW(nullptr, entalix::win32::widen(text).c_str(), L"Entalix", MB_OK | MB_ICONINFORMATION);
+    } else if (GetConsoleMode(out, &mode)) {
+        const std::wstring wide = entalix::win32::widen(text);
+        WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    } else {
+        WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    }
+    if (own) CloseHandle(out);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -37,6 +63,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::SelfTestOptions options;
     const std::vector<std::wstring> args = arguments();
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == L"--version") {
+            show_version();
+            return 0;
+        }
         if (args[i] == L"--self-test" && i + 2 < args.size()) {
             self_test = true;
             options.cases = args[++i];

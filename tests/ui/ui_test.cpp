@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "catalog/catalog.h"
+#include "ui/app_icon.h"
 #include "ui/qt_host.h"
 
 namespace entalix::ui {
@@ -113,6 +114,18 @@ TEST_F(Windows, NotesShowFiveLines) {
     auto* notes = qobject_cast<QLabel*>(host.window(ScreenId::Form4)->control("Label1"));
     EXPECT_EQ(notes->text().count(QLatin1Char('\n')), 4);
     EXPECT_FALSE(notes->text().contains(QLatin1Char('\r')));
+}
+
+// The window icon is the drawing of data/entalix.svg at every size, from 16 to 256 px:
+// a transparent corner outside the rounded tile, the tile's blue beside the thermometer.
+TEST(ApplicationIcon, EverySizeShowsTheDrawing) {
+    const QIcon icon = application_icon();
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage image = icon.pixmap(QSize(size, size)).toImage();
+        ASSERT_EQ(image.size(), QSize(size, size)) << size;
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(image.pixelColor(size * 6 / 64, size / 2).name(), QStringLiteral("#1f4e79")) << size;
+    }
 }
 
 }  // namespace

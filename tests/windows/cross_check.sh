@@ -69,6 +69,9 @@ if [ "${1:-}" = "--under-display" ]; then
     wine "$exes/cli/entalix-calc.exe" --batch <"$here/batch_requests.jsonl" >"$work/calc/got.batch"
     differ "entalix-calc.exe --batch" "$work/calc/want.batch" "$work/calc/got.batch"
     echo "entalix-calc.exe: $n calls and a batch compared in $((SECONDS - start)) s"
+    "$native" --version | sed 's/^entalix-calc /entalix /' >"$work/want.version"
+    wine "$exes/win32/entalix.exe" --version >"$work/got.version" || true
+    differ "entalix.exe --version" "$work/want.version" "$work/got.version"
 
     # What the self-test must show: the steps, each press as entalix-calc prints it.
     start=$SECONDS
