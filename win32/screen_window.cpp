@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "shell/controller.h"
 #include "win32/dpi.h"
 #include "win32/drawings.h"
 #include "win32/field_roles.h"
@@ -33,6 +34,7 @@ constexpr int kLargestHeading = 22;
 constexpr int kIndicator = 13;  // a tick box's square at 96 dpi
 
 const COLORREF kRedText = RGB(255, 0, 0);
+const COLORREF kAmberText = RGB(0xB0, 0x5A, 0x00);
 const COLORREF kBorderGrey = RGB(128, 128, 128);
 
 int CALLBACK note_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -462,7 +464,10 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
     for (const auto& [name, visible] : outcome.visibility)
         if (Control* c = find(name)) ShowWindow(c->hwnd, visible ? SW_SHOW : SW_HIDE);
     for (Control& c : controls_)
-        if (c.widget == Widget::Message) set_text(c, outcome.message);
+        if (c.widget == Widget::Message) set_text(c, shell::message_line(outcome));
+    // A failure or a note in red; a warning alone (a result shown but
+    // extrapolated) in dark amber, so it does not read as a failure.
+    warning_only_ = outcome.message.empty() && !outcome.warning.empty();
 }
 
 void ScreenWindow::set_atmospheric(const std::string& text) {
@@ -594,7 +599,9 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
             const Control* c = find(reinterpret_cast<HWND>(l));
             if (c == nullptr) break;
             const bool red = (c->desc->style & (shell::kRed | shell::kMessage)) != 0;
-            SetTextColor(dc, red ? kRedText : GetSysColor(COLOR_WINDOWTEXT));
+            SetTextColor(dc, c->widget == Widget::Message && warning_only_ ? kAmberText
+                             : red                                         ? kRedText
+                                                                           : GetSysColor(COLOR_WINDOWTEXT));
             if (message == WM_CTLCOLOREDIT) {
                 SetBkColor(dc, GetSysColor(COLOR_WINDOW));
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));

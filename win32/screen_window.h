@@ -81,7 +81,9 @@ private:
     std::map<std::string, std::string, std::less<>> enter_events_;  // text box -> its calculation
     std::map<std::pair<int, bool>, HFONT> fonts_;                   // (pixels at 96 dpi, bold)
     HBRUSH white_ = nullptr;
-    HWND focus_ = nullptr;  // the control that had the keyboard when the window was left
+    HWND focus_ = nullptr;
+    bool warning_only_ = false;  // the message line holds a warning, not a failure  // the control that had the
+                                 // keyboard when the window was left
 };
 
 }  // namespace entalix::win32

@@ -329,6 +329,7 @@ private:
             out_ << name << (w.shown(name) ? " shown" : " hidden") << '\n';
         if (outcome->texts.empty() && outcome->visibility.empty()) out_ << "(nothing changed)\n";
         if (!outcome->message.empty()) out_ << "message: " << message_line << '\n';
+        if (outcome->message.empty() && !outcome->warning.empty()) out_ << "warning: " << message_line << '\n';
         return true;
     }
 

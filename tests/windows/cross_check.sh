@@ -90,10 +90,14 @@ if [ "${1:-}" = "--under-display" ]; then
             else
                 args=()
                 for token in "${t[@]}"; do [[ $token == enter@* ]] || args+=("$token"); done
-                # A failed press prints nothing but its message on standard error.
-                "$native" "${args[@]}" >"$work/press.out" 2>"$work/press.err" || true
+                # A failed press prints nothing but its message on standard error;
+                # a press that succeeds with a warning prints the warning there.
+                status=0
+                "$native" "${args[@]}" >"$work/press.out" 2>"$work/press.err" || status=$?
                 cat "$work/press.out"
-                [ ! -s "$work/press.err" ] || echo "error: $(cat "$work/press.err")"
+                if [ -s "$work/press.err" ]; then
+                    if [ "$status" -eq 0 ]; then echo "warning: $(cat "$work/press.err")"; else echo "error: $(cat "$work/press.err")"; fi
+                fi
             fi
         done <"$here/screen_steps.txt"
         for field in Form2.dqyz Form5.Text7 Form6.Text9 Form7.Text9 Form8.Text7 Form12.Text7; do
