@@ -17,7 +17,7 @@
 #include "entalix_version.h"
 #include "shell/errors.h"
 #ifdef _WIN32
-#include "win32/console.h"
+#include "cli/windows_console.h"
 #endif
 
 namespace {
@@ -161,8 +161,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef _WIN32
     // Windows hands argv over in the ANSI code page; the wide command line holds what was typed.
-    entalix::win32::use_utf8_console();
-    if (const std::vector<std::string> utf8 = entalix::win32::utf8_arguments(); !utf8.empty())
+    entalix::cli::use_utf8_console();
+    if (const std::vector<std::string> utf8 = entalix::cli::utf8_arguments(); !utf8.empty())
         args.assign(utf8.begin() + 1, utf8.end());
 #endif
     int status = kFailed;

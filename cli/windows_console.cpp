@@ -1,5 +1,5 @@
 // Arguments and console streams of entalix-calc.exe.
-#include "win32/console.h"
+#include "cli/windows_console.h"
 
 #include <windows.h>
 
@@ -7,13 +7,35 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <iostream>
 #include <streambuf>
 
-#include "win32/text.h"
+namespace entalix::cli {
 
-namespace entalix::win32 {
+namespace {
+
+std::string narrow(const wchar_t* utf16) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16, -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 1) return {};
+    std::string out(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16, -1, out.data(), length, nullptr, nullptr);
+    out.pop_back();  // the terminating zero
+    return out;
+}
+
+std::wstring widen(std::string_view utf8) {
+    if (utf8.empty() || utf8.size() > INT_MAX) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), length);
+    return out;
+}
+
+}  // namespace
 
 std::vector<std::string> utf8_arguments() {
     std::vector<std::string> args;
@@ -87,4 +109,4 @@ void use_utf8_console() {
     if (const HANDLE err = GetStdHandle(STD_ERROR_HANDLE); is_console(err)) std::cerr.rdbuf(new ConsoleBuffer(err));
 }
 
-}  // namespace entalix::win32
+}  // namespace entalix::cli

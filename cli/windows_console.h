@@ -1,12 +1,12 @@
-// UTF-8 in and out of a command-line program on Windows, whatever the
-// console's code page: a Chinese console shows the screens' texts, and a file
-// or pipe gets the same bytes as on Linux.
+// UTF-8 in and out of entalix-calc.exe on Windows, whatever the console's
+// code page: a Chinese console shows the screens' texts, and a file or pipe
+// gets the same bytes as on Linux. Built on Windows only.
 #pragma once
 
 #include <string>
 #include <vector>
 
-namespace entalix::win32 {
+namespace entalix::cli {
 
 // The program's arguments (the program's name first) as UTF-8, read from the
 // wide command line, so that a typed "饱和" or "１０" arrives intact.
@@ -18,4 +18,4 @@ std::vector<std::string> utf8_arguments();
 // correctly.
 void use_utf8_console();
 
-}  // namespace entalix::win32
+}  // namespace entalix::cli
