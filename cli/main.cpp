@@ -17,6 +17,9 @@
 #include "entalix_version.h"
 #include "shell/errors.h"
 #include "shell/reading.h"
+#ifdef _WIN32
+#include "cli/windows_console.h"
+#endif
 
 namespace {
 
@@ -159,9 +162,16 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     std::ios::sync_with_stdio(false);
+    std::vector<std::string> args(argv + 1, argv + argc);
+#ifdef _WIN32
+    // Windows hands argv over in the ANSI code page; the wide command line holds what was typed.
+    entalix::cli::use_utf8_console();
+    if (const std::vector<std::string> utf8 = entalix::cli::utf8_arguments(); !utf8.empty())
+        args.assign(utf8.begin() + 1, utf8.end());
+#endif
     int status = kFailed;
     try {
-        status = run(std::vector<std::string>(argv + 1, argv + argc));
+        status = run(args);
     } catch (const cli::UsageError& e) {
         std::cerr << e.what() << "\n\n" << cli::kShortUsage;
         return kUsage;

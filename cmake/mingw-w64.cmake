@@ -1,4 +1,4 @@
-# Cross-compiling the Qt-free core and entalix-calc for 64-bit Windows with
+# Cross-compiling entalix.exe and entalix-calc.exe for 64-bit Windows with
 # Debian's mingw-w64 toolchain (package g++-mingw-w64-x86-64-posix).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

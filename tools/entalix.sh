@@ -3,7 +3,8 @@
 #   tools/entalix.sh run    build and start the desktop application
 #   tools/entalix.sh test   build and run every test, plain and under the sanitizers,
 #                           the application's tests against Qt 5 too, check the
-#                           Debian packages (Qt 6 and Qt 5) and cross-build for Windows
+#                           Debian packages (Qt 6 and Qt 5), cross-build for Windows
+#                           and run the Windows programs under wine
 #   tools/entalix.sh fuzz [seconds]   run every fuzz target for a while (default 60 s each)
 #   tools/entalix.sh format           apply the project's clang-format style to every C++ file
 set -euo pipefail
@@ -13,11 +14,15 @@ PACKAGES=(
     build-essential cmake pkg-config git clang-format
     qt6-base-dev qtbase5-dev libgl-dev qt6-translations-l10n qttranslations5-l10n
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-    clang libclang-rt-14-dev dpkg-dev g++-mingw-w64-x86-64-posix
+    clang libclang-rt-14-dev dpkg-dev
     librsvg2-bin lintian appstream file
     fonts-arphic-uming fonts-noto-cjk
     xvfb xauth
     python3-iapws
+    # Windows: the cross compilers, the icon from the SVG, the guide as HTML, and
+    # wine to run the 64-bit programs (wine64 the loader, wine the command).
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix imagemagick python3-markdown
+    wine wine64
 )
 
 install_missing() {

@@ -1,0 +1,113 @@
+// Windows for the screens; events go through the shared controller, and a
+// fault of the program itself never escapes into the window procedure.
+#include "win32/host.h"
+
+#include "shell/errors.h"
+#include "win32/settings.h"
+
+namespace entalix::win32 {
+
+Win32Host::Win32Host(shell::Catalog catalog, Settings settings)
+    : controller_(*this, std::move(catalog)), settings_(std::move(settings)) {
+    if (std::optional<std::string> stored = settings_.get(kAtmosphericPressure)) atmospheric_ = *stored;
+}
+
+Win32Host::~Win32Host() = default;
+
+void Win32Host::create_screen(const shell::ScreenDesc& desc) {
+    POINT at{CW_USEDEFAULT, CW_USEDEFAULT};
+    if (last_position_) at = *last_position_;
+    windows_[desc.id] = std::make_unique<ScreenWindow>(desc, *this, at, atmospheric_);
+}
+
+void Win32Host::show_screen(shell::ScreenId id) {
+    ScreenWindow* w = windows_.at(id).get();
+    // Each screen opens where the one it replaces stood, so the program stays in one place.
+    for (const auto& [other, window] : windows_) {
+        if (other == id || !IsWindowVisible(window->hwnd())) continue;
+        RECT r;
+        GetWindowRect(window->hwnd(), &r);
+        last_position_ = POINT{r.left, r.top};
+    }
+    if (!last_position_) {
+        // The first screen stands in the middle of the primary monitor's work area.
+        RECT work;
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        RECT r;
+        GetWindowRect(w->hwnd(), &r);
+        last_position_ = POINT{work.left + (work.right - work.left - (r.right - r.left)) / 2,
+                               work.top + (work.bottom - work.top - (r.bottom - r.top)) / 2};
+    }
+    w->show_at(*last_position_);
+    w->focus_first_field();
+}
+
+void Win32Host::hide_screen(shell::ScreenId id) { ShowWindow(windows_.at(id)->hwnd(), SW_HIDE); }
+
+shell::Fields Win32Host::fields(shell::ScreenId id) const { return windows_.at(id)->fields(); }
+
+void Win32Host::apply(shell::ScreenId id, const shell::Outcome& outcome) {
+    windows_.at(id)->apply(outcome);
+    applied_.emplace_back(id, outcome);
+}
+
+ScreenWindow* Win32Host::window(shell::ScreenId id) const {
+    const auto it = windows_.find(id);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+std::optional<shell::ScreenId> Win32Host::visible_screen() const {
+    for (const auto& [id, window] : windows_)
+        if (controller_.is_visible(id)) return id;
+    return std::nullopt;
+}
+
+HWND Win32Host::active_window() const {
+    const std::optional<shell::ScreenId> id = visible_screen();
+    return id ? windows_.at(*id)->hwnd() : nullptr;
+}
+
+void Win32Host::on_event(shell::ScreenId id, const std::string& event) {
+    if (ending_) return;
+    try {
+        controller_.fire(id, event);
+    } catch (...) {
+        // A fault of the program itself: the press writes nothing and the screen stays usable.
+        shell::Outcome outcome;
+        outcome.message = shell::kMsgInternalError;
+        outcome.failed = true;
+        apply(id, outcome);
+    }
+}
+
+void Win32Host::on_close(shell::ScreenId id) {
+    if (ending_) return;
+    bool goes_on = true;
+    try {
+        goes_on = controller_.close(id);
+    } catch (...) {
+        // Going back only navigates; should it ever fail, the window stays open.
+        return;
+    }
+    if (goes_on) return;
+    // Closing the main menu ends the program.
+    ending_ = true;
+    for (const auto& [other, window] : windows_) ShowWindow(window->hwnd(), SW_HIDE);
+    PostQuitMessage(0);
+}
+
+void Win32Host::on_atmospheric_typed(shell::ScreenId id, const std::string& text) {
+    // One site value: typed on any screen, it stands in every screen's box and is remembered.
+    atmospheric_ = text;
+    for (const auto& [other, window] : windows_)
+        if (other != id) window->set_atmospheric(text);
+    settings_.set(kAtmosphericPressure, text);
+}
+
+std::vector<std::pair<shell::ScreenId, shell::Outcome>> Win32Host::take_applied() {
+    std::vector<std::pair<shell::ScreenId, shell::Outcome>> out;
+    out.swap(applied_);
+    return out;
+}
+
+}  // namespace entalix::win32

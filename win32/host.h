@@ -1,0 +1,55 @@
+// The Win32 host of the screens: one window per screen, created on first use,
+// one visible at a time, every event through the shared controller.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/controller.h"
+#include "win32/screen_window.h"
+#include "win32/settings.h"
+
+namespace entalix::win32 {
+
+class Win32Host : public shell::ScreenHost {
+public:
+    Win32Host(shell::Catalog catalog, Settings settings);
+    ~Win32Host() override;
+
+    void create_screen(const shell::ScreenDesc& desc) override;
+    void show_screen(shell::ScreenId id) override;
+    void hide_screen(shell::ScreenId id) override;
+    shell::Fields fields(shell::ScreenId id) const override;
+    void apply(shell::ScreenId id, const shell::Outcome& outcome) override;
+
+    shell::Controller& controller() { return controller_; }
+    ScreenWindow* window(shell::ScreenId id) const;  // nullptr until created
+    HWND active_window() const;                      // the visible screen's window
+    std::optional<shell::ScreenId> visible_screen() const;
+
+    // What the windows report.
+    void on_event(shell::ScreenId id, const std::string& event);
+    void on_close(shell::ScreenId id);  // the frame's close control, or Esc
+    void on_atmospheric_typed(shell::ScreenId id, const std::string& text);
+
+    // The outcomes applied since the last call, screen by screen (the self-test reads them).
+    std::vector<std::pair<shell::ScreenId, shell::Outcome>> take_applied();
+    const std::string& atmospheric_pressure() const { return atmospheric_; }
+
+private:
+    shell::Controller controller_;
+    Settings settings_;
+    std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;
+    std::vector<std::pair<shell::ScreenId, shell::Outcome>> applied_;
+    std::string atmospheric_;  // the site's atmospheric pressure as typed; empty: the screens' default
+    std::optional<POINT> last_position_;
+    bool ending_ = false;
+};
+
+}  // namespace entalix::win32

@@ -1,0 +1,44 @@
+// One dispatch for the interactive loop and for the self-test's pumping, so
+// that both see the keyboard the same way.
+#include "win32/message_loop.h"
+
+namespace entalix::win32 {
+
+namespace {
+
+bool is_edit(HWND hwnd) {
+    wchar_t name[16] = {};
+    return hwnd != nullptr && GetClassNameW(hwnd, name, 16) > 0 && lstrcmpiW(name, L"Edit") == 0;
+}
+
+void dispatch(Win32Host& host, MSG& msg) {
+    // Ctrl+A selects a field's whole text, which the classic edit box does not do by itself.
+    if (msg.message == WM_KEYDOWN && msg.wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) != 0 &&
+        is_edit(msg.hwnd)) {
+        SendMessageW(msg.hwnd, EM_SETSEL, 0, -1);
+        return;
+    }
+    if (HWND screen = host.active_window(); screen != nullptr && IsDialogMessageW(screen, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+}  // namespace
+
+int run_message_loop(Win32Host& host) {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) dispatch(host, msg);
+    return static_cast<int>(msg.wParam);
+}
+
+bool pump_messages(Win32Host& host) {
+    MSG msg;
+    // Bounded: a window that keeps posting to itself cannot hold the caller forever.
+    for (int handled = 0; handled < 100000 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++handled) {
+        if (msg.message == WM_QUIT) return false;
+        dispatch(host, msg);
+    }
+    return true;
+}
+
+}  // namespace entalix::win32

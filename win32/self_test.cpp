@@ -1,0 +1,375 @@
+// The self-test plays its steps through SendMessage and posted keys into the
+// same window procedures a person's clicks reach, and reads the answers back
+// from the controls themselves.
+#include "win32/self_test.h"
+
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "win32/field_roles.h"
+#include "win32/message_loop.h"
+#include "win32/text.h"
+
+namespace entalix::win32 {
+
+using shell::ControlDesc;
+using shell::ControlKind;
+using shell::ScreenId;
+
+namespace {
+
+std::optional<std::string> read_file(const std::wstring& path) {
+    FILE* f = _wfopen(path.c_str(), L"rb");
+    if (f == nullptr) return std::nullopt;
+    std::string data;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, f)) > 0;) data.append(buffer, n);
+    fclose(f);
+    return data;
+}
+
+bool write_file(const std::wstring& path, const std::string& data) {
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    if (f == nullptr) return false;
+    const bool ok = fwrite(data.data(), 1, data.size(), f) == data.size();
+    return fclose(f) == 0 && ok;
+}
+
+std::vector<std::string> split(const std::string& line) {
+    std::vector<std::string> tokens;
+    std::istringstream in(line);
+    for (std::string token; in >> token;) tokens.push_back(token);
+    return tokens;
+}
+
+// A written text on one line per control; CR LF continues on an indented line,
+// as entalix-calc prints it.
+std::string shown_text(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            out += "\n    ";
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// A 24-bit BMP of the window as it stands on the screen, frame included.
+bool save_screenshot(HWND hwnd, const std::wstring& path) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    if (width <= 0 || height <= 0) return false;
+    HDC window_dc = GetWindowDC(hwnd);
+    HDC memory = CreateCompatibleDC(window_dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(window_dc, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const bool copied = BitBlt(memory, 0, 0, width, height, window_dc, 0, 0, SRCCOPY) != 0;
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;  // bottom-up, as a BMP file stores it
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const std::size_t row = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    std::string pixels(row * static_cast<std::size_t>(height), '\0');
+    const bool read = copied && GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+                                          reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == height;
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(hwnd, window_dc);
+    if (!read) return false;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+    std::string data(reinterpret_cast<const char*>(&file), sizeof file);
+    data.append(reinterpret_cast<const char*>(&info), sizeof info);
+    data += pixels;
+    return write_file(path, data);
+}
+
+class SelfTest {
+public:
+    SelfTest(Win32Host& host, const SelfTestOptions& options) : host_(host), options_(options) {}
+
+    int run(const std::vector<std::string>& lines) {
+        out_ << "atmospheric pressure: "
+             << (host_.atmospheric_pressure().empty() ? "(default)" : host_.atmospheric_pressure()) << '\n';
+        for (const std::string& line : lines) {
+            const std::vector<std::string> tokens = split(line);
+            if (tokens.empty() || tokens[0][0] == '#') continue;
+            out_ << "> " << line << '\n';
+            if (!step(tokens)) {
+                ok_ = false;
+                if (ended_) break;
+            }
+            if (!ended_) screenshot();
+        }
+        // The site's atmospheric pressure as every screen made so far shows it.
+        for (ScreenId id : shell::all_screens())
+            if (const ScreenWindow* w = host_.window(id))
+                for (const ControlDesc& c : w->desc().controls)
+                    if (is_atmospheric(c))
+                        out_ << shell::screen_name(id) << '.' << c.name << '=' << w->text_of(c.name) << '\n';
+        if (!options_.output.empty() && !write_file(options_.output, out_.str())) return 2;
+        return ok_ ? 0 : 1;
+    }
+
+private:
+    bool fail(const std::string& why) {
+        out_ << "self-test: " << why << '\n';
+        return false;
+    }
+
+    void pump() {
+        if (!pump_messages(host_)) ended_ = true;
+    }
+
+    bool step(const std::vector<std::string>& tokens) {
+        const std::optional<ScreenId> id = shell::screen_from_name(tokens[0]);
+        if (!id) return fail("no screen " + tokens[0]);
+        if (!open(*id)) return false;
+        if (tokens.size() == 1) return shown_is(*id);
+        if (tokens[1] == "escape" || tokens[1] == "close") {
+            HWND window = host_.window(*id)->hwnd();
+            if (tokens[1] == "escape")
+                key(GetFocus() != nullptr ? GetFocus() : window, VK_ESCAPE);
+            else
+                SendMessageW(window, WM_CLOSE, 0, 0);
+            pump();
+            const std::string expected = tokens.size() > 2 ? tokens[2] : "";
+            if (ended_) {
+                out_ << "ended\n";
+                return expected == "ended" || fail("the program ended");
+            }
+            const std::optional<ScreenId> now = host_.visible_screen();
+            return now && shown_is(*now) && (shell::screen_name(*now) == expected || fail("expected " + expected));
+        }
+        if (tokens[1] == "copy") return copy(*id, tokens.size() > 2 ? tokens[2] : "");
+        return press(*id, tokens);
+    }
+
+    // Selects a field's whole text and copies it, as Ctrl+C in it does.
+    bool copy(ScreenId id, const std::string& field) {
+        HWND box = host_.window(id)->control(field);
+        if (box == nullptr) return fail("no field " + field);
+        SetFocus(box);
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        SendMessageW(box, WM_COPY, 0, 0);
+        pump();
+        std::string copied;
+        if (OpenClipboard(host_.window(id)->hwnd())) {
+            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) copied = narrow(text);
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+        }
+        out_ << "copied: " << shown_text(copied) << '\n';
+        return true;
+    }
+
+    bool shown_is(ScreenId id) {
+        const std::optional<ScreenId> now = host_.visible_screen();
+        out_ << "shown: " << (now ? shell::screen_name(*now) : "none") << '\n';
+        return now == id || fail("not shown: " + shell::screen_name(id));
+    }
+
+    // A key pressed in a control, through the message loop's dialog handling.
+    void key(HWND target, WPARAM vk) {
+        SetFocus(target);
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), 0)) << 16;
+        PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
+        PostMessageW(target, WM_KEYUP, vk, scan | 1 | (3LL << 30));
+        pump();
+    }
+
+    bool click(ScreenId id, const std::string& button) {
+        HWND b = host_.window(id)->control(button);
+        if (b == nullptr || !IsWindowVisible(b)) return fail("no button to click: " + button);
+        SendMessageW(b, BM_CLICK, 0, 0);
+        pump();
+        return true;
+    }
+
+    // From the screen shown to the target through the menus' buttons, the
+    // shortest way; each screen's navigation is asked of its description.
+    bool open(ScreenId target) {
+        for (int hops = 0; hops < shell::kScreenCount && !ended_; ++hops) {
+            const std::optional<ScreenId> now = host_.visible_screen();
+            if (!now) return fail("no screen shown");
+            if (*now == target) return true;
+            const std::optional<std::string> button = first_button_towards(*now, target);
+            if (!button) return fail("no way from " + shell::screen_name(*now) + " to " + shell::screen_name(target));
+            if (!click(*now, *button)) return false;
+        }
+        return fail("cannot reach " + shell::screen_name(target));
+    }
+
+    std::optional<std::string> first_button_towards(ScreenId from, ScreenId target) {
+        std::map<ScreenId, std::string> first;  // screen reached -> button pressed on `from`
+        std::deque<ScreenId> queue{from};
+        std::map<ScreenId, bool> seen{{from, true}};
+        while (!queue.empty()) {
+            const ScreenId at = queue.front();
+            queue.pop_front();
+            for (const auto& [button, next] : links(at)) {
+                if (seen[next]) continue;
+                seen[next] = true;
+                first[next] = at == from ? button : first[at];
+                if (next == target) return first[next];
+                queue.push_back(next);
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::vector<std::pair<std::string, ScreenId>> links(ScreenId id) {
+        const shell::ScreenDesc& desc = host_.controller().desc(id);
+        std::vector<std::pair<std::string, ScreenId>> out;
+        for (const ControlDesc& c : desc.controls) {
+            if (c.kind != ControlKind::Button) continue;
+            const std::optional<shell::Outcome> o = shell::run_event(desc, c.name + "_Click", desc.default_fields());
+            if (o && o->navigate) out.emplace_back(c.name, *o->navigate);
+        }
+        return out;
+    }
+
+    // Sets a text box as typing would (its Change event runs).
+    void type(HWND box, const std::string& text) {
+        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(text).c_str()));
+        pump();
+    }
+
+    bool press(ScreenId id, const std::vector<std::string>& tokens) {
+        ScreenWindow& w = *host_.window(id);
+        const shell::ScreenDesc& desc = w.desc();
+        std::string event;
+        std::string enter_in;
+        std::map<std::string, std::string> given;
+        for (std::size_t i = 1; i < tokens.size(); ++i) {
+            if (tokens[i].rfind("enter@", 0) == 0) {
+                enter_in = tokens[i].substr(6);
+                continue;
+            }
+            const std::size_t eq = tokens[i].find('=');
+            if (event.empty() && eq == std::string::npos) {
+                event = tokens[i];
+                continue;
+            }
+            if (eq == std::string::npos || desc.find(tokens[i].substr(0, eq)) == nullptr)
+                return fail("no field " + tokens[i]);
+            given[tokens[i].substr(0, eq)] = tokens[i].substr(eq + 1);
+        }
+        // The control whose event this is: a Change event's field is typed last,
+        // and a tick box's event is the click that brings it to its given state.
+        std::string own;
+        if (event.ends_with("_Change")) own = event.substr(0, event.size() - 7);
+        if (event.ends_with("_Click")) own = event.substr(0, event.size() - 6);
+        const auto wanted_tick = [&](const ControlDesc& c) {
+            const auto it = given.find(c.name);
+            const bool want = it != given.end() && it->second == "1";
+            return c.name == own ? !want : want;
+        };
+        // Tick boxes first, clearing before ticking (a pair hides the other boxes).
+        for (const bool tick : {false, true}) {
+            for (const ControlDesc& c : desc.controls) {
+                if (c.kind != ControlKind::CheckBox) continue;
+                const bool want = wanted_tick(c);
+                if (want == tick && w.fields().ticked(c.name) != want && !click(id, c.name)) return false;
+            }
+        }
+        // Then the text boxes: given texts, the others back to their defaults.
+        const std::string changed = event.ends_with("_Change") ? own : "";
+        for (const ControlDesc& c : desc.controls) {
+            if (c.kind != ControlKind::TextBox || c.name == changed) continue;
+            const auto it = given.find(c.name);
+            if (it == given.end() && is_atmospheric(c)) continue;
+            const std::string want = it != given.end() ? it->second : c.text;
+            if (w.text_of(c.name) != want) type(w.control(c.name), want);
+        }
+        host_.take_applied();
+        if (!changed.empty()) {
+            const auto it = given.find(changed);
+            type(w.control(changed), it != given.end() ? it->second : desc.find(changed)->text);
+        } else if (!enter_in.empty()) {
+            if (w.control(enter_in) == nullptr) return fail("no field " + enter_in);
+            key(w.control(enter_in), VK_RETURN);
+        } else if (!event.ends_with("_Click") || !click(id, event.substr(0, event.size() - 6))) {
+            return fail("cannot run " + event);
+        }
+        return report(id, w);
+    }
+
+    bool report(ScreenId id, const ScreenWindow& w) {
+        std::optional<shell::Outcome> outcome;
+        for (auto& [screen, o] : host_.take_applied())
+            if (screen == id && !outcome) outcome = std::move(o);
+        if (!outcome) return fail("the press wrote nothing");
+        std::string message_line;
+        for (const ControlDesc& c : w.desc().controls)
+            if (c.meaning.role == shell::Role::Message) message_line = w.text_of(c.name);
+        if (outcome->failed) {
+            out_ << "error: " << message_line << '\n';
+            return true;
+        }
+        for (const auto& [name, text] : outcome->texts) out_ << name << '=' << shown_text(w.text_of(name)) << '\n';
+        for (const auto& [name, visible] : outcome->visibility)
+            out_ << name << (w.shown(name) ? " shown" : " hidden") << '\n';
+        if (outcome->texts.empty() && outcome->visibility.empty()) out_ << "(nothing changed)\n";
+        if (!outcome->message.empty()) out_ << "message: " << message_line << '\n';
+        if (outcome->message.empty() && !outcome->warning.empty()) out_ << "warning: " << message_line << '\n';
+        return true;
+    }
+
+    void screenshot() {
+        if (options_.screenshots.empty()) return;
+        const std::optional<ScreenId> id = host_.visible_screen();
+        if (!id) return;
+        HWND hwnd = host_.window(*id)->hwnd();
+        // No caret or selection in the picture.
+        SetFocus(hwnd);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pump();
+        const std::wstring path = options_.screenshots + L"\\" + widen(shell::screen_name(*id)) + L".bmp";
+        if (!save_screenshot(hwnd, path)) ok_ = fail("cannot save " + narrow(path));
+    }
+
+    Win32Host& host_;
+    const SelfTestOptions& options_;
+    std::ostringstream out_;
+    bool ok_ = true;
+    bool ended_ = false;
+};
+
+}  // namespace
+
+int run_self_test(Win32Host& host, const SelfTestOptions& options) {
+    std::vector<std::string> lines;
+    if (options.cases.empty()) {
+        for (ScreenId id : shell::all_screens()) lines.push_back(shell::screen_name(id));
+    } else {
+        const std::optional<std::string> data = read_file(options.cases);
+        if (!data) return 2;
+        std::istringstream in(*data);
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+        }
+    }
+    pump_messages(host);
+    return SelfTest(host, options).run(lines);
+}
+
+}  // namespace entalix::win32

@@ -1,0 +1,35 @@
+// entalix.exe --self-test CASES OUT [--screenshot DIR]: drives the real windows
+// as a person would (menu buttons, typing, tick boxes, the calculation buttons,
+// Enter, Esc, the close control) and writes what the screens then show, in the
+// form entalix-calc prints the same events, so the two can be compared.
+//
+// CASES holds one line per step, '#' starts a comment:
+//   Form8                                 open the screen through the menus
+//   Form8 Command2_Click Text2=1          set the fields (the rest to their defaults)
+//                                         and click the button; TEXT has no blanks
+//   Form8 enter@Text2 Command2_Click ...  the same, but Enter in Text2 instead of the click
+//   Form2 jzwd_Change jzyl=1 jzwd=150     typing into jzwd, the other fields first
+//   Form9 escape Form13                   Esc, then Form13 must be the screen shown
+//   Form14 copy yxgl 17.02                select the field's text and copy it (Ctrl+C);
+//                                         the last word says what the clipboard must hold
+//   Form1 close ended                     the close control; "ended": the program ends
+// The atmospheric pressure is one value for all screens: a field left out keeps
+// what was typed before, so after a step that types it every later step types it too.
+#pragma once
+
+#include <string>
+
+#include "win32/host.h"
+
+namespace entalix::win32 {
+
+struct SelfTestOptions {
+    std::wstring cases;        // empty: open every screen, in order
+    std::wstring output;       // empty: no report
+    std::wstring screenshots;  // empty: none; else one FormN.bmp per screen
+};
+
+// Returns the exit code: 0 when every step could be carried out.
+int run_self_test(Win32Host& host, const SelfTestOptions& options);
+
+}  // namespace entalix::win32
