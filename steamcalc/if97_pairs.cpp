@@ -2,8 +2,8 @@
 // directly, the wet region and the supercritical fluid included, so no scan is
 // needed: what is shown is the state found, written as the IFC-67 presses
 // write theirs (p, t, v, h and s with six decimals, the typed h of (p, h) and
-// s of (p, s) with four, the dryness in percent with two), and checked to give
-// back the two values typed.
+// s of (p, s) with four, the dryness in percent to two decimals), and checked
+// to give back the two values typed.
 #include "steamcalc/if97_pairs.h"
 
 #include <algorithm>
@@ -150,13 +150,12 @@ private:
             const double v = typed(kRowV);
             return texts(found([&] { return if97::state_pv(p, v); }), p_text, "");
         }
-        // The typed enthalpy or entropy is shown with four decimals, and the
-        // state is the one of the value shown.
-        const std::string y_text = R4(typed(row));
-        const double y = value_of(y_text);
+        // The state of the typed enthalpy or entropy, which is shown with four
+        // decimals.
+        const double y = typed(row);
         StateTexts out =
             texts(found([&] { return row == kRowH ? if97::state_ph(p, y) : if97::state_ps(p, y); }), p_text, "");
-        (row == kRowH ? out.h : out.s) = y_text;
+        (row == kRowH ? out.h : out.s) = R4(y);
         return out;
     }
 
