@@ -1,10 +1,13 @@
 // Time per call of the IAPWS-IF97 states: (p, T) by region, and the (p, h) and
-// (p, s) inverses, over plant states from 1 kPa to 100 MPa and 1 to 2000 degC.
+// (p, s) inverses, over plant states from 1 kPa to 100 MPa and 1 to 2000 degC;
+// then IAPWS-IF97 beside IFC-67 on the same ordinary states (bench/grid.h), in
+// one run so that both see the same machine.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <vector>
 
+#include "bench/grid.h"
 #include "if97/state.h"
 #include "props/property_error.h"
 
@@ -86,6 +89,75 @@ void BM_if97_th_all(benchmark::State& bench) {
     run(bench, grid().single_phase, [](const State& s) { return entalix::if97::state_th(s.t, s.h); });
 }
 
+// The ordinary states of the IFC-67 benchmarks, in each formulation's units.
+const entalix::bench::Grid& ordinary() {
+    static const entalix::bench::Grid g = entalix::bench::make_grid();
+    return g;
+}
+
+template <typename Call>
+void over(benchmark::State& bench, const std::vector<entalix::bench::GridState>& states, Call call) {
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(call(states[i]));
+        if (++i == states.size()) i = 0;
+    }
+    bench.counters["states"] = static_cast<double>(states.size());
+}
+
+using entalix::bench::GridState;
+using entalix::props::kKJPerKcal;
+using entalix::props::kMPaPerAt;
+
+void BM_side_by_side_ifc67_pt_water(benchmark::State& bench) {
+    over(bench, ordinary().water, [](const GridState& g) {
+        entalix::props::SteamState s;
+        entalix::props::ifc_pt_water(s, g.p, g.t);
+        return s.v + s.h + s.s;
+    });
+}
+void BM_side_by_side_if97_pt_water(benchmark::State& bench) {
+    over(bench, ordinary().water, [](const GridState& g) {
+        const State s = entalix::if97::state_pt(g.p * kMPaPerAt, g.t);
+        return s.v + s.h + s.s;
+    });
+}
+void BM_side_by_side_ifc67_pt_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam, [](const GridState& g) {
+        entalix::props::SteamState s;
+        entalix::props::ifc_pt_steam(s, g.p, g.t);
+        return s.v + s.h + s.s;
+    });
+}
+void BM_side_by_side_if97_pt_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam, [](const GridState& g) {
+        const State s = entalix::if97::state_pt(g.p * kMPaPerAt, g.t);
+        return s.v + s.h + s.s;
+    });
+}
+void BM_side_by_side_ifc67_ph_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam, [](const GridState& g) {
+        entalix::props::SteamState s;
+        entalix::props::ifc_ph(s, g.p, g.h);
+        return s.t;
+    });
+}
+void BM_side_by_side_if97_ph_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam,
+         [](const GridState& g) { return entalix::if97::state_ph(g.p * kMPaPerAt, g.h * kKJPerKcal).t; });
+}
+void BM_side_by_side_ifc67_ps_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam, [](const GridState& g) {
+        entalix::props::SteamState s;
+        entalix::props::ifc_ps(s, g.p, g.s);
+        return s.t;
+    });
+}
+void BM_side_by_side_if97_ps_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam,
+         [](const GridState& g) { return entalix::if97::state_ps(g.p * kMPaPerAt, g.s * kKJPerKcal).t; });
+}
+
 BENCHMARK(BM_if97_pt_region1);
 BENCHMARK(BM_if97_pt_region2);
 BENCHMARK(BM_if97_pt_region3);
@@ -97,6 +169,14 @@ BENCHMARK(BM_if97_ps_region1);
 BENCHMARK(BM_if97_ps_region2);
 BENCHMARK(BM_if97_ps_region3);
 BENCHMARK(BM_if97_th_all);
+BENCHMARK(BM_side_by_side_ifc67_pt_water);
+BENCHMARK(BM_side_by_side_if97_pt_water);
+BENCHMARK(BM_side_by_side_ifc67_pt_steam);
+BENCHMARK(BM_side_by_side_if97_pt_steam);
+BENCHMARK(BM_side_by_side_ifc67_ph_steam);
+BENCHMARK(BM_side_by_side_if97_ph_steam);
+BENCHMARK(BM_side_by_side_ifc67_ps_steam);
+BENCHMARK(BM_side_by_side_if97_ps_steam);
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include "cli/calls.h"
 #include "cli/screens_cli.h"
 #include "cli/usage.h"
+#include "props/formulation.h"
 #include "shell/errors.h"
 #include "shell/reading.h"
 
@@ -73,6 +74,7 @@ json answer_screen(const json& request) {
     }
     if (!outcome.message.empty()) out["message"] = outcome.message;
     if (!outcome.warning.empty()) out["warning"] = outcome.warning;
+    if (!outcome.formulation.empty()) out["formulation"] = outcome.formulation;
     return out;
 }
 
@@ -111,8 +113,8 @@ void append_number(std::string& out, double value) {
 
 // The common request {"call": "name", "args": [numbers or plain texts], "id": ...}
 // read without building a JSON tree: a batch of property calls then costs
-// little more than the calls. Anything less plain (escapes, other members,
-// a failure) goes the general way, which gives the same answer.
+// little more than the calls. Anything less plain (escapes, other members such
+// as "formulation", a failure) goes the general way, which gives the same answer.
 class PlainCall {
 public:
     explicit PlainCall(std::string_view line) : s_(line) {}
@@ -241,6 +243,16 @@ std::string answer_json_line(const std::string& line) {
         const json request = json::parse(line);
         if (!request.is_object()) throw UsageError("请求须是JSON对象：" + quote_input(line));
         if (const auto it = request.find("id"); it != request.end()) id = *it;
+        // A line's own formulation overrides the one of the whole batch.
+        std::optional<props::FormulationScope> scope;
+        if (const auto it = request.find("formulation"); it != request.end()) {
+            if (!it->is_string()) throw UsageError("\"formulation\" 须是文本：IFC-67 或 IAPWS-IF97");
+            const std::optional<props::Formulation> formulation = props::parse_formulation(it->get<std::string>());
+            if (!formulation)
+                throw UsageError("不认识的公式：" + quote_input(it->get<std::string>()) +
+                                 "（可用 IFC-67 或 IAPWS-IF97）");
+            scope.emplace(*formulation);
+        }
         if (request.contains("call") && request["call"].is_string())
             answer = answer_call(request);
         else if (request.contains("screen") && request["screen"].is_string())
@@ -355,6 +367,8 @@ std::string list_json() {
                        {"results", fields_json(desc, e.binding->writes)}});
     }
     out["events"] = evs;
+    out["formulations"] = {std::string(props::formulation_name(props::Formulation::IFC67)),
+                           std::string(props::formulation_name(props::Formulation::IF97))};
     return out.dump(2, ' ', false, json::error_handler_t::replace);
 }
 

@@ -7,6 +7,7 @@
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
 #include "props/saturation.h"
+#include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
@@ -54,6 +55,9 @@ MixingHeaterTexts MixingHeaterBalance(const Fields& f, std::string* warning) {
     // Saturated water at the heater pressure, taken just below the saturation
     // temperature so that the water equation applies.
     const double ph = (pa + read_gauge_pressure(desc, f, "Text6", pa)) + 0.000001;
+    // IAPWS-IF97 has no saturated water above its critical pressure.
+    if (props::current_formulation() == props::Formulation::IF97 && ph > props::kIf97CriticalPressure)
+        throw props::PropertyRefusal(props::kMsgIf97SaturationRange);
     const double ths = props::pswsat_t(ph);
     const double h3 = properties.pswh_ptwtr(ph, ths - 0.01);
     const double G = read_field(desc, f, "Text5");

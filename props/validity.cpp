@@ -44,6 +44,17 @@ void Extrapolation::add(const Extrapolation& other) {
     if (other.water > water) water = other.water;
     if (other.steam > steam) steam = other.steam;
     saturation = saturation || other.saturation;
+    metastable = metastable || other.metastable;
+}
+
+bool inside_if97(double p_mpa, double t) {
+    if (!(p_mpa > 0.0 && t >= kLowestTemperature)) return false;
+    if (t <= kIf97HighTemperatureLimit) return p_mpa <= kHighestPressure;
+    return t <= kIf97HighestTemperature && p_mpa <= kIf97HighTemperaturePressure;
+}
+
+void check_if97_state(double p_mpa, double t) {
+    if (!inside_if97(p_mpa, t)) throw PropertyRefusal(kMsgOutsideIf97);
 }
 
 void check_pressure(double p_mpa) {
@@ -101,6 +112,7 @@ std::string warning_text(const Extrapolation& e) {
     if (e.steam > 0)
         add(tier_words("过热蒸汽公式越过了它靠临界区一侧的边界", kSteamTiers[static_cast<std::size_t>(e.steam) - 1]));
     if (e.saturation) add("临界点（22.12 MPa，374.15 ℃）以上没有饱和线，所示饱和值只是饱和线公式的延伸");
+    if (e.metastable) add("IAPWS-IF97的水或蒸汽方程越过饱和线用于亚稳态（过热水或过冷蒸汽），并非稳定状态");
     return text;
 }
 

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "props/formulation.h"
+
 namespace entalix::shell {
 
 enum class ScreenId {
@@ -109,7 +111,8 @@ Meaning result(std::string quantity, std::string unit, std::string format, Press
 Meaning atmospheric();  // "大气压值" in MPa
 
 // The texts of a screen's controls at the moment of an event; a tick box reads
-// "1" when ticked and "0" when clear.
+// "1" when ticked and "0" when clear. With them the formulation of water and
+// steam the user chose, which the press computes with (IFC-67 unless set).
 class Fields {
 public:
     Fields() = default;
@@ -118,9 +121,12 @@ public:
     bool ticked(std::string_view check_box) const { return text(check_box) == "1"; }
     void set(std::string control, std::string text) { texts_[std::move(control)] = std::move(text); }
     const std::map<std::string, std::string, std::less<>>& all() const { return texts_; }
+    props::Formulation formulation() const { return formulation_; }
+    void set_formulation(props::Formulation formulation) { formulation_ = formulation; }
 
 private:
     std::map<std::string, std::string, std::less<>> texts_;
+    props::Formulation formulation_ = props::Formulation::IFC67;
 };
 
 // What one event does to its screen. A failed calculation throws instead and
@@ -136,6 +142,9 @@ struct Outcome {
     // is no message, in its own colour.
     std::string warning;
     bool failed = false;  // set by run_event when the press stopped on a failure
+    // The formulation a calculation used ("IFC-67", "IAPWS-IF97"), set by
+    // run_event for a Compute event that wrote its result; empty otherwise.
+    std::string formulation;
 };
 
 using Handler = std::function<Outcome(const Fields&)>;

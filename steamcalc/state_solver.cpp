@@ -6,9 +6,11 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "props/formulation.h"
 #include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/numbers.h"
+#include "steamcalc/if97_pairs.h"
 #include "steamcalc/press.h"
 
 namespace entalix::steamcalc {
@@ -77,6 +79,7 @@ std::optional<Shown> run_pair(Press& press, const Pair& pair) {
 }
 
 StateAnswer solve(const PairInput& input, std::optional<std::string_view> atmospheric, ScanMethod method) {
+    if (props::current_formulation() == props::Formulation::IF97) return solve_if97(input, atmospheric);
     StateAnswer answer;
     bool any_pair = false;
     for (const Pair& pair : kPairs) {
