@@ -37,7 +37,19 @@ const Press kPresses[] = {
     // The library's inverses at high pressure.
     {"ph_high_pressure", kRowP, "105.533", kRowH, "2469.31", false},
     {"ps_high_pressure", kRowP, "90.8639", kRowS, "4.69618", false},
-    {"tx_extrapolated", kRowT, "506.258", kRowX, "-3.92552", false},
+    {"tx_extrapolated_refused", kRowT, "506.258", kRowX, "-3.92552", false},
+    // States found directly on the equations, refined in the last step, or
+    // refused in the near-critical region.
+    {"pt_found_at_high_pressure", kRowP, "20", kRowT, "20", false},
+    {"ph_found_at_high_pressure", kRowP, "25", kRowH, "1000", false},
+    {"ph_near_critical_refused", kRowP, "25", kRowH, "2000", false},
+    {"th_found_supercritical", kRowT, "400", kRowH, "3000", false},
+    {"th_near_critical_refused", kRowT, "500", kRowH, "100", false},
+    {"tv_found_at_800C", kRowT, "800", kRowV, "0.05", false},
+    {"ts_found_below_lowest_pressure", kRowT, "200", kRowS, "10", false},
+    {"tv_water_above_ceiling", kRowT, "200", kRowV, "0.0011", true},
+    {"tv_refined_in_last_step", kRowT, "50", kRowV, "40", false},
+    {"pv_wet_by_mixing", kRowP, "0.46", kRowV, "0.020437", true},
 };
 
 void press(benchmark::State& state, const Press& p) {

@@ -38,9 +38,14 @@ json answer_call(const json& request) {
         if (!request["args"].is_array()) throw UsageError("\"args\" 须是数组");
         for (const json& a : request["args"]) arguments.push_back(argument_text(a));
     }
-    const props::Selected result = call_function(request["call"].get<std::string>(), arguments);
-    if (const double* value = std::get_if<double>(&result)) return {{"value", *value}};
-    return {{"text", std::get<std::string>(result)}};
+    const CallResult result = call_function_warned(request["call"].get<std::string>(), arguments);
+    json out;
+    if (const double* value = std::get_if<double>(&result.value))
+        out = {{"value", *value}};
+    else
+        out = {{"text", std::get<std::string>(result.value)}};
+    if (!result.warning.empty()) out["warning"] = result.warning;
+    return out;
 }
 
 json answer_screen(const json& request) {
@@ -115,9 +120,10 @@ public:
     std::optional<std::string> answer() {
         if (!parse()) return std::nullopt;
         try {
-            const props::Selected result = call_function(name_, args_);
-            const double* value = std::get_if<double>(&result);
-            if (value == nullptr || !std::isfinite(*value)) return std::nullopt;
+            const CallResult result = call_function_warned(name_, args_);
+            const double* value = std::get_if<double>(&result.value);
+            // A warned result goes the general way, which writes the warning.
+            if (value == nullptr || !std::isfinite(*value) || !result.warning.empty()) return std::nullopt;
             std::string out = "{";
             if (!id_.empty()) out.append("\"id\":").append(id_).append(",");
             out += "\"value\":";

@@ -85,11 +85,12 @@ constexpr int kUsage = 2;
 constexpr int kOutputLost = 3;
 
 int run_call(const std::string& name, const std::vector<std::string>& args) {
-    const props::Selected result = cli::call_function(name, args);
-    if (const double* value = std::get_if<double>(&result))
+    const cli::CallResult result = cli::call_function_warned(name, args);
+    if (const double* value = std::get_if<double>(&result.value))
         std::cout << shortest(*value) << '\n';
     else
-        std::cout << std::get<std::string>(result) << '\n';
+        std::cout << std::get<std::string>(result.value) << '\n';
+    if (!result.warning.empty()) std::cerr << result.warning << '\n';
     return kSuccess;
 }
 

@@ -44,7 +44,7 @@ DesuperheaterTexts desuperheater_flows(double hin, double hw, double hout, doubl
     return flows_of(hin, hw, hout, G).texts;
 }
 
-DesuperheaterTexts DesuperheaterBalance(const Fields& f) {
+DesuperheaterTexts DesuperheaterBalance(const Fields& f, std::string* warning) {
     const ScreenDesc& desc = form7();
     const double pa = read_field(desc, f, "Text9");
     props::SteamProperties properties;
@@ -64,6 +64,7 @@ DesuperheaterTexts DesuperheaterBalance(const Fields& f) {
     const DesuperheaterFlows flows = flows_of(in.h, water.h, out.h, G);
     entropy_production({{flows.Din, stream_entropy(properties, in)}, {flows.W, stream_entropy(properties, water)}},
                        {{G, stream_entropy(properties, out)}});
+    if (warning != nullptr) *warning = properties.warning();
     return flows.texts;
 }
 
@@ -104,8 +105,8 @@ const ScreenDesc& form7() {
             compute("Command2_Click", {"Text9", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5", "Text7"},
                     {"jqll", "jwsll"},
                     [](const Fields& f) {
-                        DesuperheaterTexts r = DesuperheaterBalance(f);
                         Outcome outcome;
+                        DesuperheaterTexts r = DesuperheaterBalance(f, &outcome.warning);
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"jwsll", std::move(r.jwsll)}};
                         return outcome;
                     }),

@@ -45,7 +45,7 @@ MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G)
     return mixing_flows(hs, hw, h3, G).texts;
 }
 
-MixingHeaterTexts MixingHeaterBalance(const Fields& f) {
+MixingHeaterTexts MixingHeaterBalance(const Fields& f, std::string* warning) {
     const ScreenDesc& desc = form5();
     const double pa = read_field(desc, f, "Text7");
     props::SteamProperties properties;
@@ -69,6 +69,7 @@ MixingHeaterTexts MixingHeaterBalance(const Fields& f) {
     const double s3 = props::selected_number(properties.pswA_ptwtr("s", ph, ths - 0.01));
     entropy_production({{flows.D, stream_entropy(properties, steam)}, {G, stream_entropy(properties, water)}},
                        {{flows.Gout, s3}});
+    if (warning != nullptr) *warning = properties.warning();
     return flows.texts;
 }
 
@@ -107,8 +108,8 @@ const ScreenDesc& form5() {
         d.events = {
             compute("Command2_Click", {"Text7", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5"}, {"jqll", "csll"},
                     [](const Fields& f) {
-                        MixingHeaterTexts r = MixingHeaterBalance(f);
                         Outcome outcome;
+                        MixingHeaterTexts r = MixingHeaterBalance(f, &outcome.warning);
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"csll", std::move(r.csll)}};
                         return outcome;
                     }),

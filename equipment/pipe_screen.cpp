@@ -98,24 +98,28 @@ double pipe_diameter(double G, double w, double v) {
 
 // Each block finds the specific volume of its medium first, then reads the
 // pipe's own figures, so a press meeting two faults reports the one it meets first.
-std::string PipeFlowFromDiameter(const Fields& f) {
+std::string PipeFlowFromDiameter(const Fields& f, std::string* warning) {
     const double p = absolute_pressure(f, "jzyl");
     const double t = read_field(form2(), f, "jzwd");
     props::SteamProperties properties;
     const double v = PipeSpecificVolume(properties, p, t);
     const double d = read_field(form2(), f, "gdzj");
     const double w = read_field(form2(), f, "jzls");
-    return format_not_negative(pipe_flow(d, w, v), "0.0000", "算得介质流量为负");
+    std::string flow = format_not_negative(pipe_flow(d, w, v), "0.0000", "算得介质流量为负");
+    if (warning != nullptr) *warning = properties.warning();
+    return flow;
 }
 
-std::string PipeDiameterFromFlow(const Fields& f) {
+std::string PipeDiameterFromFlow(const Fields& f, std::string* warning) {
     const double p = absolute_pressure(f, "jzyl1");
     const double t = read_field(form2(), f, "jzwd1");
     props::SteamProperties properties;
     const double v = PipeSpecificVolume(properties, p, t);
     const double G = read_field(form2(), f, "jzll1");
     const double w = read_field(form2(), f, "jzls1");
-    return format_not_negative(pipe_diameter(G, w, v), "0.0000", "算得管道直径为负");
+    std::string diameter = format_not_negative(pipe_diameter(G, w, v), "0.0000", "算得管道直径为负");
+    if (warning != nullptr) *warning = properties.warning();
+    return diameter;
 }
 
 std::optional<std::string> VelocityHint(std::string_view changed, const Fields& f) {
@@ -198,13 +202,13 @@ const ScreenDesc& form2() {
             compute("Command2_Click", {"jzyl", "dqyz", "jzwd", "gdzj", "jzls"}, {"jzll"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f)}};
+                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f, &outcome.warning)}};
                         return outcome;
                     }),
             compute("Command3_Click", {"jzyl1", "dqyz", "jzwd1", "jzll1", "jzls1"}, {"gdzj1"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f)}};
+                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f, &outcome.warning)}};
                         return outcome;
                     }),
             compute("jzwd_Change", {"jzwd", "jzyl", "dqyz"}, {"Label3"}, hint_on("jzwd"), EventKind::Change),

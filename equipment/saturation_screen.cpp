@@ -3,6 +3,7 @@
 #include "equipment/saturation_screen.h"
 
 #include "props/property_error.h"
+#include "props/public.h"
 #include "props/saturation.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
@@ -22,14 +23,15 @@ inline constexpr double kTemperatureLimit = 374.15;
 inline constexpr double kAbsolutePressureLimit = 22.129;
 
 // Runs one arrow button: a property failure also shows "错误" in the output field.
-Outcome arrow(const std::string& output, std::string (*calculate)(std::string_view, std::string_view),
+Outcome arrow(const std::string& output, std::string (*calculate)(std::string_view, std::string_view, std::string*),
               std::string_view input, std::string_view atmospheric, const char* limit_message) {
     Outcome outcome;
     try {
-        outcome.texts = {{output, calculate(input, atmospheric)}};
+        outcome.texts = {{output, calculate(input, atmospheric, &outcome.warning)}};
     } catch (const props::PropertyError&) {
         outcome.texts = {{output, kError}};
-        outcome.message = kMsgOutOfFormulation;
+        outcome.warning.clear();
+        outcome.message = current_failure_message();
         return outcome;
     }
     if (outcome.texts.front().second == kError) outcome.message = limit_message;
@@ -38,20 +40,27 @@ Outcome arrow(const std::string& output, std::string (*calculate)(std::string_vi
 
 }  // namespace
 
-std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric) {
+std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric,
+                                            std::string* warning) {
     const double t = read_field(form8(), "Text1", temperature);
     if (t >= kTemperatureLimit) return kError;
-    const double p = props::pswsat_p(t);
+    props::SteamProperties properties;
+    const double p = properties.pswsat_p(t);
+    if (warning != nullptr) *warning = properties.warning();
     const double pa = read_field(form8(), "Text7", atmospheric);
     return FormatWithPattern(p - pa, "0.0000");
 }
 
-std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric) {
+std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric,
+                                            std::string* warning) {
     const double pa = read_field(form8(), "Text7", atmospheric);
     const double pg = read_gauge_pressure(form8(), "Text2", gauge_pressure, pa);
     const double pabs = pg + pa;
     if (pabs >= kAbsolutePressureLimit) return kError;
-    return FormatWithPattern(props::pswsat_t(pabs), "0.0000");
+    props::SteamProperties properties;
+    const double t = properties.pswsat_t(pabs);
+    if (warning != nullptr) *warning = properties.warning();
+    return FormatWithPattern(t, "0.0000");
 }
 
 const ScreenDesc& form8() {

@@ -12,10 +12,12 @@ const shell::ScreenDesc& form8();
 
 // "↑": the gauge saturation pressure (MPa) for the temperature in Text1 and the
 // atmospheric pressure in Text7; "错误" at or above 374.15 degC.
-std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric);
+std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric,
+                                            std::string* warning = nullptr);
 
 // "↓": the saturation temperature (degC) for the gauge pressure in Text2 and the
 // atmospheric pressure in Text7; "错误" at an absolute pressure of 22.129 MPa or more.
-std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric);
+std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric,
+                                            std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

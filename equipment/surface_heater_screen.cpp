@@ -40,7 +40,7 @@ std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, do
     return surface_flow(hs, hwi, hwo, hd, G).text;
 }
 
-std::string SurfaceHeaterBalance(const Fields& f) {
+std::string SurfaceHeaterBalance(const Fields& f, std::string* warning) {
     const ScreenDesc& desc = form6();
     const double pa = read_field(desc, f, "Text9");
     props::SteamProperties properties;
@@ -66,6 +66,7 @@ std::string SurfaceHeaterBalance(const Fields& f) {
     const double sd = props::selected_number(properties.pswA_ptwtr("s", pd, td - 0.01));
     entropy_production({{flow.D, stream_entropy(properties, steam)}, {G, stream_entropy(properties, water_in)}},
                        {{flow.D, sd}, {G, stream_entropy(properties, water_out)}});
+    if (warning != nullptr) *warning = properties.warning();
     return flow.text;
 }
 
@@ -107,7 +108,7 @@ const ScreenDesc& form6() {
                     {"jqll"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"jqll", SurfaceHeaterBalance(f)}};
+                        outcome.texts = {{"jqll", SurfaceHeaterBalance(f, &outcome.warning)}};
                         return outcome;
                     }),
             {"Command1_Click", navigate_to(ScreenId::Form3)},

@@ -6,6 +6,7 @@
 #include "props/property_error.h"
 #include "props/steam.h"
 #include "props/units.h"
+#include "props/validity.h"
 #include "props/water.h"
 
 namespace entalix::props {
@@ -26,84 +27,157 @@ Selected select(const SteamState& state, std::string_view name) {
     return std::string(kNoSuchPara);
 }
 
-// The isentropic efficiency in percent; a zero isentropic drop has none.
+// The isentropic efficiency in percent; a zero isentropic drop has none. An
+// expansion that ends with more than the isentropic drop or with none at all
+// cannot happen.
 double efficiency(double h1, double h2, double h2s) {
     const double drop = h1 - h2s;
     if (drop == 0.0) throw PropertyError("no isentropic enthalpy drop");
-    return finite(100.0 * (h1 - h2) / drop, "efficiency");
+    const double percent = finite(100.0 * (h1 - h2) / drop, "efficiency");
+    if (!(percent > 0.0 && percent <= 100.0))
+        throw PropertyRefusal("算得的效率不在0–100 %之间：出口状态不能由进口状态膨胀得到");
+    return percent;
+}
+
+// An expansion goes from the inlet down to a lower outlet pressure.
+void check_expansion(double p1, double p2) {
+    check_pressure(p1);
+    check_pressure(p2);
+    if (!(p2 < p1)) throw PropertyRefusal("出口压力须低于进口压力");
 }
 
 }  // namespace
 
-double SteamProperties::pswv_ptwtr(double p, double t) {
+void SteamProperties::water(double p, double t) {
+    if (checking_) {
+        check_pressure(p);
+        check_temperature(t);
+    }
     ifc_pt_water(state_, to_at(p), t);
+    if (checking_) extrapolation_.add({water_tier(t), 0, false});
+}
+
+void SteamProperties::steam(double p, double t) {
+    if (!checking_) return ifc_pt_steam(state_, to_at(p), t);
+    check_pressure(p);
+    check_temperature(t);
+    // Refused before the evaluation where the equations mean nothing.
+    const int tier = steam_tier(to_at(p), t);
+    ifc_pt_steam(state_, to_at(p), t);
+    extrapolation_.add({0, tier, false});
+}
+
+void SteamProperties::from_ph(double p, double h) {
+    if (checking_) check_pressure(p);
+    ifc_ph(state_, to_at(p), to_kcal(h));
+    found();
+}
+
+void SteamProperties::from_ps(double p, double s) { from_ps_kcal(p, to_kcal(s)); }
+
+void SteamProperties::from_ps_kcal(double p, double s_kcal) {
+    if (checking_) check_pressure(p);
+    ifc_ps(state_, to_at(p), s_kcal);
+    found();
+}
+
+void SteamProperties::found() {
+    if (!checking_) return;
+    check_found_temperature(state_.t);
+    extrapolation_.add(extrapolation_of(state_));
+}
+
+double SteamProperties::pswsat_p(double t) {
+    if (!checking_) return props::pswsat_p(t);
+    check_temperature(t);
+    const double p = props::pswsat_p(t);
+    check_pressure(p);
+    extrapolation_.saturation = extrapolation_.saturation || reduced_temperature(t) > 1.0;
+    return p;
+}
+
+double SteamProperties::pswsat_t(double p) {
+    if (!checking_) return props::pswsat_t(p);
+    check_pressure(p);
+    const double t = props::pswsat_t(p);
+    check_found_temperature(t);
+    extrapolation_.saturation = extrapolation_.saturation || to_at(p) > kPc;
+    return t;
+}
+
+double SteamProperties::pswv_ptwtr(double p, double t) {
+    water(p, t);
     return state_.v;
 }
 
 double SteamProperties::pswv_ptstm(double p, double t) {
-    ifc_pt_steam(state_, to_at(p), t);
+    steam(p, t);
     return state_.v;
 }
 
 double SteamProperties::pswh_ptwtr(double p, double t) {
-    ifc_pt_water(state_, to_at(p), t);
+    water(p, t);
     return to_kj(state_.h);
 }
 
 double SteamProperties::pswh_ptstm(double p, double t) {
-    ifc_pt_steam(state_, to_at(p), t);
+    steam(p, t);
     return to_kj(state_.h);
 }
 
 double SteamProperties::pswt_ph(double p, double h) {
-    ifc_ph(state_, to_at(p), to_kcal(h));
+    from_ph(p, h);
     return state_.t;
 }
 
 double SteamProperties::psws_ph(double p, double h) {
-    ifc_ph(state_, to_at(p), to_kcal(h));
+    from_ph(p, h);
     return to_kj(state_.s);
 }
 
 // Each selector evaluates first, so a failing state fails whatever the name.
 Selected SteamProperties::pswA_ph(std::string_view name, double p, double h) {
-    ifc_ph(state_, to_at(p), to_kcal(h));
+    from_ph(p, h);
     return select(state_, name);
 }
 
 Selected SteamProperties::pswA_ps(std::string_view name, double p, double s) {
-    ifc_ps(state_, to_at(p), to_kcal(s));
+    from_ps(p, s);
     return select(state_, name);
 }
 
 Selected SteamProperties::pswA_ptwtr(std::string_view name, double p, double t) {
-    ifc_pt_water(state_, to_at(p), t);
+    water(p, t);
     return select(state_, name);
 }
 
 Selected SteamProperties::pswA_ptstm(std::string_view name, double p, double t) {
-    ifc_pt_steam(state_, to_at(p), t);
+    steam(p, t);
     return select(state_, name);
 }
 
 double SteamProperties::psw_effi_pt(double p1, double t1, double p2, double t2) {
-    ifc_pt_steam(state_, to_at(p1), t1);
+    check_expansion(p1, p2);
+    steam(p1, t1);
     const double h1 = state_.h;
     const double s1 = state_.s;
-    ifc_ps(state_, to_at(p2), s1);
+    from_ps_kcal(p2, s1);
     const double h2s = state_.h;
-    ifc_pt_steam(state_, to_at(p2), t2);
+    steam(p2, t2);
     // All three in kcal/kg: the unit cancels.
     return efficiency(h1, state_.h, h2s);
 }
 
 double SteamProperties::psw_effi_ph(double p1, double h1, double p2, double h2) {
-    ifc_ph(state_, to_at(p1), to_kcal(h1));
-    ifc_ps(state_, to_at(p2), state_.s);
+    check_expansion(p1, p2);
+    from_ph(p1, h1);
+    from_ps_kcal(p2, state_.s);
     return efficiency(finite(h1, "inlet enthalpy"), finite(h2, "outlet enthalpy"), to_kj(state_.h));
 }
 
 double SteamProperties::pswt2_ptpeffi(double p1, double t1, double p2, double effi) {
+    check_expansion(p1, p2);
+    if (!(effi > 0.0 && effi <= 100.0)) throw PropertyRefusal("效率须大于0且不超过100 %");
     const double h1 = pswh_ptstm(p1, t1);
     // The inlet entropy from the (p,h) inverse of the inlet, not from the evaluation above.
     const double s1 = psws_ph(p1, h1);

@@ -9,6 +9,7 @@
 
 #include "props/saturation.h"
 #include "props/steam_state.h"
+#include "props/validity.h"
 
 namespace entalix::props {
 
@@ -19,8 +20,19 @@ inline constexpr std::string_view kNoSuchPara = "No such Para.";
 // One calculation's access to the library. A screen's press owns one, and with
 // it the SteamState through which every call evaluates; nothing is shared
 // between owners and nothing is reused from one call to the next.
+//
+// Every call checks that its state lies in the range of the formulation
+// (0-800 degC, pressures up to 100 MPa) and fails with PropertyRefusal where
+// it does not. A result that an equation gave beyond the range where it is
+// valid is marked: the object gathers the marks of its calls, and its
+// warning() says what they mean, so that every caller can show it.
 class SteamProperties {
 public:
+    // The saturation line, range-checked and marked beyond the critical point.
+    // (The free pswsat_p and pswsat_t are the bare line, for region tests.)
+    double pswsat_p(double t);
+    double pswsat_t(double p);
+
     double pswv_ptwtr(double p, double t);
     double pswv_ptstm(double p, double t);
     double pswh_ptwtr(double p, double t);
@@ -39,8 +51,28 @@ public:
 
     const SteamState& state() const { return state_; }
 
+    // Off: the calls neither check the range nor mark, nor refuse the
+    // near-critical region. For evaluations that test a region or probe a
+    // scan, which nobody is shown; on by default.
+    void set_checking(bool on) { checking_ = on; }
+    bool checking() const { return checking_; }
+
+    // The extrapolations of the calls since construction or the last clear.
+    const Extrapolation& extrapolation() const { return extrapolation_; }
+    std::string warning() const { return warning_text(extrapolation_); }
+    void clear_extrapolation() { extrapolation_ = {}; }
+
 private:
+    void water(double p, double t);  // public units in, checked, marked
+    void steam(double p, double t);
+    void from_ph(double p, double h);
+    void from_ps(double p, double s);
+    void from_ps_kcal(double p, double s_kcal);  // the entropy already in core units
+    void found();                                // checks and marks the state an inverse found
+
     SteamState state_;
+    Extrapolation extrapolation_;
+    bool checking_ = true;
 };
 
 // The number a selector gave for a name it knows; PropertyError for the text.

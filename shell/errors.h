@@ -65,8 +65,9 @@ inline constexpr const char* kMsgNotFinite = "计算结果不是有限数";
 inline constexpr const char* kMsgInternalError = "程序内部错误，本次计算未完成";
 
 // The words for the failure being handled, called inside a catch block: a
-// failure of the press its own message, a property failure
-// kMsgOutOfFormulation, anything else kMsgInternalError.
+// failure of the press or a refusal of the property library its own message,
+// any other property failure kMsgOutOfFormulation, anything else
+// kMsgInternalError.
 std::string current_failure_message();
 
 // Checked arithmetic for the screens' formulas: a fault stops the press.

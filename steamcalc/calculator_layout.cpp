@@ -105,9 +105,10 @@ PairInput pair_input(const Fields& fields) {
 
 Outcome state_outcome(const StateAnswer& answer) {
     Outcome outcome;
-    if (answer.caption)
+    if (answer.caption) {
         outcome.texts = {{"Label3", *answer.caption}};
-    else
+        outcome.warning = answer.warning;
+    } else
         outcome.message = answer.note;
     return outcome;
 }

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
     build-essential cmake pkg-config git clang-format
-    qt6-base-dev qtbase5-dev libgl-dev
+    qt6-base-dev qtbase5-dev libgl-dev qt6-translations-l10n qttranslations5-l10n
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang libclang-rt-14-dev dpkg-dev g++-mingw-w64-x86-64-posix
     librsvg2-bin lintian appstream file

@@ -212,5 +212,30 @@ TEST(Executable, CallsScreensBatchAndExitCodes) {
     EXPECT_EQ(status, 0);
 }
 
+// An extrapolated result: its value or texts with the warning beside them; on
+// the command line the warning goes to standard error and the status stays 0.
+TEST(Warning, BesideTheValueInBatchOnStandardErrorInOneShotUse) {
+    const json call = json::parse(answer_json_line(R"({"call": "pswh_ptwtr", "args": [60, 450]})"));
+    EXPECT_TRUE(call.contains("value"));
+    EXPECT_NE(call.value("warning", "").find("外推结果"), std::string::npos);
+    const json screen = json::parse(answer_json_line(
+        R"({"screen": "Form11", "event": "Command1_Click",
+            "fields": {"Check1": 1, "Check2": 1, "Text1": 60, "Text2": 450}})"));
+    EXPECT_TRUE(screen.contains("texts"));
+    EXPECT_NE(screen.value("warning", "").find("外推结果"), std::string::npos);
+    EXPECT_FALSE(json::parse(answer_json_line(R"({"call": "pswh_ptwtr", "args": [1, 100]})")).contains("warning"));
+
+    const std::string command = std::string(ENTALIX_CALC) + " pswh_ptwtr 60 450 2>&1 >/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string errors;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe.get()) != nullptr) errors += buffer;
+    EXPECT_EQ(pclose(pipe.release()), 0);
+    EXPECT_NE(errors.find("外推结果"), std::string::npos);
+    int status = 1;
+    EXPECT_EQ(run("pswh_ptwtr 60 450", &status).substr(0, 9), "2311.0394");
+    EXPECT_EQ(status, 0);
+}
+
 }  // namespace
 }  // namespace entalix::cli
