@@ -8,9 +8,10 @@
 
 namespace entalix::equipment {
 
-// The IFC-67 equations agree with each other and with measurements to about
-// five significant figures; a production below that share of the entropy
-// carried through the balance is rounding, not a violation.
+// A balance run close to reversibly produces little entropy, and the property
+// calls round (the saturation line is iterated to a relative error of 5e-6):
+// a production below this share of the entropy carried through is rounding,
+// not a violation.
 constexpr double kEntropyRounding = 1e-5;
 
 void refuse_balance(const std::vector<std::string>& causes) {

@@ -65,9 +65,9 @@ MixingHeaterTexts MixingHeaterBalance(const Fields& f, std::string* warning) {
     if (ths > steam.t)
         causes.push_back("加热器压力下的饱和温度（" + FormatWithPattern(ths, "0.00") + " ℃）高于进汽温度（" +
                          celsius(steam.t) + "），蒸汽不能把水加热到饱和");
-    if (water.h > h3)
-        causes.push_back("进水（" + celsius(water.t) + "）比加热器压力下的饱和水（" + FormatWithPattern(ths, "0.00") +
-                         " ℃）还热");
+    if (water.h > h3 && !(water.t < ths))
+        causes.push_back("进水温度（" + celsius(water.t) + "）不低于加热器压力下的饱和温度（" +
+                         FormatWithPattern(ths, "0.00") + " ℃）");
     refuse_balance(causes);
     const MixingFlows flows = mixing_flows(steam.h, water.h, h3, G);
     const double s3 = props::selected_number(properties.pswA_ptwtr("s", ph, ths - 0.01));

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 
 #include "shell/errors.h"
 #include "shell/numbers.h"

@@ -52,7 +52,13 @@ TEST(SecondLaw, MixingHeater) {
         // Inlet water above the heater's saturation temperature would need a negative steam flow.
         {"Text1=300 Text2=1 Text3=170 Text4=1.5 Text5=100 Text6=0.2",
          {},
-         "热平衡无解：进水（170 ℃）比加热器压力下的饱和水（133.35 ℃）还热"},
+         "热平衡无解：进水温度（170 ℃）不低于加热器压力下的饱和温度（133.35 ℃）"},
+        // Water a few hundredths of a degree below saturation can carry more enthalpy than the
+        // outlet, taken 0.01 degC below it: the negative flow says so in enthalpies.
+        {"Text1=245.3702731345799 Text2=3.577360001016097 Text3=245.35027313457988 Text4=7.027435723979331 "
+         "Text5=100 Text6=3.577360001016097",
+         {},
+         "热平衡无解：算得进汽流量为负：进水焓高于出水（加热器压力下的饱和水）焓（-0.0068）"},
         // Water below the heater pressure cannot enter it without a pump: only the entropy sees it.
         {"Text1=265.13062073402887 Text2=5 Text3=263 Text4=4.9 Text5=100 Text6=5", {}, kInconsistentBalance},
         // A deaerator and a high-pressure mixing heater as plants run them.
