@@ -41,7 +41,7 @@ std::string written(const shell::Outcome& outcome, const std::string& control) {
 struct PlantState {
     double p, t, v, h, s, x;  // x in percent as shown
 };
-constexpr PlantState kMainSteam{24.2, 566, 0.013716618326, 3398.77617479, 6.26596024965, 100};  // region 2
+constexpr PlantState kMainSteam{24.2, 566, 0.013716618326, 3398.77617479, 6.26596024965, 100};    // region 2
 constexpr PlantState kSupercritical{25, 380, 0.00221834736585, 1935.66545441, 4.16698498903, 0};  // region 3
 constexpr PlantState kHotMain{31, 600, 0.0110099022268, 3437.37513875, 6.21369425181, 100};
 constexpr PlantState kFeedwater{30, 280, 0.00127700337081, 1229.56219306, 2.99967291213, 0};  // region 1
@@ -107,8 +107,8 @@ TEST(If97Screens, SteamCalculatorsSolveEveryPairOverTheWholeRange) {
 
 TEST(If97Screens, GaugeCalculatorShowsTheGaugePressureAndRefusesWetSteamBeyondCritical) {
     // 24.1017 MPa gauge with 0.0983 MPa of atmosphere: the main steam above.
-    const shell::Outcome outcome = press(
-        ScreenId::Form12, "Command1_Click", {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "24.1017"}, {"Text2", "566"}});
+    const shell::Outcome outcome = press(ScreenId::Form12, "Command1_Click",
+                                         {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "24.1017"}, {"Text2", "566"}});
     EXPECT_EQ(written(outcome, "Label3"),
               "p=24.1017\r\nt=566.000000\r\nv=0.013717\r\nh=3398.776175\r\ns=6.265960\r\nx=100%");
 
@@ -117,13 +117,17 @@ TEST(If97Screens, GaugeCalculatorShowsTheGaugePressureAndRefusesWetSteamBeyondCr
         std::map<std::string, std::string> fields;
         const char* message;
     } refused[] = {
-        {ScreenId::Form11, {{"Check1", "1"}, {"Check6", "1"}, {"Text1", "25"}, {"Text6", "50"}},
+        {ScreenId::Form11,
+         {{"Check1", "1"}, {"Check6", "1"}, {"Text1", "25"}, {"Text6", "50"}},
          props::kMsgIf97NoWetAbovePressure},
-        {ScreenId::Form12, {{"Check2", "1"}, {"Check6", "1"}, {"Text2", "374"}, {"Text6", "50"}},
+        {ScreenId::Form12,
+         {{"Check2", "1"}, {"Check6", "1"}, {"Text2", "374"}, {"Text6", "50"}},
          props::kMsgIf97NoWetAboveTemperature},
-        {ScreenId::Form11, {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "60"}, {"Text2", "900"}},
+        {ScreenId::Form11,
+         {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "60"}, {"Text2", "900"}},
          props::kMsgOutsideIf97},
-        {ScreenId::Form11, {{"Check2", "1"}, {"Check3", "1"}, {"Text2", "300"}, {"Text3", "1000"}},
+        {ScreenId::Form11,
+         {{"Check2", "1"}, {"Check3", "1"}, {"Text2", "300"}, {"Text3", "1000"}},
          "在IAPWS-IF97适用范围内没有由这两个参数确定的状态"},
     };
     for (const auto& r : refused) {
@@ -186,7 +190,12 @@ TEST(If97Screens, EquipmentScreensUseIf97) {
          "45.7181"},
         {"deaerator",
          ScreenId::Form5,
-         {{"Text1", "300"}, {"Text2", "0.9017"}, {"Text3", "150"}, {"Text4", "1.1017"}, {"Text5", "500"}, {"Text6", "0.6"}},
+         {{"Text1", "300"},
+          {"Text2", "0.9017"},
+          {"Text3", "150"},
+          {"Text4", "1.1017"},
+          {"Text5", "500"},
+          {"Text6", "0.6"}},
          "csll",
          "513.5824"},
     };

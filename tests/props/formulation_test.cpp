@@ -20,9 +20,9 @@ TEST(Formulation, NamesAndSpellings) {
         const char* text;
         std::optional<Formulation> parsed;
     } cases[] = {
-        {"IFC-67", Formulation::IFC67}, {"ifc67", Formulation::IFC67},     {"IF97", Formulation::IF97},
+        {"IFC-67", Formulation::IFC67},    {"ifc67", Formulation::IFC67}, {"IF97", Formulation::IF97},
         {"iapws-if97", Formulation::IF97}, {"IAPWS97", std::nullopt},     {"", std::nullopt},
-        {"IF97 ", std::nullopt},        {"IFC-67x", std::nullopt},
+        {"IF97 ", std::nullopt},           {"IFC-67x", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(parse_formulation(c.text), c.parsed) << c.text;
     EXPECT_EQ(formulation_name(Formulation::IFC67), "IFC-67");
