@@ -1,10 +1,12 @@
 // One press of "计  算" on the steam calculators, for the slowest presses
 // known: full-range and turning scans, and the (p, h) and (p, s) inverses at
-// high pressure where the library's iterations run longest.
+// high pressure where the library's iterations run longest; then presses with
+// IAPWS-IF97 over its range, supercritical and near-critical states included.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "props/formulation.h"
 #include "steamcalc/state_solver.h"
 
 namespace {
@@ -18,7 +20,10 @@ struct Press {
     Row second;
     const char* second_text;
     bool gauge;
+    entalix::props::Formulation formulation = entalix::props::Formulation::IFC67;
 };
+
+constexpr auto kIf97 = entalix::props::Formulation::IF97;
 
 const Press kPresses[] = {
     // Scans.
@@ -37,7 +42,34 @@ const Press kPresses[] = {
     // The library's inverses at high pressure.
     {"ph_high_pressure", kRowP, "105.533", kRowH, "2469.31", false},
     {"ps_high_pressure", kRowP, "90.8639", kRowS, "4.69618", false},
-    {"tx_extrapolated", kRowT, "506.258", kRowX, "-3.92552", false},
+    {"tx_extrapolated_refused", kRowT, "506.258", kRowX, "-3.92552", false},
+    // States found directly on the equations, refined in the last step, or
+    // refused in the near-critical region.
+    {"pt_found_at_high_pressure", kRowP, "20", kRowT, "20", false},
+    {"ph_found_at_high_pressure", kRowP, "25", kRowH, "1000", false},
+    {"ph_near_critical_refused", kRowP, "25", kRowH, "2000", false},
+    {"th_found_supercritical", kRowT, "400", kRowH, "3000", false},
+    {"th_near_critical_refused", kRowT, "500", kRowH, "100", false},
+    {"tv_found_at_800C", kRowT, "800", kRowV, "0.05", false},
+    {"ts_found_below_lowest_pressure", kRowT, "200", kRowS, "10", false},
+    {"tv_water_above_ceiling", kRowT, "200", kRowV, "0.0011", true},
+    {"tv_refined_in_last_step", kRowT, "50", kRowV, "40", false},
+    {"pv_wet_by_mixing", kRowP, "0.46", kRowV, "0.020437", true},
+    // IAPWS-IF97: each pair found directly.
+    {"if97_pt_main_steam", kRowP, "24.2", kRowT, "566", false, kIf97},
+    {"if97_pt_supercritical_region3", kRowP, "25", kRowT, "380", false, kIf97},
+    {"if97_pt_gauge_region5", kRowP, "40", kRowT, "1500", true, kIf97},
+    {"if97_ph_supercritical", kRowP, "25", kRowH, "2000", false, kIf97},
+    {"if97_ph_high_pressure", kRowP, "100", kRowH, "2469.31", false, kIf97},
+    {"if97_ps_near_critical", kRowP, "22.1", kRowS, "4.41", false, kIf97},
+    {"if97_pv_region3", kRowP, "31", kRowV, "0.0025", false, kIf97},
+    {"if97_px_critical_point", kRowP, "22.064", kRowX, "50", false, kIf97},
+    {"if97_th_supercritical", kRowT, "400", kRowH, "2200", false, kIf97},
+    {"if97_th_compressed_water", kRowT, "280", kRowH, "1229.56", false, kIf97},
+    {"if97_ts_supercritical", kRowT, "380", kRowS, "4.167", false, kIf97},
+    {"if97_tv_region5", kRowT, "1500", kRowV, "0.1", true, kIf97},
+    {"if97_tv_near_critical", kRowT, "373", kRowV, "0.0035", false, kIf97},
+    {"if97_tx_near_critical", kRowT, "373.9", kRowX, "30", false, kIf97},
 };
 
 void press(benchmark::State& state, const Press& p) {
@@ -46,6 +78,7 @@ void press(benchmark::State& state, const Press& p) {
     input.texts[p.first] = p.first_text;
     input.texts[p.second] = p.second_text;
     std::string shown;
+    const entalix::props::FormulationScope scope(p.formulation);
     for (auto _ : state) {
         try {
             const StateAnswer answer = p.gauge ? SolveGaugeStateFromPair(input, "0.0983") : SolveStateFromPair(input);

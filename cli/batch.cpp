@@ -16,7 +16,9 @@
 #include "cli/calls.h"
 #include "cli/screens_cli.h"
 #include "cli/usage.h"
+#include "props/formulation.h"
 #include "shell/errors.h"
+#include "shell/reading.h"
 
 namespace entalix::cli {
 
@@ -37,9 +39,14 @@ json answer_call(const json& request) {
         if (!request["args"].is_array()) throw UsageError("\"args\" 须是数组");
         for (const json& a : request["args"]) arguments.push_back(argument_text(a));
     }
-    const props::Selected result = call_function(request["call"].get<std::string>(), arguments);
-    if (const double* value = std::get_if<double>(&result)) return {{"value", *value}};
-    return {{"text", std::get<std::string>(result)}};
+    const CallResult result = call_function_warned(request["call"].get<std::string>(), arguments);
+    json out;
+    if (const double* value = std::get_if<double>(&result.value))
+        out = {{"value", *value}};
+    else
+        out = {{"text", std::get<std::string>(result.value)}};
+    if (!result.warning.empty()) out["warning"] = result.warning;
+    return out;
 }
 
 json answer_screen(const json& request) {
@@ -67,6 +74,7 @@ json answer_screen(const json& request) {
     }
     if (!outcome.message.empty()) out["message"] = outcome.message;
     if (!outcome.warning.empty()) out["warning"] = outcome.warning;
+    if (!outcome.formulation.empty()) out["formulation"] = outcome.formulation;
     return out;
 }
 
@@ -105,8 +113,8 @@ void append_number(std::string& out, double value) {
 
 // The common request {"call": "name", "args": [numbers or plain texts], "id": ...}
 // read without building a JSON tree: a batch of property calls then costs
-// little more than the calls. Anything less plain (escapes, other members,
-// a failure) goes the general way, which gives the same answer.
+// little more than the calls. Anything less plain (escapes, other members such
+// as "formulation", a failure) goes the general way, which gives the same answer.
 class PlainCall {
 public:
     explicit PlainCall(std::string_view line) : s_(line) {}
@@ -114,9 +122,10 @@ public:
     std::optional<std::string> answer() {
         if (!parse()) return std::nullopt;
         try {
-            const props::Selected result = call_function(name_, args_);
-            const double* value = std::get_if<double>(&result);
-            if (value == nullptr || !std::isfinite(*value)) return std::nullopt;
+            const CallResult result = call_function_warned(name_, args_);
+            const double* value = std::get_if<double>(&result.value);
+            // A warned result goes the general way, which writes the warning.
+            if (value == nullptr || !std::isfinite(*value) || !result.warning.empty()) return std::nullopt;
             std::string out = "{";
             if (!id_.empty()) out.append("\"id\":").append(id_).append(",");
             out += "\"value\":";
@@ -234,6 +243,16 @@ std::string answer_json_line(const std::string& line) {
         const json request = json::parse(line);
         if (!request.is_object()) throw UsageError("请求须是JSON对象：" + quote_input(line));
         if (const auto it = request.find("id"); it != request.end()) id = *it;
+        // A line's own formulation overrides the one of the whole batch.
+        std::optional<props::FormulationScope> scope;
+        if (const auto it = request.find("formulation"); it != request.end()) {
+            if (!it->is_string()) throw UsageError("\"formulation\" 须是文本：IFC-67 或 IAPWS-IF97");
+            const std::optional<props::Formulation> formulation = props::parse_formulation(it->get<std::string>());
+            if (!formulation)
+                throw UsageError("不认识的公式：" + quote_input(it->get<std::string>()) +
+                                 "（可用 IFC-67 或 IAPWS-IF97）");
+            scope.emplace(*formulation);
+        }
         if (request.contains("call") && request["call"].is_string())
             answer = answer_call(request);
         else if (request.contains("screen") && request["screen"].is_string())
@@ -295,6 +314,8 @@ json field_json(const shell::ControlDesc& c) {
     json out{{"name", c.name}, {"role", shell::role_name(m.role)}, {"quantity", m.quantity}, {"unit", m.unit}};
     if (m.pressure != shell::PressureKind::None) out["pressure"] = shell::pressure_name(m.pressure);
     if (!m.format.empty()) out["format"] = m.format;
+    if (m.role == shell::Role::Input || m.role == shell::Role::Atmospheric)
+        if (std::string allowed = shell::allowed_range(m); !allowed.empty()) out["allowed"] = allowed;
     if (c.kind == shell::ControlKind::TextBox) out["default"] = c.text;
     if (m.role == shell::Role::TickBox) out["default"] = "0";
     return out;
@@ -346,6 +367,8 @@ std::string list_json() {
                        {"results", fields_json(desc, e.binding->writes)}});
     }
     out["events"] = evs;
+    out["formulations"] = {std::string(props::formulation_name(props::Formulation::IFC67)),
+                           std::string(props::formulation_name(props::Formulation::IF97))};
     return out.dump(2, ' ', false, json::error_handler_t::replace);
 }
 

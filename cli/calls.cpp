@@ -48,12 +48,12 @@ const std::vector<Entry>& entries() {
     const std::string any = "按名称取 p、t、v、h、s 或 x，其他名称得 \"No such Para.\"";
     static const std::vector<Entry> table{
         {{"pswsat_p", {kT}, "饱和压力, MPa"},
-         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected {
-             return props::pswsat_p(a[0]);
+         [](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+             return psw.pswsat_p(a[0]);
          }},
         {{"pswsat_t", {kP}, "饱和温度, °C"},
-         [](SteamProperties&, const std::string&, const std::vector<double>& a) -> Selected {
-             return props::pswsat_t(a[0]);
+         [](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+             return psw.pswsat_t(a[0]);
          }},
         {{"pswv_ptwtr", {kP, kT}, "水的比容, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptwtr))},
         {{"pswv_ptstm", {kP, kT}, "蒸汽的比容, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptstm))},
@@ -90,6 +90,10 @@ const FunctionInfo* find_function(std::string_view name) {
 }
 
 props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments) {
+    return call_function_warned(name, arguments).value;
+}
+
+CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments) {
     for (const Entry& e : entries()) {
         if (e.info.name != name) continue;
         if (arguments.size() != e.info.arguments.size())
@@ -107,7 +111,8 @@ props::Selected call_function(std::string_view name, const std::vector<std::stri
             numbers.push_back(*value);
         }
         SteamProperties psw;
-        return e.call(psw, selector_name, numbers);
+        props::Selected value = e.call(psw, selector_name, numbers);
+        return {std::move(value), psw.warning()};
     }
     throw UsageError("没有这个函数：" + quote_input(name));
 }

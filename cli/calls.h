@@ -29,4 +29,11 @@ const FunctionInfo* find_function(std::string_view name);
 // a failed evaluation.
 props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments);
 
+// The same, with the warning of an extrapolated result (empty when there is none).
+struct CallResult {
+    props::Selected value;
+    std::string warning;
+};
+CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments);
+
 }  // namespace entalix::cli

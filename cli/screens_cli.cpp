@@ -3,6 +3,7 @@
 
 #include "catalog/catalog.h"
 #include "cli/usage.h"
+#include "props/formulation.h"
 #include "shell/controller.h"
 #include "shell/numbers.h"
 
@@ -34,6 +35,7 @@ shell::Outcome run_screen_event(const std::string& screen, const std::string& ev
     const shell::ScreenDesc& desc = catalog::screen_desc(*id);
     if (desc.find_event(event) == nullptr) throw UsageError(screen + " 没有这个事件：" + quote_input(event));
     shell::Fields fields = desc.default_fields();
+    fields.set_formulation(props::current_formulation());
     for (const auto& [name, text] : given) {
         if (desc.find(name) == nullptr) throw UsageError(screen + " 没有这个字段：" + quote_input(name));
         fields.set(name, text);

@@ -10,7 +10,8 @@
 
 namespace entalix::cli {
 
-// Runs one event with the given field texts over the screen's defaults.
+// Runs one event with the given field texts over the screen's defaults, in the
+// formulation of the running calculation (props::current_formulation()).
 // Throws UsageError for an unknown screen, event or field, a tick other than
 // "0" or "1", and more ticks than the screen lets a person set.
 shell::Outcome run_screen_event(const std::string& screen, const std::string& event,

@@ -19,6 +19,7 @@ struct DesuperheaterTexts {
 DesuperheaterTexts desuperheater_flows(double hin, double hw, double hout, double G);
 
 // "计算": the balance from the screen's texts.
-DesuperheaterTexts DesuperheaterBalance(const shell::Fields& fields);
+// An extrapolated property of the balance leaves its warning in *warning.
+DesuperheaterTexts DesuperheaterBalance(const shell::Fields& fields, std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

@@ -2,39 +2,79 @@
 // leave as one stream of water saturated at the heater pressure.
 #include "equipment/mixing_heater_screen.h"
 
+#include "equipment/balance_check.h"
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
 #include "props/saturation.h"
+#include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::equipment {
 
 using namespace shell;
 
-MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G) {
+namespace {
+
+struct MixingFlows {
+    double D;     // heating steam, t/h
+    double Gout;  // outlet water, t/h
+    MixingHeaterTexts texts;
+};
+
+MixingFlows mixing_flows(double hs, double hw, double h3, double G) {
     // D (hs - h3) = G (h3 - hw): the steam gives up to the water what the water
     // needs to reach saturation.
     if (hs == h3) throw ArithmeticFault("进汽焓等于出水焓，无法计算");
     const double D = checked_finite((h3 - hw) / (hs - h3) * G);
     const double Gout = checked_finite(G + D);
-    return {FormatWithPattern(D, "0.0000"), FormatWithPattern(Gout, "0.0000")};
+    const std::string why = hs < h3   ? "：进汽焓低于出水（加热器压力下的饱和水）焓"
+                            : hw > h3 ? "：进水焓高于出水（加热器压力下的饱和水）焓"
+                                      : "：进水流量为负";
+    return {D,
+            Gout,
+            {format_not_negative(D, "0.0000", std::string(kNoBalance) + "算得进汽流量为负" + why),
+             format_not_negative(Gout, "0.0000", std::string(kNoBalance) + "算得出水流量为负" + why)}};
 }
 
-MixingHeaterTexts MixingHeaterBalance(const Fields& f) {
-    const double pa = ParseLeadingNumber(f.text("Text7"));
+}  // namespace
+
+MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G) {
+    return mixing_flows(hs, hw, h3, G).texts;
+}
+
+MixingHeaterTexts MixingHeaterBalance(const Fields& f, std::string* warning) {
+    const ScreenDesc& desc = form5();
+    const double pa = read_field(desc, f, "Text7");
     props::SteamProperties properties;
-    const double hs = StreamEnthalpy(properties, f, "Text2", "Text1", pa);
-    const double hw = StreamEnthalpy(properties, f, "Text4", "Text3", pa);
+    const Stream steam = read_stream(properties, desc, f, "Text2", "Text1", pa);
+    const Stream water = read_stream(properties, desc, f, "Text4", "Text3", pa);
     // Saturated water at the heater pressure, taken just below the saturation
     // temperature so that the water equation applies.
-    const double ph = (pa + ParseLeadingNumber(f.text("Text6"))) + 0.000001;
+    const double ph = (pa + read_gauge_pressure(desc, f, "Text6", pa)) + 0.000001;
+    // IAPWS-IF97 has no saturated water above its critical pressure.
+    if (props::current_formulation() == props::Formulation::IF97 && ph > props::kIf97CriticalPressure)
+        throw props::PropertyRefusal(props::kMsgIf97SaturationRange);
     const double ths = props::pswsat_t(ph);
     const double h3 = properties.pswh_ptwtr(ph, ths - 0.01);
-    const double G = ParseLeadingNumber(f.text("Text5"));
-    return mixing_heater_flows(hs, hw, h3, G);
+    const double G = read_field(desc, f, "Text5");
+    std::vector<std::string> causes;
+    if (ths > steam.t)
+        causes.push_back("加热器压力下的饱和温度（" + FormatWithPattern(ths, "0.00") + " ℃）高于进汽温度（" +
+                         celsius(steam.t) + "），蒸汽不能把水加热到饱和");
+    if (water.h > h3)
+        causes.push_back("进水（" + celsius(water.t) + "）比加热器压力下的饱和水（" + FormatWithPattern(ths, "0.00") +
+                         " ℃）还热");
+    refuse_balance(causes);
+    const MixingFlows flows = mixing_flows(steam.h, water.h, h3, G);
+    const double s3 = props::selected_number(properties.pswA_ptwtr("s", ph, ths - 0.01));
+    entropy_production({{flows.D, stream_entropy(properties, steam)}, {G, stream_entropy(properties, water)}},
+                       {{flows.Gout, s3}});
+    if (warning != nullptr) *warning = properties.warning();
+    return flows.texts;
 }
 
 namespace {
@@ -42,7 +82,9 @@ namespace {
 constexpr int kW = 975;
 constexpr int kH = 375;
 
-ControlDesc box(const char* name, int left, int top) { return input_box(name, "0", {left, top, kW, kH}); }
+ControlDesc box(const char* name, int left, int top, Domain domain) {
+    return with_domain(input_box(name, "0", {left, top, kW, kH}), domain);
+}
 ControlDesc pressure(const char* name, int left, int top) { return gauge_box(name, "0", {left, top, kW, kH}); }
 
 }  // namespace
@@ -54,13 +96,13 @@ const ScreenDesc& form5() {
         for (ControlDesc& c :
              field_rows("Picture1", {
                                         {"大气压值", atmospheric_box("Text7", {1320, 240, kW, kH}), "MPa"},
-                                        {"进汽温度", box("Text1", 6840, 240), "℃"},
+                                        {"进汽温度", box("Text1", 6840, 240, Domain::WaterTemperature), "℃"},
                                         {"进汽压力", pressure("Text2", 6840, 720), "MPa"},
                                         {"进汽流量", result_label("jqll", "", {6840, 1200, kW, kH}, "0.0000"), "t/h"},
                                         {"加热器压力", pressure("Text6", 2760, 2160), "MPa"},
-                                        {"进水温度", box("Text3", 7440, 3120), "℃"},
+                                        {"进水温度", box("Text3", 7440, 3120, Domain::WaterTemperature), "℃"},
                                         {"进水压力", pressure("Text4", 7440, 3600), "MPa"},
-                                        {"进水流量", box("Text5", 7440, 4080), "t/h"},
+                                        {"进水流量", box("Text5", 7440, 4080, Domain::Positive), "t/h"},
                                         {"出水流量", result_label("csll", "0", {1200, 3960, kW, kH}, "0.0000"), "t/h"},
                                     }))
             d.controls.push_back(std::move(c));
@@ -70,8 +112,8 @@ const ScreenDesc& form5() {
         d.events = {
             compute("Command2_Click", {"Text7", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5"}, {"jqll", "csll"},
                     [](const Fields& f) {
-                        MixingHeaterTexts r = MixingHeaterBalance(f);
                         Outcome outcome;
+                        MixingHeaterTexts r = MixingHeaterBalance(f, &outcome.warning);
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"csll", std::move(r.csll)}};
                         return outcome;
                     }),

@@ -19,6 +19,7 @@ struct MixingHeaterTexts {
 MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G);
 
 // "计算": the balance from the screen's texts.
-MixingHeaterTexts MixingHeaterBalance(const shell::Fields& fields);
+// An extrapolated property of the balance leaves its warning in *warning.
+MixingHeaterTexts MixingHeaterBalance(const shell::Fields& fields, std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

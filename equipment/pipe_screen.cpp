@@ -10,6 +10,7 @@
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::equipment {
 
@@ -56,16 +57,30 @@ constexpr std::array<HintRule, 4> kHintRules{{
 
 // Absolute pressure (MPa) of a block from its gauge field and the screen's atmosphere.
 double absolute_pressure(const Fields& f, const char* pressure) {
-    const double pa = ParseLeadingNumber(f.text("dqyz"));
-    return ParseLeadingNumber(f.text(pressure)) + pa;
+    const double pa = read_field(form2(), f, "dqyz");
+    return read_gauge_pressure(form2(), f, pressure, pa) + pa;
+}
+
+// The hint reads the typed numbers without their domains and keeps its text
+// while a field holds no number (empty, say, while it is being retyped).
+std::optional<double> hint_number(const Fields& f, const char* control) {
+    const Meaning& m = form2().find(control)->meaning;
+    try {
+        return read_typed_number(f.text(control), m.quantity, m.unit);
+    } catch (const CalculationError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
 
 double PipeSpecificVolume(props::SteamProperties& properties, double p, double t) {
     const double ts = props::pswsat_t(p);
-    if (ts > t) return properties.pswv_ptwtr(p, t);
-    return properties.pswv_ptstm(p, t);
+    const double v = ts > t ? properties.pswv_ptwtr(p, t) : properties.pswv_ptstm(p, t);
+    if (!(v > 0.0))
+        throw ImpossibleResult("算得介质比容为" + FormatWithPattern(v, "0.000000") +
+                               " m³/kg（比容必须大于零）：该压力和温度下无法计算");
+    return v;
 }
 
 double pipe_flow(double d, double w, double v) {
@@ -83,26 +98,28 @@ double pipe_diameter(double G, double w, double v) {
 
 // Each block finds the specific volume of its medium first, then reads the
 // pipe's own figures, so a press meeting two faults reports the one it meets first.
-std::string PipeFlowFromDiameter(const Fields& f) {
+std::string PipeFlowFromDiameter(const Fields& f, std::string* warning) {
     const double p = absolute_pressure(f, "jzyl");
-    const double t = ParseLeadingNumber(f.text("jzwd"));
+    const double t = read_field(form2(), f, "jzwd");
     props::SteamProperties properties;
     const double v = PipeSpecificVolume(properties, p, t);
-    // The diameter alone is read strictly: "100mm" must not pass for 100.
-    const std::optional<double> d = ParseStrictNumber(f.text("gdzj"));
-    if (!d) throw NotANumber("管道直径");
-    const double w = ParseLeadingNumber(f.text("jzls"));
-    return FormatWithPattern(pipe_flow(*d, w, v), "0.0000");
+    const double d = read_field(form2(), f, "gdzj");
+    const double w = read_field(form2(), f, "jzls");
+    std::string flow = format_not_negative(pipe_flow(d, w, v), "0.0000", "算得介质流量为负");
+    if (warning != nullptr) *warning = properties.warning();
+    return flow;
 }
 
-std::string PipeDiameterFromFlow(const Fields& f) {
+std::string PipeDiameterFromFlow(const Fields& f, std::string* warning) {
     const double p = absolute_pressure(f, "jzyl1");
-    const double t = ParseLeadingNumber(f.text("jzwd1"));
+    const double t = read_field(form2(), f, "jzwd1");
     props::SteamProperties properties;
     const double v = PipeSpecificVolume(properties, p, t);
-    const double G = ParseLeadingNumber(f.text("jzll1"));
-    const double w = ParseLeadingNumber(f.text("jzls1"));
-    return FormatWithPattern(pipe_diameter(G, w, v), "0.0000");
+    const double G = read_field(form2(), f, "jzll1");
+    const double w = read_field(form2(), f, "jzls1");
+    std::string diameter = format_not_negative(pipe_diameter(G, w, v), "0.0000", "算得管道直径为负");
+    if (warning != nullptr) *warning = properties.warning();
+    return diameter;
 }
 
 std::optional<std::string> VelocityHint(std::string_view changed, const Fields& f) {
@@ -113,13 +130,16 @@ std::optional<std::string> VelocityHint(std::string_view changed, const Fields& 
     // The other field of the block must hold a number; while it is being
     // retyped (empty, say) the hint stays as it is.
     const char* other = rule->temperature_changed ? rule->pressure : rule->temperature;
-    const std::optional<double> other_value = ParseStrictNumber(f.text(other));
+    const std::optional<double> other_value = hint_number(f, other);
     if (!other_value) return std::nullopt;
     if (*other_value == 0.0) return rule->temperature_changed ? kAskPressure : kAskTemperature;
-    const double p = absolute_pressure(f, rule->pressure);
-    const double t = ParseLeadingNumber(f.text(rule->temperature));
-    if (t < props::pswsat_t(p + rule->e1)) return kWaterVelocities;
-    if (t > props::pswsat_t(p + rule->e2)) return kSteamVelocities;
+    const std::optional<double> pg = hint_number(f, rule->pressure);
+    const std::optional<double> pa = hint_number(f, "dqyz");
+    const std::optional<double> t = hint_number(f, rule->temperature);
+    if (!pg || !pa || !t) return std::nullopt;
+    const double p = *pg + *pa;
+    if (*t < props::pswsat_t(p + rule->e1)) return kWaterVelocities;
+    if (*t > props::pswsat_t(p + rule->e2)) return kSteamVelocities;
     return std::nullopt;
 }
 
@@ -151,8 +171,8 @@ const ScreenDesc& form2() {
             button("Command2", "求：", {360, 3000, kW, kH}),
             button("Command3", "求：", {3120, 3000, kW, kH}),
         };
-        const auto box = [](const char* name, int left, int top) {
-            return input_box(name, "0", {left, top, kW, kH}, Align::Right);
+        const auto box = [](const char* name, int left, int top, Domain domain) {
+            return with_domain(input_box(name, "0", {left, top, kW, kH}, Align::Right), domain);
         };
         const auto pressure = [](const char* name, int left, int top) {
             return gauge_box(name, "0", {left, top, kW, kH}, Align::Right);
@@ -160,15 +180,15 @@ const ScreenDesc& form2() {
         for (ControlDesc& c : field_rows(
                  {},
                  {
-                     {"管道直径", box("gdzj", 1320, 1080), "mm", ""},
-                     {"介质温度", box("jzwd", 1320, 1560), "℃", ""},
+                     {"管道直径", box("gdzj", 1320, 1080, Domain::Positive), "mm", ""},
+                     {"介质温度", box("jzwd", 1320, 1560, Domain::WaterTemperature), "℃", ""},
                      {"介质压力", pressure("jzyl", 1320, 2040), "MPa", ""},
-                     {"介质流速", box("jzls", 1320, 2520), "m/s", ""},
+                     {"介质流速", box("jzls", 1320, 2520, Domain::Positive), "m/s", ""},
                      {"介质流量", result_label("jzll", "", {1320, 3600, kW, kH}, "0.0000", Align::Right), "t/h", ""},
-                     {"介质温度", box("jzwd1", 4200, 1080), "℃", ""},
+                     {"介质温度", box("jzwd1", 4200, 1080, Domain::WaterTemperature), "℃", ""},
                      {"介质压力", pressure("jzyl1", 4200, 1560), "MPa", ""},
-                     {"介质流速", box("jzls1", 4200, 2040), "m/s", ""},
-                     {"介质流量", box("jzll1", 4200, 2520), "t/h", ""},
+                     {"介质流速", box("jzls1", 4200, 2040, Domain::Positive), "m/s", ""},
+                     {"介质流量", box("jzll1", 4200, 2520, Domain::Positive), "t/h", ""},
                      {"管道直径", result_label("gdzj1", "", {4200, 3600, kW, kH}, "0.0000"), "mm", ""},
                      {"大气压值", atmospheric_box("dqyz", {1200, 4080, 1215, kH}, Align::Right), "MPa"},
                  },
@@ -182,13 +202,13 @@ const ScreenDesc& form2() {
             compute("Command2_Click", {"jzyl", "dqyz", "jzwd", "gdzj", "jzls"}, {"jzll"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f)}};
+                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f, &outcome.warning)}};
                         return outcome;
                     }),
             compute("Command3_Click", {"jzyl1", "dqyz", "jzwd1", "jzll1", "jzls1"}, {"gdzj1"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f)}};
+                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f, &outcome.warning)}};
                         return outcome;
                     }),
             compute("jzwd_Change", {"jzwd", "jzyl", "dqyz"}, {"Label3"}, hint_on("jzwd"), EventKind::Change),

@@ -25,10 +25,11 @@ double pipe_flow(double d, double w, double v);
 double pipe_diameter(double G, double w, double v);
 
 // "求：" of the left block: the text of jzll. The diameter gdzj is read strictly.
-std::string PipeFlowFromDiameter(const shell::Fields& fields);
+// An extrapolated specific volume leaves its warning in *warning.
+std::string PipeFlowFromDiameter(const shell::Fields& fields, std::string* warning = nullptr);
 
 // "求：" of the right block: the text of gdzj1.
-std::string PipeDiameterFromFlow(const shell::Fields& fields);
+std::string PipeDiameterFromFlow(const shell::Fields& fields, std::string* warning = nullptr);
 
 // The new text of the hint Label3 after a change of `changed` (jzwd, jzyl,
 // jzwd1 or jzyl1); nullopt keeps the hint as it is.

@@ -3,10 +3,13 @@
 #include "equipment/saturation_screen.h"
 
 #include "props/property_error.h"
+#include "props/public.h"
 #include "props/saturation.h"
+#include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::equipment {
 
@@ -15,20 +18,33 @@ using namespace shell;
 namespace {
 
 inline constexpr const char* kError = "错误";
-// The saturation line ends at the critical temperature; the pressure limit lies
-// a little above the critical pressure of the line (22.11988 MPa).
+// The saturation line ends at the critical temperature. With IFC-67 the limits
+// themselves give "错误", and the pressure limit lies a little above the critical
+// pressure of the line (22.11988 MPa); IAPWS-IF97's line reaches its critical
+// point (373.946 degC, 22.064 MPa) inclusive.
 inline constexpr double kTemperatureLimit = 374.15;
 inline constexpr double kAbsolutePressureLimit = 22.129;
 
+bool if97() { return props::current_formulation() == props::Formulation::IF97; }
+bool beyond_temperature(double t) { return if97() ? t > props::kIf97CriticalTemperature : t >= kTemperatureLimit; }
+bool beyond_pressure(double p) { return if97() ? p > props::kIf97CriticalPressure : p >= kAbsolutePressureLimit; }
+const char* temperature_limit_message() {
+    return if97() ? "饱和温度须不高于373.946℃（IAPWS-IF97临界温度）" : "饱和温度须低于374.15℃";
+}
+const char* pressure_limit_message() {
+    return if97() ? "绝对压力须不超过22.064 MPa（IAPWS-IF97临界压力）" : "绝对压力须低于22.129 MPa";
+}
+
 // Runs one arrow button: a property failure also shows "错误" in the output field.
-Outcome arrow(const std::string& output, std::string (*calculate)(std::string_view, std::string_view),
+Outcome arrow(const std::string& output, std::string (*calculate)(std::string_view, std::string_view, std::string*),
               std::string_view input, std::string_view atmospheric, const char* limit_message) {
     Outcome outcome;
     try {
-        outcome.texts = {{output, calculate(input, atmospheric)}};
+        outcome.texts = {{output, calculate(input, atmospheric, &outcome.warning)}};
     } catch (const props::PropertyError&) {
         outcome.texts = {{output, kError}};
-        outcome.message = kMsgOutOfFormulation;
+        outcome.warning.clear();
+        outcome.message = current_failure_message();
         return outcome;
     }
     if (outcome.texts.front().second == kError) outcome.message = limit_message;
@@ -37,20 +53,27 @@ Outcome arrow(const std::string& output, std::string (*calculate)(std::string_vi
 
 }  // namespace
 
-std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric) {
-    const double t = ParseLeadingNumber(temperature);
-    if (t >= kTemperatureLimit) return kError;
-    const double p = props::pswsat_p(t);
-    const double pa = ParseLeadingNumber(atmospheric);
+std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric,
+                                            std::string* warning) {
+    const double t = read_field(form8(), "Text1", temperature);
+    if (beyond_temperature(t)) return kError;
+    props::SteamProperties properties;
+    const double p = properties.pswsat_p(t);
+    if (warning != nullptr) *warning = properties.warning();
+    const double pa = read_field(form8(), "Text7", atmospheric);
     return FormatWithPattern(p - pa, "0.0000");
 }
 
-std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric) {
-    const double pa = ParseLeadingNumber(atmospheric);
-    const double pg = ParseLeadingNumber(gauge_pressure);
+std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric,
+                                            std::string* warning) {
+    const double pa = read_field(form8(), "Text7", atmospheric);
+    const double pg = read_gauge_pressure(form8(), "Text2", gauge_pressure, pa);
     const double pabs = pg + pa;
-    if (pabs >= kAbsolutePressureLimit) return kError;
-    return FormatWithPattern(props::pswsat_t(pabs), "0.0000");
+    if (beyond_pressure(pabs)) return kError;
+    props::SteamProperties properties;
+    const double t = properties.pswsat_t(pabs);
+    if (warning != nullptr) *warning = properties.warning();
+    return FormatWithPattern(t, "0.0000");
 }
 
 const ScreenDesc& form8() {
@@ -72,7 +95,7 @@ const ScreenDesc& form8() {
             label("Label2(7)", "MPa", {2160, 960, 495, 255}),
             label("Label1(1)", "饱和温度：", {1800, 1680, 1215, 255}),
             with_meaning(text_box("Text1", "0", {3000, 1560, 975, 375}),
-                         {Role::Input, "饱和温度", "℃", PressureKind::None, "0.0000"}),
+                         {Role::Input, "饱和温度", "℃", PressureKind::None, "0.0000", Domain::WaterTemperature}),
             label("Label2(1)", "℃", {3960, 1680, 375, 375}),
             button("Command3", "返回", {120, 1800, kBackWidth, kBackHeight}),
             message_line({120, 120, 1620, 720}),
@@ -81,12 +104,12 @@ const ScreenDesc& form8() {
             compute("Command1_Click", {"Text1", "Text7"}, {"Text2"},
                     [](const Fields& f) {
                         return arrow("Text2", SatGaugePressureFromTemperature, f.text("Text1"), f.text("Text7"),
-                                     "饱和温度须低于374.15℃");
+                                     temperature_limit_message());
                     }),
             compute("Command2_Click", {"Text2", "Text7"}, {"Text1"},
                     [](const Fields& f) {
                         return arrow("Text1", SatTemperatureFromGaugePressure, f.text("Text2"), f.text("Text7"),
-                                     "绝对压力须低于22.129 MPa");
+                                     pressure_limit_message());
                     }),
             {"Command3_Click", navigate_to(ScreenId::Form1)},
         },

@@ -11,11 +11,15 @@ namespace entalix::equipment {
 const shell::ScreenDesc& form8();
 
 // "↑": the gauge saturation pressure (MPa) for the temperature in Text1 and the
-// atmospheric pressure in Text7; "错误" at or above 374.15 degC.
-std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric);
+// atmospheric pressure in Text7; "错误" at or above 374.15 degC (IFC-67), above
+// 373.946 degC (IAPWS-IF97).
+std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric,
+                                            std::string* warning = nullptr);
 
 // "↓": the saturation temperature (degC) for the gauge pressure in Text2 and the
-// atmospheric pressure in Text7; "错误" at an absolute pressure of 22.129 MPa or more.
-std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric);
+// atmospheric pressure in Text7; "错误" at an absolute pressure of 22.129 MPa or
+// more (IFC-67), above 22.064 MPa (IAPWS-IF97).
+std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric,
+                                            std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

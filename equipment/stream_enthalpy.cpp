@@ -2,24 +2,40 @@
 #include "equipment/stream_enthalpy.h"
 
 #include "props/saturation.h"
-#include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::equipment {
 
+namespace {
+
+// The small addition keeps a zero absolute pressure (a gauge reading of minus
+// the atmosphere) off the singular point of the saturation line.
+double stream_pressure(double pg, double pa) { return (pa + pg) + 0.000001; }
+
+bool is_steam(double p, double t) { return !(t < props::pswsat_t(p)); }
+
+}  // namespace
+
 double StreamEnthalpy(props::SteamProperties& properties, double pg, double t, double pa) {
-    // The small addition keeps a zero absolute pressure (a gauge reading of
-    // minus the atmosphere) off the singular point of the saturation line.
-    const double p = (pa + pg) + 0.000001;
-    const double ts = props::pswsat_t(p);
-    if (t < ts) return properties.pswh_ptwtr(p, t);
+    const double p = stream_pressure(pg, pa);
+    if (!is_steam(p, t)) return properties.pswh_ptwtr(p, t);
     return properties.pswh_ptstm(p, t);
 }
 
-double StreamEnthalpy(props::SteamProperties& properties, const shell::Fields& fields, const char* pressure,
-                      const char* temperature, double pa) {
-    const double pg = shell::ParseLeadingNumber(fields.text(pressure));
-    const double t = shell::ParseLeadingNumber(fields.text(temperature));
-    return StreamEnthalpy(properties, pg, t, pa);
+Stream read_stream(props::SteamProperties& properties, const shell::ScreenDesc& desc, const shell::Fields& fields,
+                   const char* pressure, const char* temperature, double pa) {
+    Stream s;
+    s.pg = shell::read_gauge_pressure(desc, fields, pressure, pa);
+    s.t = shell::read_field(desc, fields, temperature);
+    s.p = stream_pressure(s.pg, pa);
+    s.steam = is_steam(s.p, s.t);
+    s.h = s.steam ? properties.pswh_ptstm(s.p, s.t) : properties.pswh_ptwtr(s.p, s.t);
+    return s;
+}
+
+double stream_entropy(props::SteamProperties& properties, const Stream& stream) {
+    return props::selected_number(stream.steam ? properties.pswA_ptstm("s", stream.p, stream.t)
+                                               : properties.pswA_ptwtr("s", stream.p, stream.t));
 }
 
 }  // namespace entalix::equipment

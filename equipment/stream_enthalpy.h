@@ -12,10 +12,22 @@ namespace entalix::equipment {
 // it on (a stream exactly at saturation is taken as steam). Throws PropertyError.
 double StreamEnthalpy(props::SteamProperties& properties, double pg, double t, double pa);
 
-// The same for a stream whose gauge pressure and temperature stand in two fields,
-// read (leniently, pressure first) just before the stream is evaluated, so that a
+// A pipe stream of a balance: as typed, and its state.
+struct Stream {
+    double pg = 0.0;  // gauge pressure as typed, MPa
+    double t = 0.0;   // degC
+    double p = 0.0;   // absolute pressure at which the state is taken, MPa
+    double h = 0.0;   // kJ/kg, as StreamEnthalpy gives it
+    bool steam = false;
+};
+
+// The stream whose gauge pressure and temperature stand in two fields of the
+// screen, read (pressure first) just before the stream is evaluated, so that a
 // press meeting two faults reports the one its balance meets first.
-double StreamEnthalpy(props::SteamProperties& properties, const shell::Fields& fields, const char* pressure,
-                      const char* temperature, double pa);
+Stream read_stream(props::SteamProperties& properties, const shell::ScreenDesc& desc, const shell::Fields& fields,
+                   const char* pressure, const char* temperature, double pa);
+
+// kJ/(kg K), from the same equation as the stream's enthalpy.
+double stream_entropy(props::SteamProperties& properties, const Stream& stream);
 
 }  // namespace entalix::equipment

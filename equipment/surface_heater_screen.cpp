@@ -2,6 +2,7 @@
 // surface and leaves as drain; the water it heats never touches it.
 #include "equipment/surface_heater_screen.h"
 
+#include "equipment/balance_check.h"
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
@@ -9,31 +10,64 @@
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::equipment {
 
 using namespace shell;
 
-std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, double G) {
+namespace {
+
+struct SurfaceFlow {
+    double D;  // heating steam, t/h
+    std::string text;
+};
+
+SurfaceFlow surface_flow(double hs, double hwi, double hwo, double hd, double G) {
     // D (hs - hd) = G (hwo - hwi): what the steam gives up down to the drain
     // state heats the water.
     if (hs == hd) throw ArithmeticFault("进汽焓等于疏水焓，无法计算");
-    return FormatWithPattern(checked_finite((hwo - hwi) / (hs - hd) * G), "0.0000");
+    const double D = checked_finite((hwo - hwi) / (hs - hd) * G);
+    const std::string why = hs < hd     ? "：进汽焓低于疏水焓"
+                            : hwo < hwi ? "：出水焓低于进水焓，水在加热器中不会变冷"
+                                        : "：进水流量为负";
+    return {D, format_not_negative(D, "0.0000", std::string(kNoBalance) + "算得进汽流量为负" + why)};
 }
 
-std::string SurfaceHeaterBalance(const Fields& f) {
-    const double pa = ParseLeadingNumber(f.text("Text9"));
+}  // namespace
+
+std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, double G) {
+    return surface_flow(hs, hwi, hwo, hd, G).text;
+}
+
+std::string SurfaceHeaterBalance(const Fields& f, std::string* warning) {
+    const ScreenDesc& desc = form6();
+    const double pa = read_field(desc, f, "Text9");
     props::SteamProperties properties;
-    const double hs = StreamEnthalpy(properties, f, "Text2", "Text1", pa);
-    const double hwi = StreamEnthalpy(properties, f, "Text3", "Text4", pa);
-    const double hwo = StreamEnthalpy(properties, f, "Text5", "Text6", pa);
+    const Stream steam = read_stream(properties, desc, f, "Text2", "Text1", pa);
+    const Stream water_in = read_stream(properties, desc, f, "Text3", "Text4", pa);
+    const Stream water_out = read_stream(properties, desc, f, "Text5", "Text6", pa);
     // The drain is saturated water at its own temperature, whatever the
     // atmosphere; taken just below saturation so that the water equation applies.
-    const double td = ParseLeadingNumber(f.text("Text8"));
+    const double td = read_field(desc, f, "Text8");
     const double pd = props::pswsat_p(td);
     const double hd = properties.pswh_ptwtr(pd, td - 0.01);
-    const double G = ParseLeadingNumber(f.text("Text7"));
-    return surface_heater_flow(hs, hwi, hwo, hd, G);
+    const double G = read_field(desc, f, "Text7");
+    std::vector<std::string> causes;
+    if (!(water_out.t < steam.t))
+        causes.push_back("出水温度（" + celsius(water_out.t) + "）不低于进汽温度（" + celsius(steam.t) +
+                         "），蒸汽不能把水加热到比自己还热");
+    if (td > steam.t) causes.push_back("疏水温度（" + celsius(td) + "）高于进汽温度（" + celsius(steam.t) + "）");
+    if (td < water_in.t)
+        causes.push_back("疏水温度（" + celsius(td) + "）低于进水温度（" + celsius(water_in.t) +
+                         "），疏水不会比冷却它的水还冷");
+    refuse_balance(causes);
+    const SurfaceFlow flow = surface_flow(steam.h, water_in.h, water_out.h, hd, G);
+    const double sd = props::selected_number(properties.pswA_ptwtr("s", pd, td - 0.01));
+    entropy_production({{flow.D, stream_entropy(properties, steam)}, {G, stream_entropy(properties, water_in)}},
+                       {{flow.D, sd}, {G, stream_entropy(properties, water_out)}});
+    if (warning != nullptr) *warning = properties.warning();
+    return flow.text;
 }
 
 namespace {
@@ -41,7 +75,9 @@ namespace {
 constexpr int kW = 975;
 constexpr int kH = 315;
 
-ControlDesc box(const char* name, int left, int top) { return input_box(name, "0", {left, top, kW, kH}); }
+ControlDesc box(const char* name, int left, int top, Domain domain) {
+    return with_domain(input_box(name, "0", {left, top, kW, kH}), domain);
+}
 ControlDesc pressure(const char* name, int left, int top) { return gauge_box(name, "0", {left, top, kW, kH}); }
 
 }  // namespace
@@ -52,16 +88,16 @@ const ScreenDesc& form6() {
         d.controls.push_back(picture_box("surface_heater", {120, 120, 8055, 4815}));
         for (ControlDesc& c :
              field_rows("Picture1", {
-                                        {"出水温度", box("Text6", 1440, 120), "℃"},
+                                        {"出水温度", box("Text6", 1440, 120, Domain::WaterTemperature), "℃"},
                                         {"出水压力", pressure("Text5", 1440, 420), "MPa"},
-                                        {"进汽温度", box("Text1", 6600, 420), "℃"},
+                                        {"进汽温度", box("Text1", 6600, 420, Domain::WaterTemperature), "℃"},
                                         {"进汽压力", pressure("Text2", 6600, 720), "MPa"},
                                         {"进汽流量", result_label("jqll", "", {6600, 1080, kW, kH}, "0.0000"), "t/h"},
                                         {"大气压值", atmospheric_box("Text9", {6600, 2160, kW, 375}), "MPa"},
-                                        {"进水温度", box("Text4", 6480, 3600), "℃"},
+                                        {"进水温度", box("Text4", 6480, 3600, Domain::WaterTemperature), "℃"},
                                         {"进水压力", pressure("Text3", 6480, 3900), "MPa"},
-                                        {"进水流量", box("Text7", 6480, 4200), "t/h"},
-                                        {"疏水温度", box("Text8", 2160, 4080), "℃"},
+                                        {"进水流量", box("Text7", 6480, 4200, Domain::Positive), "t/h"},
+                                        {"疏水温度", box("Text8", 2160, 4080, Domain::WaterTemperature), "℃"},
                                     }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {6240, 5040, kBackWidth, kBackHeight}));
@@ -72,7 +108,7 @@ const ScreenDesc& form6() {
                     {"jqll"},
                     [](const Fields& f) {
                         Outcome outcome;
-                        outcome.texts = {{"jqll", SurfaceHeaterBalance(f)}};
+                        outcome.texts = {{"jqll", SurfaceHeaterBalance(f, &outcome.warning)}};
                         return outcome;
                     }),
             {"Command1_Click", navigate_to(ScreenId::Form3)},

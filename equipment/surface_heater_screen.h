@@ -15,6 +15,7 @@ namespace entalix::equipment {
 std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, double G);
 
 // "计算": the balance from the screen's texts.
-std::string SurfaceHeaterBalance(const shell::Fields& fields);
+// An extrapolated property of the balance leaves its warning in *warning.
+std::string SurfaceHeaterBalance(const shell::Fields& fields, std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

@@ -7,18 +7,19 @@
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::estimators {
 
 using namespace shell;
 
 std::string HeatingArea(std::string_view heat_per_hour, std::string_view power_per_m2) {
-    const double Qh = ParseLeadingNumber(heat_per_hour);
-    const double q = ParseLeadingNumber(power_per_m2);
-    if (q == 0.0) throw ArithmeticFault("“单位面积功率”为零，无法计算");
+    const ScreenDesc& desc = form15();
+    const double Qh = read_field(desc, "Text1", heat_per_hour);
+    const double q = read_field(desc, "Text5", power_per_m2);
     // 1 GJ/h is 10^9 J / 3600 s; the area is counted in 10 000 m2.
     const double A = Qh / q / 36 * 1000;
-    return FormatWithPattern(checked_finite(A), "0.00");
+    return format_not_negative(checked_finite(A), "0.00", "算得供热面积为负");
 }
 
 const ScreenDesc& form15() {
@@ -28,8 +29,8 @@ const ScreenDesc& form15() {
         d.controls.push_back(heading("Label1(1)", "供热面积折算", {1080, 0, 2295, 375}));
         for (ControlDesc& c : estimator_rows(0, 1560, "yxgl", "0.00",
                                              {
-                                                 {"小时供热量", "Text1", "Gj", 660},
-                                                 {"单位面积功率", "Text5", "w", 1260},
+                                                 {"小时供热量", "Text1", "Gj", 660, Domain::Positive},
+                                                 {"单位面积功率", "Text5", "w", 1260, Domain::Positive},
                                                  {"供热面积", "yxgl", "万平方米", 1920},
                                              }))
             d.controls.push_back(std::move(c));

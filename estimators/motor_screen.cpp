@@ -9,6 +9,7 @@
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::estimators {
 
@@ -16,18 +17,16 @@ using namespace shell;
 
 std::string MotorRunningPower(std::string_view voltage, std::string_view current, std::string_view rated_current,
                               std::string_view power_factor) {
-    const double I = ParseLeadingNumber(current);
-    const double In = ParseLeadingNumber(rated_current);
-    const double cn = ParseLeadingNumber(power_factor);
-    const double U = ParseLeadingNumber(voltage);
-    if (In == 0.0) throw ArithmeticFault("“额定电流”为零，无法计算");
+    const ScreenDesc& desc = form9();
+    const double I = read_field(desc, "Text5", current);
+    const double In = read_field(desc, "Text6", rated_current);
+    const double cn = read_field(desc, "Text7", power_factor);
+    const double U = read_field(desc, "Text1", voltage);
     const double k = checked_div(I, In);  // load ratio
-    // The power factor falls below its rated value at part load as cn^(1/k);
-    // an idle motor (k = 0) has no defined power factor.
-    if (k == 0.0) throw ArithmeticFault("“运行电流”为零，无法计算");
+    // The power factor falls below its rated value at part load as cn^(1/k).
     const double c = checked_pow(cn, checked_div(1.0, k));
     const double P = c * std::sqrt(3.0) * U * I;  // kV * A = kW
-    return FormatWithPattern(checked_finite(P), "0.00");
+    return format_not_negative(checked_finite(P), "0.00", "算得运行功率为负");
 }
 
 const ScreenDesc& form9() {
@@ -36,10 +35,10 @@ const ScreenDesc& form9() {
         d.controls.push_back(heading("Label1(1)", "电机功率计算", {1200, 0, 2295, 375}));
         for (ControlDesc& c : estimator_rows(240, 1680, "yxgl", "0.00",
                                              {
-                                                 {"运行电压", "Text1", "kV", 540},
-                                                 {"运行电流", "Text5", "A", 900},
-                                                 {"额定电流", "Text6", "A", 1200},
-                                                 {"额定功率因数", "Text7", "", 1500},
+                                                 {"运行电压", "Text1", "kV", 540, Domain::Positive},
+                                                 {"运行电流", "Text5", "A", 900, Domain::Positive},
+                                                 {"额定电流", "Text6", "A", 1200, Domain::Positive},
+                                                 {"额定功率因数", "Text7", "", 1500, Domain::Fraction},
                                                  {"运行功率", "yxgl", "kW", 1920},
                                              }))
             d.controls.push_back(std::move(c));

@@ -6,6 +6,7 @@
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::estimators {
 
@@ -13,14 +14,14 @@ using namespace shell;
 
 std::string PumpShaftPower(std::string_view density, std::string_view head, std::string_view flow,
                            std::string_view efficiency) {
-    const double Q = ParseLeadingNumber(flow);
-    const double rho = ParseLeadingNumber(density);
-    const double H = ParseLeadingNumber(head);
-    const double eta = ParseLeadingNumber(efficiency);
-    if (eta == 0.0) throw ArithmeticFault("“水泵效率”为零，无法计算");
+    const ScreenDesc& desc = form14();
+    const double Q = read_field(desc, "Text6", flow);
+    const double rho = read_field(desc, "Text1", density);
+    const double H = read_field(desc, "Text5", head);
+    const double eta = read_field(desc, "Text7", efficiency);
     // 102 kgf·m/s make one kW; eta is a percentage; the flow is per hour.
     const double N = Q * rho * H / 102 / eta * 100 / 3600;
-    return FormatWithPattern(checked_finite(N), "0.00");
+    return format_not_negative(checked_finite(N), "0.00", "算得水泵轴功率为负");
 }
 
 const ScreenDesc& form14() {
@@ -29,10 +30,10 @@ const ScreenDesc& form14() {
         d.controls.push_back(heading("Label1(1)", "水泵轴功率计算", {1200, 120, 2295, 375}));
         for (ControlDesc& c : estimator_rows(240, 1680, "yxgl", "0.00",
                                              {
-                                                 {"工质密度", "Text1", "kg/m3", 660},
-                                                 {"扬程(水柱)", "Text5", "m", 1020},
-                                                 {"水泵流量", "Text6", "m3/h", 1320},
-                                                 {"水泵效率", "Text7", "%", 1680},
+                                                 {"工质密度", "Text1", "kg/m3", 660, Domain::Positive},
+                                                 {"扬程(水柱)", "Text5", "m", 1020, Domain::Positive},
+                                                 {"水泵流量", "Text6", "m3/h", 1320, Domain::Positive},
+                                                 {"水泵效率", "Text7", "%", 1680, Domain::Percent},
                                                  {"水泵轴功率", "yxgl", "kW", 2040},
                                              }))
             d.controls.push_back(std::move(c));

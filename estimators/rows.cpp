@@ -38,7 +38,9 @@ std::vector<ControlDesc> estimator_rows(int caption_left, int field_left, const 
                                 {},
                                 shell::result(row.quantity, unit, format)});
         } else {
-            controls.push_back(with_meaning(text_box(name, "0", field, Align::Center), input(row.quantity, unit)));
+            Meaning meaning = input(row.quantity, unit);
+            meaning.domain = row.domain;
+            controls.push_back(with_meaning(text_box(name, "0", field, Align::Center), std::move(meaning)));
         }
         if (*row.unit != '\0')
             controls.push_back(

@@ -13,10 +13,11 @@ inline constexpr int kFieldWidth = 975;
 inline constexpr int kFieldHeight = 315;
 
 struct Row {
-    const char* quantity;  // "运行电压", captioned "运行电压："
-    const char* field;     // "Text1", or "yxgl" for the result
-    const char* unit;      // "kV"; empty for a pure number (its unit is then "1")
-    int top;               // of the field, twips
+    const char* quantity;                       // "运行电压", captioned "运行电压："
+    const char* field;                          // "Text1", or "yxgl" for the result
+    const char* unit;                           // "kV"; empty for a pure number (its unit is then "1")
+    int top;                                    // of the field, twips
+    shell::Domain domain = shell::Domain::Any;  // of a typed number
 };
 
 // Input rows become text boxes with the default "0"; the row whose field is

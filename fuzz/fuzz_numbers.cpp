@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "shell/errors.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace {
 
@@ -61,6 +63,42 @@ void check_format(double value) {
     }
 }
 
+// The same text typed with a Chinese input method: ASCII digits, signs, point
+// and exponent letters in their full-width forms.
+std::string full_width(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c >= '!' && c <= '~') {
+            const unsigned code = 0xFF01u + static_cast<unsigned>(c - '!');
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The field reader gives a finite number or a failure that names the field;
+// it reads whatever the strict reading reads, and the same in full width.
+void check_field_reading(const std::string& text, std::optional<double> strict) {
+    std::optional<double> read;
+    for (const char* unit : {"1", "MPa", "%", "℃"}) {
+        try {
+            const double value = read_typed_number(text, "量", unit);
+            if (!std::isfinite(value)) fail("the field reader gave a non-finite number");
+            if (*unit == '1') read = value;
+        } catch (const CalculationError& e) {
+            if (std::string(e.what()).rfind("“量”", 0) != 0) fail("a reading failure does not name its field");
+        }
+    }
+    if (fold_typed_text(fold_typed_text(text)) != fold_typed_text(text)) fail("folding is not idempotent");
+    if (!strict) return;
+    if (!read || *read != *strict) fail("the field reader disagrees with the strict reading");
+    if (read_typed_number(full_width(text), "量", "1") != *strict) fail("full-width digits read differently");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -73,13 +111,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const NumberTooLarge&) {
         lenient_ok = false;
     }
+    std::optional<double> strict;
     try {
-        const auto strict = ParseStrictNumber(text);
+        strict = ParseStrictNumber(text);
         // Strictly accepted only what the lenient reading reads the same.
         if (strict && (!lenient_ok || *strict != lenient)) fail("strict reading disagrees with the lenient one");
     } catch (const NumberTooLarge&) {
         if (lenient_ok) fail("strict reading overflowed where the lenient one did not");
     }
+    check_field_reading(text, strict);
     if (lenient_ok) check_format(lenient);
     if (size == sizeof(double)) {
         double raw;

@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::chrono::steady_clock::now() - start > kPressBound)
         fail("a press ran past its bound: " + shell::screen_name(e.screen) + " " + e.event + " " + typed);
     if (!outcome) fail("an event without a handler");
-    const std::string broken = testing::broken_promise(e.screen, e.event, *outcome);
+    const std::string broken = testing::broken_promise(e.screen, e.event, fields, *outcome);
     if (!broken.empty()) fail(broken + " in " + shell::screen_name(e.screen) + " " + e.event + " " + typed);
     return 0;
 }

@@ -301,4 +301,15 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
     state = SteamState{p, t, v, h, s, 1.0};
 }
 
+double ifc_boundary_p(double t) {
+    const double theta = reduced_temperature(t);
+    return (L0 + L1 * theta + L2 * theta * theta) * kPc;
+}
+
+double ifc_boundary_t(double p) {
+    const double beta = reduced_pressure(p);
+    const double root = fractional_pow(L1 * L1 - 4.0 * L2 * (L0 - beta), 0.5, "boundary temperature");
+    return (-L1 + root) / (2.0 * L2) * kTc - kKelvinOffset;
+}
+
 }  // namespace entalix::props

@@ -11,4 +11,12 @@ namespace entalix::props {
 // Throws PropertyError (p <= 0, t <= -273.15, any argument that is not finite).
 void ifc_pt_steam(SteamState& state, double p, double t);
 
+// The boundary of subregion 2 towards the critical region above 350 degC, in at:
+// the L-function beta_L(theta) times the critical pressure. The superheated-steam
+// equations hold at pressures up to it.
+double ifc_boundary_p(double t);
+// Its inverse: the temperature in degC at which the boundary reaches p (in at),
+// on the rising branch of the L-function above 350 degC.
+double ifc_boundary_t(double p);
+
 }  // namespace entalix::props

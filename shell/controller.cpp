@@ -1,6 +1,7 @@
 // ShowScreen and the one failure mechanism of every press.
 #include "shell/controller.h"
 
+#include "props/formulation.h"
 #include "props/property_error.h"
 #include "shell/errors.h"
 
@@ -13,9 +14,13 @@ std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event,
     if (binding == nullptr) return std::nullopt;
     Outcome failed;
     failed.failed = true;
+    const props::FormulationScope scope(fields.formulation());
     try {
         // A warning travels with the outcome it belongs to.
-        return binding->handler(fields);
+        Outcome outcome = binding->handler(fields);
+        if (binding->kind == EventKind::Compute && !outcome.texts.empty())
+            outcome.formulation = std::string(props::formulation_name(fields.formulation()));
+        return outcome;
     } catch (const CalculationError&) {
         failed.message = current_failure_message();
     } catch (const props::PropertyError&) {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "props/property_error.h"
+#include "props/validity.h"
 
 namespace entalix::shell {
 
@@ -11,6 +11,8 @@ std::string current_failure_message() {
     try {
         throw;
     } catch (const CalculationError& e) {
+        return e.what();
+    } catch (const props::PropertyRefusal& e) {
         return e.what();
     } catch (const props::PropertyError&) {
         return kMsgOutOfFormulation;

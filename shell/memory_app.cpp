@@ -18,12 +18,17 @@ void MemoryHost::create_screen(const ScreenDesc& desc) {
 void MemoryHost::show_screen(ScreenId id) { model(id).window_visible = true; }
 void MemoryHost::hide_screen(ScreenId id) { model(id).window_visible = false; }
 
-Fields MemoryHost::fields(ScreenId id) const { return Fields(model(id).texts); }
+Fields MemoryHost::fields(ScreenId id) const {
+    Fields fields(model(id).texts);
+    fields.set_formulation(formulation_);
+    return fields;
+}
 
 void MemoryHost::apply(ScreenId id, const Outcome& outcome) {
     ScreenModel& m = model(id);
     for (const auto& [control, text] : outcome.texts) m.texts.at(control) = text;
     for (const auto& [control, shown] : outcome.visibility) m.shown.at(control) = shown;
+    if (!outcome.formulation.empty()) m.formulation = outcome.formulation;
     for (const ControlDesc& c : m.desc->controls)
         if (c.style & kMessage) m.texts.at(c.name) = message_line(outcome);
 }

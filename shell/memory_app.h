@@ -15,6 +15,7 @@ struct ScreenModel {
     std::map<std::string, std::string, std::less<>> texts;  // tick boxes hold "0" or "1"
     std::map<std::string, bool, std::less<>> shown;         // control visibility
     bool window_visible = false;
+    std::string formulation;  // of the last result written, as Outcome::formulation names it
 };
 
 class MemoryHost : public ScreenHost {
@@ -22,8 +23,12 @@ public:
     void create_screen(const ScreenDesc& desc) override;
     void show_screen(ScreenId id) override;
     void hide_screen(ScreenId id) override;
-    Fields fields(ScreenId id) const override;
+    Fields fields(ScreenId id) const override;  // with the chosen formulation
     void apply(ScreenId id, const Outcome& outcome) override;
+
+    // The formulation every press computes with, as the main menu's switch sets it.
+    void set_formulation(props::Formulation formulation) { formulation_ = formulation; }
+    props::Formulation formulation() const { return formulation_; }
 
     const ScreenModel& model(ScreenId id) const;  // throws std::out_of_range if not created
     ScreenModel& model(ScreenId id);
@@ -31,6 +36,7 @@ public:
 
 private:
     std::map<ScreenId, ScreenModel> screens_;
+    props::Formulation formulation_ = props::Formulation::IFC67;
 };
 
 // A user at the keyboard: starts the application, clicks, types, closes.
@@ -45,6 +51,8 @@ public:
     void type(ScreenId id, std::string_view control, std::string text);
     // The frame's close control; false when the application ends.
     bool close(ScreenId id) { return controller_.close(id); }
+    // The user's choice of formulation for the presses that follow.
+    void set_formulation(props::Formulation formulation) { host_.set_formulation(formulation); }
 
     std::vector<ScreenId> visible_screens() const;
     const std::string& text(ScreenId id, std::string_view control) const;

@@ -7,9 +7,11 @@
 
 namespace entalix::shell {
 
-// The lenient reading of a field: blanks, tabs and line feeds are removed
-// wherever they stand, then the longest leading number is read ("12abc" is 12,
-// "1 000" is 1000, "1,5" is 1); a text without a leading digit reads 0.
+// The lenient reading: blanks, tabs and line feeds are removed wherever they
+// stand, then the longest leading number is read ("12abc" is 12, "1 000" is
+// 1000, "1,5" is 1); a text without a leading digit reads 0. No field a person
+// types into is read this way: it misreads typing slips silently, and the
+// screens read their fields whole with read_field (shell/reading.h).
 // Throws NumberTooLarge when the number is beyond the range of a double.
 double ParseLeadingNumber(std::string_view text);
 

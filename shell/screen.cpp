@@ -69,6 +69,11 @@ ControlDesc with_meaning(ControlDesc control, Meaning meaning) {
     return control;
 }
 
+ControlDesc with_domain(ControlDesc control, Domain domain) {
+    control.meaning.domain = domain;
+    return control;
+}
+
 Meaning input(std::string quantity, std::string unit, PressureKind pressure) {
     return {Role::Input, std::move(quantity), std::move(unit), pressure, {}};
 }

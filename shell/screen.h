@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "props/formulation.h"
+
 namespace entalix::shell {
 
 enum class ScreenId {
@@ -67,6 +69,17 @@ enum class Role {
 };
 enum class PressureKind { None, Gauge, Absolute };
 
+// The values a typed number can physically take. Beside its domain, every
+// atmospheric pressure must be at least zero and every gauge pressure must
+// give an absolute pressure above zero.
+enum class Domain {
+    Any,
+    Positive,          // a diameter, velocity, flow, current, voltage, head, density or heat
+    WaterTemperature,  // of water or steam: not below 0 degC
+    Fraction,          // a power factor: above 0, at most 1
+    Percent,           // an efficiency: above 0, at most 100 %
+};
+
 struct Meaning {
     Role role = Role::None;
     std::string quantity{};  // as the screen names it: "管道直径", "进汽压力"
@@ -76,6 +89,7 @@ struct Meaning {
     // "general" for one number, "state" for the six lines of a steam state,
     // "text" for a written note. Empty for a field no calculation writes.
     std::string format{};
+    Domain domain = Domain::Any;  // of a typed number
 };
 
 struct ControlDesc {
@@ -91,12 +105,14 @@ struct ControlDesc {
 
 // A field's meaning, declared beside its geometry.
 ControlDesc with_meaning(ControlDesc control, Meaning meaning);
+ControlDesc with_domain(ControlDesc control, Domain domain);
 Meaning input(std::string quantity, std::string unit, PressureKind pressure = PressureKind::None);
 Meaning result(std::string quantity, std::string unit, std::string format, PressureKind pressure = PressureKind::None);
 Meaning atmospheric();  // "大气压值" in MPa
 
 // The texts of a screen's controls at the moment of an event; a tick box reads
-// "1" when ticked and "0" when clear.
+// "1" when ticked and "0" when clear. With them the formulation of water and
+// steam the user chose, which the press computes with (IFC-67 unless set).
 class Fields {
 public:
     Fields() = default;
@@ -105,9 +121,12 @@ public:
     bool ticked(std::string_view check_box) const { return text(check_box) == "1"; }
     void set(std::string control, std::string text) { texts_[std::move(control)] = std::move(text); }
     const std::map<std::string, std::string, std::less<>>& all() const { return texts_; }
+    props::Formulation formulation() const { return formulation_; }
+    void set_formulation(props::Formulation formulation) { formulation_ = formulation; }
 
 private:
     std::map<std::string, std::string, std::less<>> texts_;
+    props::Formulation formulation_ = props::Formulation::IFC67;
 };
 
 // What one event does to its screen. A failed calculation throws instead and
@@ -123,6 +142,9 @@ struct Outcome {
     // is no message, in its own colour.
     std::string warning;
     bool failed = false;  // set by run_event when the press stopped on a failure
+    // The formulation a calculation used ("IFC-67", "IAPWS-IF97"), set by
+    // run_event for a Compute event that wrote its result; empty otherwise.
+    std::string formulation;
 };
 
 using Handler = std::function<Outcome(const Fields&)>;

@@ -18,6 +18,13 @@ std::string indexed(const char* name, int index) { return std::string(name) + st
 
 }  // namespace
 
+Meaning row_meaning(Row row, PressureKind pressure) {
+    Meaning m = input(kRowMeanings[row].quantity, kRowMeanings[row].unit, row == kRowP ? pressure : PressureKind::None);
+    if ((row == kRowP && pressure == PressureKind::Absolute) || row == kRowV) m.domain = Domain::Positive;
+    if (row == kRowT) m.domain = Domain::WaterTemperature;
+    return m;
+}
+
 std::vector<ControlDesc> property_rows(int tick_left, int tick_top, PressureKind pressure) {
     std::vector<ControlDesc> controls;
     for (int row = 0; row < kRowCount; ++row) {
@@ -36,7 +43,7 @@ std::vector<ControlDesc> property_rows(int tick_left, int tick_top, PressureKind
                                  {tick_left + 240, top, 855, 255}));
         controls.push_back(with_meaning(
             text_box(indexed("Text", row + 1), "", {tick_left + 1080, top - 120, 1455, 375}, Align::Left, kHidden),
-            input(m.quantity, m.unit, row == kRowP ? pressure : PressureKind::None)));
+            row_meaning(static_cast<Row>(row), pressure)));
         // The "%" of the dryness stands a little further right, in a narrower label.
         const bool percent = row == kRowX;
         controls.push_back(label("Label4(" + std::to_string(row) + ")", m.shown_unit,
@@ -98,9 +105,10 @@ PairInput pair_input(const Fields& fields) {
 
 Outcome state_outcome(const StateAnswer& answer) {
     Outcome outcome;
-    if (answer.caption)
+    if (answer.caption) {
         outcome.texts = {{"Label3", *answer.caption}};
-    else
+        outcome.warning = answer.warning;
+    } else
         outcome.message = answer.note;
     return outcome;
 }

@@ -9,6 +9,12 @@
 
 namespace entalix::steamcalc {
 
+// The meaning of a typed row: quantity, unit, and what the value can
+// physically be (an absolute pressure above zero, a temperature of water or
+// steam not below 0 degC, a specific volume above zero). A gauge pressure is
+// bounded by its absolute pressure instead.
+shell::Meaning row_meaning(Row row, shell::PressureKind pressure);
+
 // The six rows from the place of row 0's tick box; each row lies 480 twips
 // below the one before.
 // The input boxes of row p hold absolute or gauge pressures.

@@ -26,12 +26,42 @@ double number(const props::Selected& selected);
 struct StateTexts {
     std::string p, t, v, h, s;
     double x = 0.0;
+    std::string warning;  // why the numbers deserve care, when an equation was extrapolated
+};
+
+// What a pair procedure shows: a found state with its caption, or "参数超限".
+struct Shown {
+    std::string caption;
+    std::string warning;
+    std::optional<StateTexts> state;  // nullopt for "参数超限"
+};
+Shown out_of_range();
+
+// The calls inside one of these compute the values a caption shows: each is
+// checked against the range of the formulation and marked where an equation
+// was used beyond its validity. Outside, a press's calls only test regions
+// and probe scans, unchecked, as the step lists make them.
+class StateScope {
+public:
+    explicit StateScope(props::SteamProperties& w) : w_(w) {
+        w_.clear_extrapolation();
+        w_.set_checking(true);
+    }
+    ~StateScope() { w_.set_checking(false); }
+    StateScope(const StateScope&) = delete;
+    StateScope& operator=(const StateScope&) = delete;
+    std::string warning() const { return w_.warning(); }
+
+private:
+    props::SteamProperties& w_;
 };
 
 class Press {
 public:
-    Press(const PairInput& input, std::optional<std::string_view> atmospheric, ScanMethod method)
-        : input_(input), atmospheric_(atmospheric), method_(method) {}
+    Press(const PairInput& input, std::optional<std::string_view> atmospheric, ScanMethod method, Row first, Row second)
+        : input_(input), atmospheric_(atmospheric), method_(method), first_(first), second_(second) {
+        props_.set_checking(false);
+    }
 
     props::SteamProperties& props() { return props_; }
     const std::string& text(Row row) const { return input_.texts[row]; }
@@ -56,6 +86,15 @@ public:
     bool gauge() const { return atmospheric_.has_value(); }
 
     std::string caption(const StateTexts& state);
+    Shown shown(const StateTexts& state);
+
+    // Why a found state cannot be shown: a volume not above zero, a dryness
+    // outside 0 to 100 %, or the two typed values not given back (p and t to
+    // their six decimals, x to its shown digits, h, s and v within 0.1 %).
+    // nullopt when it can.
+    std::optional<std::string> flaw(const StateTexts& state);
+    // Whether the state gives back the typed value of row, as flaw() asks.
+    bool gives_back(const StateTexts& state, Row row);
 
     std::optional<double> search(double y0, Direction direction, const MatchedProperty& f, double g, Sense sense,
                                  ScanBound bound) const {
@@ -69,6 +108,8 @@ private:
     std::optional<std::string_view> atmospheric_;
     std::optional<ExactDecimal> pa_;
     ScanMethod method_;
+    Row first_;
+    Row second_;
     props::SteamProperties props_;
 };
 
@@ -87,15 +128,31 @@ private:
 };
 
 // The nine pair procedures; nullopt when no branch applies.
-std::optional<std::string> solve_pt(Press& press);
-std::optional<std::string> solve_ph(Press& press);
-std::optional<std::string> solve_ps(Press& press);
-std::optional<std::string> solve_pv(Press& press);
-std::optional<std::string> solve_px(Press& press);
-std::optional<std::string> solve_th(Press& press);
-std::optional<std::string> solve_ts(Press& press);
-std::optional<std::string> solve_tv(Press& press);
-std::optional<std::string> solve_tx(Press& press);
+std::optional<Shown> solve_pt(Press& press);
+std::optional<Shown> solve_ph(Press& press);
+std::optional<Shown> solve_ps(Press& press);
+std::optional<Shown> solve_pv(Press& press);
+std::optional<Shown> solve_px(Press& press);
+std::optional<Shown> solve_th(Press& press);
+std::optional<Shown> solve_ts(Press& press);
+std::optional<Shown> solve_tv(Press& press);
+std::optional<Shown> solve_tx(Press& press);
+
+// A state of one region's equations at (p, t) given as shown texts: v, h and
+// s from those equations, the dryness 0 for water and 100 % for steam.
+StateTexts region_state(Press& press, const std::string& p_text, const std::string& t_text, bool water);
+
+// The state of a pair found straight on the equations of compressed water or
+// superheated steam, where they are valid: for a press whose step list fails,
+// ends in "参数超限" or finds a state that cannot be shown. nullopt when the
+// pair has no state there; PropertyRefusal (near-critical) when the state lies
+// between the two, where this library has no equation.
+std::optional<Shown> direct_state(Press& press, Row first, Row second);
+
+// A scan's grid point refined inside its last step, [from, to] or [to, from],
+// where matched - target changes sign: the point itself when it has no
+// neighbour on the other side.
+double refine_in_step(const MatchedProperty& matched, double target, double grid_point, double previous_point);
 
 // Steps 4 to 8 of (p, x), shared with (t, x): the wet state of dryness X at the
 // saturation state (p, t) given as rounded texts.

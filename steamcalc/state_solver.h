@@ -21,6 +21,7 @@ struct PairInput {
 struct StateAnswer {
     std::optional<std::string> caption;  // the new caption, or no change
     std::string note;                    // with no change: why, for the message line
+    std::string warning;                 // with a caption: why its numbers deserve care (extrapolated)
 };
 
 inline constexpr std::string_view kOutOfRange = "参数超限";
@@ -32,8 +33,14 @@ inline constexpr std::string_view kNoStateNote = "无法由这两个参数确定
 std::string ComposeStateCaption(std::string_view p, std::string_view t, std::string_view v, std::string_view h,
                                 std::string_view s, double dryness_percent);
 
+// Both compute with the formulation of the running calculation
+// (props::current_formulation()); with IAPWS-IF97 each pair is found on its
+// inverses directly and the scan method plays no part.
+//
 // Pressures absolute (Form11). Throws a CalculationError for a text that is not
-// a number or an arithmetic fault, PropertyError where the equations fail.
+// a number, a value its field cannot hold, an arithmetic fault or a state that
+// cannot be shown; PropertyError where the equations fail (PropertyRefusal
+// outside the formulation or in the near-critical region).
 StateAnswer SolveStateFromPair(const PairInput& input, ScanMethod method = ScanMethod::Fast);
 
 // Typed pressures gauge (Form12), made absolute with the atmospheric pressure

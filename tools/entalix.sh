@@ -12,12 +12,13 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
     build-essential cmake pkg-config git clang-format
-    qt6-base-dev qtbase5-dev libgl-dev
+    qt6-base-dev qtbase5-dev libgl-dev qt6-translations-l10n qttranslations5-l10n
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang libclang-rt-14-dev dpkg-dev
     librsvg2-bin lintian appstream file
     fonts-arphic-uming fonts-noto-cjk
     xvfb xauth
+    python3-iapws
     # Windows: the cross compilers, the icon from the SVG, the guide as HTML, and
     # wine to run the 64-bit programs (wine64 the loader, wine the command).
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix imagemagick python3-markdown

@@ -1,5 +1,6 @@
 // Entalix: the desktop application starts on its main menu.
 #include <QApplication>
+#include <QSettings>
 #include <cstring>
 #include <iostream>
 
@@ -22,7 +23,11 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);  // screens hide and show; the main menu's close ends it
     QApplication::setWindowIcon(entalix::ui::application_icon());
     entalix::ui::install_application_font();
-    entalix::ui::QtHost host(entalix::catalog::screen_desc);
+    entalix::ui::install_qt_translation();
+    // The remembered values: ~/.config/Entalix/Entalix.ini, %APPDATA%\Entalix\Entalix.ini.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Entalix"),
+                       QStringLiteral("Entalix"));
+    entalix::ui::QtHost host(entalix::catalog::screen_desc, &settings);
     host.controller().ShowScreen(entalix::shell::ScreenId::Form1);
     return QApplication::exec();
 }

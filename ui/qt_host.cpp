@@ -6,51 +6,150 @@
 #include <QScreen>
 
 #include "shell/errors.h"
+#include "shell/numbers.h"
+#include "ui/guide_window.h"
+#include "ui/placement.h"
 
 namespace entalix::ui {
 
-QtHost::QtHost(shell::Catalog catalog) : controller_(*this, std::move(catalog)) {}
+namespace {
 
-QtHost::~QtHost() = default;
+// The formulation the properties are computed with, as the guide names it.
+const QString kFormulation = QStringLiteral("IFC-67");
+
+bool is_main_menu(const shell::ScreenDesc& desc) { return desc.close_event.empty(); }
+
+// The default atmospheric pressure of the screens' descriptions.
+QString default_atmospheric(const shell::Catalog& catalog) {
+    for (shell::ScreenId id : shell::all_screens())
+        for (const shell::ControlDesc& c : catalog(id).controls)
+            if (c.meaning.role == shell::Role::Atmospheric) return QString::fromStdString(c.text);
+    return {};
+}
+
+// Only a number is kept as the site's atmospheric pressure: a field left empty
+// or half typed at the end of a run would otherwise read as 0 MPa, silently,
+// at every later start.
+bool is_number(const QString& text) {
+    try {
+        return shell::ParseStrictNumber(text.toStdString()).has_value();
+    } catch (const shell::CalculationError&) {
+        return false;  // beyond the range of a double
+    }
+}
+
+QScreen* monitor_at(const QPoint& point) {
+    QScreen* screen = QGuiApplication::screenAt(point);
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+QtHost::QtHost(shell::Catalog catalog, QSettings* settings) : controller_(*this, catalog), remembered_(settings) {
+    const std::optional<QString> kept = remembered_.atmospheric();
+    atmospheric_ = kept && is_number(*kept) ? *kept : default_atmospheric(catalog);
+}
+
+QtHost::~QtHost() {
+    for (const auto& [id, window] : windows_)
+        if (window->isVisible()) remember(*window);
+}
 
 void QtHost::create_screen(const shell::ScreenDesc& desc) {
-    auto on_event = [this](shell::ScreenId id, const std::string& event) {
+    ScreenWindow::Hooks hooks;
+    hooks.event = [this](shell::ScreenId id, const std::string& event) {
         try {
             controller_.fire(id, event);
         } catch (const std::exception&) {
             // A fault of the program itself: the press writes nothing and the screen stays usable.
             shell::Outcome outcome;
             outcome.message = shell::kMsgInternalError;
+            outcome.failed = true;
             apply(id, outcome);
         }
     };
-    auto on_close = [this](shell::ScreenId id) {
+    hooks.close = [this](shell::ScreenId id) {
         if (controller_.close(id)) return true;
+        remember(*windows_.at(id));  // the main menu, closed rather than hidden
         QApplication::quit();
         return false;
     };
-    windows_[desc.id] = std::make_unique<ScreenWindow>(desc, on_event, on_close);
+    hooks.typed = [this](shell::ScreenId, const shell::ControlDesc& field, const QString& text) {
+        if (field.meaning.role == shell::Role::Atmospheric) share_atmospheric(text);
+    };
+    hooks.help = [this] { show_guide(); };
+    auto window = std::make_unique<ScreenWindow>(desc, std::move(hooks));
+    const std::map<std::string, QString> inputs = remembered_.inputs(desc.id);
+    for (const shell::ControlDesc* c : desc.typed_fields()) {
+        if (c->meaning.role == shell::Role::Atmospheric) {
+            window->set_field_text(c->name, atmospheric_);
+        } else if (const auto it = inputs.find(c->name); it != inputs.end()) {
+            window->set_field_text(c->name, it->second);
+        }
+    }
+    windows_[desc.id] = std::move(window);
+}
+
+void QtHost::share_atmospheric(const QString& text) {
+    atmospheric_ = text;
+    if (is_number(text)) remembered_.set_atmospheric(text);
+    for (const auto& [id, window] : windows_)
+        for (const shell::ControlDesc* c : window->desc().typed_fields())
+            if (c->meaning.role == shell::Role::Atmospheric) window->set_field_text(c->name, text);
+}
+
+void QtHost::remember(const ScreenWindow& window) {
+    std::map<std::string, QString> inputs;
+    const shell::Fields fields = window.fields();
+    for (const shell::ControlDesc* c : window.desc().typed_fields())
+        if (c->meaning.role == shell::Role::Input) inputs[c->name] = QString::fromStdString(fields.text(c->name));
+    remembered_.set_inputs(window.id(), inputs);
+    if (is_main_menu(window.desc())) remembered_.set_main_position(window.pos());
+}
+
+// Each screen opens where the one it replaces stood, on that screen's monitor,
+// and wholly on it.
+void QtHost::place(ScreenWindow& window) {
+    const ScreenWindow* previous = nullptr;
+    for (const auto& [id, other] : windows_)
+        if (other.get() != &window && other->isVisible()) previous = other.get();
+    QScreen* monitor = nullptr;
+    QPoint anchor;
+    if (previous != nullptr) {
+        anchor = previous->pos();
+        monitor = previous->screen();
+        if (const QSize extra = previous->frameGeometry().size() - previous->size(); !extra.isEmpty())
+            frame_extra_ = extra;
+    } else if (const std::optional<QPoint> saved = last_position_ ? last_position_ : remembered_.main_position()) {
+        anchor = *saved;
+        monitor = monitor_at(*saved + QPoint(window.width() / 2, window.height() / 2));
+    } else {
+        monitor = QGuiApplication::primaryScreen();
+        if (monitor != nullptr)
+            anchor = monitor->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2);
+    }
+    if (monitor == nullptr) return;
+    const QRect area = monitor->availableGeometry();
+    window.fit_within(area.size() - frame_extra_);
+    window.move(fit_on_screen(QRect(anchor, window.size() + frame_extra_), area).topLeft());
 }
 
 void QtHost::show_screen(shell::ScreenId id) {
     ScreenWindow* w = windows_.at(id).get();
-    // Each screen opens where the one it replaces stood, so the program stays in one place.
-    if (!placed_) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            last_position_ = area.center() - QPoint(w->width() / 2, w->height() / 2);
-        }
-        placed_ = true;
-    }
-    for (const auto& [other, window] : windows_)
-        if (other != id && window->isVisible()) last_position_ = window->pos();
-    if (!w->isVisible()) w->move(last_position_);
+    const bool opening = !w->isVisible();
+    if (opening) place(*w);
     w->show();
     w->raise();
     w->activateWindow();
+    if (opening) w->focus_first_field();
 }
 
-void QtHost::hide_screen(shell::ScreenId id) { windows_.at(id)->hide(); }
+void QtHost::hide_screen(shell::ScreenId id) {
+    ScreenWindow* w = windows_.at(id).get();
+    remember(*w);
+    last_position_ = w->pos();
+    w->hide();
+}
 
 shell::Fields QtHost::fields(shell::ScreenId id) const { return windows_.at(id)->fields(); }
 
@@ -59,6 +158,27 @@ void QtHost::apply(shell::ScreenId id, const shell::Outcome& outcome) { windows_
 ScreenWindow* QtHost::window(shell::ScreenId id) const {
     const auto it = windows_.find(id);
     return it == windows_.end() ? nullptr : it->second.get();
+}
+
+void QtHost::show_guide() {
+    if (!guide_) guide_ = std::make_unique<GuideWindow>(kFormulation);
+    if (!guide_->isVisible()) {
+        QScreen* monitor = QGuiApplication::primaryScreen();
+        QPoint anchor;
+        for (const auto& [id, window] : windows_)
+            if (window->isVisible()) {
+                monitor = window->screen();
+                anchor = window->pos();
+            }
+        if (monitor != nullptr) {
+            const QRect area = monitor->availableGeometry();
+            guide_->resize(guide_->size().boundedTo(area.size() - frame_extra_));
+            guide_->move(fit_on_screen(QRect(anchor, guide_->size() + frame_extra_), area).topLeft());
+        }
+    }
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
 }
 
 }  // namespace entalix::ui

@@ -5,13 +5,22 @@
 #include <memory>
 
 #include "shell/controller.h"
+#include "ui/remembered.h"
 #include "ui/screen_window.h"
+
+class QScreen;
+class QSettings;
 
 namespace entalix::ui {
 
+class GuideWindow;
+
 class QtHost : public shell::ScreenHost {
 public:
-    explicit QtHost(shell::Catalog catalog);
+    // `settings` keeps the site's atmospheric pressure, each screen's last inputs
+    // and the main menu's place from one start to the next; without it they last
+    // as long as the host.
+    explicit QtHost(shell::Catalog catalog, QSettings* settings = nullptr);
     ~QtHost() override;
 
     void create_screen(const shell::ScreenDesc& desc) override;
@@ -23,11 +32,24 @@ public:
     shell::Controller& controller() { return controller_; }
     ScreenWindow* window(shell::ScreenId id) const;  // nullptr until created
 
+    // The user guide, opened by F1 and by the main menu's "?".
+    void show_guide();
+    GuideWindow* guide() const { return guide_.get(); }
+
 private:
+    void share_atmospheric(const QString& text);
+    void remember(const ScreenWindow& window);
+    void place(ScreenWindow& window);
+
     shell::Controller controller_;
+    Remembered remembered_;
+    QString atmospheric_;  // the site's, in every screen's atmospheric-pressure field
     std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;
-    QPoint last_position_;
-    bool placed_ = false;
+    std::unique_ptr<GuideWindow> guide_;
+    std::optional<QPoint> last_position_;  // where the last screen stood when it hid
+    // What the window frame adds to a window's size, known once a framed window
+    // has shown; a title bar and thin borders until then.
+    QSize frame_extra_{8, 32};
 };
 
 }  // namespace entalix::ui

@@ -5,11 +5,14 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 
 #include "shell/screen.h"
 
 class QLabel;
+class QMenu;
+class QScrollArea;
 
 namespace entalix::ui {
 
@@ -19,29 +22,79 @@ int px(int twips);
 
 class ScreenWindow : public QWidget {
 public:
-    using EventSink = std::function<void(shell::ScreenId, const std::string& event)>;
-    using CloseSink = std::function<bool(shell::ScreenId)>;
+    struct Hooks {
+        std::function<void(shell::ScreenId, const std::string& event)> event;
+        std::function<bool(shell::ScreenId)> close;  // false when it ends the application
+        // A person typed into a field: the host remembers it and shares the
+        // site's atmospheric pressure with the other screens.
+        std::function<void(shell::ScreenId, const shell::ControlDesc&, const QString& text)> typed;
+        std::function<void()> help;  // F1: the user guide
+    };
 
-    ScreenWindow(const shell::ScreenDesc& desc, EventSink on_event, CloseSink on_close);
+    ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks);
 
     shell::ScreenId id() const { return desc_.id; }
+    const shell::ScreenDesc& desc() const { return desc_; }
     shell::Fields fields() const;
     void apply(const shell::Outcome& outcome);
     QWidget* control(const std::string& name) const;
+    // The client area as the description draws it; it scrolls inside the window
+    // only where the monitor is smaller than the screen.
+    QWidget* page() const { return page_; }
+
+    // A text put into a typed field by the host (a remembered input, the site's
+    // atmospheric pressure): like typing, it leaves the results that read the
+    // field stale, but it runs no event.
+    void set_field_text(const std::string& name, const QString& text);
+    // The first field a person types or ticks takes the keyboard, its text selected.
+    void focus_first_field();
+    // Shrinks the client area to at most `room`; the rest scrolls.
+    void fit_within(const QSize& room);
+
+    // Every calculation shown, as tab-separated lines: the inputs that produced
+    // it, then its results. Empty before the first successful press.
+    QString results_text() const;
+    void copy_results() const;
+    // The right-click menu of a field ("复制", "复制全部结果", "恢复默认" on the
+    // atmospheric pressure); the caller owns it. nullptr for other controls.
+    QMenu* field_menu(const std::string& name);
+    // A result shown greyed: its inputs changed, or its last press failed.
+    bool stale(const std::string& result) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* build(const shell::ControlDesc& c, QWidget* parent);
+    void bind_keys();
+    void bind_field(const shell::ControlDesc& c, QWidget* widget);
+    void dispatch(const std::string& event);
+    void press_enter(const std::string& field);
+    void inputs_changed(const std::string& field);
+    void note_press(const std::string& event, const shell::Outcome& outcome);
+    void show_stale();
 
     const shell::ScreenDesc& desc_;
-    EventSink on_event_;
-    CloseSink on_close_;
+    Hooks hooks_;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* page_ = nullptr;
     std::map<std::string, QWidget*, std::less<>> controls_;
+    std::map<std::string, QPalette, std::less<>> own_palettes_;  // of the results, to undo the grey
+    std::string pressing_;                                       // the event being run, while it runs
+    // Each calculation's fields as they stood after its last successful press.
+    std::map<std::string, shell::Fields, std::less<>> produced_;
+    std::set<std::string, std::less<>> stale_;  // calculations whose results are stale
 };
+
+// The text a label shows, as plain text (a label of several lines may be drawn
+// as rich text to set its lines closer).
+QString label_text(const QLabel* label);
 
 // The fonts of the screens: a Song-style face for Simplified Chinese first.
 void install_application_font();
+
+// Qt's own texts (the standard dialogs and menus) in Simplified Chinese, from the
+// translations Qt is installed with; nothing changes where they are missing.
+void install_qt_translation();
 
 }  // namespace entalix::ui

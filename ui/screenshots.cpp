@@ -145,7 +145,7 @@ int main(int argc, char* argv[]) {
         if (QWidget* focus = host.window(id)->focusWidget(); demo && focus != nullptr) focus->clearFocus();
         const QString name = QString::fromStdString(entalix::shell::screen_name(id));
         const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (!host.window(id)->grab().save(path)) {
+        if (!host.window(id)->page()->grab().save(path)) {
             QTextStream(stderr) << "cannot write " << path << '\n';
             return 1;
         }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 
 #include "catalog/catalog.h"
 #include "cli/calls.h"
@@ -23,9 +24,35 @@ const std::vector<std::pair<const char*, const char*>> kPairs{
     {"Check2", "Check3"}, {"Check2", "Check4"}, {"Check2", "Check5"}, {"Check2", "Check6"},
 };
 
-// Plausible texts for the fields not under attack, so that a press gets deep.
-std::string plausible(const shell::ControlDesc& field) {
-    return field.meaning.role == shell::Role::Atmospheric ? "0.0983" : "1";
+// Ordinary plant figures for the balances, so that a press gets through its
+// checks and writes; every other field not under attack reads "1".
+const std::map<ScreenId, std::map<std::string, std::string>> kPlant{
+    {ScreenId::Form5,
+     {{"Text1", "300"}, {"Text2", "1"}, {"Text3", "100"}, {"Text4", "1"}, {"Text5", "100"}, {"Text6", "0.5"}}},
+    {ScreenId::Form6,
+     {{"Text1", "300"},
+      {"Text2", "1"},
+      {"Text3", "1"},
+      {"Text4", "100"},
+      {"Text5", "1"},
+      {"Text6", "150"},
+      {"Text7", "200"},
+      {"Text8", "160"}}},
+    {ScreenId::Form7,
+     {{"Text1", "400"},
+      {"Text2", "3"},
+      {"Text3", "100"},
+      {"Text4", "4"},
+      {"Text5", "250"},
+      {"Text6", "1"},
+      {"Text7", "50"}}},
+};
+
+std::string plausible(ScreenId id, const shell::ControlDesc& field) {
+    if (field.meaning.role == shell::Role::Atmospheric) return "0.0983";
+    if (const auto screen = kPlant.find(id); screen != kPlant.end())
+        if (const auto text = screen->second.find(field.name); text != screen->second.end()) return text->second;
+    return "1";
 }
 
 void sweep(ScreenId id, const std::string& event, shell::Fields base, const std::vector<std::string>& targets) {
@@ -38,7 +65,7 @@ void sweep(ScreenId id, const std::string& event, shell::Fields base, const std:
             ASSERT_NO_THROW(outcome = shell::run_event(desc, event, fields))
                 << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
             ASSERT_TRUE(outcome.has_value());
-            EXPECT_EQ(testing::broken_promise(id, event, *outcome), "")
+            EXPECT_EQ(testing::broken_promise(id, event, fields, *outcome), "")
                 << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
         }
     }
@@ -52,7 +79,7 @@ TEST(BadInputSweep, EveryEventEveryFieldEveryHostileText) {
         for (const shell::ControlDesc* f : desc.typed_fields()) {
             if (f->meaning.role == shell::Role::TickBox) continue;
             text_fields.push_back(f->name);
-            base.set(f->name, plausible(*f));
+            base.set(f->name, plausible(e.screen, *f));
         }
         const bool steam = e.screen == ScreenId::Form11 || e.screen == ScreenId::Form12;
         const std::string& event = e.binding->event;
@@ -134,23 +161,67 @@ namespace {
 TEST(BadInputSweep, CheckerCatchesBrokenPromises) {
     shell::Outcome partial;
     partial.texts = {{"jqll", "1.0000"}};
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form5, "Command2_Click", partial), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form5, "Command2_Click", {}, partial), "");
     shell::Outcome non_finite;
     non_finite.texts = {{"yxgl", "inf"}};
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form9, "Command2_Click", non_finite), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form9, "Command2_Click", {}, non_finite), "");
     shell::Outcome decimals;
     decimals.texts = {{"Text1", "99.15"}};
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form8, "Command2_Click", decimals), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form8, "Command2_Click", {}, decimals), "");
     shell::Outcome failed;
     failed.failed = true;
     failed.texts = {{"Label3", "x"}};
     failed.message = "x";
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", failed), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, failed), "");
     shell::Outcome caption;
     caption.texts = {{"Label3", "p=1.000000\r\nt=2.000000\r\nv=3.000000\r\nh=4.0000\r\ns=5.000000\r\nx=100%"}};
-    EXPECT_EQ(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", caption), "");
+    EXPECT_EQ(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
     caption.texts[0].second.replace(0, 10, "p=1");
-    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", caption), "");
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
+    shell::Outcome negative;
+    negative.texts = {{"jqll", "-4.3478"}, {"csll", "95.6522"}};
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form5, "Command2_Click", {}, negative), "");
+}
+
+// The balances that these screens wrote before they checked the second law.
+TEST(BadInputSweep, CheckerCatchesBalancesAgainstTheSecondLaw) {
+    const struct {
+        ScreenId screen;
+        std::vector<std::pair<std::string, std::string>> fields;
+        std::vector<std::pair<std::string, std::string>> written;
+    } cases[] = {
+        {ScreenId::Form5,  // steam at 100 degC brings water to 265 degC
+         {{"Text1", "100"}, {"Text2", "0"}, {"Text6", "5"}, {"Text3", "20"}, {"Text4", "6"}, {"Text5", "100"}},
+         {{"jqll", "70.6502"}, {"csll", "170.6502"}}},
+        {ScreenId::Form6,  // steam at 150 degC heats water to 250 degC
+         {{"Text1", "150"},
+          {"Text2", "0"},
+          {"Text4", "20"},
+          {"Text3", "5"},
+          {"Text7", "100"},
+          {"Text6", "250"},
+          {"Text5", "5"},
+          {"Text8", "100"}},
+         {{"jqll", "42.2966"}}},
+        {ScreenId::Form7,  // 0.1 MPa, 300 degC in; 10 MPa, 320 degC out
+         {{"Text1", "300"},
+          {"Text2", "0"},
+          {"Text3", "20"},
+          {"Text4", "1"},
+          {"Text5", "320"},
+          {"Text6", "10"},
+          {"Text7", "100"}},
+         {{"jqll", "90.0833"}, {"jwsll", "9.9167"}}},
+    };
+    for (const auto& c : cases) {
+        shell::Fields fields = catalog::screen_desc(c.screen).default_fields();
+        for (const auto& [name, text] : c.fields) fields.set(name, text);
+        shell::Outcome outcome;
+        outcome.texts = c.written;
+        EXPECT_EQ(testing::broken_promise(c.screen, "Command2_Click", {}, outcome), "");  // the states are needed
+        EXPECT_NE(testing::broken_promise(c.screen, "Command2_Click", fields, outcome), "")
+            << shell::screen_name(c.screen);
+    }
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <memory>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #if !defined(_WIN32)
 #include <sys/wait.h>
@@ -100,7 +103,7 @@ TEST(Batch, AnswersEachLineAndGoesOnAfterAMalformedOne) {
     EXPECT_EQ(answers[2]["text"], "No such Para.");
     EXPECT_EQ(answers[3]["texts"]["Text1"], "183.9991");
     EXPECT_TRUE(answers[4]["texts"].empty());  // navigation writes no text
-    EXPECT_EQ(answers[5]["error"], "输入的数值太大");
+    EXPECT_EQ(answers[5]["error"], "“饱和温度”的数值太大：“1e999”");
     EXPECT_TRUE(answers[6].contains("error"));
     EXPECT_TRUE(answers[7].contains("error"));
 }
@@ -201,7 +204,7 @@ TEST(Executable, CallsScreensBatchAndExitCodes) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(run("Form8 Command2_Click Text2=1", &status), "Text1=183.9991\n");
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(run("Form8 Command1_Click Text1=1e999", &status), "输入的数值太大\n");
+    EXPECT_EQ(run("Form8 Command1_Click Text1=1e999", &status), "“饱和温度”的数值太大：“1e999”\n");
     EXPECT_NE(status, 0);
     EXPECT_NE(run("pswsat_t 0", &status), "");
     EXPECT_NE(status, 0);
@@ -211,6 +214,88 @@ TEST(Executable, CallsScreensBatchAndExitCodes) {
     EXPECT_NE(batch.find("\"error\""), std::string::npos);
     EXPECT_EQ(status, 0);
 }
+
+// An extrapolated result: its value or texts with the warning beside them; on
+// the command line the warning goes to standard error and the status stays 0.
+TEST(Warning, BesideTheValueInBatchOnStandardErrorInOneShotUse) {
+    const json call = json::parse(answer_json_line(R"({"call": "pswh_ptwtr", "args": [60, 450]})"));
+    EXPECT_TRUE(call.contains("value"));
+    EXPECT_NE(call.value("warning", "").find("外推结果"), std::string::npos);
+    const json screen = json::parse(answer_json_line(
+        R"({"screen": "Form11", "event": "Command1_Click",
+            "fields": {"Check1": 1, "Check2": 1, "Text1": 60, "Text2": 450}})"));
+    EXPECT_TRUE(screen.contains("texts"));
+    EXPECT_NE(screen.value("warning", "").find("外推结果"), std::string::npos);
+    EXPECT_FALSE(json::parse(answer_json_line(R"({"call": "pswh_ptwtr", "args": [1, 100]})")).contains("warning"));
+
+    const std::string command = std::string(ENTALIX_CALC) + " pswh_ptwtr 60 450 2>&1 >/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string errors;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe.get()) != nullptr) errors += buffer;
+    EXPECT_EQ(pclose(pipe.release()), 0);
+    EXPECT_NE(errors.find("外推结果"), std::string::npos);
+    int status = 1;
+    EXPECT_EQ(run("pswh_ptwtr 60 450", &status).substr(0, 9), "2311.0394");
+    EXPECT_EQ(status, 0);
+}
+
+#if !defined(_WIN32)
+// The formulation for one run, for one batch line, and both side by side. The
+// IAPWS-IF97 saturation temperature at 1 MPa is 453.035632 K (its release's table).
+TEST(Formulations, ChosenPerRunPerLineAndCompared) {
+    int status = 1;
+    EXPECT_EQ(run("--formulation IF97 pswsat_t 1", &status).substr(0, 10), "179.885632");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(run("pswsat_t 1 --formulation=ifc-67", &status).substr(0, 8), "179.8847");
+    run("--formulation IF98 pswsat_t 1", &status);
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(run("--formulation IAPWS-IF97 Form8 Command2_Click Text2=1", &status), "Text1=184.0011\n");
+
+    const std::string batch = run("--batch", &status,
+                                  R"({"id": 1, "call": "pswsat_t", "args": [1]}\n)"
+                                  R"({"id": 2, "call": "pswsat_t", "args": [1], "formulation": "IF97"}\n)"
+                                  R"({"id": 3, "screen": "Form8", "event": "Command2_Click", "formulation": "IF97"}\n)"
+                                  R"({"id": 4, "call": "pswsat_t", "args": [1], "formulation": "IF99"}\n)");
+    std::istringstream lines(batch);
+    std::vector<json> answers;
+    for (std::string line; std::getline(lines, line);) answers.push_back(json::parse(line));
+    ASSERT_EQ(answers.size(), 4u);
+    EXPECT_NEAR(answers[0]["value"].get<double>(), 179.8847, 5e-5);
+    EXPECT_NEAR(answers[1]["value"].get<double>(), 453.035632 - 273.15, 1e-6);
+    EXPECT_EQ(answers[2]["formulation"], "IAPWS-IF97");
+    EXPECT_TRUE(answers[3].contains("error"));
+    // A whole batch in IAPWS-IF97, one line back in IFC-67.
+    const std::string whole =
+        run("--formulation IF97 --batch", &status,
+            R"({"call": "pswsat_t", "args": [1]}\n{"call": "pswsat_t", "args": [1], "formulation": "IFC67"}\n)");
+    EXPECT_EQ(whole.substr(0, 19), R"({"value":179.885632)");
+    EXPECT_NE(whole.find(R"({"value":179.8847)"), std::string::npos);
+
+    // --compare: one line per formulation, then the difference and the relative one.
+    const std::string compared = run("--compare pswsat_t 1", &status);
+    EXPECT_EQ(status, 0);
+    std::istringstream rows(compared);
+    std::vector<std::pair<std::string, double>> table;
+    for (std::string row; std::getline(rows, row);)
+        table.emplace_back(row.substr(0, row.find('\t')), std::stod(row.substr(row.find('\t') + 1)));
+    ASSERT_EQ(table.size(), 4u) << compared;
+    EXPECT_EQ(table[0].first, "IFC-67");
+    EXPECT_EQ(table[1].first, "IAPWS-IF97");
+    EXPECT_EQ(table[2].first, "差值");
+    EXPECT_EQ(table[3].first, "相对差值(%)");
+    EXPECT_NEAR(table[1].second, 453.035632 - 273.15, 1e-6);
+    EXPECT_NEAR(table[2].second, table[0].second - table[1].second, 1e-12);
+    EXPECT_NEAR(table[3].second, 100 * table[2].second / table[1].second, 1e-12);
+    // A state only one formulation reaches: that one's value, the other's reason, status 1.
+    const std::string one_sided = run("--compare pswh_ptstm 40 1500", &status);
+    EXPECT_NE(one_sided.find("IFC-67\t失败："), std::string::npos) << one_sided;
+    EXPECT_NE(one_sided.find("IAPWS-IF97\t5914.8666"), std::string::npos) << one_sided;
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    run("--compare pswsat_t 1 --formulation IF97", &status);
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+#endif
 
 }  // namespace
 }  // namespace entalix::cli

@@ -26,8 +26,9 @@ TEST_P(SaturationUp, GivesGaugePressure) {
 
 INSTANTIATE_TEST_SUITE_P(Figures, SaturationUp,
                          ::testing::Values(UpCase{"100", "0.0983", "0.0030"}, UpCase{"374.14", "0.0983", "22.0189"},
-                                           UpCase{"374.15", "0.0983", "错误"}, UpCase{"", "0.0983", "-0.0977"},
-                                           UpCase{"100", "", "0.1013"}, UpCase{"400", "abc", "错误"}));
+                                           UpCase{"374.15", "0.0983", "错误"}, UpCase{"0", "0.0983", "-0.0977"},
+                                           UpCase{"100", "0", "0.1013"}, UpCase{"400", "abc", "错误"},
+                                           UpCase{"１００℃", "０．０９８３", "0.0030"}));
 
 struct DownCase {
     const char* pressure;
@@ -72,19 +73,34 @@ TEST_F(SaturationScreen, EachButtonWritesOnlyItsOutputField) {
     EXPECT_EQ(text("Text2"), "1");
 }
 
-TEST_F(SaturationScreen, PropertyFailuresShowErrorAndSayWhy) {
-    for (const char* below_absolute_zero : {"-273.15", "-300", "-1e6"}) {
-        app.type(ScreenId::Form8, "Text1", below_absolute_zero);
+TEST_F(SaturationScreen, ImpossibleInputsWriteNothingAndSayWhy) {
+    for (const char* below_freezing : {"-0.01", "-273.15", "-1e6"}) {
+        app.type(ScreenId::Form8, "Text1", below_freezing);
         app.click(ScreenId::Form8, "Command1");
-        EXPECT_EQ(text("Text2"), "错误") << below_absolute_zero;
+        EXPECT_EQ(text("Text2"), "0") << below_freezing;
+        EXPECT_EQ(text("Message"), std::string("“饱和温度”须不低于0 ℃（水和水蒸汽）（现为“") + below_freezing + "”）");
     }
-    EXPECT_FALSE(text("Message").empty());
-    app.type(ScreenId::Form8, "Text2", "-0.0983");  // absolute zero
+    app.type(ScreenId::Form8, "Text1", "100");
+    for (const char* no_absolute_pressure : {"-0.0983", "-0.5"}) {
+        app.type(ScreenId::Form8, "Text2", no_absolute_pressure);
+        app.click(ScreenId::Form8, "Command2");
+        EXPECT_EQ(text("Text1"), "100");
+        EXPECT_EQ(text("Message").rfind("“饱和压力”加上大气压须大于0 MPa", 0), 0u) << text("Message");
+    }
+    // A negative atmosphere is no atmosphere, and "错误" is no pressure.
+    app.type(ScreenId::Form8, "Text2", "1");
+    app.type(ScreenId::Form8, "Text7", "-0.5");
     app.click(ScreenId::Form8, "Command2");
-    EXPECT_EQ(text("Text1"), "错误");
-    app.type(ScreenId::Form8, "Text2", "-0.5");  // absolute below zero
+    EXPECT_EQ(text("Text1"), "100");
+    EXPECT_EQ(text("Message"), "“大气压值”须不小于0 MPa（现为“-0.5”）");
+    app.type(ScreenId::Form8, "Text7", "0.0983");
+    app.type(ScreenId::Form8, "Text2", "错误");
     app.click(ScreenId::Form8, "Command2");
-    EXPECT_EQ(text("Text1"), "错误");
+    EXPECT_EQ(text("Text1"), "100");
+    EXPECT_EQ(text("Message"), "“饱和压力”无法识别：“错误”");
+}
+
+TEST_F(SaturationScreen, PropertyFailuresShowErrorAndSayWhy) {
     app.type(ScreenId::Form8, "Text2", "-0.0982999999999");  // too small for the iteration
     app.click(ScreenId::Form8, "Command2");
     EXPECT_EQ(text("Text1"), "错误");
@@ -98,7 +114,7 @@ TEST_F(SaturationScreen, NumberTooLargeForADoubleWritesNothing) {
     app.type(ScreenId::Form8, "Text1", "1e999");
     app.click(ScreenId::Form8, "Command1");
     EXPECT_EQ(text("Text2"), "0");
-    EXPECT_EQ(text("Message"), "输入的数值太大");
+    EXPECT_EQ(text("Message"), "“饱和温度”的数值太大：“1e999”");
     app.type(ScreenId::Form8, "Text7", "-1e400");
     app.click(ScreenId::Form8, "Command2");
     EXPECT_EQ(text("Text1"), "1e999");  // the output field keeps its text

@@ -29,29 +29,27 @@ TEST(Estimators, MotorRunningPower) {
     } cases[] = {
         {"10", "100", "100", "0.85", "1472.24"},      {"10", "50", "100", "0.85", "625.70"},  // cn squared at half load
         {"10kV", "100A", "100 A", "0.85", "1472.24"}, {"6", "200", "100", "0.8", "1859.03"},
-        {"10", "100", "100", "-0.85", "-1472.24"},    {"10", "50", "100", "-0.85", "625.70"},  // whole exponents
-        {"10", "-100", "100", "0.85", "-2037.71"},                                             // k = -1
+        {"10", "100", "100", "1", "1732.05"},  // a power factor of one stays one
     };
     for (const auto& c : cases) EXPECT_EQ(MotorRunningPower(c.U, c.I, c.In, c.cn), c.P) << c.I << ' ' << c.cn;
-    EXPECT_EQ(failure([] { MotorRunningPower("10", "100", "0", "0.85"); }), "“额定电流”为零，无法计算");
-    EXPECT_EQ(failure([] { MotorRunningPower("10", "0", "100", "0.85"); }), "“运行电流”为零，无法计算");
-    EXPECT_EQ(failure([] { MotorRunningPower("10", "30", "100", "-0.85"); }), shell::kMsgNegativePower);
-    EXPECT_EQ(failure([] { MotorRunningPower("10", "-50", "100", "0"); }), shell::kMsgNotFinite);  // 0^-2
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "100", "0", "0.85"); }), "“额定电流”须大于0 A（现为“0”）");
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "0", "100", "0.85"); }), "“运行电流”须大于0 A（现为“0”）");
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "-50", "100", "0"); }), "“运行电流”须大于0 A（现为“-50”）");
     EXPECT_EQ(failure([] { MotorRunningPower("1e300", "1e300", "1e300", "0.85"); }), shell::kMsgNotFinite);
 }
 
 TEST(Estimators, PumpShaftPowerAndHeatingArea) {
     EXPECT_EQ(PumpShaftPower("1000", "50", "100", "80"), "17.02");
     EXPECT_EQ(PumpShaftPower("1000", "50", "100", "80%"), "17.02");
-    EXPECT_EQ(PumpShaftPower("1000", "50", "-100", "80"), "-17.02");
-    EXPECT_EQ(PumpShaftPower("abc", "50", "100", "80"), "0.00");
-    EXPECT_EQ(failure([] { PumpShaftPower("1000", "50", "100", "0"); }), "“水泵效率”为零，无法计算");
+    EXPECT_EQ(PumpShaftPower("1000", "50", "100", "100"), "13.62");
+    EXPECT_EQ(failure([] { PumpShaftPower("abc", "50", "100", "80"); }), "“工质密度”无法识别：“abc”");
+    EXPECT_EQ(failure([] { PumpShaftPower("1000", "50", "100", "0"); }), "“水泵效率”须大于0且不大于100 %（现为“0”）");
     EXPECT_EQ(failure([] { PumpShaftPower("1e300", "1e300", "100", "80"); }), shell::kMsgNotFinite);
     EXPECT_EQ(HeatingArea("100", "50"), "55.56");
     EXPECT_EQ(HeatingArea("36Gj", "1000w"), "1.00");
-    EXPECT_EQ(failure([] { HeatingArea("100", "0"); }), "“单位面积功率”为零，无法计算");
+    EXPECT_EQ(failure([] { HeatingArea("100", "0"); }), "“单位面积功率”须大于0 w（现为“0”）");
     EXPECT_EQ(failure([] { HeatingArea("1e308", "1e-300"); }), shell::kMsgNotFinite);
-    EXPECT_EQ(failure([] { HeatingArea("1e999", "1"); }), "输入的数值太大");
+    EXPECT_EQ(failure([] { HeatingArea("1e999", "1"); }), "“小时供热量”的数值太大：“1e999”");
 }
 
 // The defaults have no value: the first press says why and writes nothing; a

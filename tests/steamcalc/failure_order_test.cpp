@@ -21,22 +21,28 @@ TEST(FailureOrder, TheFirstFieldReadStopsThePress) {
     using shell::ScreenId;
     const Case cases[] = {
         // (p, x) reads the dryness strictly before it needs the pressure as a number.
-        {ScreenId::Form11, {{"Check1", "1"}, {"Check6", "1"}, {"Text1", "abc"}, {"Text6", "xyz"}}, "“干度”不是数字"},
-        // (p, t) finds the saturation temperature before it reads the temperature.
+        {ScreenId::Form11,
+         {{"Check1", "1"}, {"Check6", "1"}, {"Text1", "abc"}, {"Text6", "xyz"}},
+         "“干度”无法识别：“xyz”"},
+        // (p, t) reads the pressure, then finds the saturation temperature, then
+        // reads the temperature.
         {ScreenId::Form11,
          {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "0"}, {"Text2", "xyz"}},
+         "“压力”须大于0 MPa（现为“0”）"},
+        {ScreenId::Form11,
+         {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "1e-13"}, {"Text2", "xyz"}},
          shell::kMsgOutOfFormulation},
         // (t, x) on the gauge screen: the dryness, then the atmosphere, then the temperature.
         {ScreenId::Form12,
          {{"Check2", "1"}, {"Check6", "1"}, {"Text7", "bad"}, {"Text6", "bad"}, {"Text2", "1"}},
-         "“干度”不是数字"},
+         "“干度”无法识别：“bad”"},
         {ScreenId::Form12,
          {{"Check2", "1"}, {"Check6", "1"}, {"Text7", "bad"}, {"Text2", "bad"}, {"Text6", "1"}},
-         "“大气压”不是数字"},
+         "“大气压”无法识别：“bad”"},
         // The pairs with p read the gauge pressure before the atmosphere.
         {ScreenId::Form12,
          {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "x"}, {"Text7", "bad"}, {"Text2", "bad"}},
-         "“压力”不是数字"},
+         "“压力”无法识别：“x”"},
     };
     for (const Case& c : cases) {
         const shell::ScreenDesc& desc = catalog::screen_desc(c.screen);

@@ -143,6 +143,9 @@ TEST_P(FastScan, GivesThePlainScansCaption) {
     const ScanKind& kind = GetParam();
     std::mt19937_64 random(2024);
     props::SteamProperties w;
+    // The inputs reach past the formulation's range on purpose (810 degC, the
+    // extrapolated steam equations), to see both methods fail alike there.
+    w.set_checking(false);
     int scanned = 0;
     for (int i = 0; i < kind.count; ++i) {
         const PairInput input = kind.make(random, w, i);

@@ -2,12 +2,21 @@
 #include "tests/support/invariants.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cmath>
+#include <optional>
 #include <set>
+#include <stdexcept>
 
 #include "catalog/catalog.h"
 #include "equipment/pipe_screen.h"
+#include "props/public.h"
+#include "props/steam.h"
+#include "props/units.h"
+#include "props/validity.h"
 #include "shell/numbers.h"
+#include "shell/reading.h"
 
 namespace entalix::testing {
 
@@ -47,6 +56,71 @@ std::string broken_caption(bool gauge, const std::string& caption) {
                                  : has_decimals(value, 6);
         if (!ok) return "a caption line badly written: " + lines[i];
     }
+    return {};
+}
+
+// Results that no plant can have below zero: flows, powers, areas, diameters.
+bool never_negative(const shell::Meaning& m) {
+    return m.unit == "t/h" || m.unit == "kW" || m.unit == "万平方米" || m.unit == "mm";
+}
+
+// Specific entropy of a pipe stream (kJ/(kg K)): water below the saturation
+// temperature at (pa + pg) + 0.000001 MPa, steam from it on.
+double stream_s(props::SteamProperties& sp, double pg, double t, double pa) {
+    const double p = (pa + pg) + 0.000001;
+    return props::selected_number(t < props::pswsat_t(p) ? sp.pswA_ptwtr("s", p, t) : sp.pswA_ptstm("s", p, t));
+}
+
+// Saturated water taken 0.01 degC below the saturation temperature at p.
+double saturated_water_s(props::SteamProperties& sp, double p, double t_saturation) {
+    return props::selected_number(sp.pswA_ptwtr("s", p, t_saturation - 0.01));
+}
+
+// The entropy production of a written heater balance, from the typed states
+// and the written flows, checked against the rounding of those flows.
+std::string broken_second_law(ScreenId screen, const shell::Fields& f, const shell::Outcome& outcome) {
+    const shell::ScreenDesc& desc = catalog::screen_desc(screen);
+    const auto typed = [&](const char* name) { return shell::read_field(desc, f, name); };
+    const auto written = [&](const char* name) -> double {
+        for (const auto& [control, text] : outcome.texts)
+            if (control == name) return shell::ParseStrictNumber(text).value();
+        return 0.0;
+    };
+    props::SteamProperties sp;
+    std::vector<std::pair<double, double>> in;   // flow, s
+    std::vector<std::pair<double, double>> out;  // flow, s
+    if (screen == ScreenId::Form5) {
+        const double pa = typed("Text7");
+        const double ph = (pa + typed("Text6")) + 0.000001;
+        in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa)},
+              {typed("Text5"), stream_s(sp, typed("Text4"), typed("Text3"), pa)}};
+        out = {{written("csll"), saturated_water_s(sp, ph, props::pswsat_t(ph))}};
+    } else if (screen == ScreenId::Form6) {
+        const double pa = typed("Text9");
+        const double td = typed("Text8");
+        const double D = written("jqll");
+        const double G = typed("Text7");
+        in = {{D, stream_s(sp, typed("Text2"), typed("Text1"), pa)},
+              {G, stream_s(sp, typed("Text3"), typed("Text4"), pa)}};
+        out = {{D, saturated_water_s(sp, props::pswsat_p(td), td)},
+               {G, stream_s(sp, typed("Text5"), typed("Text6"), pa)}};
+    } else if (screen == ScreenId::Form7) {
+        const double pa = typed("Text9");
+        in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa)},
+              {written("jwsll"), stream_s(sp, typed("Text4"), typed("Text3"), pa)}};
+        out = {{typed("Text7"), stream_s(sp, typed("Text6"), typed("Text5"), pa)}};
+    } else {
+        return {};
+    }
+    double production = 0.0;
+    double carried = 0.0;
+    double rounding = 0.0;  // each written flow is within 0.00005 t/h of the computed one
+    for (const auto& [flow, s_] : out)
+        production += flow * s_, carried += std::fabs(flow * s_), rounding += std::fabs(s_);
+    for (const auto& [flow, s_] : in)
+        production -= flow * s_, carried += std::fabs(flow * s_), rounding += std::fabs(s_);
+    if (production < -(1e-5 * carried + 0.00005 * rounding))
+        return "a heat balance with negative entropy production: " + std::to_string(production);
     return {};
 }
 
@@ -113,11 +187,22 @@ const std::vector<std::string>& hostile_texts() {
         "1d300",
         "1e-400",
         "12345678901234567890.5",
+        "\u00a0",
+        "\u3000",
+        "1\u00a0200",
+        "１０．５",
+        "－５",
+        "10,5",
+        "100mm",
+        "85%",
+        "0.5ｍｐａ",
+        "错误",
     };
     return texts;
 }
 
-std::string broken_promise(ScreenId screen, const std::string& event, const shell::Outcome& outcome) {
+std::string broken_promise(ScreenId screen, const std::string& event, const shell::Fields& fields,
+                           const shell::Outcome& outcome) {
     if (outcome.failed) {
         if (!outcome.texts.empty() || !outcome.visibility.empty()) return "a failed press wrote results";
         if (outcome.message.empty()) return "a failed press does not say why";
@@ -140,12 +225,16 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
         const std::string low = lower(text);
         if (low.find("nan") != std::string::npos || low.find("inf") != std::string::npos)
             return "a non-finite text was written: " + text;
+        if (never_negative(desc.find(control)->meaning) && text.rfind('-', 0) == 0)
+            return "a negative " + desc.find(control)->meaning.quantity + " was written: " + text;
         const std::string& format = desc.find(control)->meaning.format;
         const int decimals = format.rfind("0.", 0) == 0 ? static_cast<int>(format.size()) - 2 : -1;
         if (decimals > 0 && text != "错误" && !has_decimals(text, decimals))
             return control + " written without " + std::to_string(decimals) + " decimals: " + text;
         if (format == "state") {
             if (std::string broken = broken_caption(gauge_state, text); !broken.empty()) return broken;
+            if (std::string broken = broken_state(screen, fields, text, outcome.warning); !broken.empty())
+                return broken;
         }
         if (format == "text" && text != "其输入介质压力" && text != "其输入介质温度" &&
             text != equipment::kWaterVelocities && text != equipment::kSteamVelocities)
@@ -157,6 +246,102 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
     if (!written.empty() && written != results) return "a press wrote only part of its results";
     if (screen == ScreenId::Form8 && !written.empty() && outcome.texts[0].second == "错误" && outcome.message.empty())
         return "an error text without its reason";
+    if (!outcome.texts.empty() && event == "Command2_Click") {
+        try {
+            if (std::string broken = broken_second_law(screen, fields, outcome); !broken.empty()) return broken;
+        } catch (const std::out_of_range&) {
+            // without the typed states there is no balance to check
+        }
+    }
+    return {};
+}
+
+namespace {
+
+// The six values of a caption; nullopt for "参数超限".
+std::optional<std::array<double, 6>> state_values(const std::string& caption) {
+    if (caption == "参数超限") return std::nullopt;
+    std::array<double, 6> values{};
+    std::size_t start = 0;
+    for (int i = 0; i < 6; ++i) {
+        const std::size_t end = i < 5 ? caption.find("\r\n", start) : caption.size() - 1;  // x ends in "%"
+        values[i] = shell::ParseStrictNumber(caption.substr(start + 2, end - start - 2)).value_or(NAN);
+        start = end + 2;
+    }
+    return values;
+}
+
+// A typed text as a press reads it (full-width digits, a unit after the number).
+std::optional<double> typed_number(ScreenId screen, const shell::Fields& fields, const std::string& field) {
+    const shell::ControlDesc* c = catalog::screen_desc(screen).find(field);
+    try {
+        return shell::read_typed_number(fields.text(field), "", c != nullptr ? c->meaning.unit : "");
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+// Half a unit in the last shown decimal of line i of a caption.
+double half_unit(const std::string& caption, int line) {
+    std::size_t start = 0;
+    for (int i = 0; i < line; ++i) start = caption.find("\r\n", start) + 2;
+    const std::size_t end = std::min(caption.find("\r\n", start), caption.size());
+    const std::string text = caption.substr(start, end - start);
+    const std::size_t point = text.find('.');
+    const std::size_t digits = point == std::string::npos ? 0 : text.find_first_not_of("0123456789", point + 1);
+    const int decimals = point == std::string::npos
+                             ? 0
+                             : static_cast<int>((digits == std::string::npos ? text.size() : digits) - point - 1);
+    return 0.5 * std::pow(10.0, -decimals);
+}
+
+}  // namespace
+
+std::string broken_state(ScreenId screen, const shell::Fields& fields, const std::string& caption,
+                         const std::string& warning) {
+    const std::optional<std::array<double, 6>> shown = state_values(caption);
+    if (!shown) return {};
+    const auto [p, t, v, h, s, x] = *shown;
+    if (!(v > 0.0)) return "a state with a volume not above zero: " + caption;
+    if (!(x >= 0.0 && x <= 100.0)) return "a state with a dryness outside 0 to 100 %: " + caption;
+    const bool gauge = screen == ScreenId::Form12;
+    double pa = 0.0;
+    if (gauge) pa = typed_number(screen, fields, "Text7").value_or(0.0);
+    // Beyond its validity: compressed water above 350 degC, steam beyond the
+    // boundary line towards the critical region, wet steam above 350 degC.
+    const double p_at = (p + pa) / props::kMPaPerAt;
+    const bool water_beyond = x < 100.0 && t > props::kWaterEquationLimit + 1e-3;
+    const bool steam_beyond =
+        x > 0.0 && t > props::kWaterEquationLimit + 1e-3 && p_at > props::ifc_boundary_p(t) * (1.0 + 1e-5);
+    if ((water_beyond || steam_beyond) && warning.empty())
+        return "an extrapolated state without its warning: " + caption;
+    // The two typed values of a ticked pair come back. (Only the screen's
+    // tick rule keeps a third row from being ticked; with more, one of the
+    // pairs they make must be the one shown.)
+    const double values[] = {p, t, h, s, v, x};
+    const int lines[] = {0, 1, 3, 4, 2, 5};
+    bool ticked[6] = {};
+    bool given_back[6] = {};
+    for (int row = 0; row < 6; ++row) {
+        const std::string tick = "Check" + std::to_string(row + 1);
+        ticked[row] = fields.all().count(tick) != 0 && fields.ticked(tick);
+        if (!ticked[row]) continue;
+        const std::optional<double> typed = typed_number(screen, fields, "Text" + std::to_string(row + 1));
+        if (!typed) continue;
+        const double unit = half_unit(caption, lines[row]);
+        const double allowed = row <= 1   ? 0.5e-6 * (1.0 + 1e-9) + 1e-9 * std::fabs(*typed)
+                               : row == 5 ? 0.006
+                                          : std::max(1e-3 * std::fabs(*typed), unit * (1.0 + 1e-9));
+        given_back[row] = std::fabs(values[row] - *typed) <= allowed;
+    }
+    bool any_pair = false;
+    for (int first = 0; first < 2; ++first)
+        for (int second = first + 1; second < 6; ++second) {
+            if (!ticked[first] || !ticked[second]) continue;
+            any_pair = true;
+            if (given_back[first] && given_back[second]) return {};
+        }
+    if (any_pair) return "a state that does not give back its typed pair: " + caption;
     return {};
 }
 

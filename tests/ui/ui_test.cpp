@@ -106,13 +106,30 @@ TEST_F(Windows, FailedPressSaysWhyAndKeepsTheOutput) {
     click(ScreenId::Form8, "Command1");
     EXPECT_EQ(edit(ScreenId::Form8, "Text2")->text(), QStringLiteral("0"));
     auto* message = qobject_cast<QLabel*>(host.window(ScreenId::Form8)->control("Message"));
-    EXPECT_EQ(message->text(), QStringLiteral("输入的数值太大"));
+    EXPECT_EQ(label_text(message), QStringLiteral("“饱和温度”的数值太大：“1e999”"));
+}
+
+TEST_F(Windows, WarningShowsInItsOwnColourAndAFailureInRed) {
+    click(ScreenId::Form1, "Command4");
+    auto* message = qobject_cast<QLabel*>(host.window(ScreenId::Form8)->control("Message"));
+    // Just above the critical pressure the saturation line is only continued.
+    edit(ScreenId::Form8, "Text2")->setText(QStringLiteral("22.025"));
+    click(ScreenId::Form8, "Command2");
+    EXPECT_EQ(edit(ScreenId::Form8, "Text1")->text(), QStringLiteral("374.1629"));
+    EXPECT_TRUE(label_text(message).startsWith(QStringLiteral("外推结果")));
+    const QColor warning = message->palette().color(QPalette::WindowText);
+    EXPECT_NE(warning, QColor(Qt::red));
+    EXPECT_GT(warning.red(), warning.blue());  // amber, not a neutral or a blue
+    edit(ScreenId::Form8, "Text2")->setText(QStringLiteral("1e999"));
+    click(ScreenId::Form8, "Command2");
+    EXPECT_EQ(label_text(message), QStringLiteral("“饱和压力”的数值太大：“1e999”"));
+    EXPECT_EQ(message->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
 TEST_F(Windows, NotesShowFiveLines) {
     click(ScreenId::Form1, "Command3");
     auto* notes = qobject_cast<QLabel*>(host.window(ScreenId::Form4)->control("Label1"));
-    EXPECT_EQ(notes->text().count(QLatin1Char('\n')), 4);
+    EXPECT_EQ(label_text(notes).count(QLatin1Char('\n')), 4);
     EXPECT_FALSE(notes->text().contains(QLatin1Char('\r')));
 }
 

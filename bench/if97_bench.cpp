@@ -1,0 +1,183 @@
+// Time per call of the IAPWS-IF97 states: (p, T) by region, and the (p, h) and
+// (p, s) inverses, over plant states from 1 kPa to 100 MPa and 1 to 2000 degC;
+// then IAPWS-IF97 beside IFC-67 on the same ordinary states (bench/grid.h), in
+// one run so that both see the same machine.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "bench/grid.h"
+#include "if97/state.h"
+#include "props/property_error.h"
+
+namespace {
+
+using entalix::if97::Region;
+using entalix::if97::State;
+
+struct Grid {
+    std::vector<State> by_region[6];
+    std::vector<State> single_phase;
+};
+
+// Pressures on a log scale, temperatures every 7 K, 1 K clear of saturation.
+Grid make_grid() {
+    Grid grid;
+    for (double step = 0.0; step <= 25.0; step += 1.0) {
+        const double p = std::fmin(0.001 * std::pow(1e5, step / 25.0), 100.0);
+        for (double t = 1.0; t <= 2000.0; t += 7.0) {
+            if (t > 800.0 && p > 50.0) break;
+            if (p > 0.000611213 && p < 22.064 && std::fabs(t - entalix::if97::saturation_temperature_c(p)) < 1.0)
+                continue;
+            const State s = entalix::if97::state_pt(p, t);
+            grid.by_region[static_cast<int>(s.region)].push_back(s);
+            grid.single_phase.push_back(s);
+        }
+    }
+    return grid;
+}
+
+const Grid& grid() {
+    static const Grid g = make_grid();
+    return g;
+}
+
+// Cycles through the states so that no branch or cache sees one state only.
+template <typename Call>
+void run(benchmark::State& bench, const std::vector<State>& states, Call call) {
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        State out = call(states[i]);
+        benchmark::DoNotOptimize(out);
+        if (++i == states.size()) i = 0;
+    }
+    bench.counters["states"] = static_cast<double>(states.size());
+}
+
+void BM_if97_pt_region1(benchmark::State& bench) {
+    run(bench, grid().by_region[1], [](const State& s) { return entalix::if97::state_pt(s.p, s.t); });
+}
+void BM_if97_pt_region2(benchmark::State& bench) {
+    run(bench, grid().by_region[2], [](const State& s) { return entalix::if97::state_pt(s.p, s.t); });
+}
+void BM_if97_pt_region3(benchmark::State& bench) {
+    run(bench, grid().by_region[3], [](const State& s) { return entalix::if97::state_pt(s.p, s.t); });
+}
+void BM_if97_pt_region5(benchmark::State& bench) {
+    run(bench, grid().by_region[5], [](const State& s) { return entalix::if97::state_pt(s.p, s.t); });
+}
+void BM_if97_ph_region1(benchmark::State& bench) {
+    run(bench, grid().by_region[1], [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
+void BM_if97_ph_region2(benchmark::State& bench) {
+    run(bench, grid().by_region[2], [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
+void BM_if97_ph_region3(benchmark::State& bench) {
+    run(bench, grid().by_region[3], [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
+void BM_if97_ps_region1(benchmark::State& bench) {
+    run(bench, grid().by_region[1], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_ps_region2(benchmark::State& bench) {
+    run(bench, grid().by_region[2], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_ps_region3(benchmark::State& bench) {
+    run(bench, grid().by_region[3], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_th_all(benchmark::State& bench) {
+    run(bench, grid().single_phase, [](const State& s) { return entalix::if97::state_th(s.t, s.h); });
+}
+
+// The ordinary states of the IFC-67 benchmarks, in each formulation's units.
+const entalix::bench::Grid& ordinary() {
+    static const entalix::bench::Grid g = entalix::bench::make_grid();
+    return g;
+}
+
+template <typename Call>
+void over(benchmark::State& bench, const std::vector<entalix::bench::GridState>& states, Call call) {
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(call(states[i]));
+        if (++i == states.size()) i = 0;
+    }
+    bench.counters["states"] = static_cast<double>(states.size());
+}
+
+using entalix::bench::GridState;
+using entalix::props::kKJPerKcal;
+using entalix::props::kMPaPerAt;
+
+void BM_side_by_side_ifc67_pt_water(benchmark::State& bench) {
+    over(bench, ordinary().water, [](const GridState& g) {
+        entalix::props::SteamState s;
+        entalix::props::ifc_pt_water(s, g.p, g.t);
+        return s.v + s.h + s.s;
+    });
+}
+void BM_side_by_side_if97_pt_water(benchmark::State& bench) {
+    over(bench, ordinary().water, [](const GridState& g) {
+        const State s = entalix::if97::state_pt(g.p * kMPaPerAt, g.t);
+        return s.v + s.h + s.s;
+    });
+}
+void BM_side_by_side_ifc67_pt_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam, [](const GridState& g) {
+        entalix::props::SteamState s;
+        entalix::props::ifc_pt_steam(s, g.p, g.t);
+        return s.v + s.h + s.s;
+    });
+}
+void BM_side_by_side_if97_pt_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam, [](const GridState& g) {
+        const State s = entalix::if97::state_pt(g.p * kMPaPerAt, g.t);
+        return s.v + s.h + s.s;
+    });
+}
+void BM_side_by_side_ifc67_ph_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam, [](const GridState& g) {
+        entalix::props::SteamState s;
+        entalix::props::ifc_ph(s, g.p, g.h);
+        return s.t;
+    });
+}
+void BM_side_by_side_if97_ph_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam,
+         [](const GridState& g) { return entalix::if97::state_ph(g.p * kMPaPerAt, g.h * kKJPerKcal).t; });
+}
+void BM_side_by_side_ifc67_ps_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam, [](const GridState& g) {
+        entalix::props::SteamState s;
+        entalix::props::ifc_ps(s, g.p, g.s);
+        return s.t;
+    });
+}
+void BM_side_by_side_if97_ps_steam(benchmark::State& bench) {
+    over(bench, ordinary().steam,
+         [](const GridState& g) { return entalix::if97::state_ps(g.p * kMPaPerAt, g.s * kKJPerKcal).t; });
+}
+
+BENCHMARK(BM_if97_pt_region1);
+BENCHMARK(BM_if97_pt_region2);
+BENCHMARK(BM_if97_pt_region3);
+BENCHMARK(BM_if97_pt_region5);
+BENCHMARK(BM_if97_ph_region1);
+BENCHMARK(BM_if97_ph_region2);
+BENCHMARK(BM_if97_ph_region3);
+BENCHMARK(BM_if97_ps_region1);
+BENCHMARK(BM_if97_ps_region2);
+BENCHMARK(BM_if97_ps_region3);
+BENCHMARK(BM_if97_th_all);
+BENCHMARK(BM_side_by_side_ifc67_pt_water);
+BENCHMARK(BM_side_by_side_if97_pt_water);
+BENCHMARK(BM_side_by_side_ifc67_pt_steam);
+BENCHMARK(BM_side_by_side_if97_pt_steam);
+BENCHMARK(BM_side_by_side_ifc67_ph_steam);
+BENCHMARK(BM_side_by_side_if97_ph_steam);
+BENCHMARK(BM_side_by_side_ifc67_ps_steam);
+BENCHMARK(BM_side_by_side_if97_ps_steam);
+
+}  // namespace
+
+BENCHMARK_MAIN();

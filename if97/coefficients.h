@@ -1,0 +1,189 @@
+// Shapes of the IAPWS-IF97 coefficient tables, and the power sums that evaluate them.
+// Each table is typed as the releases print it: exponents I, J and coefficient n.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace entalix::if97 {
+
+struct IJn {
+    int I;
+    int J;
+    double n;
+};
+
+struct Jn {
+    int J;
+    double n;
+};
+
+struct In {
+    int I;
+    double n;
+};
+
+template <typename Row, std::size_t N>
+constexpr int min_exponent(const std::array<Row, N>& table, int Row::*member) {
+    int lo = 0;
+    for (const Row& row : table) lo = row.*member < lo ? row.*member : lo;
+    return lo;
+}
+
+template <typename Row, std::size_t N>
+constexpr int max_exponent(const std::array<Row, N>& table, int Row::*member) {
+    int hi = 0;
+    for (const Row& row : table) hi = row.*member > hi ? row.*member : hi;
+    return hi;
+}
+
+// x^k for every k in [Lo - 2, Hi] by repeated multiplication, which is several
+// times faster than pow per term; the two extra powers below Lo serve the second
+// derivatives. A table without negative exponents (Lo = 0) may meet x = 0: its
+// slots for -1 and -2 then hold zero, as they only ever meet the zero weights
+// k and k(k-1) of the terms with k = 0 and 1, and zero keeps 0 * inf out of the sums.
+template <int Lo, int Hi>
+class Powers {
+    static_assert(Lo <= 0 && Hi >= 0);
+
+public:
+    explicit Powers(double x) {
+        values_[index(0)] = 1.0;
+        fill_up(x, Hi, +1);
+        if constexpr (Lo < 0) {
+            fill_up(1.0 / x, 2 - Lo, -1);
+        } else {
+            values_[index(-1)] = 0.0;
+            values_[index(-2)] = 0.0;
+        }
+    }
+    double operator[](int k) const { return values_[index(k)]; }
+
+private:
+    static constexpr std::size_t index(int k) { return static_cast<std::size_t>(k - Lo + 2); }
+
+    // x^1 .. x^top into the slots of sign * k: four interleaved chains of
+    // multiplications by x^4, so that the products need not wait on each other.
+    void fill_up(double x, int top, int sign) {
+        const double x2 = x * x;
+        const double step[4] = {x, x2, x2 * x, x2 * x2};
+        for (int k = 1; k <= top && k <= 4; ++k) values_[index(sign * k)] = step[k - 1];
+        for (int k = 5; k <= top; ++k) values_[index(sign * k)] = values_[index(sign * (k - 4))] * step[3];
+    }
+    std::array<double, static_cast<std::size_t>(Hi - Lo + 3)> values_{};
+};
+
+// sum of n x^I y^J over a table: the shape of every backward and boundary equation.
+template <const auto& Table>
+double power_sum(double x, double y) {
+    constexpr int i_lo = min_exponent(Table, &IJn::I);
+    constexpr int i_hi = max_exponent(Table, &IJn::I);
+    constexpr int j_lo = min_exponent(Table, &IJn::J);
+    constexpr int j_hi = max_exponent(Table, &IJn::J);
+    const Powers<i_lo, i_hi> xi(x);
+    const Powers<j_lo, j_hi> yj(y);
+    // Two partial sums halve the chain of dependent additions.
+    double sum[2] = {0.0, 0.0};
+#if defined(__GNUC__)
+#pragma GCC unroll 64
+#endif
+    for (std::size_t k = 0; k < Table.size(); ++k) sum[k & 1] += Table[k].n * xi[Table[k].I] * yj[Table[k].J];
+    return sum[0] + sum[1];
+}
+
+// The dimensionless derivatives of a Gibbs free energy g(pi, tau) or of a Helmholtz
+// free energy f(delta, tau): value, first and second derivatives by the first (a) and
+// second (b) reduced variable.
+struct Derivatives {
+    double f = 0.0;
+    double fa = 0.0;
+    double faa = 0.0;
+    double fb = 0.0;
+    double fbb = 0.0;
+    double fab = 0.0;
+};
+
+// A term of a basic equation with its derivative weights n i, n j, n i (i - 1),
+// n j (j - 1) and n i j, worked out once at compile time.
+struct Weighted {
+    int I;
+    int J;
+    double n, ni, nj, nii, njj, nij;
+};
+
+template <std::size_t N>
+constexpr std::array<Weighted, N> weighted(const std::array<IJn, N>& table) {
+    std::array<Weighted, N> out{};
+    for (std::size_t k = 0; k < N; ++k) {
+        const double n = table[k].n;
+        const double i = table[k].I;
+        const double j = table[k].J;
+        out[k] = {table[k].I, table[k].J, n, n * i, n * j, n * i * (i - 1.0), n * j * (j - 1.0), n * i * j};
+    }
+    return out;
+}
+
+// The sum n x^I y^J with all its derivatives, for the basic equations.
+template <const auto& Table>
+Derivatives derivative_sum(double x, double y) {
+    static constexpr auto terms = weighted(Table);
+    constexpr int i_lo = min_exponent(Table, &IJn::I);
+    constexpr int i_hi = max_exponent(Table, &IJn::I);
+    constexpr int j_lo = min_exponent(Table, &IJn::J);
+    constexpr int j_hi = max_exponent(Table, &IJn::J);
+    const Powers<i_lo, i_hi> xi(x);
+    const Powers<j_lo, j_hi> yj(y);
+    // Unrolled, every exponent is a constant and every power a fixed slot; two
+    // partial sums halve the chains of dependent additions.
+    Derivatives part[2];
+#if defined(__GNUC__)
+#pragma GCC unroll 64
+#endif
+    for (std::size_t k = 0; k < terms.size(); ++k) {
+        const Weighted& c = terms[k];
+        Derivatives& d = part[k & 1];
+        const double xI = xi[c.I];
+        const double xI1 = xi[c.I - 1];
+        const double yJ = yj[c.J];
+        const double yJ1 = yj[c.J - 1];
+        d.f += c.n * xI * yJ;
+        d.fa += c.ni * xI1 * yJ;
+        d.faa += c.nii * xi[c.I - 2] * yJ;
+        d.fb += c.nj * xI * yJ1;
+        d.fbb += c.njj * xI * yj[c.J - 2];
+        d.fab += c.nij * xI1 * yJ1;
+    }
+    return {part[0].f + part[1].f,   part[0].fa + part[1].fa,   part[0].faa + part[1].faa,
+            part[0].fb + part[1].fb, part[0].fbb + part[1].fbb, part[0].fab + part[1].fab};
+}
+
+// The sum with its derivatives by y alone (value in f, fb, fbb).
+template <const auto& Table>
+Derivatives derivative_sum_b(double x, double y) {
+    static constexpr auto terms = weighted(Table);
+    constexpr int i_lo = min_exponent(Table, &IJn::I);
+    constexpr int i_hi = max_exponent(Table, &IJn::I);
+    constexpr int j_lo = min_exponent(Table, &IJn::J);
+    constexpr int j_hi = max_exponent(Table, &IJn::J);
+    const Powers<i_lo, i_hi> xi(x);
+    const Powers<j_lo, j_hi> yj(y);
+    Derivatives part[2];
+#if defined(__GNUC__)
+#pragma GCC unroll 64
+#endif
+    for (std::size_t k = 0; k < terms.size(); ++k) {
+        const Weighted& c = terms[k];
+        Derivatives& d = part[k & 1];
+        const double xI = xi[c.I];
+        d.f += c.n * xI * yj[c.J];
+        d.fb += c.nj * xI * yj[c.J - 1];
+        d.fbb += c.njj * xI * yj[c.J - 2];
+    }
+    Derivatives d;
+    d.f = part[0].f + part[1].f;
+    d.fb = part[0].fb + part[1].fb;
+    d.fbb = part[0].fbb + part[1].fbb;
+    return d;
+}
+
+}  // namespace entalix::if97

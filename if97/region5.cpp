@@ -1,0 +1,64 @@
+// Region 5, high-temperature steam: 1073.15 K <= T <= 2273.15 K, p <= 50 MPa.
+#include <array>
+#include <cmath>
+
+#include "if97/gibbs.h"
+#include "props/property_error.h"
+
+namespace entalix::if97 {
+namespace {
+
+// IAPWS-IF97 (revised release 2007), region 5 ideal-gas part, Eq. 33, Table 37.
+inline constexpr auto kRegion5Ideal = std::to_array<Jn>({
+    {0, -0.13179983674201e2},
+    {1, 0.68540841634434e1},
+    {-3, -0.24805148933466e-1},
+    {-2, 0.36901534980333},
+    {-1, -0.31161318213925e1},
+    {2, -0.32961626538917},
+});
+static_assert(kRegion5Ideal.size() == 6);
+
+// IAPWS-IF97 (revised release 2007), region 5 residual part, Eq. 34, Table 38.
+inline constexpr auto kRegion5Residual = std::to_array<IJn>({
+    {1, 1, 0.15736404855259e-2},
+    {1, 2, 0.90153761673944e-3},
+    {1, 3, -0.50270077677648e-2},
+    {2, 3, 0.22440037409485e-5},
+    {2, 9, -0.41163275453471e-5},
+    {3, 7, 0.37919454822955e-7},
+});
+static_assert(kRegion5Residual.size() == 6);
+
+// The ideal-gas part: ln pi plus its sum in tau.
+void add_ideal(Derivatives& g, double pi, double tau) {
+    const Powers<min_exponent(kRegion5Ideal, &Jn::J), max_exponent(kRegion5Ideal, &Jn::J)> t(tau);
+    double ideal = props::finite(std::log(pi), "log of reduced pressure");
+    for (const Jn& c : kRegion5Ideal) {
+        ideal += c.n * t[c.J];
+        g.fb += c.n * c.J * t[c.J - 1];
+        g.fbb += c.n * c.J * (c.J - 1.0) * t[c.J - 2];
+    }
+    g.f += ideal;
+    g.fa += 1.0 / pi;
+    g.faa -= 1.0 / (pi * pi);
+}
+
+}  // namespace
+
+Point region5(double p, double T) {
+    const double pi = p;
+    const double tau = 1000.0 / T;
+    Derivatives g = derivative_sum<kRegion5Residual>(pi, tau);
+    add_ideal(g, pi, tau);
+    return point_from_gibbs(p, T, pi, tau, g);
+}
+
+Thermal region5_thermal(double p, double T) {
+    const double tau = 1000.0 / T;
+    Derivatives g = derivative_sum_b<kRegion5Residual>(p, tau);
+    add_ideal(g, p, tau);
+    return thermal_from_gibbs(T, tau, g);
+}
+
+}  // namespace entalix::if97

@@ -1,0 +1,221 @@
+// Regions of (p, T), evaluation at (p, T), the saturated states and the
+// single-phase states of the plant.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "if97/backward.h"
+#include "if97/constants.h"
+#include "if97/point.h"
+#include "props/property_error.h"
+
+namespace entalix::if97 {
+
+using props::finite;
+using props::PropertyError;
+
+namespace {
+
+// Newton on the density stops once a step moves it by less than this fraction.
+constexpr double kDensityStep = 1e-12;
+constexpr int kMaxNewton = 60;
+
+// The upper temperature of the B23 boundary: it reaches 100 MPa there.
+constexpr double kT23max = 863.15;
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+// Density in (lo, hi) with p(rho, T) = p on a branch where p rises with rho.
+double density_between(double p, double T, double rho0, double lo, double hi) {
+    double rho = finite(rho0, "start density");
+    double last_step = INFINITY;
+    for (int step = 0; step < kMaxNewton; ++step) {
+        const Region3Slopes d = region3_slopes(rho, T);
+        // p carries rounding noise of about 1e-14 of itself; near the critical point,
+        // where p hardly changes with rho, that noise moves the Newton steps by 1e-12.
+        // The last Newton step costs nothing more and brings rho to that noise.
+        if (std::fabs(d.p - p) <= 1e-13 * p) return rho - (d.p - p) / d.dp_drho;
+        if (!(d.dp_drho > 0.0))
+            throw PropertyError("no region 3 state at p = " + number(p) + " MPa, T = " + number(T) + " K");
+        double next = rho - (d.p - p) / d.dp_drho;
+        // Never cross the bounds of the branch, nor more than halve or double.
+        if (next <= lo) next = 0.5 * (rho + lo);
+        if (next >= hi) next = 0.5 * (rho + hi);
+        next = std::fmin(std::fmax(next, 0.5 * rho), 2.0 * rho);
+        const double moved = std::fabs(next - rho);
+        // Done when the step is negligible, or small and no longer shrinking (noise).
+        const bool done = moved <= kDensityStep * rho || (moved <= 1e-9 * rho && moved > 0.5 * last_step);
+        last_step = moved;
+        rho = next;
+        if (done) return rho;
+    }
+    throw PropertyError("region 3 density does not converge at p = " + number(p) + " MPa, T = " + number(T) + " K");
+}
+
+// Saturated water and steam at T (<= Tc) with the pressure p = psat(T) given.
+Saturation saturation(double p, double T) {
+    if (T >= kTc || p >= kPc) {
+        const Point critical = region3(kRhoc, kTc);
+        return {kPc, kTc, critical, critical};
+    }
+    if (T <= kT13) return {p, T, region1(p, T), region2(p, T)};
+    const double rho_l = density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4);
+    const double rho_v = density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc);
+    return {p, T, region3(rho_l, T), region3(rho_v, T)};
+}
+
+// The critical temperature written in degC and converted back may miss it by an ulp.
+double kelvin(double t) {
+    const double T = finite(t, "temperature") + kKelvin;
+    return std::fabs(T - kTc) < 1e-9 ? kTc : T;
+}
+
+}  // namespace
+
+void check_range(double p, double T) {
+    finite(p, "pressure");
+    finite(T, "temperature");
+    const bool inside = T >= kTmin && p > 0.0 && (T <= kT25 ? p <= kPmax : T <= kTmax && p <= kPmax5);
+    if (!inside)
+        throw PropertyError(
+            "outside the IAPWS-IF97 range (0 to 800 degC up to 100 MPa, 800 to 2000 degC up to 50 MPa): p = " +
+            number(p) + " MPa, t = " + number(T - kKelvin) + " degC");
+}
+
+void throw_no_state(const std::string& what) { throw PropertyError("no IAPWS-IF97 state with " + what); }
+
+Region region_of(double p, double T, Phase on_saturation) {
+    if (T <= kT13) {
+        const double psat = saturation_pressure(T);
+        if (p != psat) return p > psat ? Region::one : Region::two;
+        return on_saturation == Phase::liquid ? Region::one : Region::two;
+    }
+    if (T <= kT23max && p > b23_pressure(T)) return Region::three;
+    return T <= kT25 ? Region::two : Region::five;
+}
+
+double region3_density(double p, double T, double rho0) { return density_between(p, T, rho0, 0.0, 1.0e4); }
+
+Point point_in(Region r, double p, double T, Phase side) {
+    switch (r) {
+        case Region::one:
+            return region1(p, T);
+        case Region::two:
+            return region2(p, T);
+        case Region::five:
+            return region5(p, T);
+        case Region::three:
+        case Region::four:
+            break;
+    }
+    if (T < kTc && p < kPc) {
+        // Below the critical point the side decides the branch of the isotherm.
+        const double psat = saturation_pressure(T);
+        const bool on_liquid_side = p > psat || (p == psat && side == Phase::liquid);
+        const bool liquid = side == Phase::liquid;
+        double rho0 = 0.0;
+        if (on_liquid_side == liquid) {
+            // The subregion equations start on the side (p, T) lies on; an ulp from
+            // the saturation line they may pick the other one.
+            rho0 = 1.0 / region3_v_pt(p, T);
+            if (liquid ? rho0 <= kRhoc : rho0 >= kRhoc)
+                rho0 = 1.0 / (liquid ? region3_v_saturated_liquid(p, T) : region3_v_saturated_vapour(p, T));
+        } else {
+            // A metastable state: Newton from the saturated state of that side at T
+            // moves along the branch without crossing its spinodal.
+            const Saturation sat = saturation_at_t(T);
+            rho0 = 1.0 / (liquid ? sat.liquid.v : sat.vapour.v);
+        }
+        const double rho = liquid ? density_between(p, T, rho0, kRhoc, 1.0e4) : density_between(p, T, rho0, 0.0, kRhoc);
+        Point out = region3(rho, T);
+        out.p = p;
+        return out;
+    }
+    Point out = region3(region3_density(p, T, 1.0 / region3_v_pt(p, T)), T);
+    out.p = p;
+    return out;
+}
+
+Point point_pt(double p, double T, Phase on_saturation, Region* region) {
+    check_range(p, T);
+    const Region r = region_of(p, T, on_saturation);
+    if (region) *region = r;
+    Phase side = on_saturation;
+    if (r == Region::three && T < kTc && p < kPc) {
+        const double psat = saturation_pressure(T);
+        if (p != psat) side = p > psat ? Phase::liquid : Phase::vapour;
+    }
+    return point_in(r, p, T, side);
+}
+
+Saturation saturation_at_t(double T) { return saturation(saturation_pressure(T), T); }
+
+Saturation saturation_at_p(double p) { return saturation(p, saturation_temperature(p)); }
+
+State to_state(const Point& point, Region region) {
+    State out;
+    out.p = point.p;
+    out.t = point.T - kKelvin;
+    out.v = point.v;
+    out.h = point.h;
+    out.s = point.s;
+    out.region = region;
+    const bool water = region == Region::one || (region == Region::three && point.v <= 1.0 / kRhoc);
+    out.x = water ? 0.0 : 1.0;
+    return out;
+}
+
+State mixture(const Saturation& sat, double x) {
+    State out;
+    out.p = sat.p;
+    out.t = sat.T - kKelvin;
+    out.v = sat.liquid.v + x * (sat.vapour.v - sat.liquid.v);
+    out.h = sat.liquid.h + x * (sat.vapour.h - sat.liquid.h);
+    out.s = sat.liquid.s + x * (sat.vapour.s - sat.liquid.s);
+    out.x = x;
+    out.region = Region::four;
+    return out;
+}
+
+State state_pt(double p, double t, Phase on_saturation) {
+    Region r = Region::one;
+    const Point point = point_pt(p, kelvin(t), on_saturation, &r);
+    return to_state(point, r);
+}
+
+State state_pt_side(double p, double t, Phase side) {
+    const double T = kelvin(t);
+    check_range(p, T);
+    // Above the critical temperature or pressure there is one fluid.
+    if (T >= kTc || p >= kPc) return state_pt(p, t, side);
+    const double psat = saturation_pressure(T);
+    const Phase here = p > psat ? Phase::liquid : p < psat ? Phase::vapour : side;
+    if (here == side) return state_pt(p, t, side);
+    // The other side's equation continued past the saturation line: region 1 or 2
+    // up to 623.15 K, the metastable branch of region 3 above.
+    Region r = T <= kT13 ? (side == Phase::liquid ? Region::one : Region::two) : Region::three;
+    const std::string none = std::string("no metastable ") + (side == Phase::liquid ? "water" : "steam") +
+                             " state at p = " + number(p) + " MPa, t = " + number(t) + " degC";
+    Point point;
+    try {
+        point = point_in(r, p, T, side);
+    } catch (const PropertyError&) {
+        // Region 3 found no density on that branch: (p, T) lies past its spinodal.
+        throw PropertyError(none);
+    }
+    // Far from the line the continuation stops describing any fluid.
+    if (!(point.v > 0.0 && point.cp > 0.0 && point.kappa_t > 0.0 && std::isfinite(point.w))) throw PropertyError(none);
+    State out = to_state(point, r);
+    out.extrapolated = true;
+    return out;
+}
+
+double saturation_pressure_c(double t) { return saturation_pressure(kelvin(t)); }
+
+double saturation_temperature_c(double p) { return saturation_temperature(finite(p, "pressure")) - kKelvin; }
+
+}  // namespace entalix::if97

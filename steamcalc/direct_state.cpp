@@ -1,0 +1,234 @@
+// States found straight on the equations of compressed water and superheated
+// steam, inside the range where each is valid: for the presses whose step list
+// fails, ends in "参数超限" or finds a state that does not give back what was
+// typed. Between the two ranges lies the near-critical region, for which this
+// library has no equation.
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "props/saturation.h"
+#include "props/steam.h"
+#include "props/units.h"
+#include "props/validity.h"
+#include "steamcalc/press.h"
+
+namespace entalix::steamcalc {
+namespace {
+
+// Below this a pressure shown with six decimals is no pressure at all.
+constexpr double kLowestPressure = 1e-6;  // MPa
+// Samples along a segment before the bisection; the properties searched turn
+// back at most once along one (water's density maximum near 4 degC, the
+// enthalpy of hot compressed water with pressure).
+constexpr int kSamples = 48;
+constexpr int kBisections = 200;
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The saturation pressure at 350 degC: up to it the two equations meet on the
+// saturation line, above it the near-critical region lies between them.
+double pressure_at_water_limit() { return props::pswsat_p(props::kWaterEquationLimit); }
+double boundary_pressure(double t) { return props::ifc_boundary_p(t) * props::kMPaPerAt; }
+double boundary_temperature(double p) { return props::ifc_boundary_t(p / props::kMPaPerAt); }
+
+// One region's property of a row at (p, t); NaN where the equations fail.
+double region_value(props::SteamProperties& w, bool water, Row row, double p, double t) {
+    try {
+        if (row == kRowH) return water ? w.pswh_ptwtr(p, t) : w.pswh_ptstm(p, t);
+        if (row == kRowV) return water ? w.pswv_ptwtr(p, t) : w.pswv_ptstm(p, t);
+        return number(water ? w.pswA_ptwtr("s", p, t) : w.pswA_ptstm("s", p, t));
+    } catch (const props::PropertyError&) {
+        return kNaN;
+    }
+}
+
+// The first root of f from a towards b: the first sampled interval where f
+// changes sign, then bisection. nullopt when f keeps its sign.
+template <typename F>
+std::optional<double> first_root(F f, double a, double b) {
+    double xa = a, fa = f(a);
+    if (fa == 0.0) return a;
+    for (int i = 1; i <= kSamples; ++i) {
+        const double xb = a + (b - a) * i / kSamples;
+        const double fb = f(xb);
+        if (fb == 0.0) return xb;
+        if (std::isfinite(fa) && std::isfinite(fb) && (fa < 0.0) != (fb < 0.0)) {
+            double lo = xa, hi = xb, f_lo = fa;
+            for (int k = 0; k < kBisections; ++k) {
+                const double xm = 0.5 * (lo + hi);
+                if (xm == lo || xm == hi) break;
+                const double fm = f(xm);
+                if (!std::isfinite(fm)) return std::nullopt;
+                if (fm == 0.0) return xm;
+                if ((fm < 0.0) == (f_lo < 0.0)) {
+                    lo = xm;
+                    f_lo = fm;
+                } else {
+                    hi = xm;
+                }
+            }
+            return 0.5 * (lo + hi);
+        }
+        xa = xb;
+        fa = fb;
+    }
+    return std::nullopt;
+}
+
+struct Found {
+    double value;  // the pressure or temperature found
+    bool water;
+};
+
+// Along the isotherm t: steam from the saturation pressure (or the boundary
+// line) down, then water from the saturation pressure up to 100 MPa.
+std::optional<Found> on_isotherm(props::SteamProperties& w, double t, Row row, double y) {
+    const bool steam_reaches_saturation = t <= props::kWaterEquationLimit;
+    const double p_top =
+        steam_reaches_saturation ? props::pswsat_p(t) : std::min(boundary_pressure(t), props::kHighestPressure);
+    const auto steam = [&](double p) { return region_value(w, false, row, p, t) - y; };
+    if (p_top > kLowestPressure)
+        if (const auto p = first_root(steam, p_top, kLowestPressure)) return Found{*p, false};
+    if (steam_reaches_saturation) {
+        const auto water = [&](double p) { return region_value(w, true, row, p, t) - y; };
+        if (const auto p = first_root(water, p_top, props::kHighestPressure)) return Found{*p, true};
+        return std::nullopt;
+    }
+    // Every property searched falls with pressure along a steam isotherm: a
+    // value below the one on the boundary line belongs to a higher pressure.
+    if (p_top < props::kHighestPressure && region_value(w, false, row, p_top, t) > y)
+        throw props::PropertyRefusal(props::kMsgNearCritical);
+    return std::nullopt;
+}
+
+// Along the isobar p: water from the saturation temperature (or 350 degC)
+// down to 0 degC, then steam from it (or the boundary line) up to 800 degC.
+std::optional<Found> on_isobar(props::SteamProperties& w, double p, Row row, double y) {
+    const double p_limit = pressure_at_water_limit();
+    const bool has_water = p >= props::pswsat_p(props::kLowestTemperature);
+    const double ts = has_water ? props::pswsat_t(p) : props::kLowestTemperature;
+    const double t_water_top = p <= p_limit ? ts : props::kWaterEquationLimit;
+    const double t_steam_bottom = p <= p_limit ? ts : boundary_temperature(p);
+    const auto water = [&](double t) { return region_value(w, true, row, p, t) - y; };
+    const auto steam = [&](double t) { return region_value(w, false, row, p, t) - y; };
+    if (has_water)
+        if (const auto t = first_root(water, t_water_top, props::kLowestTemperature)) return Found{*t, true};
+    if (const auto t = first_root(steam, t_steam_bottom, props::kHighestTemperature)) return Found{*t, false};
+    if (p > p_limit) {
+        // Volume, enthalpy and entropy all rise from the water at 350 degC to
+        // the steam on the boundary line.
+        const double at_water = water(t_water_top), at_steam = steam(t_steam_bottom);
+        if (at_water < 0.0 && at_steam > 0.0) throw props::PropertyRefusal(props::kMsgNearCritical);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+// The wet state of vapour fraction x at the saturation point (p, t), every
+// value mixed from the two ends.
+StateTexts mixed_state(Press& press, const std::string& p_text, double p, double t, double x) {
+    auto& w = press.props();
+    StateScope scope(w);
+    const auto mix = [x](double water, double steam) { return water + x * (steam - water); };
+    StateTexts state;
+    state.p = p_text;
+    state.t = R6(t);
+    state.v = R6(mix(w.pswv_ptwtr(p, t), w.pswv_ptstm(p, t)));
+    state.h = R6(mix(w.pswh_ptwtr(p, t), w.pswh_ptstm(p, t)));
+    state.s = R6(mix(number(w.pswA_ptwtr("s", p, t)), number(w.pswA_ptstm("s", p, t))));
+    state.x = 100.0 * value_of(R4(x));
+    state.warning = scope.warning();
+    return state;
+}
+
+Shown out_of_range() { return Shown{std::string(kOutOfRange), std::string(), std::nullopt}; }
+
+StateTexts region_state(Press& press, const std::string& p_text, const std::string& t_text, bool water) {
+    auto& w = press.props();
+    StateScope scope(w);
+    const double p = value_of(p_text), t = value_of(t_text);
+    StateTexts state;
+    state.p = p_text;
+    state.t = t_text;
+    state.v = R6(water ? w.pswv_ptwtr(p, t) : w.pswv_ptstm(p, t));
+    state.h = R6(water ? w.pswh_ptwtr(p, t) : w.pswh_ptstm(p, t));
+    state.s = R6(number(water ? w.pswA_ptwtr("s", p, t) : w.pswA_ptstm("s", p, t)));
+    state.x = water ? 0.0 : 100.0;
+    state.warning = scope.warning();
+    return state;
+}
+
+std::optional<Shown> direct_state(Press& press, Row first, Row second) {
+    auto& w = press.props();
+    const double p_limit = pressure_at_water_limit();
+    if (first == kRowT) {
+        press.read_atmospheric();
+        const double t = press.typed(kRowT);
+        if (second == kRowX) {
+            if (t > props::kWaterEquationLimit) throw props::PropertyRefusal(props::kMsgNearCritical);
+            const double p = props::pswsat_p(t);
+            return press.shown(mixed_state(press, R6(p), p, t, press.typed(kRowX) / 100.0));
+        }
+        const std::optional<Found> found = on_isotherm(w, t, second, press.typed(second));
+        if (!found) return std::nullopt;
+        return press.shown(region_state(press, R6(found->value), R6(t), found->water));
+    }
+    const Press::TypedPressure typed_p = press.typed_pressure();
+    const double p = typed_p.value();
+    const std::string p_text = typed_p.rounded();
+    if (second == kRowX) {
+        if (p > p_limit) throw props::PropertyRefusal(props::kMsgNearCritical);
+        return press.shown(mixed_state(press, p_text, p, props::pswsat_t(p), press.typed(kRowX) / 100.0));
+    }
+    if (second == kRowT) {
+        // The region as the step list decides it; the state only where that
+        // region's equations hold.
+        const double t = press.typed(kRowT);
+        const bool water = props::pswsat_t(p) > t;
+        const bool valid =
+            water ? t <= props::kWaterEquationLimit : t <= props::kWaterEquationLimit || p <= boundary_pressure(t);
+        if (!valid) throw props::PropertyRefusal(props::kMsgNearCritical);
+        return press.shown(region_state(press, p_text, R6(t), water));
+    }
+    const double y = press.typed(second);
+    const std::optional<Found> found = on_isobar(w, p, second, y);
+    if (!found) return std::nullopt;
+    StateTexts state = region_state(press, p_text, R6(found->value), found->water);
+    // The typed enthalpy or entropy is shown with four decimals, as (p, h) and (p, s) do.
+    if (second == kRowH) state.h = R4(y);
+    if (second == kRowS) state.s = R4(y);
+    return press.shown(state);
+}
+
+double refine_in_step(const MatchedProperty& matched, double target, double grid_point, double previous_point) {
+    const auto miss = [&](double y) {
+        try {
+            return matched(y) - target;
+        } catch (const props::PropertyError&) {
+            return kNaN;
+        }
+    };
+    double a = grid_point, b = previous_point;
+    double fa = miss(a);
+    const double fb = miss(b);
+    if (!std::isfinite(fa) || !std::isfinite(fb) || (fa < 0.0) == (fb < 0.0)) return grid_point;
+    for (int k = 0; k < kBisections; ++k) {
+        const double m = 0.5 * (a + b);
+        if (m == a || m == b) break;
+        const double fm = miss(m);
+        if (!std::isfinite(fm)) return grid_point;
+        if (fm == 0.0) return m;
+        if ((fm < 0.0) == (fa < 0.0)) {
+            a = m;
+            fa = fm;
+        } else {
+            b = m;
+        }
+    }
+    return 0.5 * (a + b);
+}
+
+}  // namespace entalix::steamcalc

@@ -1,0 +1,19 @@
+// The user guide inside the program: docs/使用说明.md with its pictures, built
+// into the program, under a line with the version and the formulation in use.
+#pragma once
+
+#include <QTextBrowser>
+
+namespace entalix::ui {
+
+class GuideWindow : public QTextBrowser {
+public:
+    explicit GuideWindow(const QString& formulation);
+
+    QVariant loadResource(int type, const QUrl& name) override;
+};
+
+// The guide's Markdown with the line "版本 … · 水和水蒸汽性质：…" under its title.
+QString guide_markdown(const QString& formulation);
+
+}  // namespace entalix::ui

@@ -1,0 +1,225 @@
+// What a screen does for the hand: the keys, the right-click menus, copying the
+// results, and the grey of results that no longer match their inputs.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+
+#include "shell/clipboard_text.h"
+#include "shell/field_ranges.h"
+#include "shell/tab_order.h"
+#include "ui/screen_window.h"
+
+namespace entalix::ui {
+
+using shell::ControlDesc;
+using shell::Role;
+
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+constexpr const char* kStaleProperty = "entalixStale";
+
+bool typed(const ControlDesc& c) {
+    return c.meaning.role == Role::Input || c.meaning.role == Role::Atmospheric || c.meaning.role == Role::TickBox;
+}
+
+bool has_menu(const ControlDesc& c) {
+    return c.meaning.role == Role::Input || c.meaning.role == Role::Atmospheric || c.meaning.role == Role::Result;
+}
+
+void copy_text(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+}  // namespace
+
+void ScreenWindow::bind_keys() {
+    const auto key = [this](const char* sequence, auto action) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(sequence)), this);
+        QObject::connect(shortcut, &QShortcut::activated, this, action);
+    };
+    key("F1", [this] {
+        if (hooks_.help) hooks_.help();
+    });
+    key("Ctrl+Shift+C", [this] { copy_results(); });
+    if (const ControlDesc* back = desc_.back_button()) {
+        key("Esc", [this, name = back->name] {
+            if (auto* push = qobject_cast<QPushButton*>(control(name)); push != nullptr && !push->isHidden())
+                push->click();
+        });
+    } else if (desc_.close_event.empty()) {
+        key("Ctrl+Q", [this] { close(); });  // the main menu: closing it ends the program
+        // A small "?" in the corner right of the title, clear of the menu's buttons.
+        auto* help = new QPushButton(QStringLiteral("?"), page_);
+        help->setObjectName(QStringLiteral("Help"));
+        help->setToolTip(QStringLiteral("使用说明（F1）"));
+        help->setFocusPolicy(Qt::NoFocus);
+        help->setGeometry(page_->width() - 28, 8, 20, 20);
+        QObject::connect(help, &QPushButton::clicked, this, [this] {
+            if (hooks_.help) hooks_.help();
+        });
+    }
+    QWidget* previous = nullptr;
+    for (const ControlDesc* c : shell::tab_order(desc_)) {
+        QWidget* next = controls_.at(c->name);
+        if (previous != nullptr) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void ScreenWindow::bind_field(const ControlDesc& c, QWidget* widget) {
+    if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c)));
+    if (c.meaning.role == Role::Result) {
+        own_palettes_[c.name] = widget->palette();
+        if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    if (!has_menu(c)) return;
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(widget, &QWidget::customContextMenuRequested, widget, [this, widget, name = c.name](QPoint at) {
+        QMenu* menu = field_menu(name);
+        menu->exec(widget->mapToGlobal(at));
+        delete menu;
+    });
+}
+
+void ScreenWindow::dispatch(const std::string& event) {
+    pressing_ = event;
+    hooks_.event(desc_.id, event);
+    pressing_.clear();
+}
+
+void ScreenWindow::press_enter(const std::string& field) {
+    const ControlDesc* button = shell::enter_button(desc_, field);
+    if (button == nullptr) return;
+    // A button the screen hides (the steam calculators' before two ticks) is not pressed.
+    if (auto* push = qobject_cast<QPushButton*>(control(button->name)); push != nullptr && !push->isHidden())
+        push->click();
+}
+
+void ScreenWindow::set_field_text(const std::string& name, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(control(name));
+    if (edit == nullptr || edit->text() == text) return;
+    edit->setText(text);
+    inputs_changed(name);
+}
+
+void ScreenWindow::inputs_changed(const std::string& field) {
+    // Only a calculation that has shown results can leave them stale.
+    for (const auto& [event, fields] : produced_) {
+        const shell::EventBinding* e = desc_.find_event(event);
+        if (std::find(e->reads.begin(), e->reads.end(), field) != e->reads.end()) stale_.insert(event);
+    }
+    show_stale();
+}
+
+void ScreenWindow::note_press(const std::string& event, const shell::Outcome& outcome) {
+    const shell::EventBinding* binding = desc_.find_event(event);
+    if (binding == nullptr || binding->kind != shell::EventKind::Compute) return;
+    // A press that stops with a message has not written its results.
+    if (outcome.failed || !outcome.message.empty()) {
+        stale_.insert(event);
+    } else {
+        stale_.erase(event);
+        produced_[event] = fields();
+    }
+    show_stale();
+}
+
+void ScreenWindow::show_stale() {
+    std::set<std::string, std::less<>> greyed;
+    for (const std::string& event : stale_)
+        for (const std::string& name : desc_.find_event(event)->writes) greyed.insert(name);
+    for (const auto& [name, own] : own_palettes_) {
+        QWidget* widget = controls_.at(name);
+        const bool now = greyed.count(name) != 0;
+        if (widget->property(kStaleProperty).toBool() == now) continue;
+        widget->setProperty(kStaleProperty, now);
+        QPalette palette = own;
+        if (now) {
+            palette.setColor(QPalette::WindowText, Qt::gray);
+            palette.setColor(QPalette::Text, Qt::gray);
+        }
+        widget->setPalette(palette);
+    }
+}
+
+bool ScreenWindow::stale(const std::string& result) const {
+    const QWidget* widget = control(result);
+    return widget != nullptr && widget->property(kStaleProperty).toBool();
+}
+
+void ScreenWindow::focus_first_field() {
+    // A menu, with no field, gives the keyboard to its first button.
+    QWidget* first = nullptr;
+    for (const ControlDesc* c : shell::tab_order(desc_)) {
+        QWidget* widget = controls_.at(c->name);
+        if (!widget->isVisibleTo(this)) continue;
+        if (first == nullptr) first = widget;
+        if (typed(*c)) {
+            first = widget;
+            break;
+        }
+    }
+    if (first == nullptr) return;
+    first->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
+}
+
+void ScreenWindow::fit_within(const QSize& room) {
+    const QSize full = page_->size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize size = full.boundedTo(room);
+    // A scroll bar in one direction takes room from the other.
+    if (size.height() < full.height()) size.setWidth(std::min(room.width(), full.width() + bar));
+    if (size.width() < full.width()) size.setHeight(std::min(room.height(), full.height() + bar));
+    setFixedSize(size);
+}
+
+QString ScreenWindow::results_text() const {
+    std::vector<shell::TableLine> lines;
+    for (const shell::EventBinding& e : desc_.events)
+        if (const auto it = produced_.find(e.event); it != produced_.end())
+            for (shell::TableLine& line : shell::press_lines(desc_, e, it->second)) lines.push_back(std::move(line));
+    return qs(shell::tab_separated(lines));
+}
+
+void ScreenWindow::copy_results() const {
+    if (const QString text = results_text(); !text.isEmpty()) copy_text(text);
+}
+
+QMenu* ScreenWindow::field_menu(const std::string& name) {
+    const ControlDesc* c = desc_.find(name);
+    if (c == nullptr || !has_menu(*c)) return nullptr;
+    auto* menu = new QMenu(this);
+    const auto item = [menu](const QString& text, auto action) {
+        QAction* a = menu->addAction(text);
+        QObject::connect(a, &QAction::triggered, menu, action);
+        return a;
+    };
+    QWidget* widget = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        item(QStringLiteral("剪切"), [edit] { edit->cut(); })->setEnabled(edit->hasSelectedText());
+        item(QStringLiteral("复制"),
+             [edit] { copy_text(edit->hasSelectedText() ? edit->selectedText() : edit->text()); });
+        item(QStringLiteral("粘贴"), [edit] { edit->paste(); });
+        item(QStringLiteral("全选"), [edit] { edit->selectAll(); });
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        item(QStringLiteral("复制"),
+             [label] { copy_text(label->hasSelectedText() ? label->selectedText() : label_text(label)); });
+    }
+    menu->addSeparator();
+    item(QStringLiteral("复制全部结果"), [this] { copy_results(); })->setEnabled(!produced_.empty());
+    if (c->meaning.role == Role::Atmospheric) {
+        item(QStringLiteral("恢复默认"), [this, c] {
+            set_field_text(c->name, qs(c->text));
+            if (hooks_.typed) hooks_.typed(desc_.id, *c, qs(c->text));
+        });
+    }
+    return menu;
+}
+
+}  // namespace entalix::ui
