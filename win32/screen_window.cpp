@@ -215,9 +215,9 @@ void ScreenWindow::create_controls() {
         c.text = d.text;
         switch (d.kind) {
             case ControlKind::Label:
-                c.widget = (d.style & shell::kMessage) ? Widget::Message
-                           : shows_result(d)           ? Widget::Result
-                                                       : Widget::Label;
+                c.widget = d.meaning.role == shell::Role::Message ? Widget::Message
+                           : shows_result(d)                      ? Widget::Result
+                                                                  : Widget::Label;
                 break;
             case ControlKind::TextBox:
                 c.widget = Widget::Edit;
