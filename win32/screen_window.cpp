@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "shell/controller.h"
+#include "shell/tab_order.h"
 #include "win32/dpi.h"
 #include "win32/drawings.h"
 #include "win32/field_roles.h"
@@ -244,9 +245,19 @@ void ScreenWindow::create_controls() {
             if (const Control* picture = find(c.desc->parent)) parent = picture->hwnd;
         c.hwnd = create_control(c, parent);
     }
-    // Where a caption or unit reaches under a box or a button, the box stays
-    // whole on top (each new child goes below the ones before it; the Tab order
-    // of the boxes and buttons is that of the description).
+    // Tab follows the order every host shares (reading order, block by block),
+    // which in Windows is the order of the children from the top down.
+    std::map<HWND, HWND> placed;  // parent -> the control placed last in it
+    for (const ControlDesc* d : shell::tab_order(desc_)) {
+        const Control* c = find(d->name);
+        if (c == nullptr) continue;
+        const HWND parent = GetParent(c->hwnd);
+        const auto it = placed.find(parent);
+        SetWindowPos(c->hwnd, it == placed.end() ? HWND_TOP : it->second, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        placed[parent] = c->hwnd;
+    }
+    // Where a caption or unit reaches under a box or a button, the box stays whole on top.
     for (const Control& c : controls_)
         if (c.widget == Widget::Label)
             SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -496,10 +507,11 @@ void ScreenWindow::show_at(POINT top_left) {
 }
 
 void ScreenWindow::focus_first_field() {
-    for (const Control& c : controls_) {
-        if (c.widget == Widget::Edit && IsWindowVisible(c.hwnd)) {
-            SetFocus(c.hwnd);
-            SendMessageW(c.hwnd, EM_SETSEL, 0, -1);
+    for (const ControlDesc* d : shell::tab_order(desc_)) {
+        const Control* c = find(d->name);
+        if (c != nullptr && c->widget == Widget::Edit && IsWindowVisible(c->hwnd)) {
+            SetFocus(c->hwnd);
+            SendMessageW(c->hwnd, EM_SETSEL, 0, -1);
             return;
         }
     }
