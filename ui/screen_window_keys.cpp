@@ -1,6 +1,7 @@
 // What a screen does for the hand: the keys, the right-click menus, copying the
 // results, and the grey of results that no longer match their inputs.
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,7 +73,11 @@ void ScreenWindow::bind_keys() {
 }
 
 void ScreenWindow::bind_field(const ControlDesc& c, QWidget* widget) {
-    if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c)));
+    if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c, formulation_)));
+    if (c.meaning.role == Role::Formulation)
+        widget->setToolTip(
+            QStringLiteral("各画面计算水和水蒸汽性质所用的公式：\n"
+                           "IFC-67（1967年工业公式）或IAPWS-IF97（1997年工业公式）"));
     if (c.meaning.role == Role::Result) {
         own_palettes_[c.name] = widget->palette();
         if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -107,6 +112,20 @@ void ScreenWindow::set_field_text(const std::string& name, const QString& text) 
     inputs_changed(name);
 }
 
+void ScreenWindow::set_formulation(props::Formulation formulation) {
+    formulation_ = formulation;
+    const std::string name(props::formulation_name(formulation));
+    for (const ControlDesc& c : desc_.controls) {
+        QWidget* widget = controls_.at(c.name);
+        if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c, formulation)));
+        if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && c.meaning.role == Role::Formulation)
+            combo->setCurrentText(qs(name));
+    }
+    for (const auto& [event, used] : produced_formulation_)
+        if (used != name) stale_.insert(event);
+    show_stale();
+}
+
 void ScreenWindow::inputs_changed(const std::string& field) {
     // Only a calculation that has shown results can leave them stale.
     for (const auto& [event, fields] : produced_) {
@@ -125,6 +144,10 @@ void ScreenWindow::note_press(const std::string& event, const shell::Outcome& ou
     } else {
         stale_.erase(event);
         produced_[event] = fields();
+        if (outcome.formulation.empty())
+            produced_formulation_.erase(event);
+        else
+            produced_formulation_[event] = outcome.formulation;
     }
     show_stale();
 }
