@@ -10,6 +10,9 @@ namespace entalix::win32 {
 Win32Host::Win32Host(shell::Catalog catalog, Settings settings)
     : controller_(*this, std::move(catalog)), settings_(std::move(settings)) {
     if (std::optional<std::string> stored = settings_.get(kAtmosphericPressure)) atmospheric_ = *stored;
+    // A value this version does not know (edited by hand, or of a later version) leaves IFC-67.
+    if (std::optional<std::string> stored = settings_.get(kFormulation))
+        formulation_ = props::parse_formulation(*stored).value_or(props::Formulation::IFC67);
 }
 
 Win32Host::~Win32Host() = default;
@@ -17,7 +20,9 @@ Win32Host::~Win32Host() = default;
 void Win32Host::create_screen(const shell::ScreenDesc& desc) {
     POINT at{CW_USEDEFAULT, CW_USEDEFAULT};
     if (last_position_) at = *last_position_;
-    windows_[desc.id] = std::make_unique<ScreenWindow>(desc, *this, at, atmospheric_);
+    auto window = std::make_unique<ScreenWindow>(desc, *this, at, atmospheric_);
+    window->set_formulation(formulation_);
+    windows_[desc.id] = std::move(window);
 }
 
 void Win32Host::show_screen(shell::ScreenId id) {
@@ -44,7 +49,11 @@ void Win32Host::show_screen(shell::ScreenId id) {
 
 void Win32Host::hide_screen(shell::ScreenId id) { ShowWindow(windows_.at(id)->hwnd(), SW_HIDE); }
 
-shell::Fields Win32Host::fields(shell::ScreenId id) const { return windows_.at(id)->fields(); }
+shell::Fields Win32Host::fields(shell::ScreenId id) const {
+    shell::Fields fields = windows_.at(id)->fields();
+    fields.set_formulation(formulation_);
+    return fields;
+}
 
 void Win32Host::apply(shell::ScreenId id, const shell::Outcome& outcome) {
     windows_.at(id)->apply(outcome);
@@ -102,6 +111,17 @@ void Win32Host::on_atmospheric_typed(shell::ScreenId id, const std::string& text
     for (const auto& [other, window] : windows_)
         if (other != id) window->set_atmospheric(text);
     settings_.set(kAtmosphericPressure, text);
+}
+
+void Win32Host::on_chosen(const shell::ControlDesc& control, const std::string& text) {
+    if (const std::optional<props::Formulation> chosen = shell::chosen_formulation(control, text))
+        set_formulation(*chosen);
+}
+
+void Win32Host::set_formulation(props::Formulation formulation) {
+    formulation_ = formulation;
+    for (const auto& [id, window] : windows_) window->set_formulation(formulation);
+    settings_.set(kFormulation, std::string(props::formulation_name(formulation)));
 }
 
 std::vector<std::pair<shell::ScreenId, shell::Outcome>> Win32Host::take_applied() {

@@ -37,6 +37,13 @@ public:
     void on_event(shell::ScreenId id, const std::string& event);
     void on_close(shell::ScreenId id);  // the frame's close control, or Esc
     void on_atmospheric_typed(shell::ScreenId id, const std::string& text);
+    // A person picked a choice in a combo box; the main menu's sets the formulation.
+    void on_chosen(const shell::ControlDesc& control, const std::string& text);
+
+    // The main menu's choice: every later press computes with it, and it is
+    // remembered for the next start.
+    void set_formulation(props::Formulation formulation);
+    props::Formulation formulation() const { return formulation_; }
 
     // The outcomes applied since the last call, screen by screen (the self-test reads them).
     std::vector<std::pair<shell::ScreenId, shell::Outcome>> take_applied();
@@ -48,6 +55,7 @@ private:
     std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;
     std::vector<std::pair<shell::ScreenId, shell::Outcome>> applied_;
     std::string atmospheric_;  // the site's atmospheric pressure as typed; empty: the screens' default
+    props::Formulation formulation_ = props::Formulation::IFC67;
     std::optional<POINT> last_position_;
     bool ending_ = false;
 };

@@ -232,6 +232,9 @@ void ScreenWindow::create_controls() {
             case ControlKind::PictureBox:
                 c.widget = Widget::Picture;
                 break;
+            case ControlKind::ComboBox:
+                c.widget = Widget::Combo;
+                break;
         }
         controls_.push_back(std::move(c));
     }
@@ -304,9 +307,23 @@ HWND ScreenWindow::create_control(Control& c, HWND parent) {
             ex_style |= WS_EX_CONTROLPARENT;  // Tab walks into the fields it holds
             text.clear();
             break;
+        case Widget::Combo:
+            // A list to pick from, nothing to type.
+            window_class = L"COMBOBOX";
+            style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+            text.clear();
+            break;
     }
-    return CreateWindowExW(ex_style, window_class, text.c_str(), style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), this);
+    HWND hwnd = CreateWindowExW(ex_style, window_class, text.c_str(), style, 0, 0, 0, 0, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), this);
+    if (c.widget == Widget::Combo && hwnd != nullptr) {
+        for (const std::string& choice : d.choices)
+            SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(choice).c_str()));
+        const LRESULT at = SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(widen(d.text).c_str()));
+        SendMessageW(hwnd, CB_SETCURSEL, at == CB_ERR ? 0 : static_cast<WPARAM>(at), 0);
+    }
+    return hwnd;
 }
 
 HFONT ScreenWindow::font(int pixels_at_96, bool bold) {
@@ -351,7 +368,12 @@ void ScreenWindow::place(Control& c) {
             r.bottom = r.top + indicator;
         }
     }
-    SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A closed drop-down list takes the height of its box; the height given
+    // to the window is that of the list opened under it.
+    const int opened =
+        c.widget == Widget::Combo ? static_cast<int>(d.choices.size() + 1) * scaled(kTextPixels + 8, dpi_) : 0;
+    SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top + opened,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
     const int width = r.right - r.left;
     switch (c.widget) {
@@ -381,9 +403,29 @@ void ScreenWindow::place(Control& c) {
             SetWindowTextW(c.hwnd, fits ? caption.c_str() : L"");
             break;
         }
+        case Widget::Combo:
+            fit_combo(c);
+            break;
         case Widget::Edit:
         case Widget::Picture:
             break;
+    }
+}
+
+// The box of a closed drop-down list is as tall as its font makes it; here it
+// is made as tall as the description draws it, like the text boxes beside it.
+void ScreenWindow::fit_combo(const Control& c) {
+    const RECT want = pixels(c.desc->rect, dpi_);
+    const int height = want.bottom - want.top;
+    LRESULT item = SendMessageW(c.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    // Two rounds: the frame around the item is measured after the first.
+    for (int round = 0; round < 2 && item != CB_ERR; ++round) {
+        RECT now;
+        GetWindowRect(c.hwnd, &now);
+        const int off = height - (now.bottom - now.top);
+        if (off == 0 || item + off < 1) break;
+        item += off;
+        SendMessageW(c.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
     }
 }
 
@@ -462,6 +504,9 @@ shell::Fields ScreenWindow::fields() const {
             case Widget::Button:
                 fields.set(c.desc->name, c.text);
                 break;
+            case Widget::Combo:
+                fields.set(c.desc->name, narrow(window_text(c.hwnd)));
+                break;
             case Widget::Picture:
                 break;
         }
@@ -476,6 +521,9 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
         if (Control* c = find(name)) ShowWindow(c->hwnd, visible ? SW_SHOW : SW_HIDE);
     for (Control& c : controls_)
         if (c.widget == Widget::Message) set_text(c, shell::message_line(outcome));
+    // A result computed with water and steam properties names their formulation in the title.
+    if (!outcome.formulation.empty())
+        SetWindowTextW(hwnd_, widen(shell::window_title(desc_, outcome.formulation)).c_str());
     // A failure or a note in red; a warning alone (a result shown but
     // extrapolated) in dark amber, so it does not read as a failure.
     warning_only_ = outcome.message.empty() && !outcome.warning.empty();
@@ -484,6 +532,19 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
 void ScreenWindow::set_atmospheric(const std::string& text) {
     for (Control& c : controls_)
         if (c.widget == Widget::Edit && is_atmospheric(*c.desc)) set_text(c, text);
+}
+
+void ScreenWindow::set_formulation(props::Formulation formulation) {
+    formulation_ = formulation;
+    const std::wstring name = widen(props::formulation_name(formulation));
+    ++programmatic_;
+    for (const Control& c : controls_) {
+        if (c.widget != Widget::Combo || c.desc->meaning.role != shell::Role::Formulation) continue;
+        const LRESULT at =
+            SendMessageW(c.hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
+        if (at != CB_ERR) SendMessageW(c.hwnd, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    }
+    --programmatic_;
 }
 
 void ScreenWindow::show_at(POINT top_left) {
@@ -559,6 +620,8 @@ void ScreenWindow::on_command(int id, int code) {
     if ((c.widget == Widget::Button || c.widget == Widget::CheckBox) && code == BN_CLICKED) {
         // A tick box's click arrives with its new state already in place.
         host_.on_event(desc_.id, name + "_Click");
+    } else if (c.widget == Widget::Combo && code == CBN_SELCHANGE && programmatic_ == 0) {
+        host_.on_chosen(*c.desc, narrow(window_text(c.hwnd)));
     } else if (c.widget == Widget::Edit && code == EN_CHANGE && programmatic_ == 0) {
         if (is_atmospheric(*c.desc)) host_.on_atmospheric_typed(desc_.id, narrow(window_text(c.hwnd)));
         if (desc_.find_event(name + "_Change") != nullptr) host_.on_event(desc_.id, name + "_Change");
@@ -609,7 +672,7 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_CTLCOLORBTN: {
             HDC dc = reinterpret_cast<HDC>(w);
             const Control* c = find(reinterpret_cast<HWND>(l));
-            if (c == nullptr) break;
+            if (c == nullptr || c->widget == Widget::Combo) break;
             const bool red = (c->desc->style & (shell::kRed | shell::kMessage)) != 0;
             SetTextColor(dc, c->widget == Widget::Message && warning_only_ ? kAmberText
                              : red                                         ? kRedText

@@ -36,6 +36,8 @@ public:
     void apply(const shell::Outcome& outcome);
     // Writes the shared atmospheric pressure into this screen's boxes, as the program, not as typing.
     void set_atmospheric(const std::string& text);
+    // The formulation the next press computes with: a combo box for it shows it.
+    void set_formulation(props::Formulation formulation);
     // Shows the window with its top-left corner at the point, kept on the monitor's work area.
     void show_at(POINT top_left);
     void focus_first_field();
@@ -45,7 +47,7 @@ public:
     bool shown(std::string_view name) const;
 
 private:
-    enum class Widget { Label, Message, Result, Edit, Button, CheckBox, Picture };
+    enum class Widget { Label, Message, Result, Edit, Button, CheckBox, Picture, Combo };
     struct Control {
         const shell::ControlDesc* desc = nullptr;
         Widget widget = Widget::Label;
@@ -65,6 +67,7 @@ private:
     void place(Control& c);
     void set_text(Control& c, const std::string& text);
     void fit(Control& c);
+    void fit_combo(const Control& c);
     void on_command(int id, int code);
     void on_enter();
     HFONT font(int pixels_at_96, bool bold);
@@ -81,9 +84,9 @@ private:
     std::map<std::string, std::string, std::less<>> enter_events_;  // text box -> its calculation
     std::map<std::pair<int, bool>, HFONT> fonts_;                   // (pixels at 96 dpi, bold)
     HBRUSH white_ = nullptr;
-    HWND focus_ = nullptr;
-    bool warning_only_ = false;  // the message line holds a warning, not a failure  // the control that had the
-                                 // keyboard when the window was left
+    HWND focus_ = nullptr;       // the control that had the keyboard when the window was left
+    bool warning_only_ = false;  // the message line holds a warning, not a failure
+    props::Formulation formulation_ = props::Formulation::IFC67;
 };
 
 }  // namespace entalix::win32

@@ -61,6 +61,12 @@ std::string shown_text(const std::string& text) {
     return out;
 }
 
+std::wstring window_text(HWND hwnd) {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(hwnd, buffer, 256);
+    return buffer;
+}
+
 // A 24-bit BMP of the window as it stands on the screen, frame included.
 bool save_screenshot(HWND hwnd, const std::wstring& path) {
     RECT r;
@@ -106,6 +112,7 @@ public:
     int run(const std::vector<std::string>& lines) {
         out_ << "atmospheric pressure: "
              << (host_.atmospheric_pressure().empty() ? "(default)" : host_.atmospheric_pressure()) << '\n';
+        out_ << "formulation: " << props::formulation_name(host_.formulation()) << '\n';
         for (const std::string& line : lines) {
             const std::vector<std::string> tokens = split(line);
             if (tokens.empty() || tokens[0][0] == '#') continue;
@@ -157,6 +164,15 @@ private:
             return now && shown_is(*now) && (shell::screen_name(*now) == expected || fail("expected " + expected));
         }
         if (tokens[1] == "copy") return copy(*id, tokens.size() > 2 ? tokens[2] : "");
+        if (tokens[1] == "choose" && tokens.size() == 4) return choose(*id, tokens[2], tokens[3]);
+        if (tokens[1] == "shows" && tokens.size() >= 3) {
+            out_ << tokens[0] << '.' << tokens[2] << '=' << shown_text(host_.window(*id)->text_of(tokens[2])) << '\n';
+            return true;
+        }
+        if (tokens[1] == "title") {
+            out_ << "title: " << narrow(window_text(host_.window(*id)->hwnd())) << '\n';
+            return true;
+        }
         return press(*id, tokens);
     }
 
@@ -177,6 +193,22 @@ private:
             CloseClipboard();
         }
         out_ << "copied: " << shown_text(copied) << '\n';
+        return true;
+    }
+
+    // Picks a choice of a combo box as a person's choice arrives: the list's
+    // selection moves, then its window tells the screen that it changed.
+    bool choose(ScreenId id, const std::string& name, const std::string& choice) {
+        HWND box = host_.window(id)->control(name);
+        if (box == nullptr) return fail("no combo box " + name);
+        const LRESULT at = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(widen(choice).c_str()));
+        if (at == CB_ERR) return fail("no choice " + choice);
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+        SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box));
+        pump();
+        out_ << "chosen: " << host_.window(id)->text_of(name) << '\n';
         return true;
     }
 

@@ -13,6 +13,9 @@
 //   Form14 copy yxgl 17.02                select the field's text and copy it (Ctrl+C);
 //                                         the last word says what the clipboard must hold
 //   Form1 close ended                     the close control; "ended": the program ends
+//   Form1 choose Combo1 IAPWS-IF97        pick a choice of a combo box
+//   Form8 shows Text2 12.2460             what a field shows; the last word says what it must be
+//   Form8 title 饱和参数 · IAPWS-IF97       the window's title; the words after "title" say what it must be
 // The atmospheric pressure is one value for all screens: a field left out keeps
 // what was typed before, so after a step that types it every later step types it too.
 #pragma once

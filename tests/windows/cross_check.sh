@@ -8,7 +8,7 @@
 #   - entalix.exe --self-test on screen_steps.txt: every press shows what the
 #     Linux entalix-calc writes for the same event, a result copied lands on
 #     the clipboard, Enter and Esc do what they promise; the atmospheric pressure
-#     typed last is remembered in entalix.ini for the next start;
+#     typed last and the formulation chosen are remembered in entalix.ini for the next start;
 #   - a screenshot of every screen, as PNG, in build/windows/screens/.
 #   - the portable zips, when the tree has its LICENSE.
 # The 32-bit programs are built and inspected but not run: that needs wine32
@@ -77,6 +77,8 @@ if [ "${1:-}" = "--under-display" ]; then
     start=$SECONDS
     {
         echo "atmospheric pressure: (default)"
+        echo "formulation: IFC-67"
+        formulation=IFC-67  # what the main menu's combo box was set to last
         while read -r line; do
             [[ -z $line || $line == \#* ]] && continue
             echo "> $line"
@@ -87,8 +89,15 @@ if [ "${1:-}" = "--under-display" ]; then
                 if [ "${t[2]}" = ended ]; then echo ended; else echo "shown: ${t[2]}"; fi
             elif [ "${t[1]}" = copy ]; then
                 echo "copied: ${t[3]}"
+            elif [ "${t[1]}" = choose ]; then
+                formulation=${t[3]}
+                echo "chosen: $formulation"
+            elif [ "${t[1]}" = shows ]; then
+                echo "${t[0]}.${t[2]}=${t[3]}"
+            elif [ "${t[1]}" = title ]; then
+                echo "title: ${t[*]:2}"
             else
-                args=()
+                args=(--formulation "$formulation")
                 for token in "${t[@]}"; do [[ $token == enter@* ]] || args+=("$token"); done
                 # A failed press prints nothing but its message on standard error;
                 # a press that succeeds with a warning prints the warning there.
@@ -117,9 +126,10 @@ if [ "${1:-}" = "--under-display" ]; then
     steps=$(grep -c '^> ' "$work/got.steps")
     echo "entalix.exe --self-test: $steps steps through the windows in $((SECONDS - start)) s"
 
-    # The next start remembers the atmospheric pressure.
+    # The next start remembers the atmospheric pressure and the formulation.
     printf 'Form12\n' >"$work/again.txt"
-    printf 'atmospheric pressure: 0.1013\n> Form12\nshown: Form12\nForm12.Text7=0.1013\n' >"$work/want.again"
+    printf 'atmospheric pressure: 0.1013\nformulation: IAPWS-IF97\n> Form12\nshown: Form12\nForm12.Text7=0.1013\n' \
+        >"$work/want.again"
     wine "$work/app/entalix.exe" --self-test "$(winpath "$work/again.txt")" "$(winpath "$work")\\got.again" || true
     touch "$work/got.again"
     differ "entalix.exe restarted (entalix.ini beside it)" "$work/want.again" "$work/got.again"
