@@ -2,6 +2,8 @@
 // fault of the program itself never escapes into the window procedure.
 #include "win32/host.h"
 
+#include <shellapi.h>
+
 #include "shell/errors.h"
 #include "win32/settings.h"
 
@@ -122,6 +124,33 @@ void Win32Host::set_formulation(props::Formulation formulation) {
     formulation_ = formulation;
     for (const auto& [id, window] : windows_) window->set_formulation(formulation);
     settings_.set(kFormulation, std::string(props::formulation_name(formulation)));
+}
+
+void Win32Host::show_guide() {
+    // The portable folder holds the guide beside entalix.exe.
+    const std::wstring path = folder_of_program() + L"user-guide.html";
+    const bool present = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (guide_opener_) {
+        guide_opener_(path, present);
+        return;
+    }
+    HWND owner = active_window();
+    if (present) {
+        const auto started =
+            reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        if (started > 32) return;
+    }
+    const std::wstring text = present ? L"无法打开使用说明：\r\n" + path + L"\r\n请用浏览器打开该文件。"
+                                      : L"找不到使用说明：\r\n" + path +
+                                            L"\r\n它随 Entalix 的压缩包一起提供，应与 entalix.exe 放在同一文件夹中。";
+    MessageBoxW(owner, text.c_str(), L"Entalix 使用说明", MB_OK | MB_ICONINFORMATION);
+}
+
+bool Win32Host::quit_from_main_menu() {
+    const std::optional<shell::ScreenId> id = visible_screen();
+    if (!id || !controller_.desc(*id).close_event.empty()) return false;
+    on_close(*id);
+    return true;
 }
 
 std::vector<std::pair<shell::ScreenId, shell::Outcome>> Win32Host::take_applied() {

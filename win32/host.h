@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -45,6 +46,17 @@ public:
     void set_formulation(props::Formulation formulation);
     props::Formulation formulation() const { return formulation_; }
 
+    // F1: the user guide, user-guide.html beside the program, in the browser;
+    // where it is missing a message says so.
+    void show_guide();
+    // How the guide is opened: its path and whether the file is there. The
+    // self-test records instead of starting a browser.
+    void set_guide_opener(std::function<void(const std::wstring& path, bool present)> opener) {
+        guide_opener_ = std::move(opener);
+    }
+    // Ctrl+Q: on the main menu it ends the program; elsewhere it does nothing (false).
+    bool quit_from_main_menu();
+
     // The outcomes applied since the last call, screen by screen (the self-test reads them).
     std::vector<std::pair<shell::ScreenId, shell::Outcome>> take_applied();
     const std::string& atmospheric_pressure() const { return atmospheric_; }
@@ -57,6 +69,7 @@ private:
     std::string atmospheric_;  // the site's atmospheric pressure as typed; empty: the screens' default
     props::Formulation formulation_ = props::Formulation::IFC67;
     std::optional<POINT> last_position_;
+    std::function<void(const std::wstring& path, bool present)> guide_opener_;
     bool ending_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "shell/controller.h"
+#include "shell/field_ranges.h"
 #include "shell/tab_order.h"
 #include "win32/dpi.h"
 #include "win32/drawings.h"
@@ -187,6 +188,7 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     layout(dpi_);
     if (!atmospheric.empty()) set_atmospheric(atmospheric);
     --programmatic_;
+    add_tooltips();
     for (const Control& c : controls_) {
         if (c.widget != Widget::Edit) continue;
         try {
@@ -348,6 +350,10 @@ void ScreenWindow::layout(UINT dpi) {
         outer_size(twips_to_pixels(desc_.width, dpi), twips_to_pixels(desc_.height, dpi), kFrameStyle, 0, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (Control& c : controls_) place(c);
+    if (tooltip_ != nullptr) {
+        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font(kTextPixels, false)), FALSE);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scaled(360, dpi_));
+    }
     // The controls hold the new fonts now; the old ones can go.
     for (const auto& [key, f] : old) DeleteObject(f);
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -534,8 +540,71 @@ void ScreenWindow::set_atmospheric(const std::string& text) {
         if (c.widget == Widget::Edit && is_atmospheric(*c.desc)) set_text(c, text);
 }
 
+// The tooltips say what a field holds and which values it takes, in the
+// screen's type so that the Chinese reads as on the screen.
+void ScreenWindow::add_tooltips() {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (tooltip_ == nullptr) return;
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font(kTextPixels, false)), FALSE);
+    // A width limit lets the text break at its line feeds.
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scaled(360, dpi_));
+    // Long enough to read three lines of Chinese.
+    SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 20000);
+    for (const Control& c : controls_) {
+        std::wstring text = widen(tooltip_text(*c.desc));
+        if (text.empty()) continue;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(c.hwnd);
+        tool.lpszText = text.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+std::string ScreenWindow::tooltip_text(const ControlDesc& c) const {
+    if (c.meaning.role == shell::Role::Formulation)
+        return "各画面计算水和水蒸汽性质所用的公式：\r\nIFC-67（1967年工业公式）或IAPWS-IF97（1997年工业公式）";
+    std::string text = shell::field_tooltip(c, formulation_);
+    // Lines end in CR LF on Windows.
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.insert(at, 1, '\r');
+    return text;
+}
+
+std::string ScreenWindow::tooltip_of(std::string_view name) const {
+    const Control* c = find(name);
+    if (c == nullptr || tooltip_ == nullptr) return {};
+    std::wstring text(1024, L'\0');
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(c->hwnd);
+    tool.lpszText = text.data();
+    SendMessageW(tooltip_, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    text.resize(std::min(text.find(L'\0'), text.size()));
+    return narrow(text);
+}
+
 void ScreenWindow::set_formulation(props::Formulation formulation) {
+    const bool changed = formulation != formulation_;
     formulation_ = formulation;
+    // The allowed ranges of water and steam are those of the formulation chosen.
+    if (changed && tooltip_ != nullptr) {
+        for (const Control& c : controls_) {
+            std::wstring text = widen(tooltip_text(*c.desc));
+            if (text.empty()) continue;
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = hwnd_;
+            tool.uId = reinterpret_cast<UINT_PTR>(c.hwnd);
+            tool.lpszText = text.data();
+            SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
     const std::wstring name = widen(props::formulation_name(formulation));
     ++programmatic_;
     for (const Control& c : controls_) {

@@ -42,6 +42,10 @@ public:
     void show_at(POINT top_left);
     void focus_first_field();
 
+    // The tooltip a field shows: its quantity, unit and allowed range in the
+    // formulation chosen, as the tooltip window holds it; empty for none.
+    std::string tooltip_of(std::string_view name) const;
+
     HWND control(std::string_view name) const;         // nullptr for an unknown name
     std::string text_of(std::string_view name) const;  // as the control shows it
     bool shown(std::string_view name) const;
@@ -68,6 +72,8 @@ private:
     void set_text(Control& c, const std::string& text);
     void fit(Control& c);
     void fit_combo(const Control& c);
+    void add_tooltips();
+    std::string tooltip_text(const shell::ControlDesc& c) const;
     void on_command(int id, int code);
     void on_enter();
     HFONT font(int pixels_at_96, bool bold);
@@ -84,6 +90,7 @@ private:
     std::map<std::string, std::string, std::less<>> enter_events_;  // text box -> its calculation
     std::map<std::pair<int, bool>, HFONT> fonts_;                   // (pixels at 96 dpi, bold)
     HBRUSH white_ = nullptr;
+    HWND tooltip_ = nullptr;     // one tool in it for each field a person types, ticks or picks
     HWND focus_ = nullptr;       // the control that had the keyboard when the window was left
     bool warning_only_ = false;  // the message line holds a warning, not a failure
     props::Formulation formulation_ = props::Formulation::IFC67;

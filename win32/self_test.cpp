@@ -3,8 +3,10 @@
 // from the controls themselves.
 #include "win32/self_test.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -148,10 +150,13 @@ private:
         if (!id) return fail("no screen " + tokens[0]);
         if (!open(*id)) return false;
         if (tokens.size() == 1) return shown_is(*id);
-        if (tokens[1] == "escape" || tokens[1] == "close") {
+        if (tokens[1] == "escape" || tokens[1] == "close" || tokens[1] == "ctrl+q") {
             HWND window = host_.window(*id)->hwnd();
+            HWND focus = GetFocus() != nullptr ? GetFocus() : window;
             if (tokens[1] == "escape")
-                key(GetFocus() != nullptr ? GetFocus() : window, VK_ESCAPE);
+                key(focus, VK_ESCAPE);
+            else if (tokens[1] == "ctrl+q")
+                key(focus, 'Q', VK_CONTROL);
             else
                 SendMessageW(window, WM_CLOSE, 0, 0);
             pump();
@@ -167,6 +172,24 @@ private:
         if (tokens[1] == "choose" && tokens.size() == 4) return choose(*id, tokens[2], tokens[3]);
         if (tokens[1] == "shows" && tokens.size() >= 3) {
             out_ << tokens[0] << '.' << tokens[2] << '=' << shown_text(host_.window(*id)->text_of(tokens[2])) << '\n';
+            return true;
+        }
+        if (tokens[1] == "tooltip" && tokens.size() == 4) {
+            // The tooltip must hold the word (a range's end); else it is shown whole.
+            const std::string tip = host_.window(*id)->tooltip_of(tokens[2]);
+            if (tip.find(tokens[3]) != std::string::npos)
+                out_ << "tooltip " << tokens[2] << " has " << tokens[3] << '\n';
+            else
+                out_ << "tooltip " << tokens[2] << ": " << shown_text(tip) << '\n';
+            return true;
+        }
+        if (tokens[1] == "help") {
+            // F1 in the field that has the keyboard.
+            std::optional<bool> present;
+            host_.set_guide_opener([&present](const std::wstring&, bool there) { present = there; });
+            key(GetFocus() != nullptr ? GetFocus() : host_.window(*id)->hwnd(), VK_F1);
+            host_.set_guide_opener(nullptr);
+            out_ << "guide: " << (!present ? "not opened" : *present ? "present" : "missing") << '\n';
             return true;
         }
         if (tokens[1] == "title") {
@@ -218,13 +241,23 @@ private:
         return now == id || fail("not shown: " + shell::screen_name(id));
     }
 
-    // A key pressed in a control, through the message loop's dialog handling.
-    void key(HWND target, WPARAM vk) {
+    // A key pressed in a control, through the message loop's dialog handling;
+    // a modifier (VK_CONTROL) is held down meanwhile in the keyboard's state.
+    void key(HWND target, WPARAM vk, int modifier = 0) {
         SetFocus(target);
+        BYTE before[256] = {};
+        GetKeyboardState(before);
+        if (modifier != 0) {
+            BYTE held[256];
+            std::copy(std::begin(before), std::end(before), std::begin(held));
+            held[modifier] |= 0x80;
+            SetKeyboardState(held);
+        }
         const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), 0)) << 16;
         PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
         PostMessageW(target, WM_KEYUP, vk, scan | 1 | (3LL << 30));
         pump();
+        if (modifier != 0) SetKeyboardState(before);
     }
 
     bool click(ScreenId id, const std::string& button) {

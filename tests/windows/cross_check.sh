@@ -85,7 +85,7 @@ if [ "${1:-}" = "--under-display" ]; then
             read -ra t <<<"$line"
             if [ ${#t[@]} -eq 1 ]; then
                 echo "shown: ${t[0]}"
-            elif [ "${t[1]}" = escape ] || [ "${t[1]}" = close ]; then
+            elif [ "${t[1]}" = escape ] || [ "${t[1]}" = close ] || [ "${t[1]}" = ctrl+q ]; then
                 if [ "${t[2]}" = ended ]; then echo ended; else echo "shown: ${t[2]}"; fi
             elif [ "${t[1]}" = copy ]; then
                 echo "copied: ${t[3]}"
@@ -94,6 +94,10 @@ if [ "${1:-}" = "--under-display" ]; then
                 echo "chosen: $formulation"
             elif [ "${t[1]}" = shows ]; then
                 echo "${t[0]}.${t[2]}=${t[3]}"
+            elif [ "${t[1]}" = tooltip ]; then
+                echo "tooltip ${t[2]} has ${t[3]}"
+            elif [ "${t[1]}" = help ]; then
+                echo "guide: ${t[2]}"
             elif [ "${t[1]}" = title ]; then
                 echo "title: ${t[*]:2}"
             else
@@ -127,9 +131,11 @@ if [ "${1:-}" = "--under-display" ]; then
     echo "entalix.exe --self-test: $steps steps through the windows in $((SECONDS - start)) s"
 
     # The next start remembers the atmospheric pressure and the formulation.
-    printf 'Form12\n' >"$work/again.txt"
-    printf 'atmospheric pressure: 0.1013\nformulation: IAPWS-IF97\n> Form12\nshown: Form12\nForm12.Text7=0.1013\n' \
-        >"$work/want.again"
+    # A screen made at the start takes the formulation's ranges in its tooltips.
+    printf '%s\n' 'Form8 tooltip Text1 373.946' Form12 'Form1 close ended' >"$work/again.txt"
+    printf '%s\n' 'atmospheric pressure: 0.1013' 'formulation: IAPWS-IF97' '> Form8 tooltip Text1 373.946' \
+        'tooltip Text1 has 373.946' '> Form12' 'shown: Form12' '> Form1 close ended' ended \
+        Form8.Text7=0.1013 Form12.Text7=0.1013 >"$work/want.again"
     wine "$work/app/entalix.exe" --self-test "$(winpath "$work/again.txt")" "$(winpath "$work")\\got.again" || true
     touch "$work/got.again"
     differ "entalix.exe restarted (entalix.ini beside it)" "$work/want.again" "$work/got.again"
