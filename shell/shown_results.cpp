@@ -27,8 +27,7 @@ void ShownResults::input_changed(std::string_view field) {
     // Only a calculation that has shown results can leave them stale.
     for (const auto& [event, fields] : produced_) {
         const EventBinding* e = desc_->find_event(event);
-        if (e != nullptr && std::find(e->reads.begin(), e->reads.end(), field) != e->reads.end())
-            stale_.insert(event);
+        if (e != nullptr && std::find(e->reads.begin(), e->reads.end(), field) != e->reads.end()) stale_.insert(event);
     }
 }
 
@@ -41,8 +40,7 @@ void ShownResults::formulation_chosen(props::Formulation formulation) {
 std::set<std::string, std::less<>> ShownResults::stale_results() const {
     std::set<std::string, std::less<>> greyed;
     for (const std::string& event : stale_)
-        if (const EventBinding* e = desc_->find_event(event))
-            greyed.insert(e->writes.begin(), e->writes.end());
+        if (const EventBinding* e = desc_->find_event(event)) greyed.insert(e->writes.begin(), e->writes.end());
     return greyed;
 }
 

@@ -40,7 +40,7 @@ public:
 
 private:
     const ScreenDesc* desc_;
-    std::map<std::string, Fields, std::less<>> produced_;  // event -> the fields after its last success
+    std::map<std::string, Fields, std::less<>> produced_;   // event -> the fields after its last success
     std::map<std::string, std::string, std::less<>> used_;  // event -> the formulation it used, if any
     std::set<std::string, std::less<>> stale_;              // events whose results are stale
 };

@@ -59,6 +59,7 @@ shell::Fields Win32Host::fields(shell::ScreenId id) const {
 
 void Win32Host::apply(shell::ScreenId id, const shell::Outcome& outcome) {
     windows_.at(id)->apply(outcome);
+    if (pressing_ && pressing_->first == id) windows_.at(id)->note_press(pressing_->second, outcome);
     applied_.emplace_back(id, outcome);
 }
 
@@ -80,6 +81,7 @@ HWND Win32Host::active_window() const {
 
 void Win32Host::on_event(shell::ScreenId id, const std::string& event) {
     if (ending_) return;
+    pressing_.emplace(id, event);
     try {
         controller_.fire(id, event);
     } catch (...) {
@@ -89,6 +91,7 @@ void Win32Host::on_event(shell::ScreenId id, const std::string& event) {
         outcome.failed = true;
         apply(id, outcome);
     }
+    pressing_.reset();
 }
 
 void Win32Host::on_close(shell::ScreenId id) {
@@ -144,6 +147,11 @@ void Win32Host::show_guide() {
                                       : L"找不到使用说明：\r\n" + path +
                                             L"\r\n它随 Entalix 的压缩包一起提供，应与 entalix.exe 放在同一文件夹中。";
     MessageBoxW(owner, text.c_str(), L"Entalix 使用说明", MB_OK | MB_ICONINFORMATION);
+}
+
+bool Win32Host::copy_results() {
+    const std::optional<shell::ScreenId> id = visible_screen();
+    return id && windows_.at(*id)->copy_results();
 }
 
 bool Win32Host::quit_from_main_menu() {

@@ -54,6 +54,8 @@ public:
     void set_guide_opener(std::function<void(const std::wstring& path, bool present)> opener) {
         guide_opener_ = std::move(opener);
     }
+    // Ctrl+Shift+C: the visible screen's results with their inputs on the clipboard.
+    bool copy_results();
     // Ctrl+Q: on the main menu it ends the program; elsewhere it does nothing (false).
     bool quit_from_main_menu();
 
@@ -70,6 +72,7 @@ private:
     props::Formulation formulation_ = props::Formulation::IFC67;
     std::optional<POINT> last_position_;
     std::function<void(const std::wstring& path, bool present)> guide_opener_;
+    std::optional<std::pair<shell::ScreenId, std::string>> pressing_;  // the event being run, while it runs
     bool ending_ = false;
 };
 

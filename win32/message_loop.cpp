@@ -14,7 +14,8 @@ bool is_edit(HWND hwnd) {
 bool held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 
 // The keys of the whole program, whichever field has the keyboard: F1 opens the
-// guide, Ctrl+Q on the main menu ends the program.
+// guide, Ctrl+Shift+C copies the screen's results, Ctrl+Q on the main menu
+// ends the program.
 bool program_key(Win32Host& host, const MSG& msg) {
     if (msg.message != WM_KEYDOWN) return false;
     HWND screen = host.active_window();
@@ -24,6 +25,10 @@ bool program_key(Win32Host& host, const MSG& msg) {
         return true;
     }
     if (msg.wParam == 'Q' && held(VK_CONTROL) && !held(VK_SHIFT)) return host.quit_from_main_menu();
+    if (msg.wParam == 'C' && held(VK_CONTROL) && held(VK_SHIFT)) {
+        host.copy_results();
+        return true;
+    }
     return false;
 }
 

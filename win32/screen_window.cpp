@@ -3,6 +3,7 @@
 #include "win32/screen_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -27,6 +28,9 @@ constexpr const wchar_t* kScreenClass = L"EntalixScreen";
 constexpr const wchar_t* kPictureClass = L"EntalixPicture";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int kFirstId = 100;  // below are IDOK and IDCANCEL, which the dialog keys send
+// The items of a result's right-click menu.
+constexpr UINT kCopyField = 1;
+constexpr UINT kCopyAll = 2;
 
 // The customary size of dialog text, 9 points on a 96 dpi screen, and the
 // smallest type a caption may shrink to so that it fits its place.
@@ -179,7 +183,7 @@ bool ScreenWindow::register_classes(HINSTANCE instance, HICON icon, HICON small_
 
 ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT top_left,
                            const std::string& atmospheric)
-    : desc_(desc), host_(host), white_(CreateSolidBrush(RGB(255, 255, 255))) {
+    : desc_(desc), host_(host), white_(CreateSolidBrush(RGB(255, 255, 255))), shown_(desc) {
     hwnd_ = CreateWindowExW(0, kScreenClass, widen(desc.caption).c_str(), kFrameStyle, top_left.x, top_left.y, 100, 100,
                             nullptr, nullptr, GetModuleHandleW(nullptr), this);
     dpi_ = window_dpi(hwnd_);
@@ -189,6 +193,10 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     if (!atmospheric.empty()) set_atmospheric(atmospheric);
     --programmatic_;
     add_tooltips();
+    // A result's own right-click menu is in the language of Windows and cannot copy
+    // all results: the screen's menu stands in for it.
+    for (const Control& c : controls_)
+        if (c.widget == Widget::Result) SetWindowSubclass(c.hwnd, result_proc, 0, reinterpret_cast<DWORD_PTR>(this));
     for (const Control& c : controls_) {
         if (c.widget != Widget::Edit) continue;
         try {
@@ -536,8 +544,117 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
 }
 
 void ScreenWindow::set_atmospheric(const std::string& text) {
-    for (Control& c : controls_)
-        if (c.widget == Widget::Edit && is_atmospheric(*c.desc)) set_text(c, text);
+    for (Control& c : controls_) {
+        if (c.widget != Widget::Edit || !is_atmospheric(*c.desc) || narrow(window_text(c.hwnd)) == text) continue;
+        set_text(c, text);
+        shown_.input_changed(c.desc->name);
+    }
+    show_grey();
+}
+
+void ScreenWindow::note_press(const std::string& event, const shell::Outcome& outcome) {
+    shown_.pressed(event, outcome, fields());
+    show_grey();
+}
+
+void ScreenWindow::show_grey() {
+    const std::set<std::string, std::less<>> stale = shown_.stale_results();
+    for (Control& c : controls_) {
+        if (c.widget != Widget::Result) continue;
+        const bool now = stale.count(c.desc->name) != 0;
+        if (now == c.greyed) continue;
+        c.greyed = now;
+        InvalidateRect(c.hwnd, nullptr, TRUE);
+    }
+}
+
+bool ScreenWindow::greyed(std::string_view name) const {
+    const Control* c = find(name);
+    return c != nullptr && c->greyed;
+}
+
+namespace {
+
+// Unicode text on the clipboard, lines ended by CR LF as Windows programs expect.
+bool put_on_clipboard(HWND owner, const std::string& utf8) {
+    std::wstring text;
+    for (const wchar_t ch : widen(utf8)) {
+        if (ch == L'\n' && (text.empty() || text.back() != L'\r')) text += L'\r';
+        text += ch;
+    }
+    if (!OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    bool done = false;
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+        if (auto* out = static_cast<wchar_t*>(GlobalLock(memory))) {
+            std::copy(text.c_str(), text.c_str() + text.size() + 1, out);
+            GlobalUnlock(memory);
+            done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        }
+        if (!done) GlobalFree(memory);
+    }
+    CloseClipboard();
+    return done;
+}
+
+}  // namespace
+
+bool ScreenWindow::copy_results() {
+    const std::string text = shown_.results_text();
+    return !text.empty() && put_on_clipboard(hwnd_, text);
+}
+
+HMENU ScreenWindow::field_menu(std::string_view name) const {
+    const Control* c = find(name);
+    if (c == nullptr || c->widget != Widget::Result) return nullptr;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, kCopyField, L"复制");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING | (shown_.any() ? 0U : MF_GRAYED), kCopyAll, L"复制全部结果");
+    return menu;
+}
+
+void ScreenWindow::field_command(std::string_view name, UINT command) {
+    const Control* c = find(name);
+    if (c == nullptr) return;
+    if (command == kCopyAll) {
+        copy_results();
+    } else if (command == kCopyField) {
+        // The part selected, or else the whole result.
+        DWORD from = 0;
+        DWORD to = 0;
+        SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+        const std::wstring whole = window_text(c->hwnd);
+        const bool part = to > from && to <= whole.size();
+        put_on_clipboard(hwnd_, narrow(part ? whole.substr(from, to - from) : whole));
+    }
+}
+
+void ScreenWindow::show_field_menu(HWND field, LPARAM at) {
+    const Control* c = find(field);
+    if (c == nullptr) return;
+    HMENU menu = field_menu(c->desc->name);
+    if (menu == nullptr) return;
+    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (p.x == -1 && p.y == -1) {
+        // From the keyboard (Shift+F10): under the field.
+        RECT r;
+        GetWindowRect(field, &r);
+        p = {r.left, r.bottom};
+    }
+    const UINT command =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, p.x, p.y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+    if (command != 0) field_command(c->desc->name, command);
+}
+
+LRESULT CALLBACK ScreenWindow::result_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self) {
+    if (message == WM_CONTEXTMENU) {
+        reinterpret_cast<ScreenWindow*>(self)->show_field_menu(hwnd, l);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, result_proc, 0);
+    return DefSubclassProc(hwnd, message, w, l);
 }
 
 // The tooltips say what a field holds and which values it takes, in the
@@ -592,6 +709,8 @@ std::string ScreenWindow::tooltip_of(std::string_view name) const {
 void ScreenWindow::set_formulation(props::Formulation formulation) {
     const bool changed = formulation != formulation_;
     formulation_ = formulation;
+    shown_.formulation_chosen(formulation);
+    show_grey();
     // The allowed ranges of water and steam are those of the formulation chosen.
     if (changed && tooltip_ != nullptr) {
         for (const Control& c : controls_) {
@@ -688,10 +807,16 @@ void ScreenWindow::on_command(int id, int code) {
     const std::string& name = c.desc->name;
     if ((c.widget == Widget::Button || c.widget == Widget::CheckBox) && code == BN_CLICKED) {
         // A tick box's click arrives with its new state already in place.
+        if (c.widget == Widget::CheckBox) {
+            shown_.input_changed(name);
+            show_grey();
+        }
         host_.on_event(desc_.id, name + "_Click");
     } else if (c.widget == Widget::Combo && code == CBN_SELCHANGE && programmatic_ == 0) {
         host_.on_chosen(*c.desc, narrow(window_text(c.hwnd)));
     } else if (c.widget == Widget::Edit && code == EN_CHANGE && programmatic_ == 0) {
+        shown_.input_changed(name);
+        show_grey();
         if (is_atmospheric(*c.desc)) host_.on_atmospheric_typed(desc_.id, narrow(window_text(c.hwnd)));
         if (desc_.find_event(name + "_Change") != nullptr) host_.on_event(desc_.id, name + "_Change");
     }
@@ -744,6 +869,7 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
             if (c == nullptr || c->widget == Widget::Combo) break;
             const bool red = (c->desc->style & (shell::kRed | shell::kMessage)) != 0;
             SetTextColor(dc, c->widget == Widget::Message && warning_only_ ? kAmberText
+                             : c->greyed                                   ? GetSysColor(COLOR_GRAYTEXT)
                              : red                                         ? kRedText
                                                                            : GetSysColor(COLOR_WINDOWTEXT));
             if (message == WM_CTLCOLOREDIT) {

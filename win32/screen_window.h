@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shell/screen.h"
+#include "shell/shown_results.h"
 
 namespace entalix::win32 {
 
@@ -42,6 +43,18 @@ public:
     void show_at(POINT top_left);
     void focus_first_field();
 
+    // A calculation pressed on this screen ended so: its results are current, or stale when it failed.
+    void note_press(const std::string& event, const shell::Outcome& outcome);
+    // A result shown greyed: an input it read changed, its press failed, or another formulation was chosen.
+    bool greyed(std::string_view name) const;
+    // Ctrl+Shift+C: every result shown with the inputs that produced it, as
+    // tab-separated lines on the clipboard. False when there is none yet.
+    bool copy_results();
+    // The right-click menu of a result ("复制", "复制全部结果"); the caller
+    // destroys it. nullptr for other controls. field_command runs one of its items.
+    HMENU field_menu(std::string_view name) const;
+    void field_command(std::string_view name, UINT command);
+
     // The tooltip a field shows: its quantity, unit and allowed range in the
     // formulation chosen, as the tooltip window holds it; empty for none.
     std::string tooltip_of(std::string_view name) const;
@@ -59,10 +72,14 @@ private:
         int id = 0;
         bool in_picture = false;
         std::string text;  // labels, results and buttons: the text as written, CR LF included
+        bool greyed = false;
     };
 
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK picture_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+    static LRESULT CALLBACK result_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
+    void show_field_menu(HWND field, LPARAM at);
+    void show_grey();
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     void create_controls();
@@ -94,6 +111,7 @@ private:
     HWND focus_ = nullptr;       // the control that had the keyboard when the window was left
     bool warning_only_ = false;  // the message line holds a warning, not a failure
     props::Formulation formulation_ = props::Formulation::IFC67;
+    shell::ShownResults shown_;
 };
 
 }  // namespace entalix::win32

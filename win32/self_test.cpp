@@ -117,7 +117,7 @@ public:
         out_ << "formulation: " << props::formulation_name(host_.formulation()) << '\n';
         for (const std::string& line : lines) {
             const std::vector<std::string> tokens = split(line);
-            if (tokens.empty() || tokens[0][0] == '#') continue;
+            if (tokens.empty() || tokens[0][0] == '#' || tokens[0][0] == '=') continue;
             out_ << "> " << line << '\n';
             if (!step(tokens)) {
                 ok_ = false;
@@ -169,6 +169,22 @@ private:
             return now && shown_is(*now) && (shell::screen_name(*now) == expected || fail("expected " + expected));
         }
         if (tokens[1] == "copy") return copy(*id, tokens.size() > 2 ? tokens[2] : "");
+        if (tokens[1] == "copyall") {
+            key(GetFocus() != nullptr ? GetFocus() : host_.window(*id)->hwnd(), 'C', VK_CONTROL, VK_SHIFT);
+            return table(clipboard(*id));
+        }
+        if (tokens[1] == "menu" && tokens.size() == 4) return menu(*id, tokens[2], tokens[3]);
+        if (tokens[1] == "type" && tokens.size() == 4) {
+            HWND box = host_.window(*id)->control(tokens[2]);
+            if (box == nullptr) return fail("no field " + tokens[2]);
+            type(box, tokens[3]);
+            return true;
+        }
+        if (tokens[1] == "greyed" && tokens.size() >= 3) {
+            out_ << tokens[0] << '.' << tokens[2]
+                 << " greyed: " << (host_.window(*id)->greyed(tokens[2]) ? "yes" : "no") << '\n';
+            return true;
+        }
         if (tokens[1] == "choose" && tokens.size() == 4) return choose(*id, tokens[2], tokens[3]);
         if (tokens[1] == "shows" && tokens.size() >= 3) {
             out_ << tokens[0] << '.' << tokens[2] << '=' << shown_text(host_.window(*id)->text_of(tokens[2])) << '\n';
@@ -207,6 +223,11 @@ private:
         SendMessageW(box, EM_SETSEL, 0, -1);
         SendMessageW(box, WM_COPY, 0, 0);
         pump();
+        out_ << "copied: " << shown_text(clipboard(id)) << '\n';
+        return true;
+    }
+
+    std::string clipboard(ScreenId id) {
         std::string copied;
         if (OpenClipboard(host_.window(id)->hwnd())) {
             if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
@@ -215,8 +236,47 @@ private:
             }
             CloseClipboard();
         }
-        out_ << "copied: " << shown_text(copied) << '\n';
+        return copied;
+    }
+
+    // Copied lines of a table, a line each, the cells between " | ".
+    bool table(const std::string& copied) {
+        std::string line;
+        for (std::size_t i = 0; i < copied.size(); ++i) {
+            if (copied.compare(i, 2, "\r\n") == 0) {
+                out_ << "copied: " << line << '\n';
+                line.clear();
+                ++i;
+            } else {
+                line += copied[i] == '\t' ? std::string(" | ") : std::string(1, copied[i]);
+            }
+        }
+        if (!line.empty()) out_ << "copied (no line end): " << line << '\n';
         return true;
+    }
+
+    // The right-click menu of a field: its items, then the one named is run.
+    bool menu(ScreenId id, const std::string& field, const std::string& item) {
+        ScreenWindow& w = *host_.window(id);
+        HMENU m = w.field_menu(field);
+        if (m == nullptr) return fail("no menu on " + field);
+        std::string items;
+        UINT chosen = 0;
+        const int count = GetMenuItemCount(m);
+        for (int i = 0; i < count && i < 32; ++i) {
+            wchar_t text[64] = {};
+            if (GetMenuStringW(m, static_cast<UINT>(i), text, 64, MF_BYPOSITION) <= 0) continue;
+            const std::string name = narrow(text);
+            const bool grey = (GetMenuState(m, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0;
+            items += (items.empty() ? "" : ", ") + name + (grey ? " (grey)" : "");
+            if (name == item && !grey) chosen = GetMenuItemID(m, i);
+        }
+        DestroyMenu(m);
+        out_ << "menu: " << items << '\n';
+        if (chosen == 0) return fail("no item to run: " + item);
+        w.field_command(field, chosen);
+        pump();
+        return table(clipboard(id));
     }
 
     // Picks a choice of a combo box as a person's choice arrives: the list's
@@ -243,7 +303,7 @@ private:
 
     // A key pressed in a control, through the message loop's dialog handling;
     // a modifier (VK_CONTROL) is held down meanwhile in the keyboard's state.
-    void key(HWND target, WPARAM vk, int modifier = 0) {
+    void key(HWND target, WPARAM vk, int modifier = 0, int second = 0) {
         SetFocus(target);
         BYTE before[256] = {};
         GetKeyboardState(before);
@@ -251,6 +311,7 @@ private:
             BYTE held[256];
             std::copy(std::begin(before), std::end(before), std::begin(held));
             held[modifier] |= 0x80;
+            if (second != 0) held[second] |= 0x80;
             SetKeyboardState(held);
         }
         const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), 0)) << 16;

@@ -81,6 +81,11 @@ if [ "${1:-}" = "--under-display" ]; then
         formulation=IFC-67  # what the main menu's combo box was set to last
         while read -r line; do
             [[ -z $line || $line == \#* ]] && continue
+            # What the step before must show, word for word.
+            if [[ $line == "= "* ]]; then
+                echo "${line#= }"
+                continue
+            fi
             echo "> $line"
             read -ra t <<<"$line"
             if [ ${#t[@]} -eq 1 ]; then
@@ -94,6 +99,12 @@ if [ "${1:-}" = "--under-display" ]; then
                 echo "chosen: $formulation"
             elif [ "${t[1]}" = shows ]; then
                 echo "${t[0]}.${t[2]}=${t[3]}"
+            elif [ "${t[1]}" = menu ]; then
+                echo "menu: 复制, 复制全部结果"
+            elif [ "${t[1]}" = copyall ] || [ "${t[1]}" = type ]; then
+                :
+            elif [ "${t[1]}" = greyed ]; then
+                echo "${t[0]}.${t[2]} greyed: ${t[3]}"
             elif [ "${t[1]}" = tooltip ]; then
                 echo "tooltip ${t[2]} has ${t[3]}"
             elif [ "${t[1]}" = help ]; then
