@@ -205,8 +205,12 @@ void ScreenWindow::fit_within(const QSize& room) {
 QString ScreenWindow::results_text() const {
     std::vector<shell::TableLine> lines;
     for (const shell::EventBinding& e : desc_.events)
-        if (const auto it = produced_.find(e.event); it != produced_.end())
-            for (shell::TableLine& line : shell::press_lines(desc_, e, it->second)) lines.push_back(std::move(line));
+        if (const auto it = produced_.find(e.event); it != produced_.end()) {
+            const auto used = produced_formulation_.find(e.event);
+            const std::string formulation = used == produced_formulation_.end() ? std::string() : used->second;
+            for (shell::TableLine& line : shell::press_lines(desc_, e, it->second, formulation))
+                lines.push_back(std::move(line));
+        }
     return qs(shell::tab_separated(lines));
 }
 

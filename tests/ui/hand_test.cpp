@@ -168,11 +168,12 @@ TEST_F(Hand, CopyGivesResultsWithTheirInputsAsATable) {
     type(ScreenId::Form12, "Text6", "90");
     click(ScreenId::Form12, "Command1");
     const QStringList lines = host.window(ScreenId::Form12)->results_text().split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 3 + 6 + 1);
-    EXPECT_EQ(lines.mid(0, 3), (QStringList{QStringLiteral("温度\t150\t℃"), QStringLiteral("干度\t90\t%"),
-                                            QStringLiteral("大气压值\t0.0983\tMPa")}));
-    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("压力\t0.")) && lines[3].endsWith(QStringLiteral("\tMPa（表压）")));
-    EXPECT_EQ(lines[8], QStringLiteral("干度\t90\t%"));
+    ASSERT_EQ(lines.size(), 3 + 1 + 6 + 1);
+    EXPECT_EQ(lines.mid(0, 4),
+              (QStringList{QStringLiteral("温度\t150\t℃"), QStringLiteral("干度\t90\t%"),
+                           QStringLiteral("大气压值\t0.0983\tMPa"), QStringLiteral("物性公式\tIFC-67\t")}));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("压力\t0.")) && lines[4].endsWith(QStringLiteral("\tMPa（表压）")));
+    EXPECT_EQ(lines[9], QStringLiteral("干度\t90\t%"));
 
     // The right-click menu of a result, in Chinese.
     std::unique_ptr<QMenu> menu(host.window(ScreenId::Form12)->field_menu("Label3"));
