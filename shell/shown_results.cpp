@@ -47,8 +47,11 @@ std::set<std::string, std::less<>> ShownResults::stale_results() const {
 std::string ShownResults::results_text() const {
     std::vector<TableLine> lines;
     for (const EventBinding& e : desc_->events)
-        if (const auto it = produced_.find(e.event); it != produced_.end())
-            for (TableLine& line : press_lines(*desc_, e, it->second)) lines.push_back(std::move(line));
+        if (const auto it = produced_.find(e.event); it != produced_.end()) {
+            const auto used = used_.find(e.event);
+            const std::string_view formulation = used == used_.end() ? std::string_view() : used->second;
+            for (TableLine& line : press_lines(*desc_, e, it->second, formulation)) lines.push_back(std::move(line));
+        }
     return tab_separated(lines);
 }
 

@@ -34,8 +34,8 @@ public:
     // Whether any calculation has shown its results.
     bool any() const { return !produced_.empty(); }
     // Every calculation shown, in the screen's order of events, as tab-separated
-    // lines: the inputs that produced it, then its results. Empty before the
-    // first successful press.
+    // lines: the inputs that produced it, the formulation it used if any, then
+    // its results. Empty before the first successful press.
     std::string results_text() const;
 
 private:

@@ -76,7 +76,8 @@ TEST(ShownResults, CopyCarriesEachShownCalculationWithItsInputsInTheScreensOrder
     EXPECT_EQ(results.results_text(), "");
     results.pressed("Command2_Click", wrote("Label2", "15.20", ""), shown("", "15.20"));
     results.pressed("Command1_Click", wrote("Label1", "2777.12", "IFC-67"), shown("2777.12", "15.20"));
-    EXPECT_EQ(results.results_text(), "压力\t1\tMPa\n比焓\t2777.12\tkJ/kg\n功率\t10\tkW\n电流\t15.20\tA\n");
+    EXPECT_EQ(results.results_text(),
+              "压力\t1\tMPa\n物性公式\tIFC-67\t\n比焓\t2777.12\tkJ/kg\n功率\t10\tkW\n电流\t15.20\tA\n");
     // A failed press keeps what its last success showed.
     Outcome failed;
     failed.failed = true;
