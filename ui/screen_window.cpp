@@ -253,7 +253,8 @@ void install_qt_translation() {
         delete translator;
 }
 
-ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks) : desc_(desc), hooks_(std::move(hooks)) {
+ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks)
+    : desc_(desc), hooks_(std::move(hooks)), shown_(desc) {
     setWindowTitle(qs(desc.caption));
     page_ = new QWidget;
     page_->setFixedSize(px(desc.width), px(desc.height));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shell/screen.h"
+#include "shell/shown_results.h"
 
 class QLabel;
 class QMenu;
@@ -86,11 +87,7 @@ private:
     std::map<std::string, QWidget*, std::less<>> controls_;
     std::map<std::string, QPalette, std::less<>> own_palettes_;  // of the results, to undo the grey
     std::string pressing_;                                       // the event being run, while it runs
-    // Each calculation's fields as they stood after its last successful press.
-    std::map<std::string, shell::Fields, std::less<>> produced_;
-    std::set<std::string, std::less<>> stale_;  // calculations whose results are stale
-    // The formulation of each calculation's last result, for those that used one.
-    std::map<std::string, std::string, std::less<>> produced_formulation_;
+    shell::ShownResults shown_;  // what the calculations have shown, and which of it is stale
     props::Formulation formulation_ = props::Formulation::IFC67;
 };
 

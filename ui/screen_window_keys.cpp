@@ -121,41 +121,22 @@ void ScreenWindow::set_formulation(props::Formulation formulation) {
         if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && c.meaning.role == Role::Formulation)
             combo->setCurrentText(qs(name));
     }
-    for (const auto& [event, used] : produced_formulation_)
-        if (used != name) stale_.insert(event);
+    shown_.formulation_chosen(formulation);
     show_stale();
 }
 
 void ScreenWindow::inputs_changed(const std::string& field) {
-    // Only a calculation that has shown results can leave them stale.
-    for (const auto& [event, fields] : produced_) {
-        const shell::EventBinding* e = desc_.find_event(event);
-        if (std::find(e->reads.begin(), e->reads.end(), field) != e->reads.end()) stale_.insert(event);
-    }
+    shown_.input_changed(field);
     show_stale();
 }
 
 void ScreenWindow::note_press(const std::string& event, const shell::Outcome& outcome) {
-    const shell::EventBinding* binding = desc_.find_event(event);
-    if (binding == nullptr || binding->kind != shell::EventKind::Compute) return;
-    // A press that stops with a message has not written its results.
-    if (outcome.failed || !outcome.message.empty()) {
-        stale_.insert(event);
-    } else {
-        stale_.erase(event);
-        produced_[event] = fields();
-        if (outcome.formulation.empty())
-            produced_formulation_.erase(event);
-        else
-            produced_formulation_[event] = outcome.formulation;
-    }
+    shown_.pressed(event, outcome, fields());
     show_stale();
 }
 
 void ScreenWindow::show_stale() {
-    std::set<std::string, std::less<>> greyed;
-    for (const std::string& event : stale_)
-        for (const std::string& name : desc_.find_event(event)->writes) greyed.insert(name);
+    const std::set<std::string, std::less<>> greyed = shown_.stale_results();
     for (const auto& [name, own] : own_palettes_) {
         QWidget* widget = controls_.at(name);
         const bool now = greyed.count(name) != 0;
@@ -202,17 +183,7 @@ void ScreenWindow::fit_within(const QSize& room) {
     setFixedSize(size);
 }
 
-QString ScreenWindow::results_text() const {
-    std::vector<shell::TableLine> lines;
-    for (const shell::EventBinding& e : desc_.events)
-        if (const auto it = produced_.find(e.event); it != produced_.end()) {
-            const auto used = produced_formulation_.find(e.event);
-            const std::string formulation = used == produced_formulation_.end() ? std::string() : used->second;
-            for (shell::TableLine& line : shell::press_lines(desc_, e, it->second, formulation))
-                lines.push_back(std::move(line));
-        }
-    return qs(shell::tab_separated(lines));
-}
+QString ScreenWindow::results_text() const { return qs(shown_.results_text()); }
 
 void ScreenWindow::copy_results() const {
     if (const QString text = results_text(); !text.isEmpty()) copy_text(text);
@@ -239,7 +210,7 @@ QMenu* ScreenWindow::field_menu(const std::string& name) {
              [label] { copy_text(label->hasSelectedText() ? label->selectedText() : label_text(label)); });
     }
     menu->addSeparator();
-    item(QStringLiteral("复制全部结果"), [this] { copy_results(); })->setEnabled(!produced_.empty());
+    item(QStringLiteral("复制全部结果"), [this] { copy_results(); })->setEnabled(shown_.any());
     if (c->meaning.role == Role::Atmospheric) {
         item(QStringLiteral("恢复默认"), [this, c] {
             set_field_text(c->name, qs(c->text));
