@@ -5,13 +5,34 @@
 #include <shellapi.h>
 
 #include "shell/errors.h"
+#include "shell/numbers.h"
 #include "win32/settings.h"
 
 namespace entalix::win32 {
 
+namespace {
+
+// Only a number is kept as the site's atmospheric pressure: a field left empty
+// or half typed at the end of a run would otherwise stand, at every later
+// start, on every screen.
+bool is_number(const std::string& text) {
+    try {
+        return shell::ParseStrictNumber(text).has_value();
+    } catch (const shell::CalculationError&) {
+        return false;  // beyond the range of a double
+    }
+}
+
+bool is_input_box(const shell::ControlDesc& c) {
+    return c.kind == shell::ControlKind::TextBox && c.meaning.role == shell::Role::Input;
+}
+
+}  // namespace
+
 Win32Host::Win32Host(shell::Catalog catalog, Settings settings)
     : controller_(*this, std::move(catalog)), settings_(std::move(settings)) {
-    if (std::optional<std::string> stored = settings_.get(kAtmosphericPressure)) atmospheric_ = *stored;
+    if (std::optional<std::string> stored = settings_.get(kAtmosphericPressure); stored && is_number(*stored))
+        atmospheric_ = std::move(stored);
     // A value this version does not know (edited by hand, or of a later version) leaves IFC-67.
     if (std::optional<std::string> stored = settings_.get(kFormulation))
         formulation_ = props::parse_formulation(*stored).value_or(props::Formulation::IFC67);
@@ -24,7 +45,28 @@ void Win32Host::create_screen(const shell::ScreenDesc& desc) {
     if (last_position_) at = *last_position_;
     auto window = std::make_unique<ScreenWindow>(desc, *this, at, atmospheric_);
     window->set_formulation(formulation_);
+    // The inputs typed when the screen was last left, as they were typed.
+    const std::string section = inputs_section(shell::screen_name(desc.id));
+    for (const shell::ControlDesc& c : desc.controls)
+        if (is_input_box(c))
+            if (const std::optional<std::string> kept = settings_.get(section, c.name))
+                window->set_input(c.name, *kept);
     windows_[desc.id] = std::move(window);
+}
+
+void Win32Host::remember(shell::ScreenId id) {
+    const ScreenWindow& w = *windows_.at(id);
+    const std::string section = inputs_section(shell::screen_name(id));
+    for (const shell::ControlDesc& c : w.desc().controls) {
+        if (!is_input_box(c)) continue;
+        // What cannot be kept (a pasted page) is not remembered at all, rather than an older text.
+        if (!settings_.set(section, c.name, w.text_of(c.name))) settings_.remove(section, c.name);
+    }
+}
+
+void Win32Host::remember_all() {
+    for (const auto& [id, window] : windows_)
+        if (IsWindowVisible(window->hwnd())) remember(id);
 }
 
 void Win32Host::show_screen(shell::ScreenId id) {
@@ -49,7 +91,10 @@ void Win32Host::show_screen(shell::ScreenId id) {
     w->focus_first_field();
 }
 
-void Win32Host::hide_screen(shell::ScreenId id) { ShowWindow(windows_.at(id)->hwnd(), SW_HIDE); }
+void Win32Host::hide_screen(shell::ScreenId id) {
+    remember(id);
+    ShowWindow(windows_.at(id)->hwnd(), SW_HIDE);
+}
 
 shell::Fields Win32Host::fields(shell::ScreenId id) const {
     shell::Fields fields = windows_.at(id)->fields();
@@ -105,17 +150,19 @@ void Win32Host::on_close(shell::ScreenId id) {
     }
     if (goes_on) return;
     // Closing the main menu ends the program.
+    remember_all();
     ending_ = true;
     for (const auto& [other, window] : windows_) ShowWindow(window->hwnd(), SW_HIDE);
     PostQuitMessage(0);
 }
 
 void Win32Host::on_atmospheric_typed(shell::ScreenId id, const std::string& text) {
-    // One site value: typed on any screen, it stands in every screen's box and is remembered.
+    // One site value: typed on any screen, it stands in every screen's box, and
+    // once it is a number it is remembered.
     atmospheric_ = text;
     for (const auto& [other, window] : windows_)
         if (other != id) window->set_atmospheric(text);
-    settings_.set(kAtmosphericPressure, text);
+    if (is_number(text)) settings_.set(kAtmosphericPressure, text);
 }
 
 void Win32Host::on_chosen(const shell::ControlDesc& control, const std::string& text) {

@@ -38,6 +38,9 @@ public:
     void on_event(shell::ScreenId id, const std::string& event);
     void on_close(shell::ScreenId id);  // the frame's close control, or Esc
     void on_atmospheric_typed(shell::ScreenId id, const std::string& text);
+    // Each screen's inputs are remembered when it is left and when the program
+    // ends (also when Windows ends the session with a screen open).
+    void remember_all();
     // A person picked a choice in a combo box; the main menu's sets the formulation.
     void on_chosen(const shell::ControlDesc& control, const std::string& text);
 
@@ -61,14 +64,18 @@ public:
 
     // The outcomes applied since the last call, screen by screen (the self-test reads them).
     std::vector<std::pair<shell::ScreenId, shell::Outcome>> take_applied();
-    const std::string& atmospheric_pressure() const { return atmospheric_; }
+    // The site's atmospheric pressure as typed last, or as remembered; nullopt
+    // while the screens' default stands.
+    const std::optional<std::string>& atmospheric_pressure() const { return atmospheric_; }
 
 private:
+    void remember(shell::ScreenId id);
+
     shell::Controller controller_;
     Settings settings_;
     std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;
     std::vector<std::pair<shell::ScreenId, shell::Outcome>> applied_;
-    std::string atmospheric_;  // the site's atmospheric pressure as typed; empty: the screens' default
+    std::optional<std::string> atmospheric_;
     props::Formulation formulation_ = props::Formulation::IFC67;
     std::optional<POINT> last_position_;
     std::function<void(const std::wstring& path, bool present)> guide_opener_;

@@ -182,7 +182,7 @@ bool ScreenWindow::register_classes(HINSTANCE instance, HICON icon, HICON small_
 }
 
 ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT top_left,
-                           const std::string& atmospheric)
+                           const std::optional<std::string>& atmospheric)
     : desc_(desc), host_(host), white_(CreateSolidBrush(RGB(255, 255, 255))), shown_(desc) {
     hwnd_ = CreateWindowExW(0, kScreenClass, widen(desc.caption).c_str(), kFrameStyle, top_left.x, top_left.y, 100, 100,
                             nullptr, nullptr, GetModuleHandleW(nullptr), this);
@@ -190,7 +190,7 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     ++programmatic_;
     create_controls();
     layout(dpi_);
-    if (!atmospheric.empty()) set_atmospheric(atmospheric);
+    if (atmospheric) set_atmospheric(*atmospheric);
     --programmatic_;
     add_tooltips();
     // A result's own right-click menu is in the language of Windows and cannot copy
@@ -543,6 +543,13 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
     warning_only_ = outcome.message.empty() && !outcome.warning.empty();
 }
 
+void ScreenWindow::set_input(std::string_view name, const std::string& text) {
+    Control* c = find(name);
+    if (c == nullptr || c->widget != Widget::Edit || is_atmospheric(*c->desc)) return;
+    set_text(*c, text);
+    shown_.input_changed(c->desc->name);
+}
+
 void ScreenWindow::set_atmospheric(const std::string& text) {
     for (Control& c : controls_) {
         if (c.widget != Widget::Edit || !is_atmospheric(*c.desc) || narrow(window_text(c.hwnd)) == text) continue;
@@ -882,6 +889,10 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
         }
         case WM_CLOSE:
             host_.on_close(desc_.id);
+            return 0;
+        case WM_ENDSESSION:
+            // Windows ends the session with the program open: what a person typed is kept all the same.
+            if (w != 0 && IsWindowVisible(hwnd_)) host_.remember_all();
             return 0;
         case WM_ACTIVATE:
             // The field that had the keyboard gets it back when the window is active again.

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,10 @@ class Win32Host;
 class ScreenWindow {
 public:
     // Creates the window hidden, at the given top-left corner, with the
-    // description's default texts; atmospheric-pressure boxes show the shared value.
-    ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT top_left, const std::string& atmospheric);
+    // description's default texts; atmospheric-pressure boxes show the shared
+    // value where there is one.
+    ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT top_left,
+                 const std::optional<std::string>& atmospheric);
     ~ScreenWindow();
     ScreenWindow(const ScreenWindow&) = delete;
     ScreenWindow& operator=(const ScreenWindow&) = delete;
@@ -35,6 +38,8 @@ public:
 
     shell::Fields fields() const;
     void apply(const shell::Outcome& outcome);
+    // Puts a text remembered from an earlier run into an input box, as the program, not as typing.
+    void set_input(std::string_view name, const std::string& text);
     // Writes the shared atmospheric pressure into this screen's boxes, as the program, not as typing.
     void set_atmospheric(const std::string& text);
     // The formulation the next press computes with: a combo box for it shows it.

@@ -112,8 +112,7 @@ public:
     SelfTest(Win32Host& host, const SelfTestOptions& options) : host_(host), options_(options) {}
 
     int run(const std::vector<std::string>& lines) {
-        out_ << "atmospheric pressure: "
-             << (host_.atmospheric_pressure().empty() ? "(default)" : host_.atmospheric_pressure()) << '\n';
+        out_ << "atmospheric pressure: " << host_.atmospheric_pressure().value_or("(default)") << '\n';
         out_ << "formulation: " << props::formulation_name(host_.formulation()) << '\n';
         for (const std::string& line : lines) {
             const std::vector<std::string> tokens = split(line);
@@ -174,10 +173,10 @@ private:
             return table(clipboard(*id));
         }
         if (tokens[1] == "menu" && tokens.size() == 4) return menu(*id, tokens[2], tokens[3]);
-        if (tokens[1] == "type" && tokens.size() == 4) {
+        if (tokens[1] == "type" && (tokens.size() == 3 || tokens.size() == 4)) {
             HWND box = host_.window(*id)->control(tokens[2]);
             if (box == nullptr) return fail("no field " + tokens[2]);
-            type(box, tokens[3]);
+            type(box, tokens.size() == 4 ? tokens[3] : std::string());
             return true;
         }
         if (tokens[1] == "greyed" && tokens.size() >= 3) {

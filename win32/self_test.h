@@ -21,6 +21,7 @@
 //                                         it give the table copied, cells between " | "
 //   Form14 menu yxgl 复制全部结果           the field's right-click menu, then that item
 //   Form14 type Text5 60                  type into a field, nothing pressed
+//   Form12 type Text7                     empty the field, nothing pressed
 //   Form14 greyed yxgl yes                whether a result is shown greyed
 //   Form8 shows Text2 12.2460             what a field shows; the last word says what it must be
 //   Form8 title 饱和参数 · IAPWS-IF97       the window's title; the words after "title" say what it must be

@@ -1,5 +1,7 @@
 // The .ini file is read and written with the profile functions every Windows
-// has; values are short ASCII texts (numbers), kept in section [entalix].
+// has: the program's own values in section [entalix], each screen's last
+// inputs in a section of their own. The file is UTF-16, so that a typed
+// "１０" or "150℃" comes back as it was typed under any Windows language.
 #include "win32/settings.h"
 
 #include <windows.h>
@@ -10,7 +12,6 @@ namespace entalix::win32 {
 
 namespace {
 
-constexpr const wchar_t* kSection = L"entalix";
 constexpr const wchar_t* kFileName = L"entalix.ini";
 
 }  // namespace
@@ -66,22 +67,74 @@ Settings Settings::for_this_program() {
     return Settings(app_data_file());
 }
 
-std::optional<std::string> Settings::get(const char* key) const {
+std::string inputs_section(std::string_view screen_name) { return "inputs " + std::string(screen_name); }
+
+namespace {
+
+// The profile functions keep the encoding a file has: one that starts with the
+// UTF-16 byte-order mark takes any text, one in the ANSI code page only what
+// that code page holds. A new file is made UTF-16; the ASCII file of an earlier
+// version is rewritten as UTF-16 before its first change. False when the file
+// stays in a code page (edited by hand in one, or unreadable).
+bool make_unicode(const std::wstring& path) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    // A settings file is a few hundred bytes; a larger one is not ours to rewrite.
+    constexpr DWORD kLargest = 64 * 1024;
+    std::string bytes(kLargest + 1, '\0');
+    DWORD got = 0;
+    bool unicode = ReadFile(h, bytes.data(), kLargest + 1, &got, nullptr) != 0 && got <= kLargest;
+    bytes.resize(got);
+    if (unicode && bytes.rfind("\xFF\xFE", 0) != 0) {
+        for (const char c : bytes)
+            if (static_cast<unsigned char>(c) >= 0x80) unicode = false;
+        if (unicode) {
+            std::wstring text = L"\xFEFF";
+            for (const char c : bytes) text += static_cast<wchar_t>(c);
+            DWORD written = 0;
+            const auto size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+            unicode = SetFilePointer(h, 0, nullptr, FILE_BEGIN) == 0 &&
+                      WriteFile(h, text.data(), size, &written, nullptr) != 0 && written == size &&
+                      SetEndOfFile(h) != 0;
+        }
+    }
+    CloseHandle(h);
+    return unicode;
+}
+
+bool is_ascii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> Settings::get(std::string_view section, std::string_view key) const {
     if (path_.empty()) return std::nullopt;
-    wchar_t buffer[256];
+    wchar_t buffer[512];
     constexpr const wchar_t* kAbsent = L"\x1";
-    GetPrivateProfileStringW(kSection, widen(key).c_str(), kAbsent, buffer, 256, path_.c_str());
+    GetPrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), kAbsent, buffer, 512, path_.c_str());
     if (std::wstring_view(buffer) == kAbsent) return std::nullopt;
     return narrow(buffer);
 }
 
-void Settings::set(const char* key, const std::string& value) {
+bool Settings::set(std::string_view section, std::string_view key, const std::string& value) {
     // One short line per key: a pasted page of text is not a setting.
     constexpr std::size_t kLongest = 200;
-    if (path_.empty() || value.size() > kLongest) return;
+    if (path_.empty() || widen(value).size() > kLongest) return false;
     for (const char c : value)
-        if (static_cast<unsigned char>(c) < 0x20) return;
-    WritePrivateProfileStringW(kSection, widen(key).c_str(), widen(value).c_str(), path_.c_str());
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    if (!make_unicode(path_) && !is_ascii(value)) return false;
+    // In quotes, which reading takes off again: blanks at either end and a
+    // typed text's own quotes come back as they were.
+    const std::wstring quoted = L"\"" + widen(value) + L"\"";
+    return WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), quoted.c_str(), path_.c_str()) != 0;
+}
+
+void Settings::remove(std::string_view section, std::string_view key) {
+    if (!path_.empty()) WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), nullptr, path_.c_str());
 }
 
 }  // namespace entalix::win32
