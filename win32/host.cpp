@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include <charconv>
+
 #include "shell/errors.h"
 #include "shell/numbers.h"
 #include "win32/settings.h"
@@ -21,6 +23,25 @@ bool is_number(const std::string& text) {
     } catch (const shell::CalculationError&) {
         return false;  // beyond the range of a double
     }
+}
+
+// Where a window's frame stands on the screen; for a window made into an icon,
+// where it stands when restored.
+POINT frame_origin(HWND hwnd) {
+    RECT r{};
+    if (!IsIconic(hwnd)) {
+        GetWindowRect(hwnd, &r);
+        return {r.left, r.top};
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd, &placement);
+    // The restored place counts from the corner of the work area, not of the monitor.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &monitor);
+    return {placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
+            placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
 }
 
 bool is_input_box(const shell::ControlDesc& c) {
@@ -42,7 +63,8 @@ Win32Host::~Win32Host() = default;
 
 void Win32Host::create_screen(const shell::ScreenDesc& desc) {
     POINT at{CW_USEDEFAULT, CW_USEDEFAULT};
-    if (last_position_) at = *last_position_;
+    // Made on the monitor it will open on, so that it is laid out for that monitor's scale.
+    if (const std::optional<POINT> there = last_position_ ? last_position_ : remembered_main_position()) at = *there;
     auto window = std::make_unique<ScreenWindow>(desc, *this, at, atmospheric_);
     window->set_formulation(formulation_);
     // The inputs typed when the screen was last left, as they were typed.
@@ -62,6 +84,12 @@ void Win32Host::remember(shell::ScreenId id) {
         // What cannot be kept (a pasted page) is not remembered at all, rather than an older text.
         if (!settings_.set(section, c.name, w.text_of(c.name))) settings_.remove(section, c.name);
     }
+    // Where the main menu stood: the next start opens there.
+    if (w.desc().close_event.empty()) {
+        const POINT at = frame_origin(w.hwnd());
+        settings_.set(kMainLeft, std::to_string(at.x));
+        settings_.set(kMainTop, std::to_string(at.y));
+    }
 }
 
 void Win32Host::remember_all() {
@@ -71,24 +99,34 @@ void Win32Host::remember_all() {
 
 void Win32Host::show_screen(shell::ScreenId id) {
     ScreenWindow* w = windows_.at(id).get();
-    // Each screen opens where the one it replaces stood, so the program stays in one place.
+    // Each screen opens where the one it replaces stood, on that one's monitor;
+    // the first where the main menu stood when the program last ended.
+    std::optional<POINT> anchor;
+    HMONITOR monitor = nullptr;
     for (const auto& [other, window] : windows_) {
         if (other == id || !IsWindowVisible(window->hwnd())) continue;
-        RECT r;
-        GetWindowRect(window->hwnd(), &r);
-        last_position_ = POINT{r.left, r.top};
+        anchor = frame_origin(window->hwnd());
+        monitor = MonitorFromWindow(window->hwnd(), MONITOR_DEFAULTTONEAREST);
     }
-    if (!last_position_) {
-        // The first screen stands in the middle of the primary monitor's work area.
-        RECT work;
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        RECT r;
-        GetWindowRect(w->hwnd(), &r);
-        last_position_ = POINT{work.left + (work.right - work.left - (r.right - r.left)) / 2,
-                               work.top + (work.bottom - work.top - (r.bottom - r.top)) / 2};
-    }
-    w->show_at(*last_position_);
+    if (!anchor) anchor = last_position_ ? last_position_ : remembered_main_position();
+    w->show_at(anchor, monitor);
+    last_position_ = frame_origin(w->hwnd());
     w->focus_first_field();
+}
+
+std::optional<POINT> Win32Host::remembered_main_position() const {
+    const auto coordinate = [this](const char* key) -> std::optional<int> {
+        const std::optional<std::string> text = settings_.get(key);
+        int value = 0;
+        if (!text || text->empty()) return std::nullopt;
+        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+        if (error != std::errc() || end != text->data() + text->size()) return std::nullopt;
+        return value;
+    };
+    const std::optional<int> left = coordinate(kMainLeft);
+    const std::optional<int> top = coordinate(kMainTop);
+    if (!left || !top) return std::nullopt;
+    return POINT{*left, *top};
 }
 
 void Win32Host::hide_screen(shell::ScreenId id) {

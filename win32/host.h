@@ -70,6 +70,7 @@ public:
 
 private:
     void remember(shell::ScreenId id);
+    std::optional<POINT> remembered_main_position() const;
 
     shell::Controller controller_;
     Settings settings_;

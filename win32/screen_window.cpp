@@ -9,6 +9,7 @@
 
 #include "shell/controller.h"
 #include "shell/field_ranges.h"
+#include "shell/placement.h"
 #include "shell/tab_order.h"
 #include "win32/dpi.h"
 #include "win32/drawings.h"
@@ -742,22 +743,36 @@ void ScreenWindow::set_formulation(props::Formulation formulation) {
     --programmatic_;
 }
 
-void ScreenWindow::show_at(POINT top_left) {
+void ScreenWindow::show_at(std::optional<POINT> top_left, HMONITOR monitor) {
     RECT r;
     GetWindowRect(hwnd_, &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    // Never partly off the monitor it opens on.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromPoint(top_left, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const RECT& work = monitor.rcWork;
-        top_left.x = std::max(work.left, std::min(top_left.x, work.right - width));
-        top_left.y = std::max(work.top, std::min(top_left.y, work.bottom - height));
+    if (monitor == nullptr) {
+        if (top_left) {
+            const RECT there{top_left->x, top_left->y, top_left->x + r.right - r.left, top_left->y + r.bottom - r.top};
+            monitor = MonitorFromRect(&there, MONITOR_DEFAULTTONEAREST);
+        } else {
+            monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+        }
     }
-    SetWindowPos(hwnd_, HWND_TOP, top_left.x, top_left.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    // Made while another monitor's scale was in force: laid out anew for this one.
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    const RECT& work = info.rcWork;
+    const shell::ScreenRect area{work.left, work.top, work.right - work.left, work.bottom - work.top};
+    POINT at = top_left.value_or(
+        POINT{work.left + (area.width - (r.right - r.left)) / 2, work.top + (area.height - (r.bottom - r.top)) / 2});
+    // Put on the monitor while still hidden; there it takes the monitor's scale,
+    // which makes the frame larger or smaller, and is fitted again.
+    const auto fit = [&] {
+        GetWindowRect(hwnd_, &r);
+        const shell::ScreenRect frame = shell::fit_on_monitor({at.x, at.y, r.right - r.left, r.bottom - r.top}, area);
+        at = POINT{frame.left, frame.top};
+        SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    fit();
     if (const UINT dpi = window_dpi(hwnd_); dpi != dpi_) layout(dpi);
+    fit();
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd_);
     UpdateWindow(hwnd_);
 }

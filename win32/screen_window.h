@@ -44,8 +44,11 @@ public:
     void set_atmospheric(const std::string& text);
     // The formulation the next press computes with: a combo box for it shows it.
     void set_formulation(props::Formulation formulation);
-    // Shows the window with its top-left corner at the point, kept on the monitor's work area.
-    void show_at(POINT top_left);
+    // Shows the window with its top-left corner at the point, moved the least
+    // that puts it wholly on the monitor's work area, in that monitor's scale.
+    // Without a monitor, the one nearest the point; without a point, in the
+    // middle of the primary monitor.
+    void show_at(std::optional<POINT> top_left, HMONITOR monitor);
     void focus_first_field();
 
     // A calculation pressed on this screen ended so: its results are current, or stale when it failed.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <iterator>
 #include <map>
@@ -205,6 +206,32 @@ private:
             key(GetFocus() != nullptr ? GetFocus() : host_.window(*id)->hwnd(), VK_F1);
             host_.set_guide_opener(nullptr);
             out_ << "guide: " << (!present ? "not opened" : *present ? "present" : "missing") << '\n';
+            return true;
+        }
+        if (tokens[1] == "move" && tokens.size() == 4) {
+            // As a person drags the window by its title bar.
+            SetWindowPos(host_.window(*id)->hwnd(), nullptr, std::atoi(tokens[2].c_str()), std::atoi(tokens[3].c_str()),
+                         0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            pump();
+            return true;
+        }
+        if (tokens[1] == "at") {
+            RECT r;
+            GetWindowRect(host_.window(*id)->hwnd(), &r);
+            out_ << tokens[0] << " at " << r.left << ',' << r.top << '\n';
+            return true;
+        }
+        if (tokens[1] == "onscreen") {
+            HWND hwnd = host_.window(*id)->hwnd();
+            RECT r;
+            GetWindowRect(hwnd, &r);
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof monitor;
+            GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+            const RECT& work = monitor.rcWork;
+            const bool whole =
+                r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom;
+            out_ << tokens[0] << " wholly on its monitor: " << (whole ? "yes" : "no") << '\n';
             return true;
         }
         if (tokens[1] == "title") {

@@ -110,6 +110,12 @@ if [ "${1:-}" = "--under-display" ]; then
                 echo "tooltip ${t[2]} has ${t[3]}"
             elif [ "${t[1]}" = help ]; then
                 echo "guide: ${t[2]}"
+            elif [ "${t[1]}" = move ]; then
+                :
+            elif [ "${t[1]}" = at ]; then
+                echo "${t[0]} at ${t[2]}"
+            elif [ "${t[1]}" = onscreen ]; then
+                echo "${t[0]} wholly on its monitor: yes"
             elif [ "${t[1]}" = title ]; then
                 echo "title: ${t[*]:2}"
             else
@@ -142,18 +148,19 @@ if [ "${1:-}" = "--under-display" ]; then
     steps=$(grep -c '^> ' "$work/got.steps")
     echo "entalix.exe --self-test: $steps steps through the windows in $((SECONDS - start)) s"
 
-    # The next start remembers the atmospheric pressure, the formulation and
-    # each screen's last inputs. A screen made at the start takes the
-    # formulation's ranges in its tooltips. A half-typed atmospheric pressure
-    # stands on every screen but is not kept for the start after.
+    # The next start remembers the atmospheric pressure, the formulation, each
+    # screen's last inputs and where the main menu stood. A screen made at the
+    # start takes the formulation's ranges in its tooltips. An atmospheric
+    # pressure left empty stands on every screen but is not kept for the start after.
     restart() {  # restart <name>: steps in $work/<name>.txt, expected report in $work/want.<name>
         wine "$work/app/entalix.exe" --self-test "$(winpath "$work/$1.txt")" "$(winpath "$work")\\got.$1" || true
         touch "$work/got.$1"
         differ "entalix.exe restarted ($1, entalix.ini beside it)" "$work/want.$1" "$work/got.$1"
     }
-    printf '%s\n' 'Form8 tooltip Text1 373.946' 'Form14 shows Text5 50' 'Form9 shows Text1 １０．５' \
+    printf '%s\n' 'Form1 at 40,60' 'Form8 tooltip Text1 373.946' 'Form14 shows Text5 50' 'Form9 shows Text1 １０．５' \
         Form12 'Form12 type Text7' 'Form8 shows Text7' 'Form1 close ended' >"$work/again.txt"
-    printf '%s\n' 'atmospheric pressure: 0.1013' 'formulation: IAPWS-IF97' '> Form8 tooltip Text1 373.946' \
+    printf '%s\n' 'atmospheric pressure: 0.1013' 'formulation: IAPWS-IF97' '> Form1 at 40,60' 'Form1 at 40,60' \
+        '> Form8 tooltip Text1 373.946' \
         'tooltip Text1 has 373.946' '> Form14 shows Text5 50' Form14.Text5=50 \
         '> Form9 shows Text1 １０．５' Form9.Text1=１０．５ '> Form12' 'shown: Form12' \
         '> Form12 type Text7' '> Form8 shows Text7' Form8.Text7= '> Form1 close ended' ended \
