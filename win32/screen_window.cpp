@@ -29,9 +29,15 @@ constexpr const wchar_t* kScreenClass = L"EntalixScreen";
 constexpr const wchar_t* kPictureClass = L"EntalixPicture";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int kFirstId = 100;  // below are IDOK and IDCANCEL, which the dialog keys send
-// The items of a result's right-click menu.
+// The items of a field's right-click menu.
 constexpr UINT kCopyField = 1;
 constexpr UINT kCopyAll = 2;
+constexpr UINT kUndo = 3;
+constexpr UINT kCut = 4;
+constexpr UINT kPaste = 5;
+constexpr UINT kDelete = 6;
+constexpr UINT kSelectAll = 7;
+constexpr UINT kDefault = 8;
 
 // The customary size of dialog text, 9 points on a 96 dpi screen, and the
 // smallest type a caption may shrink to so that it fits its place.
@@ -194,10 +200,11 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     if (atmospheric) set_atmospheric(*atmospheric);
     --programmatic_;
     add_tooltips();
-    // A result's own right-click menu is in the language of Windows and cannot copy
-    // all results: the screen's menu stands in for it.
+    // A text box's own right-click menu is in the language of Windows and cannot
+    // copy all results: the screen's menu, in Chinese, stands in for it.
     for (const Control& c : controls_)
-        if (c.widget == Widget::Result) SetWindowSubclass(c.hwnd, result_proc, 0, reinterpret_cast<DWORD_PTR>(this));
+        if (c.widget == Widget::Result || c.widget == Widget::Edit)
+            SetWindowSubclass(c.hwnd, field_proc, 0, reinterpret_cast<DWORD_PTR>(this));
     for (const Control& c : controls_) {
         if (c.widget != Widget::Edit) continue;
         try {
@@ -614,27 +621,77 @@ bool ScreenWindow::copy_results() {
 
 HMENU ScreenWindow::field_menu(std::string_view name) const {
     const Control* c = find(name);
-    if (c == nullptr || c->widget != Widget::Result) return nullptr;
+    if (c == nullptr || (c->widget != Widget::Result && c->widget != Widget::Edit)) return nullptr;
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kCopyField, L"复制");
+    const auto item = [menu](UINT command, const wchar_t* text, bool enabled = true) {
+        AppendMenuW(menu, MF_STRING | (enabled ? 0U : MF_GRAYED), command, text);
+    };
+    if (c->widget == Widget::Edit) {
+        // The edit box's own items, as Windows has them, in Chinese.
+        DWORD from = 0;
+        DWORD to = 0;
+        SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+        const bool selected = to > from;
+        const bool empty = GetWindowTextLengthW(c->hwnd) == 0;
+        item(kUndo, L"撤销", SendMessageW(c->hwnd, EM_CANUNDO, 0, 0) != 0);
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        item(kCut, L"剪切", selected);
+        item(kCopyField, L"复制", !empty);
+        item(kPaste, L"粘贴", IsClipboardFormatAvailable(CF_UNICODETEXT) != 0);
+        item(kDelete, L"删除", selected);
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        item(kSelectAll, L"全选", !empty);
+    } else {
+        item(kCopyField, L"复制");
+    }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING | (shown_.any() ? 0U : MF_GRAYED), kCopyAll, L"复制全部结果");
+    item(kCopyAll, L"复制全部结果", shown_.any());
+    if (is_atmospheric(*c->desc)) item(kDefault, L"恢复默认");
     return menu;
 }
 
 void ScreenWindow::field_command(std::string_view name, UINT command) {
-    const Control* c = find(name);
+    Control* c = find(name);
     if (c == nullptr) return;
-    if (command == kCopyAll) {
-        copy_results();
-    } else if (command == kCopyField) {
-        // The part selected, or else the whole result.
-        DWORD from = 0;
-        DWORD to = 0;
-        SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-        const std::wstring whole = window_text(c->hwnd);
-        const bool part = to > from && to <= whole.size();
-        put_on_clipboard(hwnd_, narrow(part ? whole.substr(from, to - from) : whole));
+    // What changes the text arrives as typing does (EN_CHANGE).
+    switch (command) {
+        case kCopyAll:
+            copy_results();
+            break;
+        case kCopyField: {
+            // The part selected, or else the whole text.
+            DWORD from = 0;
+            DWORD to = 0;
+            SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+            const std::wstring whole = window_text(c->hwnd);
+            const bool part = to > from && to <= whole.size();
+            put_on_clipboard(hwnd_, narrow(part ? whole.substr(from, to - from) : whole));
+            break;
+        }
+        case kUndo:
+            SendMessageW(c->hwnd, WM_UNDO, 0, 0);
+            break;
+        case kCut:
+            SendMessageW(c->hwnd, WM_CUT, 0, 0);
+            break;
+        case kPaste:
+            SendMessageW(c->hwnd, WM_PASTE, 0, 0);
+            break;
+        case kDelete:
+            SendMessageW(c->hwnd, WM_CLEAR, 0, 0);
+            break;
+        case kSelectAll:
+            SendMessageW(c->hwnd, EM_SETSEL, 0, -1);
+            break;
+        case kDefault:
+            // The screens' 0.0983 MPa, on every screen and kept, as if typed.
+            if (c->widget == Widget::Edit && is_atmospheric(*c->desc)) {
+                set_text(*c, c->desc->text);
+                typed(*c);
+            }
+            break;
+        default:
+            break;
     }
 }
 
@@ -643,6 +700,8 @@ void ScreenWindow::show_field_menu(HWND field, LPARAM at) {
     if (c == nullptr) return;
     HMENU menu = field_menu(c->desc->name);
     if (menu == nullptr) return;
+    // Cutting and pasting work in the box that has the keyboard, as they do in any program.
+    if (c->widget == Widget::Edit) SetFocus(field);
     POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     if (p.x == -1 && p.y == -1) {
         // From the keyboard (Shift+F10): under the field.
@@ -656,12 +715,12 @@ void ScreenWindow::show_field_menu(HWND field, LPARAM at) {
     if (command != 0) field_command(c->desc->name, command);
 }
 
-LRESULT CALLBACK ScreenWindow::result_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK ScreenWindow::field_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self) {
     if (message == WM_CONTEXTMENU) {
         reinterpret_cast<ScreenWindow*>(self)->show_field_menu(hwnd, l);
         return 0;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, result_proc, 0);
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, field_proc, 0);
     return DefSubclassProc(hwnd, message, w, l);
 }
 
@@ -837,11 +896,16 @@ void ScreenWindow::on_command(int id, int code) {
     } else if (c.widget == Widget::Combo && code == CBN_SELCHANGE && programmatic_ == 0) {
         host_.on_chosen(*c.desc, narrow(window_text(c.hwnd)));
     } else if (c.widget == Widget::Edit && code == EN_CHANGE && programmatic_ == 0) {
-        shown_.input_changed(name);
-        show_grey();
-        if (is_atmospheric(*c.desc)) host_.on_atmospheric_typed(desc_.id, narrow(window_text(c.hwnd)));
-        if (desc_.find_event(name + "_Change") != nullptr) host_.on_event(desc_.id, name + "_Change");
+        typed(c);
     }
+}
+
+void ScreenWindow::typed(const Control& c) {
+    const std::string& name = c.desc->name;
+    shown_.input_changed(name);
+    show_grey();
+    if (is_atmospheric(*c.desc)) host_.on_atmospheric_typed(desc_.id, narrow(window_text(c.hwnd)));
+    if (desc_.find_event(name + "_Change") != nullptr) host_.on_event(desc_.id, name + "_Change");
 }
 
 // Enter in a field presses the button of its calculation; on a button, the button.

@@ -58,8 +58,11 @@ public:
     // Ctrl+Shift+C: every result shown with the inputs that produced it, as
     // tab-separated lines on the clipboard. False when there is none yet.
     bool copy_results();
-    // The right-click menu of a result ("复制", "复制全部结果"); the caller
-    // destroys it. nullptr for other controls. field_command runs one of its items.
+    // The right-click menu of a text box in Chinese: a result's "复制",
+    // "复制全部结果"; an input's the edit box's own items ("撤销", "剪切", "复制",
+    // "粘贴", "删除", "全选") and "复制全部结果"; the atmospheric pressure's
+    // also "恢复默认". The caller destroys it; nullptr for other controls.
+    // field_command runs one of its items.
     HMENU field_menu(std::string_view name) const;
     void field_command(std::string_view name, UINT command);
 
@@ -85,7 +88,7 @@ private:
 
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK picture_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK result_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
+    static LRESULT CALLBACK field_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
     void show_field_menu(HWND field, LPARAM at);
     void show_grey();
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
@@ -100,6 +103,7 @@ private:
     void add_tooltips();
     std::string tooltip_text(const shell::ControlDesc& c) const;
     void on_command(int id, int code);
+    void typed(const Control& c);  // a text box's text changed by the person, not the program
     void on_enter();
     HFONT font(int pixels_at_96, bool bold);
     Control* find(std::string_view name);

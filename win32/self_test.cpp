@@ -281,7 +281,7 @@ private:
         return true;
     }
 
-    // The right-click menu of a field: its items, then the one named is run.
+    // The right-click menu of a field: its items (greyed ones marked), then the one named is run.
     bool menu(ScreenId id, const std::string& field, const std::string& item) {
         ScreenWindow& w = *host_.window(id);
         HMENU m = w.field_menu(field);
@@ -302,7 +302,9 @@ private:
         if (chosen == 0) return fail("no item to run: " + item);
         w.field_command(field, chosen);
         pump();
-        return table(clipboard(id));
+        // What a copying item put on the clipboard.
+        if (item == "复制" || item == "剪切" || item == "复制全部结果") return table(clipboard(id));
+        return true;
     }
 
     // Picks a choice of a combo box as a person's choice arrives: the list's

@@ -19,7 +19,9 @@
 //   Form1 choose Combo1 IAPWS-IF97        pick a choice of a combo box
 //   Form14 copyall                        Ctrl+Shift+C; the lines starting with "= " after
 //                                         it give the table copied, cells between " | "
-//   Form14 menu yxgl 复制全部结果           the field's right-click menu, then that item
+//   Form14 menu yxgl 复制全部结果           the field's right-click menu, then that item; the
+//                                         lines starting with "= " after it give its items
+//                                         and, for a copying item, the table copied
 //   Form14 type Text5 60                  type into a field, nothing pressed
 //   Form12 type Text7                     empty the field, nothing pressed
 //   Form14 greyed yxgl yes                whether a result is shown greyed
