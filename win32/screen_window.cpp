@@ -29,6 +29,11 @@ constexpr const wchar_t* kScreenClass = L"EntalixScreen";
 constexpr const wchar_t* kPictureClass = L"EntalixPicture";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int kFirstId = 100;  // below are IDOK and IDCANCEL, which the dialog keys send
+constexpr int kHelpId = 99;    // the small "?" that opens the guide
+// The "?": a square in the top right-hand corner of the screen, or of the
+// drawing where one fills the screen, at 96 dpi.
+constexpr int kHelpSize = 18;
+constexpr int kHelpMargin = 3;
 // The items of a field's right-click menu.
 constexpr UINT kCopyField = 1;
 constexpr UINT kCopyAll = 2;
@@ -282,6 +287,62 @@ void ScreenWindow::create_controls() {
     for (const Control& c : controls_)
         if (c.widget == Widget::Label)
             SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    create_help_button();
+}
+
+// The "?" stands in the screen's top right-hand corner; on the heater screens,
+// whose drawing reaches into that corner, in the drawing's own, which is blank.
+// It takes no Tab stop: the keyboard has F1.
+void ScreenWindow::create_help_button() {
+    const int size = kHelpSize * 15;  // twips
+    const int margin = kHelpMargin * 15;
+    const shell::Twips corner{desc_.width - margin - size, margin, size, size};
+    HWND parent = hwnd_;
+    help_picture_ = nullptr;
+    for (const Control& c : controls_) {
+        if (c.widget != Widget::Picture) continue;
+        const shell::Twips& r = c.desc->rect;
+        const bool covers = r.left < corner.left + corner.width && corner.left < r.left + r.width &&
+                            r.top < corner.top + corner.height && corner.top < r.top + r.height;
+        if (!covers) continue;
+        parent = c.hwnd;
+        help_picture_ = c.desc;
+    }
+    help_ = CreateWindowExW(0, L"BUTTON", L"?", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER, 0, 0, 0,
+                            0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpId)),
+                            GetModuleHandleW(nullptr), nullptr);
+    if (help_ != nullptr) SetWindowSubclass(help_, field_proc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void ScreenWindow::place_help_button() {
+    if (help_ == nullptr) return;
+    const int size = scaled(kHelpSize, dpi_);
+    const int margin = scaled(kHelpMargin, dpi_);
+    const int right = help_picture_ != nullptr ? twips_to_pixels(help_picture_->rect.width, dpi_)
+                                               : twips_to_pixels(desc_.width, dpi_);
+    SetWindowPos(help_, HWND_TOP, right - margin - size, margin, size, size, SWP_NOACTIVATE);
+    SendMessageW(help_, WM_SETFONT, reinterpret_cast<WPARAM>(font(kTextPixels, true)), FALSE);
+}
+
+std::vector<std::string> ScreenWindow::help_button_overlaps() const {
+    std::vector<std::string> out;
+    if (help_ == nullptr) return {"(no button)"};
+    RECT help;
+    GetWindowRect(help_, &help);
+    // Wholly within what holds it.
+    RECT room;
+    GetClientRect(GetParent(help_), &room);
+    MapWindowPoints(GetParent(help_), nullptr, reinterpret_cast<POINT*>(&room), 2);
+    if (help.left < room.left || help.top < room.top || help.right > room.right || help.bottom > room.bottom)
+        out.emplace_back("the window's edge");
+    for (const Control& c : controls_) {
+        if (c.hwnd == GetParent(help_) || !IsWindowVisible(c.hwnd)) continue;
+        RECT r;
+        RECT both;
+        GetWindowRect(c.hwnd, &r);
+        if (IntersectRect(&both, &r, &help)) out.push_back(c.desc->name);
+    }
+    return out;
 }
 
 HWND ScreenWindow::create_control(Control& c, HWND parent) {
@@ -366,6 +427,7 @@ void ScreenWindow::layout(UINT dpi) {
         outer_size(twips_to_pixels(desc_.width, dpi), twips_to_pixels(desc_.height, dpi), kFrameStyle, 0, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (Control& c : controls_) place(c);
+    place_help_button();
     if (tooltip_ != nullptr) {
         SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font(kTextPixels, false)), FALSE);
         SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scaled(360, dpi_));
@@ -720,6 +782,11 @@ LRESULT CALLBACK ScreenWindow::field_proc(HWND hwnd, UINT message, WPARAM w, LPA
         reinterpret_cast<ScreenWindow*>(self)->show_field_menu(hwnd, l);
         return 0;
     }
+    // The "?" hands the keyboard back to the field that had it once the guide is open.
+    if (message == WM_SETFOCUS) {
+        auto* screen = reinterpret_cast<ScreenWindow*>(self);
+        if (hwnd == screen->help_) screen->help_return_ = reinterpret_cast<HWND>(w);
+    }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, field_proc, 0);
     return DefSubclassProc(hwnd, message, w, l);
 }
@@ -736,6 +803,16 @@ void ScreenWindow::add_tooltips() {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scaled(360, dpi_));
     // Long enough to read three lines of Chinese.
     SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 20000);
+    if (help_ != nullptr) {
+        std::wstring text = L"使用说明（F1）";
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(help_);
+        tool.lpszText = text.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     for (const Control& c : controls_) {
         std::wstring text = widen(tooltip_text(*c.desc));
         if (text.empty()) continue;
@@ -882,6 +959,10 @@ ScreenWindow::Control* ScreenWindow::find(HWND hwnd) {
 }
 
 void ScreenWindow::on_command(int id, int code) {
+    if (id == kHelpId && code == BN_CLICKED) {
+        click_help();
+        return;
+    }
     const std::size_t index = static_cast<std::size_t>(id - kFirstId);
     if (id < kFirstId || index >= controls_.size()) return;
     const Control& c = controls_[index];
@@ -898,6 +979,13 @@ void ScreenWindow::on_command(int id, int code) {
     } else if (c.widget == Widget::Edit && code == EN_CHANGE && programmatic_ == 0) {
         typed(c);
     }
+}
+
+void ScreenWindow::click_help() {
+    HWND back = help_return_ != nullptr && IsChild(hwnd_, help_return_) ? help_return_ : nullptr;
+    help_return_ = nullptr;
+    if (GetFocus() == help_) SetFocus(back != nullptr ? back : hwnd_);
+    host_.show_guide();
 }
 
 void ScreenWindow::typed(const Control& c) {

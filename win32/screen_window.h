@@ -70,6 +70,12 @@ public:
     // formulation chosen, as the tooltip window holds it; empty for none.
     std::string tooltip_of(std::string_view name) const;
 
+    // The small "?" at the top right that opens the guide, as F1 does.
+    HWND help_button() const { return help_; }
+    // The controls the "?" overlaps, and "the window's edge" when it is not
+    // wholly inside what holds it: empty when it stands clear.
+    std::vector<std::string> help_button_overlaps() const;
+
     HWND control(std::string_view name) const;         // nullptr for an unknown name
     std::string text_of(std::string_view name) const;  // as the control shows it
     bool shown(std::string_view name) const;
@@ -101,6 +107,9 @@ private:
     void fit(Control& c);
     void fit_combo(const Control& c);
     void add_tooltips();
+    void create_help_button();
+    void place_help_button();
+    void click_help();
     std::string tooltip_text(const shell::ControlDesc& c) const;
     void on_command(int id, int code);
     void typed(const Control& c);  // a text box's text changed by the person, not the program
@@ -119,9 +128,12 @@ private:
     std::map<std::string, std::string, std::less<>> enter_events_;  // text box -> its calculation
     std::map<std::pair<int, bool>, HFONT> fonts_;                   // (pixels at 96 dpi, bold)
     HBRUSH white_ = nullptr;
-    HWND tooltip_ = nullptr;     // one tool in it for each field a person types, ticks or picks
-    HWND focus_ = nullptr;       // the control that had the keyboard when the window was left
-    bool warning_only_ = false;  // the message line holds a warning, not a failure
+    HWND tooltip_ = nullptr;                            // one tool in it for each field a person types, ticks or picks
+    HWND help_ = nullptr;                               // the "?"
+    const shell::ControlDesc* help_picture_ = nullptr;  // the drawing that holds it, if one does
+    HWND help_return_ = nullptr;                        // the control that had the keyboard before it was clicked
+    HWND focus_ = nullptr;                              // the control that had the keyboard when the window was left
+    bool warning_only_ = false;                         // the message line holds a warning, not a failure
     props::Formulation formulation_ = props::Formulation::IFC67;
     shell::ShownResults shown_;
 };

@@ -234,11 +234,43 @@ private:
             out_ << tokens[0] << " wholly on its monitor: " << (whole ? "yes" : "no") << '\n';
             return true;
         }
+        if (tokens[1] == "helpbutton") {
+            // The "?" clicked, as a person does; it stands clear of every control.
+            ScreenWindow& w = *host_.window(*id);
+            if (w.help_button() == nullptr || !IsWindowVisible(w.help_button())) return fail("no ? button");
+            overlaps(w);
+            std::optional<bool> present;
+            host_.set_guide_opener([&present](const std::wstring&, bool there) { present = there; });
+            SendMessageW(w.help_button(), BM_CLICK, 0, 0);
+            pump();
+            host_.set_guide_opener(nullptr);
+            out_ << "guide: " << (!present ? "not opened" : *present ? "present" : "missing") << '\n';
+            return true;
+        }
+        if (tokens[1] == "helpbuttons") {
+            // Every screen made so far.
+            int clear = 0;
+            for (ScreenId other : shell::all_screens())
+                if (const ScreenWindow* w = host_.window(other))
+                    clear += overlaps(*w, shell::screen_name(other)) ? 0 : 1;
+            out_ << "? clear on " << clear << " screens\n";
+            return true;
+        }
         if (tokens[1] == "title") {
             out_ << "title: " << narrow(window_text(host_.window(*id)->hwnd())) << '\n';
             return true;
         }
         return press(*id, tokens);
+    }
+
+    // Whether a screen's "?" overlaps a control or its window's edge, said when it does.
+    bool overlaps(const ScreenWindow& w, const std::string& screen = {}) {
+        const std::vector<std::string> what = w.help_button_overlaps();
+        std::string list;
+        for (const std::string& name : what) list += (list.empty() ? "" : ", ") + name;
+        if (what.empty() && screen.empty()) out_ << "? clear\n";
+        if (!what.empty()) out_ << (screen.empty() ? "" : screen + " ") << "? overlaps " << list << '\n';
+        return !what.empty();
     }
 
     // Selects a field's whole text and copies it, as Ctrl+C in it does.

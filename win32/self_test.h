@@ -30,6 +30,9 @@
 //   Form1 move 40 60                      move the window's frame to (40, 60), as dragging it does
 //   Form3 at 40,60                        where the window's frame stands; the last word says where it must
 //   Form8 onscreen                        whether the window stands wholly on its monitor's work area
+//   Form5 helpbutton missing              the "?" clear of every control, then clicked: the guide
+//                                         beside the program is "present" or "missing"
+//   Form1 helpbuttons                     the "?" of every screen made so far clear of every control
 // The atmospheric pressure is one value for all screens: a field left out keeps
 // what was typed before, so after a step that types it every later step types it too.
 #pragma once

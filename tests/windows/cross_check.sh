@@ -108,6 +108,10 @@ if [ "${1:-}" = "--under-display" ]; then
                 echo "tooltip ${t[2]} has ${t[3]}"
             elif [ "${t[1]}" = help ]; then
                 echo "guide: ${t[2]}"
+            elif [ "${t[1]}" = helpbutton ]; then
+                printf '%s\n' '? clear' "guide: ${t[2]}"
+            elif [ "${t[1]}" = helpbuttons ]; then
+                echo "? clear on 15 screens"
             elif [ "${t[1]}" = move ]; then
                 :
             elif [ "${t[1]}" = at ]; then
