@@ -121,6 +121,9 @@ std::optional<POINT> Win32Host::remembered_main_position() const {
         if (!text || text->empty()) return std::nullopt;
         const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
         if (error != std::errc() || end != text->data() + text->size()) return std::nullopt;
+        // No desktop reaches this far; a file edited by hand may.
+        constexpr int kFarthest = 100000;
+        if (value < -kFarthest || value > kFarthest) return std::nullopt;
         return value;
     };
     const std::optional<int> left = coordinate(kMainLeft);

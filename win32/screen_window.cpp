@@ -335,8 +335,9 @@ std::vector<std::string> ScreenWindow::help_button_overlaps() const {
     MapWindowPoints(GetParent(help_), nullptr, reinterpret_cast<POINT*>(&room), 2);
     if (help.left < room.left || help.top < room.top || help.right > room.right || help.bottom > room.bottom)
         out.emplace_back("the window's edge");
+    // Every control, also those a screen shows only at times, and on a screen not shown.
     for (const Control& c : controls_) {
-        if (c.hwnd == GetParent(help_) || !IsWindowVisible(c.hwnd)) continue;
+        if (c.hwnd == GetParent(help_)) continue;
         RECT r;
         RECT both;
         GetWindowRect(c.hwnd, &r);
