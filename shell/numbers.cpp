@@ -136,6 +136,14 @@ std::optional<double> ParseStrictNumber(std::string_view text) {
     return convert_normalised(prefix.normalised);
 }
 
+bool is_keepable_number(std::string_view text) {
+    try {
+        return ParseStrictNumber(text).has_value();
+    } catch (const CalculationError&) {
+        return false;  // beyond the range of a double
+    }
+}
+
 std::string FormatWithPattern(double value, std::string_view pattern) {
     const std::size_t decimals = decimals_of_pattern(pattern);
     if (!std::isfinite(value)) throw ArithmeticFault(kMsgNotFinite);

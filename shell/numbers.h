@@ -23,6 +23,11 @@ std::string_view trim_blanks(std::string_view text);
 // one number. nullopt when it is not; throws NumberTooLarge like the lenient one.
 std::optional<double> ParseStrictNumber(std::string_view text);
 
+// Whether the text is one number of a double's range by the strict reading:
+// what a host keeps as the site's atmospheric pressure from one start to the
+// next (an empty or half-typed field would read as 0 MPa at every later start).
+bool is_keepable_number(std::string_view text);
+
 // The number syntax both readings share: an optional sign, digits with at most
 // one decimal point, an optional exponent (E, e, D or d, optional sign, digits).
 // Returns how many characters of text form the longest such beginning (0 when it

@@ -1,24 +1,15 @@
-// Keeping a window on its monitor.
+// Keeping a window on its monitor, by the rule both window hosts share.
 #include "ui/placement.h"
 
-#include <algorithm>
+#include "shell/placement.h"
 
 namespace entalix::ui {
 
-namespace {
-
-// The start of a span of `length` moved into [low, low + room).
-int fit(int start, int length, int low, int room) {
-    if (length >= room) return low;
-    return std::clamp(start, low, low + room - length);
-}
-
-}  // namespace
-
 QRect fit_on_screen(const QRect& frame, const QRect& available) {
-    const int left = fit(frame.left(), frame.width(), available.left(), available.width());
-    const int top = fit(frame.top(), frame.height(), available.top(), available.height());
-    return QRect(QPoint(left, top), frame.size());
+    const shell::ScreenRect fitted =
+        shell::fit_on_monitor({frame.left(), frame.top(), frame.width(), frame.height()},
+                              {available.left(), available.top(), available.width(), available.height()});
+    return QRect(fitted.left, fitted.top, fitted.width, fitted.height);
 }
 
 }  // namespace entalix::ui

@@ -24,17 +24,6 @@ QString default_atmospheric(const shell::Catalog& catalog) {
     return {};
 }
 
-// Only a number is kept as the site's atmospheric pressure: a field left empty
-// or half typed at the end of a run would otherwise read as 0 MPa, silently,
-// at every later start.
-bool is_number(const QString& text) {
-    try {
-        return shell::ParseStrictNumber(text.toStdString()).has_value();
-    } catch (const shell::CalculationError&) {
-        return false;  // beyond the range of a double
-    }
-}
-
 QScreen* monitor_at(const QPoint& point) {
     QScreen* screen = QGuiApplication::screenAt(point);
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
@@ -44,7 +33,7 @@ QScreen* monitor_at(const QPoint& point) {
 
 QtHost::QtHost(shell::Catalog catalog, QSettings* settings) : controller_(*this, catalog), remembered_(settings) {
     const std::optional<QString> kept = remembered_.atmospheric();
-    atmospheric_ = kept && is_number(*kept) ? *kept : default_atmospheric(catalog);
+    atmospheric_ = kept && shell::is_keepable_number(kept->toStdString()) ? *kept : default_atmospheric(catalog);
     formulation_ = remembered_.formulation().value_or(props::Formulation::IFC67);
 }
 
@@ -104,7 +93,7 @@ void QtHost::create_screen(const shell::ScreenDesc& desc) {
 
 void QtHost::share_atmospheric(const QString& text) {
     atmospheric_ = text;
-    if (is_number(text)) remembered_.set_atmospheric(text);
+    if (shell::is_keepable_number(text.toStdString())) remembered_.set_atmospheric(text);
     for (const auto& [id, window] : windows_)
         for (const shell::ControlDesc* c : window->desc().typed_fields())
             if (c->meaning.role == shell::Role::Atmospheric) window->set_field_text(c->name, text);

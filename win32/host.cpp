@@ -14,17 +14,6 @@ namespace entalix::win32 {
 
 namespace {
 
-// Only a number is kept as the site's atmospheric pressure: a field left empty
-// or half typed at the end of a run would otherwise stand, at every later
-// start, on every screen.
-bool is_number(const std::string& text) {
-    try {
-        return shell::ParseStrictNumber(text).has_value();
-    } catch (const shell::CalculationError&) {
-        return false;  // beyond the range of a double
-    }
-}
-
 // Where a window's frame stands on the screen; for a window made into an icon,
 // where it stands when restored.
 POINT frame_origin(HWND hwnd) {
@@ -52,7 +41,8 @@ bool is_input_box(const shell::ControlDesc& c) {
 
 Win32Host::Win32Host(shell::Catalog catalog, Settings settings)
     : controller_(*this, std::move(catalog)), settings_(std::move(settings)) {
-    if (std::optional<std::string> stored = settings_.get(kAtmosphericPressure); stored && is_number(*stored))
+    if (std::optional<std::string> stored = settings_.get(kAtmosphericPressure);
+        stored && shell::is_keepable_number(*stored))
         atmospheric_ = std::move(stored);
     // A value this version does not know (edited by hand, or of a later version) leaves IFC-67.
     if (std::optional<std::string> stored = settings_.get(kFormulation))
@@ -203,7 +193,7 @@ void Win32Host::on_atmospheric_typed(shell::ScreenId id, const std::string& text
     atmospheric_ = text;
     for (const auto& [other, window] : windows_)
         if (other != id) window->set_atmospheric(text);
-    if (is_number(text)) settings_.set(kAtmosphericPressure, text);
+    if (shell::is_keepable_number(text)) settings_.set(kAtmosphericPressure, text);
 }
 
 void Win32Host::on_chosen(const shell::ControlDesc& control, const std::string& text) {

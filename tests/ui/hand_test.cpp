@@ -19,7 +19,6 @@
 #include "catalog/catalog.h"
 #include "entalix_version.h"
 #include "ui/guide_window.h"
-#include "ui/placement.h"
 #include "ui/qt_host.h"
 
 namespace entalix::ui {
@@ -201,22 +200,6 @@ TEST_F(Hand, ResultsGreyAfterAnInputChangesOrAPressFailsUntilTheNextSuccess) {
     click(ScreenId::Form9, "Command2");
     EXPECT_TRUE(w->stale("yxgl"));
     EXPECT_NE(text(ScreenId::Form9, "yxgl"), shown);  // the text of the last success stays
-}
-
-TEST(Placement, AWindowOpensWhollyOnItsMonitor) {
-    // 1366 x 768 at 200 % and at 125 %, and a second monitor to the right.
-    const QRect at200(0, 0, 683, 384), at125(0, 0, 1093, 614), right(1366, 0, 1366, 738);
-    const struct {
-        QRect frame, area, expected;
-    } cases[] = {
-        {{100, 50, 333, 270}, at200, {100, 50, 333, 270}},    // fits: stays
-        {{500, 300, 333, 270}, at200, {350, 114, 333, 270}},  // off the bottom right
-        {{-40, -10, 333, 270}, at125, {0, 0, 333, 270}},      // off the top left
-        {{1300, 700, 624, 402}, right, {1366, 336, 624, 402}},
-        {{200, 20, 624, 402}, at200, {59, 0, 624, 402}},  // taller than the area: its top stays on it
-        {{200, 20, 700, 402}, at200, {0, 0, 700, 402}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(fit_on_screen(c.frame, c.area), c.expected) << c.frame.x();
 }
 
 TEST_F(Hand, AScreenTallerThanItsMonitorScrolls) {
