@@ -54,6 +54,15 @@ struct Region3Slopes {
     double ds_dT;
 };
 Region3Slopes region3_slopes(double rho, double T);
+// The same with the Point at (rho, T), from one evaluation of the equation.
+Region3Slopes region3_slopes(double rho, double T, Point& point);
+
+// A Point moved by a small step in T (regions 1, 2, 5 at constant p) or in rho
+// and T (region 3), to first order: for the last Newton step of an inverse,
+// which is far below 1e-6 of the state, so that the error is of its square.
+// v, h, u, s and T move; cp, cv, w, alpha_v and kappa_t stay.
+Point moved_at_constant_p(const Point& point, double dT);
+Point moved_region3(const Point& point, const Region3Slopes& at, double d_rho, double d_t);
 
 // Region 4, the saturation line: psat(T) for 273.15 K <= T <= Tc and Tsat(p)
 // for 611.213 Pa <= p <= pc; PropertyError outside.
