@@ -56,8 +56,14 @@ void BM_if97_ph_region3(benchmark::State& bench) {
 void BM_if97_ph_region2_high(benchmark::State& bench) {
     run(bench, grid().region2_high, [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
 }
+void BM_if97_ph_region3_below_critical(benchmark::State& bench) {
+    run(bench, grid().region3_below_critical, [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
 void BM_if97_ph_wet(benchmark::State& bench) {
     run(bench, grid().by_region[4], [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
+void BM_if97_ph_wet_above_623K(benchmark::State& bench) {
+    run(bench, grid().wet_above_623K, [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
 }
 void BM_if97_ph_region5(benchmark::State& bench) {
     run(bench, grid().by_region[5], [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
@@ -74,8 +80,14 @@ void BM_if97_ps_region3(benchmark::State& bench) {
 void BM_if97_ps_region2_high(benchmark::State& bench) {
     run(bench, grid().region2_high, [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
 }
+void BM_if97_ps_region3_below_critical(benchmark::State& bench) {
+    run(bench, grid().region3_below_critical, [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
 void BM_if97_ps_wet(benchmark::State& bench) {
     run(bench, grid().by_region[4], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_ps_wet_above_623K(benchmark::State& bench) {
+    run(bench, grid().wet_above_623K, [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
 }
 void BM_if97_ps_region5(benchmark::State& bench) {
     run(bench, grid().by_region[5], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
@@ -161,13 +173,17 @@ BENCHMARK(BM_if97_ph_region1);
 BENCHMARK(BM_if97_ph_region2);
 BENCHMARK(BM_if97_ph_region3);
 BENCHMARK(BM_if97_ph_region2_high);
+BENCHMARK(BM_if97_ph_region3_below_critical);
 BENCHMARK(BM_if97_ph_wet);
+BENCHMARK(BM_if97_ph_wet_above_623K);
 BENCHMARK(BM_if97_ph_region5);
 BENCHMARK(BM_if97_ps_region1);
 BENCHMARK(BM_if97_ps_region2);
 BENCHMARK(BM_if97_ps_region3);
 BENCHMARK(BM_if97_ps_region2_high);
+BENCHMARK(BM_if97_ps_region3_below_critical);
 BENCHMARK(BM_if97_ps_wet);
+BENCHMARK(BM_if97_ps_wet_above_623K);
 BENCHMARK(BM_if97_ps_region5);
 BENCHMARK(BM_if97_th_all);
 BENCHMARK(BM_side_by_side_ifc67_pt_water);

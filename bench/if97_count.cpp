@@ -32,7 +32,9 @@ using entalix::if97::State;
 }  // namespace
 
 int main(int argc, char** argv) {
-    // pt1 pt2 pt3 pt5, ph1 ph2 ph3 ph4 ph5, ps1 ... ps5; "2hp" for region 2 above 10 MPa.
+    // pt1 pt2 pt3 pt5, ph1 ph2 ph3 ph4 ph5, ps1 ... ps5; ph2hp for region 2 above
+    // 10 MPa, ph3lp for region 3 below the critical pressure, ph4lp for the wet
+    // states there.
     if (argc != 2 || std::strlen(argv[1]) < 3) {
         std::fprintf(stderr, "usage: if97_count pt1|ph3|ps4|ph2hp...\n");
         return 2;
@@ -41,7 +43,14 @@ int main(int argc, char** argv) {
     const int region = argv[1][2] - '0';
     if (region < 1 || region > 5) return 2;
     const bool high = std::strcmp(argv[1] + 3, "hp") == 0;
-    const std::vector<State>& states = high ? grid.region2_high : grid.by_region[region];
+    const bool low = std::strcmp(argv[1] + 3, "lp") == 0;
+    const std::vector<State>& states = high                 ? grid.region2_high
+                                       : low && region == 4 ? grid.wet_above_623K
+                                       : low                ? grid.region3_below_critical
+                                                            : grid.by_region[region];
+    // Whatever a procedure sets up once is not counted.
+    entalix::if97::state_ph(50.0, 2000.0);
+    entalix::if97::state_ps(50.0, 4.5);
     const double sum = pass(argv[1], states);
     std::printf("%zu calls (%g)\n", states.size(), sum);
     return 0;

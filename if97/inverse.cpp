@@ -115,10 +115,11 @@ std::optional<Point> refine(Region r, double p, double target, double T0, double
 // Newton in (rho, T) on p(rho, T) = p and y(rho, T) = target. The state comes
 // from the same evaluation as the last step, moved by it to first order.
 template <typename Y>
-std::optional<Point> refine3(double p, double target) {
-    double rho = 1.0 / Y::v3(p, target);
-    double T = Y::t3(p, target);
-    for (int step = 0; step < kMaxNewton; ++step) {
+std::optional<Point> refine3(double p, double target, double v0, double T0, int max_steps = kMaxNewton) {
+    double rho = 1.0 / v0;
+    double T = T0;
+    double last_size = INFINITY;
+    for (int step = 0; step < max_steps; ++step) {
         if (!(std::isfinite(rho) && std::isfinite(T) && rho > 0.0 && T > 0.0)) return std::nullopt;
         Point point;
         const Region3Slopes d = region3_slopes(rho, T, point);
@@ -135,8 +136,13 @@ std::optional<Point> refine3(double p, double target) {
         if (!(std::fabs(det) > 0.0)) return std::nullopt;
         double d_rho = (f1 * y_t - f2 * d.dp_dT) / det;
         double d_t = (d.dp_drho * f2 - y_rho * f1) / det;
-        // The last step, of under 1e-10 of the state: its square is below rounding.
-        if (std::fabs(d_rho) <= 1e-10 * rho && std::fabs(d_t) <= 1e-10 * T) {
+        // The last step: under 1e-10 of the state, or under 1e-7 and shrinking so
+        // fast (as the square of the one before) that the next would be below
+        // 1e-14; its square is below rounding.
+        const double size = std::fmax(std::fabs(d_rho) / rho, std::fabs(d_t) / T);
+        const bool last = size <= 1e-10 || (size <= 1e-7 && size * (size / last_size) * (size / last_size) <= 1e-14);
+        last_size = size;
+        if (last) {
             Point out = moved_region3(point, d, -d_rho, -d_t);
             out.p = p;
             return out;
@@ -185,6 +191,32 @@ std::optional<State> steam(double p, double target, double t_lo, double T0) {
     return single<Y>(Region::five, refine<Y>(Region::five, p, target, guess, kT25, kTmax));
 }
 
+// How far y reaches on the boundaries of region 3 from 16.53 to 100 MPa: its
+// largest value on region 1's at 623.15 K and its smallest on region 2's, the
+// B23 line; sampled every 0.2 MPa and widened by 1e-3 of itself, far beyond
+// what the smooth lines do between the samples.
+struct Reach {
+    double region1_max;
+    double region2_min;
+};
+
+template <typename Y>
+const Reach& boundary_reach() {
+    static const Reach reach = [] {
+        constexpr int kSamples = 420;
+        Reach r{-INFINITY, INFINITY};
+        for (int k = 0; k <= kSamples; ++k) {
+            const double p = kPsat623 + (kPmax - kPsat623) * k / kSamples;
+            r.region1_max = std::fmax(r.region1_max, Y::of(region1_thermal(p, kT13)));
+            r.region2_min = std::fmin(r.region2_min, Y::of(region2_thermal(p, b23_temperature(p))));
+        }
+        r.region1_max += 1e-3 * std::fabs(r.region1_max);
+        r.region2_min -= 1e-3 * std::fabs(r.region2_min);
+        return r;
+    }();
+    return reach;
+}
+
 template <typename Y>
 std::optional<State> fast(double p, double target) {
     if (p < kPsatMin) return steam<Y>(p, target, kTmin, Y::t2(p, target));
@@ -207,17 +239,38 @@ std::optional<State> fast(double p, double target) {
         if (target > yv) return steam<Y>(p, target, ts, T0);
         return mixture({p, ts, region1(p, ts), vapour}, (target - yl) / (yv - yl));
     }
-    if (target <= Y::of(region1_thermal(p, kT13)))
+    // Region 1 up to 623.15 K, region 2 from the B23 line, region 3 between;
+    // a target beyond what either boundary reaches at any pressure needs no
+    // evaluation of it.
+    const Reach& reach = boundary_reach<Y>();
+    if (target <= reach.region1_max && target <= Y::of(region1_thermal(p, kT13)))
         return single<Y>(Region::one, refine<Y>(Region::one, p, target, Y::t1(p, target), kTmin, kT13));
     const double t23 = b23_temperature(p);
-    if (target >= Y::of(region2_thermal(p, t23))) return steam<Y>(p, target, t23, Y::t2(p, target));
+    if (target >= reach.region2_min && target >= Y::of(region2_thermal(p, t23)))
+        return steam<Y>(p, target, t23, Y::t2(p, target));
     if (p < kPc) {
+        // A stable state found from the backward equations' start settles that
+        // the target is not wet, without the saturated states; the backward
+        // equations hold to a few parts in 1e5, so that Newton needs few steps.
+        // A start on the wrong side of the saturation temperature (water above
+        // it, steam below) is what they give for a wet target: no attempt.
+        const double ts = saturation_temperature(p);
+        const double v_start = Y::v3(p, target);
+        const double t_start = Y::t3(p, target);
+        if (v_start <= 1.0 / kRhoc ? t_start <= ts : t_start >= ts) {
+            const auto quick = refine3<Y>(p, target, v_start, t_start, 4);
+            // Stable: p rises with the density (not the loop between the
+            // spinodals), and on its own side of the saturation temperature.
+            if (quick && quick->T >= kT13 && quick->T <= t23 && quick->kappa_t > 0.0 &&
+                (quick->v <= 1.0 / kRhoc ? quick->T <= ts : quick->T >= ts))
+                return to_state(*quick, Region::three);
+        }
         const Saturation sat = saturation_at_p(p);
         const double yl = Y::of(Thermal{sat.liquid.h, sat.liquid.s, sat.liquid.cp});
         const double yv = Y::of(Thermal{sat.vapour.h, sat.vapour.s, sat.vapour.cp});
         if (target >= yl && target <= yv) return mixture(sat, (target - yl) / (yv - yl));
     }
-    const auto point = refine3<Y>(p, target);
+    const auto point = refine3<Y>(p, target, Y::v3(p, target), Y::t3(p, target));
     // The result must lie in region 3, on the side of the saturation line it started.
     if (!point || point->T < kT13 || point->T > t23) return std::nullopt;
     return to_state(*point, Region::three);
