@@ -186,4 +186,31 @@ Derivatives derivative_sum_b(double x, double y) {
     return d;
 }
 
+// The sum's first and second derivatives by x alone (in fa, faa).
+template <const auto& Table>
+Derivatives derivative_sum_a(double x, double y) {
+    static constexpr auto terms = weighted(Table);
+    constexpr int i_lo = min_exponent(Table, &IJn::I);
+    constexpr int i_hi = max_exponent(Table, &IJn::I);
+    constexpr int j_lo = min_exponent(Table, &IJn::J);
+    constexpr int j_hi = max_exponent(Table, &IJn::J);
+    const Powers<i_lo, i_hi> xi(x);
+    const Powers<j_lo, j_hi> yj(y);
+    Derivatives part[2];
+#if defined(__GNUC__)
+#pragma GCC unroll 64
+#endif
+    for (std::size_t k = 0; k < terms.size(); ++k) {
+        const Weighted& c = terms[k];
+        Derivatives& d = part[k & 1];
+        const double yJ = yj[c.J];
+        d.fa += c.ni * xi[c.I - 1] * yJ;
+        d.faa += c.nii * xi[c.I - 2] * yJ;
+    }
+    Derivatives d;
+    d.fa = part[0].fa + part[1].fa;
+    d.faa = part[0].faa + part[1].faa;
+    return d;
+}
+
 }  // namespace entalix::if97

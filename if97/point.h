@@ -24,12 +24,6 @@ Region region_of(double p, double T, Phase on_saturation);
 Point point_in(Region r, double p, double T, Phase side);
 Point point_pt(double p, double T, Phase on_saturation, Region* region = nullptr);
 
-// Region 3: the density at which p(rho, T) = p, Newton from rho0; PropertyError when
-// the iteration leaves the stable branch or does not converge.
-double region3_density(double p, double T, double rho0);
-
-// The saturated states: v, h and s to rounding; above 623.15 K their cp, w,
-// alpha_v and kappa_t are those of a density within 1e-7 of the saturated one.
 struct Saturation {
     double p;
     double T;

@@ -86,10 +86,14 @@ Point region3(double rho, double T) {
     return point_of(rho, T, delta, tau, helmholtz(delta, tau));
 }
 
-Region3Slopes region3_slopes(double rho, double T) {
+Region3Pressure region3_pressure(double rho, double T) {
     const double delta = finite(rho, "density") / kRhoc;
-    const double tau = kTc / T;
-    return slopes_of(rho, T, delta, tau, helmholtz(delta, tau));
+    Derivatives f = derivative_sum_a<kRegion3>(delta, kTc / T);
+    f.fa += kRegion3Log / delta;
+    f.faa -= kRegion3Log / (delta * delta);
+    const double rt = kR * T;
+    return {finite(rho * rt * delta * f.fa / 1000.0, "pressure"),
+            rt * (2.0 * delta * f.fa + delta * delta * f.faa) / 1000.0};
 }
 
 Region3Slopes region3_slopes(double rho, double T, Point& point) {

@@ -30,28 +30,22 @@ std::string number(double value) {
 }
 
 // The state at T with p(rho, T) = p, its density in (lo, hi) on a branch where p
-// rises with rho. Newton stops once the next step would be negligible; the state
-// is the evaluation of the last step, moved by it to first order where that step
-// is within rounding.
-Point density_between(double p, double T, double rho0, double lo, double hi, bool exact_slopes = true) {
+// rises with rho. Newton on p alone stops once the next step would be
+// negligible; the state is evaluated once, at the end.
+Point density_between(double p, double T, double rho0, double lo, double hi) {
     double rho = finite(rho0, "start density");
     double last_step = INFINITY;
+    const auto at = [&](double density) {
+        Point out = region3(density, T);
+        out.p = p;
+        return out;
+    };
     for (int step = 0; step < kMaxNewton; ++step) {
-        Point point;
-        const Region3Slopes d = region3_slopes(rho, T, point);
-        // cp, w and the other slopes a Point holds do not move with it: where
-        // they are wanted, a step larger than the rounding of the density is
-        // evaluated anew.
-        const auto moved = [&](double next) {
-            const bool move = !exact_slopes || std::fabs(next - rho) <= kDensityStep * rho;
-            Point out = move ? moved_region3(point, d, next - rho, 0.0) : region3(next, T);
-            out.p = p;
-            return out;
-        };
+        const Region3Pressure d = region3_pressure(rho, T);
         // p carries rounding noise of about 1e-14 of itself; near the critical point,
         // where p hardly changes with rho, that noise moves the Newton steps by 1e-12.
         // The last Newton step costs nothing more and brings rho to that noise.
-        if (std::fabs(d.p - p) <= 1e-13 * p) return moved(rho - (d.p - p) / d.dp_drho);
+        if (std::fabs(d.p - p) <= 1e-13 * p) return at(rho - (d.p - p) / d.dp_drho);
         if (!(d.dp_drho > 0.0))
             throw PropertyError("no region 3 state at p = " + number(p) + " MPa, T = " + number(T) + " K");
         double next = rho - (d.p - p) / d.dp_drho;
@@ -66,7 +60,7 @@ Point density_between(double p, double T, double rho0, double lo, double hi, boo
         if (step_size <= kDensityStep * rho || (step_size <= 1e-9 * rho && step_size > 0.5 * last_step) ||
             (step_size <= 1e-7 * rho &&
              step_size * (step_size / last_step) * (step_size / last_step) <= 0.01 * kDensityStep * rho))
-            return moved(next);
+            return at(next);
         last_step = step_size;
         rho = next;
     }
@@ -80,8 +74,8 @@ Saturation saturation(double p, double T) {
         return {kPc, kTc, critical, critical};
     }
     if (T <= kT13) return {p, T, region1(p, T), region2(p, T)};
-    return {p, T, density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4, false),
-            density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc, false)};
+    return {p, T, density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4),
+            density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc)};
 }
 
 // The critical temperature written in degC and converted back may miss it by an ulp.
@@ -113,8 +107,6 @@ Region region_of(double p, double T, Phase on_saturation) {
     if (T <= kT23max && p > b23_pressure(T)) return Region::three;
     return T <= kT25 ? Region::two : Region::five;
 }
-
-double region3_density(double p, double T, double rho0) { return 1.0 / density_between(p, T, rho0, 0.0, 1.0e4).v; }
 
 Point point_in(Region r, double p, double T, Phase side) {
     switch (r) {
