@@ -69,7 +69,7 @@ Point region2(double p, double T) {
 
 Thermal region2_thermal(double p, double T) {
     const double tau = 540.0 / T;
-    Derivatives g = derivative_sum_b<kRegion2Residual>(p, tau - 0.5);
+    Derivatives g = derivative_sum<kRegion2Residual, kThermalSet>(p, tau - 0.5);
     add_ideal(g, p, tau);
     return thermal_from_gibbs(T, tau, g);
 }

@@ -86,9 +86,27 @@ Point region3(double rho, double T) {
     return point_of(rho, T, delta, tau, helmholtz(delta, tau));
 }
 
+Point region3_vhs(double rho, double T) {
+    const double delta = finite(rho, "density") / kRhoc;
+    const double tau = kTc / T;
+    Derivatives f = derivative_sum<kRegion3, kVolumeHeatSet>(delta, tau);
+    f.f += kRegion3Log * finite(std::log(delta), "log of reduced density");
+    f.fa += kRegion3Log / delta;
+    const double rt = kR * T;
+    Point out;
+    out.T = T;
+    out.p = finite(rho * rt * delta * f.fa / 1000.0, "pressure");
+    out.v = 1.0 / rho;
+    out.u = finite(rt * tau * f.fb, "internal energy");
+    out.h = finite(rt * (tau * f.fb + delta * f.fa), "enthalpy");
+    out.s = finite(kR * (tau * f.fb - f.f), "entropy");
+    out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::nan("");
+    return out;
+}
+
 Region3Pressure region3_pressure(double rho, double T) {
     const double delta = finite(rho, "density") / kRhoc;
-    Derivatives f = derivative_sum_a<kRegion3>(delta, kTc / T);
+    Derivatives f = derivative_sum<kRegion3, kPressureSet>(delta, kTc / T);
     f.fa += kRegion3Log / delta;
     f.faa -= kRegion3Log / (delta * delta);
     const double rt = kR * T;

@@ -56,7 +56,7 @@ Point region5(double p, double T) {
 
 Thermal region5_thermal(double p, double T) {
     const double tau = 1000.0 / T;
-    Derivatives g = derivative_sum_b<kRegion5Residual>(p, tau);
+    Derivatives g = derivative_sum<kRegion5Residual, kThermalSet>(p, tau);
     add_ideal(g, p, tau);
     return thermal_from_gibbs(T, tau, g);
 }

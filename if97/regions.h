@@ -39,6 +39,8 @@ Thermal region5_thermal(double p, double T);
 
 // Region 3: Helmholtz free energy in (rho, T); p is a result.
 Point region3(double rho, double T);
+// p, v, h, u and s alone, at half the work; the other members are NaN.
+Point region3_vhs(double rho, double T);
 
 // Region 3 pressure and its derivatives by density and temperature, for the
 // Newton steps of the inverses (MPa, MPa m3/kg, MPa/K), with h and s.

@@ -31,12 +31,13 @@ std::string number(double value) {
 
 // The state at T with p(rho, T) = p, its density in (lo, hi) on a branch where p
 // rises with rho. Newton on p alone stops once the next step would be
-// negligible; the state is evaluated once, at the end.
-Point density_between(double p, double T, double rho0, double lo, double hi) {
+// negligible; the state is evaluated once, at the end: whole, or its p, v, h,
+// u and s alone.
+Point density_between(double p, double T, double rho0, double lo, double hi, bool whole = true) {
     double rho = finite(rho0, "start density");
     double last_step = INFINITY;
     const auto at = [&](double density) {
-        Point out = region3(density, T);
+        Point out = whole ? region3(density, T) : region3_vhs(density, T);
         out.p = p;
         return out;
     };
@@ -74,8 +75,8 @@ Saturation saturation(double p, double T) {
         return {kPc, kTc, critical, critical};
     }
     if (T <= kT13) return {p, T, region1(p, T), region2(p, T)};
-    return {p, T, density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4),
-            density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc)};
+    return {p, T, density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4, false),
+            density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc, false)};
 }
 
 // The critical temperature written in degC and converted back may miss it by an ulp.
