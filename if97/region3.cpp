@@ -41,8 +41,8 @@ Derivatives helmholtz(double delta, double tau) {
     return f;
 }
 
-// The properties of a Point from phi and its derivatives at (delta, tau).
-Point point_of(double rho, double T, double delta, double tau, const Derivatives& f) {
+// T, p, v, u, h and s from phi and its derivatives at (delta, tau).
+Point heat_of(double rho, double T, double delta, double tau, const Derivatives& f) {
     const double rt = kR * T;
     Point out;
     out.T = T;
@@ -51,6 +51,13 @@ Point point_of(double rho, double T, double delta, double tau, const Derivatives
     out.u = finite(rt * tau * f.fb, "internal energy");
     out.h = finite(rt * (tau * f.fb + delta * f.fa), "enthalpy");
     out.s = finite(kR * (tau * f.fb - f.f), "entropy");
+    return out;
+}
+
+// The properties of a Point from phi and its derivatives at (delta, tau).
+Point point_of(double rho, double T, double delta, double tau, const Derivatives& f) {
+    const double rt = kR * T;
+    Point out = heat_of(rho, T, delta, tau, f);
     out.cv = finite(-kR * tau * tau * f.fbb, "isochoric heat capacity");
     const double stiffness = 2.0 * delta * f.fa + delta * delta * f.faa;
     const double mixed = delta * f.fa - delta * tau * f.fab;
@@ -92,14 +99,7 @@ Point region3_vhs(double rho, double T) {
     Derivatives f = derivative_sum<kRegion3, kVolumeHeatSet>(delta, tau);
     f.f += kRegion3Log * finite(std::log(delta), "log of reduced density");
     f.fa += kRegion3Log / delta;
-    const double rt = kR * T;
-    Point out;
-    out.T = T;
-    out.p = finite(rho * rt * delta * f.fa / 1000.0, "pressure");
-    out.v = 1.0 / rho;
-    out.u = finite(rt * tau * f.fb, "internal energy");
-    out.h = finite(rt * (tau * f.fb + delta * f.fa), "enthalpy");
-    out.s = finite(kR * (tau * f.fb - f.f), "entropy");
+    Point out = heat_of(rho, T, delta, tau, f);
     out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::nan("");
     return out;
 }

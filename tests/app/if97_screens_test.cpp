@@ -217,6 +217,24 @@ TEST(If97Screens, EquipmentScreensUseIf97) {
     EXPECT_EQ(mixing.message, props::kMsgIf97SaturationRange);
 }
 
+// The steam calculators read what is typed as every field is read, in either
+// formulation: full-width digits, a unit after the number, blanks; and refuse a
+// negative atmospheric pressure naming it.
+TEST(If97Screens, SteamCalculatorsReadTypedTextsAsEveryScreen) {
+    const std::map<std::string, std::string> typed{
+        {"Check1", "1"}, {"Check2", "1"}, {"Text1", "２４．２ MPa"}, {"Text2", " 566℃ "}};
+    const shell::Outcome outcome = press(ScreenId::Form11, "Command1_Click", typed);
+    EXPECT_EQ(written(outcome, "Label3"), "p=24.200000\r\nt=566.000000\r\nv=" + text(kMainSteam.v, 6) + "\r\nh=" +
+                                              text(kMainSteam.h, 6) + "\r\ns=" + text(kMainSteam.s, 6) + "\r\nx=100%");
+    for (const Formulation f : {Formulation::IFC67, Formulation::IF97}) {
+        const shell::Outcome gauge =
+            press(ScreenId::Form12, "Command1_Click",
+                  {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "1"}, {"Text2", "300"}, {"Text7", "-0.1"}}, f);
+        EXPECT_TRUE(gauge.failed);
+        EXPECT_NE(gauge.message.find("“大气压”"), std::string::npos) << gauge.message;
+    }
+}
+
 // A state that IFC-67 refuses as near-critical says how to compute it with
 // IAPWS-IF97, and the way it names works.
 TEST(If97Screens, TheNearCriticalRefusalLeadsToIf97) {
