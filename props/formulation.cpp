@@ -8,6 +8,7 @@ namespace entalix::props {
 namespace {
 
 thread_local Formulation current = Formulation::IFC67;
+thread_local bool consulted_since_scope = false;
 
 struct Spelling {
     std::string_view text;
@@ -40,10 +41,22 @@ std::optional<Formulation> parse_formulation(std::string_view text) {
     return std::nullopt;
 }
 
-Formulation current_formulation() { return current; }
+Formulation current_formulation() {
+    consulted_since_scope = true;
+    return current;
+}
 
-FormulationScope::FormulationScope(Formulation formulation) : previous_(current) { current = formulation; }
+FormulationScope::FormulationScope(Formulation formulation)
+    : previous_(current), previous_consulted_(consulted_since_scope) {
+    current = formulation;
+    consulted_since_scope = false;
+}
 
-FormulationScope::~FormulationScope() { current = previous_; }
+FormulationScope::~FormulationScope() {
+    current = previous_;
+    consulted_since_scope = previous_consulted_ || consulted_since_scope;
+}
+
+bool FormulationScope::consulted() const { return consulted_since_scope; }
 
 }  // namespace entalix::props

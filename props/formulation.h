@@ -26,7 +26,9 @@ std::optional<Formulation> parse_formulation(std::string_view text);
 Formulation current_formulation();
 
 // Sets the formulation of this thread for its lifetime and restores the one
-// before it at its end; scopes nest.
+// before it at its end; scopes nest. It also tells whether anything inside
+// asked for the formulation, that is, used water and steam properties: a
+// motor's power has no formulation to show.
 class FormulationScope {
 public:
     explicit FormulationScope(Formulation formulation);
@@ -34,8 +36,11 @@ public:
     FormulationScope(const FormulationScope&) = delete;
     FormulationScope& operator=(const FormulationScope&) = delete;
 
+    bool consulted() const;
+
 private:
     Formulation previous_;
+    bool previous_consulted_;
 };
 
 }  // namespace entalix::props

@@ -62,7 +62,8 @@ void state_lines(const ScreenDesc& desc, const ControlDesc& result, const std::s
 
 }  // namespace
 
-std::vector<TableLine> press_lines(const ScreenDesc& desc, const EventBinding& press, const Fields& fields) {
+std::vector<TableLine> press_lines(const ScreenDesc& desc, const EventBinding& press, const Fields& fields,
+                                   std::string_view formulation) {
     std::vector<TableLine> out;
     for (const ControlDesc* c : tab_order(desc)) {
         const Role role = c->meaning.role;
@@ -70,6 +71,7 @@ std::vector<TableLine> press_lines(const ScreenDesc& desc, const EventBinding& p
             counts(desc, press, fields, *c))
             out.push_back({c->meaning.quantity, fields.text(c->name), unit_text(c->meaning)});
     }
+    if (!formulation.empty()) out.push_back({"物性公式", std::string(formulation), ""});
     for (const std::string& name : press.writes) {
         const ControlDesc* c = desc.find(name);
         if (c == nullptr || c->meaning.quantity.empty()) continue;

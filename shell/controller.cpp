@@ -18,7 +18,7 @@ std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event,
     try {
         // A warning travels with the outcome it belongs to.
         Outcome outcome = binding->handler(fields);
-        if (binding->kind == EventKind::Compute && !outcome.texts.empty())
+        if (binding->kind == EventKind::Compute && !outcome.texts.empty() && scope.consulted())
             outcome.formulation = std::string(props::formulation_name(fields.formulation()));
         return outcome;
     } catch (const CalculationError&) {

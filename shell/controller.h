@@ -29,8 +29,8 @@ std::string message_line(const Outcome& outcome);
 
 // Runs an event's handler in the formulation of the fields and turns every
 // foreseen failure into an outcome that writes nothing but the message line.
-// A Compute event that wrote its result names the formulation in
-// Outcome::formulation.
+// A Compute event that wrote a result computed with water and steam
+// properties names their formulation in Outcome::formulation.
 // An event the screen does not bind gives nullopt.
 std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event, const Fields& fields);
 

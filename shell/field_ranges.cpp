@@ -52,11 +52,35 @@ constexpr std::array<RangeRow, 16> kByUnit{{
     {"%", {0.0, 100.0, false}},
 }};
 
+// IAPWS-IF97 reaches 2000 ℃ (up to 50 MPa) and ends its saturation line at its
+// own critical point; h, s and v reach 7377 kJ/kg, 13.90 kJ/(kg·K) and
+// 1714 m³/kg at 0.000612 MPa and 2000 ℃. These rows come before the others.
+constexpr std::array<RangeRow, 6> kIf97{{
+    {"饱和压力", {props::kIf97LowestSaturationPressure, props::kIf97CriticalPressure, false}},
+    {"饱和温度", {0.0, props::kIf97CriticalTemperature, false}},
+    {"℃", {props::kLowestTemperature, props::kIf97HighestTemperature, false}},
+    {"kJ/kg", {0.0, 7380.0, false}},
+    {"kJ/(kg·K)", {0.0, 14.0, false}},
+    {"m³/kg", {0.0009, 1715.0, false}},
+}};
+
 std::string number_text(double value) { return FormatGeneralNumber(value); }
+
+bool is_listed_quantity(std::string_view quantity) {
+    for (const RangeRow& row : kByQuantity)
+        if (row.key == quantity) return true;
+    return false;
+}
 
 }  // namespace
 
-std::optional<AllowedRange> allowed_range(const Meaning& meaning) {
+std::optional<AllowedRange> allowed_range(const Meaning& meaning, props::Formulation formulation) {
+    if (formulation == props::Formulation::IF97) {
+        for (const RangeRow& row : kIf97)
+            if (row.key == meaning.quantity) return row.range;
+        for (const RangeRow& row : kIf97)
+            if (row.key == meaning.unit && !is_listed_quantity(meaning.quantity)) return row.range;
+    }
     for (const RangeRow& row : kByQuantity)
         if (row.key == meaning.quantity) return row.range;
     for (const RangeRow& row : kByUnit)
@@ -72,21 +96,21 @@ std::string unit_text(const Meaning& meaning) {
     return unit;
 }
 
-std::string range_text(const Meaning& meaning) {
-    const std::optional<AllowedRange> range = allowed_range(meaning);
+std::string range_text(const Meaning& meaning, props::Formulation formulation) {
+    const std::optional<AllowedRange> range = allowed_range(meaning, formulation);
     if (!range) return {};
     const std::string unit = meaning.unit == "1" ? "" : " " + meaning.unit;
     if (range->high == kNone) return (range->low_open ? "大于 " : "不小于 ") + number_text(range->low) + unit;
     return number_text(range->low) + " ~ " + number_text(range->high) + unit;
 }
 
-std::string field_tooltip(const ControlDesc& control) {
+std::string field_tooltip(const ControlDesc& control, props::Formulation formulation) {
     const Meaning& m = control.meaning;
     if (m.role == Role::TickBox) return "勾选：" + m.quantity + "为已知量";
     if (m.role != Role::Input && m.role != Role::Atmospheric) return {};
     std::string tip = m.quantity;
     if (const std::string unit = unit_text(m); !unit.empty()) tip += "\n单位：" + unit;
-    if (const std::string range = range_text(m); !range.empty()) {
+    if (const std::string range = range_text(m, formulation); !range.empty()) {
         if (m.pressure == PressureKind::Gauge)
             tip += "\n允许范围：绝压（表压加大气压值）" + range;
         else

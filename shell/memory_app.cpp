@@ -1,6 +1,7 @@
 // The in-memory host of the screens.
 #include "shell/memory_app.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace entalix::shell {
@@ -50,6 +51,16 @@ void MemoryApp::click(ScreenId id, std::string_view control) {
     std::string event(control);
     event += "_Click";
     controller_.fire(id, event);
+}
+
+void MemoryApp::choose(ScreenId id, std::string_view control, std::string_view choice) {
+    ScreenModel& m = host_.model(id);
+    const ControlDesc* c = m.desc->find(control);
+    if (!m.window_visible || c == nullptr ||
+        std::find(c->choices.begin(), c->choices.end(), choice) == c->choices.end())
+        return;
+    m.texts.at(c->name) = std::string(choice);
+    if (const auto formulation = chosen_formulation(*c, choice)) host_.set_formulation(*formulation);
 }
 
 void MemoryApp::type(ScreenId id, std::string_view control, std::string text) {

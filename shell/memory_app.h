@@ -53,6 +53,9 @@ public:
     bool close(ScreenId id) { return controller_.close(id); }
     // The user's choice of formulation for the presses that follow.
     void set_formulation(props::Formulation formulation) { host_.set_formulation(formulation); }
+    // Picks one of a combo box's choices; the main menu's sets the formulation.
+    // Hidden windows and texts that are not a choice take nothing.
+    void choose(ScreenId id, std::string_view control, std::string_view choice);
 
     std::vector<ScreenId> visible_screens() const;
     const std::string& text(ScreenId id, std::string_view control) const;

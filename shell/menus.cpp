@@ -15,6 +15,12 @@ ControlDesc label(std::string name, std::string text, Twips rect, Align align) {
 ControlDesc text_box(std::string name, std::string text, Twips rect, Align align, unsigned style) {
     return {std::move(name), ControlKind::TextBox, std::move(text), rect, align, style, {}};
 }
+ControlDesc formulation_choice(Twips rect) {
+    ControlDesc c{"Combo1", ControlKind::ComboBox, "IFC-67", rect, Align::Left, kPlain, {}};
+    c.meaning = {Role::Formulation, "水和水蒸汽性质公式", "", PressureKind::None, {}};
+    c.choices = {"IFC-67", "IAPWS-IF97"};
+    return c;
+}
 ControlDesc message_line(Twips rect) {
     return {"Message", ControlKind::Label, "", rect, Align::Left, kMessage | kRed, {}, {Role::Message}};
 }
@@ -24,7 +30,7 @@ const ScreenDesc& form1() {
         ScreenId::Form1,
         "主画面",
         4800,
-        3570,
+        3690,
         {
             heading("Label1", "Entalix", {600, 240, 3375, 375}),
             button("Command1", "管道计算", {480, 720, 1575, 615}),
@@ -33,6 +39,9 @@ const ScreenDesc& form1() {
             button("Command6", "水蒸汽参数", {2640, 1560, 1575, 615}),
             button("Command5", "电机和水泵", {480, 2400, 1575, 615}),
             button("Command3", "说明", {2640, 2400, 1575, 615}),
+            // Below the buttons, out of their way: the formulation every screen computes with.
+            label("Label2", "物性公式", {480, 3195, 960, 300}),
+            formulation_choice({1440, 3150, 2775, 360}),
         },
         {
             {"Command1_Click", navigate_to(ScreenId::Form2)},

@@ -22,6 +22,8 @@ ControlDesc button(std::string name, std::string text, Twips rect);
 ControlDesc label(std::string name, std::string text, Twips rect, Align align = Align::Left);
 ControlDesc text_box(std::string name, std::string text, Twips rect, Align align = Align::Left,
                      unsigned style = kPlain);
+// The main menu's choice of "IFC-67" or "IAPWS-IF97".
+ControlDesc formulation_choice(Twips rect);
 // The red line where a failed press says why.
 ControlDesc message_line(Twips rect);
 

@@ -101,6 +101,8 @@ std::string_view role_name(Role role) {
             return "tick_box";
         case Role::Message:
             return "message";
+        case Role::Formulation:
+            return "formulation";
         case Role::None:
             break;
     }
@@ -131,6 +133,16 @@ std::string_view event_kind_name(EventKind kind) {
             break;
     }
     return "navigate";
+}
+
+std::string window_title(const ScreenDesc& desc, std::string_view formulation) {
+    if (formulation.empty()) return desc.caption;
+    return desc.caption + " · " + std::string(formulation);
+}
+
+std::optional<props::Formulation> chosen_formulation(const ControlDesc& control, std::string_view text) {
+    if (control.meaning.role != Role::Formulation) return std::nullopt;
+    return props::parse_formulation(text);
 }
 
 Handler navigate_to(ScreenId target) {

@@ -36,7 +36,7 @@ std::string screen_name(ScreenId id);  // "Form8"
 std::optional<ScreenId> screen_from_name(std::string_view name);
 std::vector<ScreenId> all_screens();
 
-enum class ControlKind { Label, TextBox, Button, CheckBox, PictureBox };
+enum class ControlKind { Label, TextBox, Button, CheckBox, PictureBox, ComboBox };
 enum class Align { Left, Center, Right };
 
 // Style flags of a control.
@@ -66,6 +66,7 @@ enum class Role {
     Atmospheric,  // the screen's atmospheric pressure, which makes gauge pressures absolute
     TickBox,      // says which quantity of the steam calculators is known
     Message,      // the line where a press says why it failed
+    Formulation,  // the main menu's choice of the water and steam formulation
 };
 enum class PressureKind { None, Gauge, Absolute };
 
@@ -101,6 +102,7 @@ struct ControlDesc {
     unsigned style = kPlain;
     std::string parent;  // the picture box that holds it, or empty
     Meaning meaning{};
+    std::vector<std::string> choices{};  // of a combo box, in the order shown; `text` is the first chosen
 };
 
 // A field's meaning, declared beside its geometry.
@@ -188,11 +190,19 @@ struct ScreenDesc {
     const ControlDesc* back_button() const;
 };
 
+// The window's title: the caption, and after a result computed with water and
+// steam properties the formulation it used ("饱和参数计算画面 · IAPWS-IF97").
+std::string window_title(const ScreenDesc& desc, std::string_view formulation);
+
+// The formulation a choice of the main menu's combo box stands for; nullopt
+// for any other control or text.
+std::optional<props::Formulation> chosen_formulation(const ControlDesc& control, std::string_view text);
+
 // A handler that only navigates.
 Handler navigate_to(ScreenId target);
 
 // Names used by the command line and the test reports: "input", "result",
-// "atmospheric", "tick_box", "message"; "gauge", "absolute"; "compute", ...
+// "atmospheric", "tick_box", "message", "formulation"; "gauge", "absolute"; "compute", ...
 std::string_view role_name(Role role);
 std::string_view pressure_name(PressureKind pressure);
 std::string_view event_kind_name(EventKind kind);

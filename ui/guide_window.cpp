@@ -69,11 +69,15 @@ GuideWindow::GuideWindow(const QString& formulation) {
     setWindowTitle(QStringLiteral("Entalix 使用说明"));
     setOpenExternalLinks(true);
     document()->setDocumentMargin(12);
-    setMarkdown(guide_markdown(formulation));
-    name_headings(*document());
+    set_formulation(formulation);
     resize(760, 640);
     auto* close_key = new QShortcut(QKeySequence(QStringLiteral("Esc")), this);
     QObject::connect(close_key, &QShortcut::activated, this, &QWidget::close);
+}
+
+void GuideWindow::set_formulation(const QString& formulation) {
+    setMarkdown(guide_markdown(formulation));
+    name_headings(*document());
 }
 
 QVariant GuideWindow::loadResource(int type, const QUrl& name) {

@@ -10,6 +10,9 @@ class GuideWindow : public QTextBrowser {
 public:
     explicit GuideWindow(const QString& formulation);
 
+    // The main menu's choice changed: the line under the title follows it.
+    void set_formulation(const QString& formulation);
+
     QVariant loadResource(int type, const QUrl& name) override;
 };
 

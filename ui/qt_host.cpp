@@ -14,9 +14,6 @@ namespace entalix::ui {
 
 namespace {
 
-// The formulation the properties are computed with, as the guide names it.
-const QString kFormulation = QStringLiteral("IFC-67");
-
 bool is_main_menu(const shell::ScreenDesc& desc) { return desc.close_event.empty(); }
 
 // The default atmospheric pressure of the screens' descriptions.
@@ -48,6 +45,19 @@ QScreen* monitor_at(const QPoint& point) {
 QtHost::QtHost(shell::Catalog catalog, QSettings* settings) : controller_(*this, catalog), remembered_(settings) {
     const std::optional<QString> kept = remembered_.atmospheric();
     atmospheric_ = kept && is_number(*kept) ? *kept : default_atmospheric(catalog);
+    formulation_ = remembered_.formulation().value_or(props::Formulation::IFC67);
+}
+
+void QtHost::set_formulation(props::Formulation formulation) {
+    formulation_ = formulation;
+    remembered_.set_formulation(formulation);
+    for (const auto& [id, window] : windows_) window->set_formulation(formulation);
+    if (guide_) guide_->set_formulation(formulation_text());
+}
+
+QString QtHost::formulation_text() const {
+    const std::string_view name = props::formulation_name(formulation_);
+    return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
 }
 
 QtHost::~QtHost() {
@@ -76,9 +86,11 @@ void QtHost::create_screen(const shell::ScreenDesc& desc) {
     };
     hooks.typed = [this](shell::ScreenId, const shell::ControlDesc& field, const QString& text) {
         if (field.meaning.role == shell::Role::Atmospheric) share_atmospheric(text);
+        if (const auto chosen = shell::chosen_formulation(field, text.toStdString())) set_formulation(*chosen);
     };
     hooks.help = [this] { show_guide(); };
     auto window = std::make_unique<ScreenWindow>(desc, std::move(hooks));
+    window->set_formulation(formulation_);
     const std::map<std::string, QString> inputs = remembered_.inputs(desc.id);
     for (const shell::ControlDesc* c : desc.typed_fields()) {
         if (c->meaning.role == shell::Role::Atmospheric) {
@@ -161,7 +173,7 @@ ScreenWindow* QtHost::window(shell::ScreenId id) const {
 }
 
 void QtHost::show_guide() {
-    if (!guide_) guide_ = std::make_unique<GuideWindow>(kFormulation);
+    if (!guide_) guide_ = std::make_unique<GuideWindow>(formulation_text());
     if (!guide_->isVisible()) {
         QScreen* monitor = QGuiApplication::primaryScreen();
         QPoint anchor;

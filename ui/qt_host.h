@@ -36,14 +36,21 @@ public:
     void show_guide();
     GuideWindow* guide() const { return guide_.get(); }
 
+    // The main menu's choice: every later press computes with it, and it is
+    // remembered for the next start.
+    void set_formulation(props::Formulation formulation);
+    props::Formulation formulation() const { return formulation_; }
+
 private:
     void share_atmospheric(const QString& text);
     void remember(const ScreenWindow& window);
     void place(ScreenWindow& window);
+    QString formulation_text() const;
 
     shell::Controller controller_;
     Remembered remembered_;
     QString atmospheric_;  // the site's, in every screen's atmospheric-pressure field
+    props::Formulation formulation_ = props::Formulation::IFC67;
     std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;
     std::unique_ptr<GuideWindow> guide_;
     std::optional<QPoint> last_position_;  // where the last screen stood when it hid

@@ -9,6 +9,7 @@ namespace {
 
 const QString kAtmospheric = QStringLiteral("site/atmospheric");
 const QString kMainPosition = QStringLiteral("window/main_position");
+const QString kFormulation = QStringLiteral("properties/formulation");
 
 QString inputs_group(shell::ScreenId id) {
     return QStringLiteral("inputs/") + QString::fromStdString(shell::screen_name(id));
@@ -23,6 +24,18 @@ std::optional<QString> Remembered::atmospheric() const {
 
 void Remembered::set_atmospheric(const QString& text) {
     if (settings_ != nullptr) settings_->setValue(kAtmospheric, text);
+}
+
+std::optional<props::Formulation> Remembered::formulation() const {
+    if (settings_ == nullptr) return std::nullopt;
+    return props::parse_formulation(settings_->value(kFormulation).toString().toStdString());
+}
+
+void Remembered::set_formulation(props::Formulation formulation) {
+    if (settings_ != nullptr)
+        settings_->setValue(kFormulation,
+                            QString::fromLatin1(props::formulation_name(formulation).data(),
+                                                static_cast<int>(props::formulation_name(formulation).size())));
 }
 
 std::map<std::string, QString> Remembered::inputs(shell::ScreenId id) const {

@@ -27,6 +27,10 @@ public:
     std::map<std::string, QString> inputs(shell::ScreenId id) const;
     void set_inputs(shell::ScreenId id, const std::map<std::string, QString>& texts);
 
+    // The formulation chosen on the main menu, as formulation_name() writes it.
+    std::optional<props::Formulation> formulation() const;
+    void set_formulation(props::Formulation formulation);
+
     std::optional<QPoint> main_position() const;
     void set_main_position(const QPoint& position);
 

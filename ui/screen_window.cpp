@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColor>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -252,7 +253,8 @@ void install_qt_translation() {
         delete translator;
 }
 
-ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks) : desc_(desc), hooks_(std::move(hooks)) {
+ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks)
+    : desc_(desc), hooks_(std::move(hooks)), shown_(desc) {
     setWindowTitle(qs(desc.caption));
     page_ = new QWidget;
     page_->setFixedSize(px(desc.width), px(desc.height));
@@ -355,6 +357,16 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
         case ControlKind::PictureBox:
             widget = new PictureBox(qs(c.text), parent);
             break;
+        case ControlKind::ComboBox: {
+            auto* combo = new QComboBox(parent);
+            for (const std::string& choice : c.choices) combo->addItem(qs(choice));
+            combo->setCurrentText(qs(c.text));
+            QObject::connect(combo, &QComboBox::textActivated, combo, [this, control = &c](const QString& text) {
+                if (hooks_.typed) hooks_.typed(desc_.id, *control, text);
+            });
+            widget = combo;
+            break;
+        }
     }
     if (c.style & shell::kRed) {
         QPalette pal = widget->palette();
@@ -384,9 +396,12 @@ shell::Fields ScreenWindow::fields() const {
             fields.set(name, edit->text().toStdString());
         else if (auto* check = qobject_cast<QCheckBox*>(widget))
             fields.set(name, check->isChecked() ? "1" : "0");
+        else if (auto* combo = qobject_cast<QComboBox*>(widget))
+            fields.set(name, combo->currentText().toStdString());
         else if (qobject_cast<QLabel*>(widget) || qobject_cast<QPushButton*>(widget))
             fields.set(name, widget->property(kTextProperty).toString().toStdString());
     }
+    fields.set_formulation(formulation_);
     return fields;
 }
 
@@ -399,6 +414,7 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
             set_label_text(label, text);
     }
     for (const auto& [name, shown] : outcome.visibility) controls_.at(name)->setVisible(shown);
+    if (!outcome.formulation.empty()) setWindowTitle(qs(shell::window_title(desc_, outcome.formulation)));
     // A failure or a note in red; a warning alone (a result shown but
     // extrapolated) in dark amber, so it does not read as a failure.
     const bool warning_only = outcome.message.empty() && !outcome.warning.empty();

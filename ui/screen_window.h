@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shell/screen.h"
+#include "shell/shown_results.h"
 
 class QLabel;
 class QMenu;
@@ -25,8 +26,9 @@ public:
     struct Hooks {
         std::function<void(shell::ScreenId, const std::string& event)> event;
         std::function<bool(shell::ScreenId)> close;  // false when it ends the application
-        // A person typed into a field: the host remembers it and shares the
-        // site's atmospheric pressure with the other screens.
+        // A person typed into a field or chose in a combo box: the host
+        // remembers it, shares the site's atmospheric pressure with the other
+        // screens, and takes the main menu's choice of formulation.
         std::function<void(shell::ScreenId, const shell::ControlDesc&, const QString& text)> typed;
         std::function<void()> help;  // F1: the user guide
     };
@@ -46,6 +48,10 @@ public:
     // atmospheric pressure): like typing, it leaves the results that read the
     // field stale, but it runs no event.
     void set_field_text(const std::string& name, const QString& text);
+    // The formulation the next press computes with: the tooltips give its
+    // ranges, results computed with the other one turn grey, and a combo box
+    // for it shows it.
+    void set_formulation(props::Formulation formulation);
     // The first field a person types or ticks takes the keyboard, its text selected.
     void focus_first_field();
     // Shrinks the client area to at most `room`; the rest scrolls.
@@ -81,9 +87,8 @@ private:
     std::map<std::string, QWidget*, std::less<>> controls_;
     std::map<std::string, QPalette, std::less<>> own_palettes_;  // of the results, to undo the grey
     std::string pressing_;                                       // the event being run, while it runs
-    // Each calculation's fields as they stood after its last successful press.
-    std::map<std::string, shell::Fields, std::less<>> produced_;
-    std::set<std::string, std::less<>> stale_;  // calculations whose results are stale
+    shell::ShownResults shown_;  // what the calculations have shown, and which of it is stale
+    props::Formulation formulation_ = props::Formulation::IFC67;
 };
 
 // The text a label shows, as plain text (a label of several lines may be drawn

@@ -1,6 +1,7 @@
 // What a screen does for the hand: the keys, the right-click menus, copying the
 // results, and the grey of results that no longer match their inputs.
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,7 +73,11 @@ void ScreenWindow::bind_keys() {
 }
 
 void ScreenWindow::bind_field(const ControlDesc& c, QWidget* widget) {
-    if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c)));
+    if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c, formulation_)));
+    if (c.meaning.role == Role::Formulation)
+        widget->setToolTip(
+            QStringLiteral("各画面计算水和水蒸汽性质所用的公式：\n"
+                           "IFC-67（1967年工业公式）或IAPWS-IF97（1997年工业公式）"));
     if (c.meaning.role == Role::Result) {
         own_palettes_[c.name] = widget->palette();
         if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -107,32 +112,31 @@ void ScreenWindow::set_field_text(const std::string& name, const QString& text) 
     inputs_changed(name);
 }
 
-void ScreenWindow::inputs_changed(const std::string& field) {
-    // Only a calculation that has shown results can leave them stale.
-    for (const auto& [event, fields] : produced_) {
-        const shell::EventBinding* e = desc_.find_event(event);
-        if (std::find(e->reads.begin(), e->reads.end(), field) != e->reads.end()) stale_.insert(event);
+void ScreenWindow::set_formulation(props::Formulation formulation) {
+    formulation_ = formulation;
+    const std::string name(props::formulation_name(formulation));
+    for (const ControlDesc& c : desc_.controls) {
+        QWidget* widget = controls_.at(c.name);
+        if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c, formulation)));
+        if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && c.meaning.role == Role::Formulation)
+            combo->setCurrentText(qs(name));
     }
+    shown_.formulation_chosen(formulation);
+    show_stale();
+}
+
+void ScreenWindow::inputs_changed(const std::string& field) {
+    shown_.input_changed(field);
     show_stale();
 }
 
 void ScreenWindow::note_press(const std::string& event, const shell::Outcome& outcome) {
-    const shell::EventBinding* binding = desc_.find_event(event);
-    if (binding == nullptr || binding->kind != shell::EventKind::Compute) return;
-    // A press that stops with a message has not written its results.
-    if (outcome.failed || !outcome.message.empty()) {
-        stale_.insert(event);
-    } else {
-        stale_.erase(event);
-        produced_[event] = fields();
-    }
+    shown_.pressed(event, outcome, fields());
     show_stale();
 }
 
 void ScreenWindow::show_stale() {
-    std::set<std::string, std::less<>> greyed;
-    for (const std::string& event : stale_)
-        for (const std::string& name : desc_.find_event(event)->writes) greyed.insert(name);
+    const std::set<std::string, std::less<>> greyed = shown_.stale_results();
     for (const auto& [name, own] : own_palettes_) {
         QWidget* widget = controls_.at(name);
         const bool now = greyed.count(name) != 0;
@@ -179,13 +183,7 @@ void ScreenWindow::fit_within(const QSize& room) {
     setFixedSize(size);
 }
 
-QString ScreenWindow::results_text() const {
-    std::vector<shell::TableLine> lines;
-    for (const shell::EventBinding& e : desc_.events)
-        if (const auto it = produced_.find(e.event); it != produced_.end())
-            for (shell::TableLine& line : shell::press_lines(desc_, e, it->second)) lines.push_back(std::move(line));
-    return qs(shell::tab_separated(lines));
-}
+QString ScreenWindow::results_text() const { return qs(shown_.results_text()); }
 
 void ScreenWindow::copy_results() const {
     if (const QString text = results_text(); !text.isEmpty()) copy_text(text);
@@ -212,7 +210,7 @@ QMenu* ScreenWindow::field_menu(const std::string& name) {
              [label] { copy_text(label->hasSelectedText() ? label->selectedText() : label_text(label)); });
     }
     menu->addSeparator();
-    item(QStringLiteral("复制全部结果"), [this] { copy_results(); })->setEnabled(!produced_.empty());
+    item(QStringLiteral("复制全部结果"), [this] { copy_results(); })->setEnabled(shown_.any());
     if (c->meaning.role == Role::Atmospheric) {
         item(QStringLiteral("恢复默认"), [this, c] {
             set_field_text(c->name, qs(c->text));

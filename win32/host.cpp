@@ -2,6 +2,8 @@
 // fault of the program itself never escapes into the window procedure.
 #include "win32/host.h"
 
+#include <shellapi.h>
+
 #include "shell/errors.h"
 #include "win32/settings.h"
 
@@ -10,6 +12,9 @@ namespace entalix::win32 {
 Win32Host::Win32Host(shell::Catalog catalog, Settings settings)
     : controller_(*this, std::move(catalog)), settings_(std::move(settings)) {
     if (std::optional<std::string> stored = settings_.get(kAtmosphericPressure)) atmospheric_ = *stored;
+    // A value this version does not know (edited by hand, or of a later version) leaves IFC-67.
+    if (std::optional<std::string> stored = settings_.get(kFormulation))
+        formulation_ = props::parse_formulation(*stored).value_or(props::Formulation::IFC67);
 }
 
 Win32Host::~Win32Host() = default;
@@ -17,7 +22,9 @@ Win32Host::~Win32Host() = default;
 void Win32Host::create_screen(const shell::ScreenDesc& desc) {
     POINT at{CW_USEDEFAULT, CW_USEDEFAULT};
     if (last_position_) at = *last_position_;
-    windows_[desc.id] = std::make_unique<ScreenWindow>(desc, *this, at, atmospheric_);
+    auto window = std::make_unique<ScreenWindow>(desc, *this, at, atmospheric_);
+    window->set_formulation(formulation_);
+    windows_[desc.id] = std::move(window);
 }
 
 void Win32Host::show_screen(shell::ScreenId id) {
@@ -44,10 +51,15 @@ void Win32Host::show_screen(shell::ScreenId id) {
 
 void Win32Host::hide_screen(shell::ScreenId id) { ShowWindow(windows_.at(id)->hwnd(), SW_HIDE); }
 
-shell::Fields Win32Host::fields(shell::ScreenId id) const { return windows_.at(id)->fields(); }
+shell::Fields Win32Host::fields(shell::ScreenId id) const {
+    shell::Fields fields = windows_.at(id)->fields();
+    fields.set_formulation(formulation_);
+    return fields;
+}
 
 void Win32Host::apply(shell::ScreenId id, const shell::Outcome& outcome) {
     windows_.at(id)->apply(outcome);
+    if (pressing_ && pressing_->first == id) windows_.at(id)->note_press(pressing_->second, outcome);
     applied_.emplace_back(id, outcome);
 }
 
@@ -69,6 +81,7 @@ HWND Win32Host::active_window() const {
 
 void Win32Host::on_event(shell::ScreenId id, const std::string& event) {
     if (ending_) return;
+    pressing_.emplace(id, event);
     try {
         controller_.fire(id, event);
     } catch (...) {
@@ -78,6 +91,7 @@ void Win32Host::on_event(shell::ScreenId id, const std::string& event) {
         outcome.failed = true;
         apply(id, outcome);
     }
+    pressing_.reset();
 }
 
 void Win32Host::on_close(shell::ScreenId id) {
@@ -102,6 +116,49 @@ void Win32Host::on_atmospheric_typed(shell::ScreenId id, const std::string& text
     for (const auto& [other, window] : windows_)
         if (other != id) window->set_atmospheric(text);
     settings_.set(kAtmosphericPressure, text);
+}
+
+void Win32Host::on_chosen(const shell::ControlDesc& control, const std::string& text) {
+    if (const std::optional<props::Formulation> chosen = shell::chosen_formulation(control, text))
+        set_formulation(*chosen);
+}
+
+void Win32Host::set_formulation(props::Formulation formulation) {
+    formulation_ = formulation;
+    for (const auto& [id, window] : windows_) window->set_formulation(formulation);
+    settings_.set(kFormulation, std::string(props::formulation_name(formulation)));
+}
+
+void Win32Host::show_guide() {
+    // The portable folder holds the guide beside entalix.exe.
+    const std::wstring path = folder_of_program() + L"user-guide.html";
+    const bool present = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (guide_opener_) {
+        guide_opener_(path, present);
+        return;
+    }
+    HWND owner = active_window();
+    if (present) {
+        const auto started =
+            reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        if (started > 32) return;
+    }
+    const std::wstring text = present ? L"无法打开使用说明：\r\n" + path + L"\r\n请用浏览器打开该文件。"
+                                      : L"找不到使用说明：\r\n" + path +
+                                            L"\r\n它随 Entalix 的压缩包一起提供，应与 entalix.exe 放在同一文件夹中。";
+    MessageBoxW(owner, text.c_str(), L"Entalix 使用说明", MB_OK | MB_ICONINFORMATION);
+}
+
+bool Win32Host::copy_results() {
+    const std::optional<shell::ScreenId> id = visible_screen();
+    return id && windows_.at(*id)->copy_results();
+}
+
+bool Win32Host::quit_from_main_menu() {
+    const std::optional<shell::ScreenId> id = visible_screen();
+    if (!id || !controller_.desc(*id).close_event.empty()) return false;
+    on_close(*id);
+    return true;
 }
 
 std::vector<std::pair<shell::ScreenId, shell::Outcome>> Win32Host::take_applied() {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -37,6 +38,26 @@ public:
     void on_event(shell::ScreenId id, const std::string& event);
     void on_close(shell::ScreenId id);  // the frame's close control, or Esc
     void on_atmospheric_typed(shell::ScreenId id, const std::string& text);
+    // A person picked a choice in a combo box; the main menu's sets the formulation.
+    void on_chosen(const shell::ControlDesc& control, const std::string& text);
+
+    // The main menu's choice: every later press computes with it, and it is
+    // remembered for the next start.
+    void set_formulation(props::Formulation formulation);
+    props::Formulation formulation() const { return formulation_; }
+
+    // F1: the user guide, user-guide.html beside the program, in the browser;
+    // where it is missing a message says so.
+    void show_guide();
+    // How the guide is opened: its path and whether the file is there. The
+    // self-test records instead of starting a browser.
+    void set_guide_opener(std::function<void(const std::wstring& path, bool present)> opener) {
+        guide_opener_ = std::move(opener);
+    }
+    // Ctrl+Shift+C: the visible screen's results with their inputs on the clipboard.
+    bool copy_results();
+    // Ctrl+Q: on the main menu it ends the program; elsewhere it does nothing (false).
+    bool quit_from_main_menu();
 
     // The outcomes applied since the last call, screen by screen (the self-test reads them).
     std::vector<std::pair<shell::ScreenId, shell::Outcome>> take_applied();
@@ -48,7 +69,10 @@ private:
     std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;
     std::vector<std::pair<shell::ScreenId, shell::Outcome>> applied_;
     std::string atmospheric_;  // the site's atmospheric pressure as typed; empty: the screens' default
+    props::Formulation formulation_ = props::Formulation::IFC67;
     std::optional<POINT> last_position_;
+    std::function<void(const std::wstring& path, bool present)> guide_opener_;
+    std::optional<std::pair<shell::ScreenId, std::string>> pressing_;  // the event being run, while it runs
     bool ending_ = false;
 };
 

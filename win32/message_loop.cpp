@@ -11,7 +11,29 @@ bool is_edit(HWND hwnd) {
     return hwnd != nullptr && GetClassNameW(hwnd, name, 16) > 0 && lstrcmpiW(name, L"Edit") == 0;
 }
 
+bool held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+// The keys of the whole program, whichever field has the keyboard: F1 opens the
+// guide, Ctrl+Shift+C copies the screen's results, Ctrl+Q on the main menu
+// ends the program.
+bool program_key(Win32Host& host, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN) return false;
+    HWND screen = host.active_window();
+    if (screen == nullptr || (msg.hwnd != screen && !IsChild(screen, msg.hwnd))) return false;
+    if (msg.wParam == VK_F1 && !held(VK_CONTROL) && !held(VK_SHIFT)) {
+        host.show_guide();
+        return true;
+    }
+    if (msg.wParam == 'Q' && held(VK_CONTROL) && !held(VK_SHIFT)) return host.quit_from_main_menu();
+    if (msg.wParam == 'C' && held(VK_CONTROL) && held(VK_SHIFT)) {
+        host.copy_results();
+        return true;
+    }
+    return false;
+}
+
 void dispatch(Win32Host& host, MSG& msg) {
+    if (program_key(host, msg)) return;
     // Ctrl+A selects a field's whole text, which the classic edit box does not do by itself.
     if (msg.message == WM_KEYDOWN && msg.wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) != 0 &&
         is_edit(msg.hwnd)) {

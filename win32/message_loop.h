@@ -1,5 +1,6 @@
-// The program's message loop: the dialog keys (Tab, Enter, Esc) on the visible
-// screen, Ctrl+A in a field, then the window procedures.
+// The program's message loop: the program's own keys (F1, Ctrl+Q), the dialog
+// keys (Tab, Enter, Esc) on the visible screen, Ctrl+A in a field, then the
+// window procedures.
 #pragma once
 
 #include "win32/host.h"

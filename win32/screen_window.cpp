@@ -3,10 +3,12 @@
 #include "win32/screen_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
 #include "shell/controller.h"
+#include "shell/field_ranges.h"
 #include "shell/tab_order.h"
 #include "win32/dpi.h"
 #include "win32/drawings.h"
@@ -26,6 +28,9 @@ constexpr const wchar_t* kScreenClass = L"EntalixScreen";
 constexpr const wchar_t* kPictureClass = L"EntalixPicture";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int kFirstId = 100;  // below are IDOK and IDCANCEL, which the dialog keys send
+// The items of a result's right-click menu.
+constexpr UINT kCopyField = 1;
+constexpr UINT kCopyAll = 2;
 
 // The customary size of dialog text, 9 points on a 96 dpi screen, and the
 // smallest type a caption may shrink to so that it fits its place.
@@ -178,7 +183,7 @@ bool ScreenWindow::register_classes(HINSTANCE instance, HICON icon, HICON small_
 
 ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT top_left,
                            const std::string& atmospheric)
-    : desc_(desc), host_(host), white_(CreateSolidBrush(RGB(255, 255, 255))) {
+    : desc_(desc), host_(host), white_(CreateSolidBrush(RGB(255, 255, 255))), shown_(desc) {
     hwnd_ = CreateWindowExW(0, kScreenClass, widen(desc.caption).c_str(), kFrameStyle, top_left.x, top_left.y, 100, 100,
                             nullptr, nullptr, GetModuleHandleW(nullptr), this);
     dpi_ = window_dpi(hwnd_);
@@ -187,6 +192,11 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     layout(dpi_);
     if (!atmospheric.empty()) set_atmospheric(atmospheric);
     --programmatic_;
+    add_tooltips();
+    // A result's own right-click menu is in the language of Windows and cannot copy
+    // all results: the screen's menu stands in for it.
+    for (const Control& c : controls_)
+        if (c.widget == Widget::Result) SetWindowSubclass(c.hwnd, result_proc, 0, reinterpret_cast<DWORD_PTR>(this));
     for (const Control& c : controls_) {
         if (c.widget != Widget::Edit) continue;
         try {
@@ -231,6 +241,9 @@ void ScreenWindow::create_controls() {
                 break;
             case ControlKind::PictureBox:
                 c.widget = Widget::Picture;
+                break;
+            case ControlKind::ComboBox:
+                c.widget = Widget::Combo;
                 break;
         }
         controls_.push_back(std::move(c));
@@ -304,9 +317,23 @@ HWND ScreenWindow::create_control(Control& c, HWND parent) {
             ex_style |= WS_EX_CONTROLPARENT;  // Tab walks into the fields it holds
             text.clear();
             break;
+        case Widget::Combo:
+            // A list to pick from, nothing to type.
+            window_class = L"COMBOBOX";
+            style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+            text.clear();
+            break;
     }
-    return CreateWindowExW(ex_style, window_class, text.c_str(), style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), this);
+    HWND hwnd = CreateWindowExW(ex_style, window_class, text.c_str(), style, 0, 0, 0, 0, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), this);
+    if (c.widget == Widget::Combo && hwnd != nullptr) {
+        for (const std::string& choice : d.choices)
+            SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(choice).c_str()));
+        const LRESULT at = SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(widen(d.text).c_str()));
+        SendMessageW(hwnd, CB_SETCURSEL, at == CB_ERR ? 0 : static_cast<WPARAM>(at), 0);
+    }
+    return hwnd;
 }
 
 HFONT ScreenWindow::font(int pixels_at_96, bool bold) {
@@ -331,6 +358,10 @@ void ScreenWindow::layout(UINT dpi) {
         outer_size(twips_to_pixels(desc_.width, dpi), twips_to_pixels(desc_.height, dpi), kFrameStyle, 0, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (Control& c : controls_) place(c);
+    if (tooltip_ != nullptr) {
+        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font(kTextPixels, false)), FALSE);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scaled(360, dpi_));
+    }
     // The controls hold the new fonts now; the old ones can go.
     for (const auto& [key, f] : old) DeleteObject(f);
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -351,7 +382,12 @@ void ScreenWindow::place(Control& c) {
             r.bottom = r.top + indicator;
         }
     }
-    SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A closed drop-down list takes the height of its box; the height given
+    // to the window is that of the list opened under it.
+    const int opened =
+        c.widget == Widget::Combo ? static_cast<int>(d.choices.size() + 1) * scaled(kTextPixels + 8, dpi_) : 0;
+    SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top + opened,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
     const int width = r.right - r.left;
     switch (c.widget) {
@@ -381,9 +417,29 @@ void ScreenWindow::place(Control& c) {
             SetWindowTextW(c.hwnd, fits ? caption.c_str() : L"");
             break;
         }
+        case Widget::Combo:
+            fit_combo(c);
+            break;
         case Widget::Edit:
         case Widget::Picture:
             break;
+    }
+}
+
+// The box of a closed drop-down list is as tall as its font makes it; here it
+// is made as tall as the description draws it, like the text boxes beside it.
+void ScreenWindow::fit_combo(const Control& c) {
+    const RECT want = pixels(c.desc->rect, dpi_);
+    const int height = want.bottom - want.top;
+    LRESULT item = SendMessageW(c.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    // Two rounds: the frame around the item is measured after the first.
+    for (int round = 0; round < 2 && item != CB_ERR; ++round) {
+        RECT now;
+        GetWindowRect(c.hwnd, &now);
+        const int off = height - (now.bottom - now.top);
+        if (off == 0 || item + off < 1) break;
+        item += off;
+        SendMessageW(c.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
     }
 }
 
@@ -462,6 +518,9 @@ shell::Fields ScreenWindow::fields() const {
             case Widget::Button:
                 fields.set(c.desc->name, c.text);
                 break;
+            case Widget::Combo:
+                fields.set(c.desc->name, narrow(window_text(c.hwnd)));
+                break;
             case Widget::Picture:
                 break;
         }
@@ -476,14 +535,204 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
         if (Control* c = find(name)) ShowWindow(c->hwnd, visible ? SW_SHOW : SW_HIDE);
     for (Control& c : controls_)
         if (c.widget == Widget::Message) set_text(c, shell::message_line(outcome));
+    // A result computed with water and steam properties names their formulation in the title.
+    if (!outcome.formulation.empty())
+        SetWindowTextW(hwnd_, widen(shell::window_title(desc_, outcome.formulation)).c_str());
     // A failure or a note in red; a warning alone (a result shown but
     // extrapolated) in dark amber, so it does not read as a failure.
     warning_only_ = outcome.message.empty() && !outcome.warning.empty();
 }
 
 void ScreenWindow::set_atmospheric(const std::string& text) {
-    for (Control& c : controls_)
-        if (c.widget == Widget::Edit && is_atmospheric(*c.desc)) set_text(c, text);
+    for (Control& c : controls_) {
+        if (c.widget != Widget::Edit || !is_atmospheric(*c.desc) || narrow(window_text(c.hwnd)) == text) continue;
+        set_text(c, text);
+        shown_.input_changed(c.desc->name);
+    }
+    show_grey();
+}
+
+void ScreenWindow::note_press(const std::string& event, const shell::Outcome& outcome) {
+    shown_.pressed(event, outcome, fields());
+    show_grey();
+}
+
+void ScreenWindow::show_grey() {
+    const std::set<std::string, std::less<>> stale = shown_.stale_results();
+    for (Control& c : controls_) {
+        if (c.widget != Widget::Result) continue;
+        const bool now = stale.count(c.desc->name) != 0;
+        if (now == c.greyed) continue;
+        c.greyed = now;
+        InvalidateRect(c.hwnd, nullptr, TRUE);
+    }
+}
+
+bool ScreenWindow::greyed(std::string_view name) const {
+    const Control* c = find(name);
+    return c != nullptr && c->greyed;
+}
+
+namespace {
+
+// Unicode text on the clipboard, lines ended by CR LF as Windows programs expect.
+bool put_on_clipboard(HWND owner, const std::string& utf8) {
+    std::wstring text;
+    for (const wchar_t ch : widen(utf8)) {
+        if (ch == L'\n' && (text.empty() || text.back() != L'\r')) text += L'\r';
+        text += ch;
+    }
+    if (!OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    bool done = false;
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+        if (auto* out = static_cast<wchar_t*>(GlobalLock(memory))) {
+            std::copy(text.c_str(), text.c_str() + text.size() + 1, out);
+            GlobalUnlock(memory);
+            done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        }
+        if (!done) GlobalFree(memory);
+    }
+    CloseClipboard();
+    return done;
+}
+
+}  // namespace
+
+bool ScreenWindow::copy_results() {
+    const std::string text = shown_.results_text();
+    return !text.empty() && put_on_clipboard(hwnd_, text);
+}
+
+HMENU ScreenWindow::field_menu(std::string_view name) const {
+    const Control* c = find(name);
+    if (c == nullptr || c->widget != Widget::Result) return nullptr;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, kCopyField, L"复制");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING | (shown_.any() ? 0U : MF_GRAYED), kCopyAll, L"复制全部结果");
+    return menu;
+}
+
+void ScreenWindow::field_command(std::string_view name, UINT command) {
+    const Control* c = find(name);
+    if (c == nullptr) return;
+    if (command == kCopyAll) {
+        copy_results();
+    } else if (command == kCopyField) {
+        // The part selected, or else the whole result.
+        DWORD from = 0;
+        DWORD to = 0;
+        SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+        const std::wstring whole = window_text(c->hwnd);
+        const bool part = to > from && to <= whole.size();
+        put_on_clipboard(hwnd_, narrow(part ? whole.substr(from, to - from) : whole));
+    }
+}
+
+void ScreenWindow::show_field_menu(HWND field, LPARAM at) {
+    const Control* c = find(field);
+    if (c == nullptr) return;
+    HMENU menu = field_menu(c->desc->name);
+    if (menu == nullptr) return;
+    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (p.x == -1 && p.y == -1) {
+        // From the keyboard (Shift+F10): under the field.
+        RECT r;
+        GetWindowRect(field, &r);
+        p = {r.left, r.bottom};
+    }
+    const UINT command =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, p.x, p.y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+    if (command != 0) field_command(c->desc->name, command);
+}
+
+LRESULT CALLBACK ScreenWindow::result_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self) {
+    if (message == WM_CONTEXTMENU) {
+        reinterpret_cast<ScreenWindow*>(self)->show_field_menu(hwnd, l);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, result_proc, 0);
+    return DefSubclassProc(hwnd, message, w, l);
+}
+
+// The tooltips say what a field holds and which values it takes, in the
+// screen's type so that the Chinese reads as on the screen.
+void ScreenWindow::add_tooltips() {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (tooltip_ == nullptr) return;
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font(kTextPixels, false)), FALSE);
+    // A width limit lets the text break at its line feeds.
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scaled(360, dpi_));
+    // Long enough to read three lines of Chinese.
+    SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 20000);
+    for (const Control& c : controls_) {
+        std::wstring text = widen(tooltip_text(*c.desc));
+        if (text.empty()) continue;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(c.hwnd);
+        tool.lpszText = text.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+std::string ScreenWindow::tooltip_text(const ControlDesc& c) const {
+    if (c.meaning.role == shell::Role::Formulation)
+        return "各画面计算水和水蒸汽性质所用的公式：\r\nIFC-67（1967年工业公式）或IAPWS-IF97（1997年工业公式）";
+    std::string text = shell::field_tooltip(c, formulation_);
+    // Lines end in CR LF on Windows.
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.insert(at, 1, '\r');
+    return text;
+}
+
+std::string ScreenWindow::tooltip_of(std::string_view name) const {
+    const Control* c = find(name);
+    if (c == nullptr || tooltip_ == nullptr) return {};
+    std::wstring text(1024, L'\0');
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(c->hwnd);
+    tool.lpszText = text.data();
+    SendMessageW(tooltip_, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    text.resize(std::min(text.find(L'\0'), text.size()));
+    return narrow(text);
+}
+
+void ScreenWindow::set_formulation(props::Formulation formulation) {
+    const bool changed = formulation != formulation_;
+    formulation_ = formulation;
+    shown_.formulation_chosen(formulation);
+    show_grey();
+    // The allowed ranges of water and steam are those of the formulation chosen.
+    if (changed && tooltip_ != nullptr) {
+        for (const Control& c : controls_) {
+            std::wstring text = widen(tooltip_text(*c.desc));
+            if (text.empty()) continue;
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = hwnd_;
+            tool.uId = reinterpret_cast<UINT_PTR>(c.hwnd);
+            tool.lpszText = text.data();
+            SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    const std::wstring name = widen(props::formulation_name(formulation));
+    ++programmatic_;
+    for (const Control& c : controls_) {
+        if (c.widget != Widget::Combo || c.desc->meaning.role != shell::Role::Formulation) continue;
+        const LRESULT at =
+            SendMessageW(c.hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
+        if (at != CB_ERR) SendMessageW(c.hwnd, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    }
+    --programmatic_;
 }
 
 void ScreenWindow::show_at(POINT top_left) {
@@ -558,8 +807,16 @@ void ScreenWindow::on_command(int id, int code) {
     const std::string& name = c.desc->name;
     if ((c.widget == Widget::Button || c.widget == Widget::CheckBox) && code == BN_CLICKED) {
         // A tick box's click arrives with its new state already in place.
+        if (c.widget == Widget::CheckBox) {
+            shown_.input_changed(name);
+            show_grey();
+        }
         host_.on_event(desc_.id, name + "_Click");
+    } else if (c.widget == Widget::Combo && code == CBN_SELCHANGE && programmatic_ == 0) {
+        host_.on_chosen(*c.desc, narrow(window_text(c.hwnd)));
     } else if (c.widget == Widget::Edit && code == EN_CHANGE && programmatic_ == 0) {
+        shown_.input_changed(name);
+        show_grey();
         if (is_atmospheric(*c.desc)) host_.on_atmospheric_typed(desc_.id, narrow(window_text(c.hwnd)));
         if (desc_.find_event(name + "_Change") != nullptr) host_.on_event(desc_.id, name + "_Change");
     }
@@ -609,9 +866,10 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_CTLCOLORBTN: {
             HDC dc = reinterpret_cast<HDC>(w);
             const Control* c = find(reinterpret_cast<HWND>(l));
-            if (c == nullptr) break;
+            if (c == nullptr || c->widget == Widget::Combo) break;
             const bool red = (c->desc->style & (shell::kRed | shell::kMessage)) != 0;
             SetTextColor(dc, c->widget == Widget::Message && warning_only_ ? kAmberText
+                             : c->greyed                                   ? GetSysColor(COLOR_GRAYTEXT)
                              : red                                         ? kRedText
                                                                            : GetSysColor(COLOR_WINDOWTEXT));
             if (message == WM_CTLCOLOREDIT) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shell/screen.h"
+#include "shell/shown_results.h"
 
 namespace entalix::win32 {
 
@@ -36,16 +37,34 @@ public:
     void apply(const shell::Outcome& outcome);
     // Writes the shared atmospheric pressure into this screen's boxes, as the program, not as typing.
     void set_atmospheric(const std::string& text);
+    // The formulation the next press computes with: a combo box for it shows it.
+    void set_formulation(props::Formulation formulation);
     // Shows the window with its top-left corner at the point, kept on the monitor's work area.
     void show_at(POINT top_left);
     void focus_first_field();
+
+    // A calculation pressed on this screen ended so: its results are current, or stale when it failed.
+    void note_press(const std::string& event, const shell::Outcome& outcome);
+    // A result shown greyed: an input it read changed, its press failed, or another formulation was chosen.
+    bool greyed(std::string_view name) const;
+    // Ctrl+Shift+C: every result shown with the inputs that produced it, as
+    // tab-separated lines on the clipboard. False when there is none yet.
+    bool copy_results();
+    // The right-click menu of a result ("复制", "复制全部结果"); the caller
+    // destroys it. nullptr for other controls. field_command runs one of its items.
+    HMENU field_menu(std::string_view name) const;
+    void field_command(std::string_view name, UINT command);
+
+    // The tooltip a field shows: its quantity, unit and allowed range in the
+    // formulation chosen, as the tooltip window holds it; empty for none.
+    std::string tooltip_of(std::string_view name) const;
 
     HWND control(std::string_view name) const;         // nullptr for an unknown name
     std::string text_of(std::string_view name) const;  // as the control shows it
     bool shown(std::string_view name) const;
 
 private:
-    enum class Widget { Label, Message, Result, Edit, Button, CheckBox, Picture };
+    enum class Widget { Label, Message, Result, Edit, Button, CheckBox, Picture, Combo };
     struct Control {
         const shell::ControlDesc* desc = nullptr;
         Widget widget = Widget::Label;
@@ -53,10 +72,14 @@ private:
         int id = 0;
         bool in_picture = false;
         std::string text;  // labels, results and buttons: the text as written, CR LF included
+        bool greyed = false;
     };
 
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK picture_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+    static LRESULT CALLBACK result_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
+    void show_field_menu(HWND field, LPARAM at);
+    void show_grey();
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     void create_controls();
@@ -65,6 +88,9 @@ private:
     void place(Control& c);
     void set_text(Control& c, const std::string& text);
     void fit(Control& c);
+    void fit_combo(const Control& c);
+    void add_tooltips();
+    std::string tooltip_text(const shell::ControlDesc& c) const;
     void on_command(int id, int code);
     void on_enter();
     HFONT font(int pixels_at_96, bool bold);
@@ -81,9 +107,11 @@ private:
     std::map<std::string, std::string, std::less<>> enter_events_;  // text box -> its calculation
     std::map<std::pair<int, bool>, HFONT> fonts_;                   // (pixels at 96 dpi, bold)
     HBRUSH white_ = nullptr;
-    HWND focus_ = nullptr;
-    bool warning_only_ = false;  // the message line holds a warning, not a failure  // the control that had the
-                                 // keyboard when the window was left
+    HWND tooltip_ = nullptr;     // one tool in it for each field a person types, ticks or picks
+    HWND focus_ = nullptr;       // the control that had the keyboard when the window was left
+    bool warning_only_ = false;  // the message line holds a warning, not a failure
+    props::Formulation formulation_ = props::Formulation::IFC67;
+    shell::ShownResults shown_;
 };
 
 }  // namespace entalix::win32

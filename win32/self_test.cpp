@@ -3,8 +3,10 @@
 // from the controls themselves.
 #include "win32/self_test.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -61,6 +63,12 @@ std::string shown_text(const std::string& text) {
     return out;
 }
 
+std::wstring window_text(HWND hwnd) {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(hwnd, buffer, 256);
+    return buffer;
+}
+
 // A 24-bit BMP of the window as it stands on the screen, frame included.
 bool save_screenshot(HWND hwnd, const std::wstring& path) {
     RECT r;
@@ -106,9 +114,10 @@ public:
     int run(const std::vector<std::string>& lines) {
         out_ << "atmospheric pressure: "
              << (host_.atmospheric_pressure().empty() ? "(default)" : host_.atmospheric_pressure()) << '\n';
+        out_ << "formulation: " << props::formulation_name(host_.formulation()) << '\n';
         for (const std::string& line : lines) {
             const std::vector<std::string> tokens = split(line);
-            if (tokens.empty() || tokens[0][0] == '#') continue;
+            if (tokens.empty() || tokens[0][0] == '#' || tokens[0][0] == '=') continue;
             out_ << "> " << line << '\n';
             if (!step(tokens)) {
                 ok_ = false;
@@ -141,10 +150,13 @@ private:
         if (!id) return fail("no screen " + tokens[0]);
         if (!open(*id)) return false;
         if (tokens.size() == 1) return shown_is(*id);
-        if (tokens[1] == "escape" || tokens[1] == "close") {
+        if (tokens[1] == "escape" || tokens[1] == "close" || tokens[1] == "ctrl+q") {
             HWND window = host_.window(*id)->hwnd();
+            HWND focus = GetFocus() != nullptr ? GetFocus() : window;
             if (tokens[1] == "escape")
-                key(GetFocus() != nullptr ? GetFocus() : window, VK_ESCAPE);
+                key(focus, VK_ESCAPE);
+            else if (tokens[1] == "ctrl+q")
+                key(focus, 'Q', VK_CONTROL);
             else
                 SendMessageW(window, WM_CLOSE, 0, 0);
             pump();
@@ -157,6 +169,49 @@ private:
             return now && shown_is(*now) && (shell::screen_name(*now) == expected || fail("expected " + expected));
         }
         if (tokens[1] == "copy") return copy(*id, tokens.size() > 2 ? tokens[2] : "");
+        if (tokens[1] == "copyall") {
+            key(GetFocus() != nullptr ? GetFocus() : host_.window(*id)->hwnd(), 'C', VK_CONTROL, VK_SHIFT);
+            return table(clipboard(*id));
+        }
+        if (tokens[1] == "menu" && tokens.size() == 4) return menu(*id, tokens[2], tokens[3]);
+        if (tokens[1] == "type" && tokens.size() == 4) {
+            HWND box = host_.window(*id)->control(tokens[2]);
+            if (box == nullptr) return fail("no field " + tokens[2]);
+            type(box, tokens[3]);
+            return true;
+        }
+        if (tokens[1] == "greyed" && tokens.size() >= 3) {
+            out_ << tokens[0] << '.' << tokens[2]
+                 << " greyed: " << (host_.window(*id)->greyed(tokens[2]) ? "yes" : "no") << '\n';
+            return true;
+        }
+        if (tokens[1] == "choose" && tokens.size() == 4) return choose(*id, tokens[2], tokens[3]);
+        if (tokens[1] == "shows" && tokens.size() >= 3) {
+            out_ << tokens[0] << '.' << tokens[2] << '=' << shown_text(host_.window(*id)->text_of(tokens[2])) << '\n';
+            return true;
+        }
+        if (tokens[1] == "tooltip" && tokens.size() == 4) {
+            // The tooltip must hold the word (a range's end); else it is shown whole.
+            const std::string tip = host_.window(*id)->tooltip_of(tokens[2]);
+            if (tip.find(tokens[3]) != std::string::npos)
+                out_ << "tooltip " << tokens[2] << " has " << tokens[3] << '\n';
+            else
+                out_ << "tooltip " << tokens[2] << ": " << shown_text(tip) << '\n';
+            return true;
+        }
+        if (tokens[1] == "help") {
+            // F1 in the field that has the keyboard.
+            std::optional<bool> present;
+            host_.set_guide_opener([&present](const std::wstring&, bool there) { present = there; });
+            key(GetFocus() != nullptr ? GetFocus() : host_.window(*id)->hwnd(), VK_F1);
+            host_.set_guide_opener(nullptr);
+            out_ << "guide: " << (!present ? "not opened" : *present ? "present" : "missing") << '\n';
+            return true;
+        }
+        if (tokens[1] == "title") {
+            out_ << "title: " << narrow(window_text(host_.window(*id)->hwnd())) << '\n';
+            return true;
+        }
         return press(*id, tokens);
     }
 
@@ -168,6 +223,11 @@ private:
         SendMessageW(box, EM_SETSEL, 0, -1);
         SendMessageW(box, WM_COPY, 0, 0);
         pump();
+        out_ << "copied: " << shown_text(clipboard(id)) << '\n';
+        return true;
+    }
+
+    std::string clipboard(ScreenId id) {
         std::string copied;
         if (OpenClipboard(host_.window(id)->hwnd())) {
             if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
@@ -176,7 +236,62 @@ private:
             }
             CloseClipboard();
         }
-        out_ << "copied: " << shown_text(copied) << '\n';
+        return copied;
+    }
+
+    // Copied lines of a table, a line each, the cells between " | ".
+    bool table(const std::string& copied) {
+        std::string line;
+        for (std::size_t i = 0; i < copied.size(); ++i) {
+            if (copied.compare(i, 2, "\r\n") == 0) {
+                out_ << "copied: " << line << '\n';
+                line.clear();
+                ++i;
+            } else {
+                line += copied[i] == '\t' ? std::string(" | ") : std::string(1, copied[i]);
+            }
+        }
+        if (!line.empty()) out_ << "copied (no line end): " << line << '\n';
+        return true;
+    }
+
+    // The right-click menu of a field: its items, then the one named is run.
+    bool menu(ScreenId id, const std::string& field, const std::string& item) {
+        ScreenWindow& w = *host_.window(id);
+        HMENU m = w.field_menu(field);
+        if (m == nullptr) return fail("no menu on " + field);
+        std::string items;
+        UINT chosen = 0;
+        const int count = GetMenuItemCount(m);
+        for (int i = 0; i < count && i < 32; ++i) {
+            wchar_t text[64] = {};
+            if (GetMenuStringW(m, static_cast<UINT>(i), text, 64, MF_BYPOSITION) <= 0) continue;
+            const std::string name = narrow(text);
+            const bool grey = (GetMenuState(m, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0;
+            items += (items.empty() ? "" : ", ") + name + (grey ? " (grey)" : "");
+            if (name == item && !grey) chosen = GetMenuItemID(m, i);
+        }
+        DestroyMenu(m);
+        out_ << "menu: " << items << '\n';
+        if (chosen == 0) return fail("no item to run: " + item);
+        w.field_command(field, chosen);
+        pump();
+        return table(clipboard(id));
+    }
+
+    // Picks a choice of a combo box as a person's choice arrives: the list's
+    // selection moves, then its window tells the screen that it changed.
+    bool choose(ScreenId id, const std::string& name, const std::string& choice) {
+        HWND box = host_.window(id)->control(name);
+        if (box == nullptr) return fail("no combo box " + name);
+        const LRESULT at = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(widen(choice).c_str()));
+        if (at == CB_ERR) return fail("no choice " + choice);
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+        SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box));
+        pump();
+        out_ << "chosen: " << host_.window(id)->text_of(name) << '\n';
         return true;
     }
 
@@ -186,13 +301,24 @@ private:
         return now == id || fail("not shown: " + shell::screen_name(id));
     }
 
-    // A key pressed in a control, through the message loop's dialog handling.
-    void key(HWND target, WPARAM vk) {
+    // A key pressed in a control, through the message loop's dialog handling;
+    // a modifier (VK_CONTROL) is held down meanwhile in the keyboard's state.
+    void key(HWND target, WPARAM vk, int modifier = 0, int second = 0) {
         SetFocus(target);
+        BYTE before[256] = {};
+        GetKeyboardState(before);
+        if (modifier != 0) {
+            BYTE held[256];
+            std::copy(std::begin(before), std::end(before), std::begin(held));
+            held[modifier] |= 0x80;
+            if (second != 0) held[second] |= 0x80;
+            SetKeyboardState(held);
+        }
         const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(vk), 0)) << 16;
         PostMessageW(target, WM_KEYDOWN, vk, scan | 1);
         PostMessageW(target, WM_KEYUP, vk, scan | 1 | (3LL << 30));
         pump();
+        if (modifier != 0) SetKeyboardState(before);
     }
 
     bool click(ScreenId id, const std::string& button) {

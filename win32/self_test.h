@@ -13,6 +13,17 @@
 //   Form14 copy yxgl 17.02                select the field's text and copy it (Ctrl+C);
 //                                         the last word says what the clipboard must hold
 //   Form1 close ended                     the close control; "ended": the program ends
+//   Form1 ctrl+q ended                    Ctrl+Q; then the screen shown, or "ended"
+//   Form8 help missing                    F1: is the guide beside the program "present" or "missing"
+//   Form8 tooltip Text1 373.946           the field's tooltip must hold the word
+//   Form1 choose Combo1 IAPWS-IF97        pick a choice of a combo box
+//   Form14 copyall                        Ctrl+Shift+C; the lines starting with "= " after
+//                                         it give the table copied, cells between " | "
+//   Form14 menu yxgl 复制全部结果           the field's right-click menu, then that item
+//   Form14 type Text5 60                  type into a field, nothing pressed
+//   Form14 greyed yxgl yes                whether a result is shown greyed
+//   Form8 shows Text2 12.2460             what a field shows; the last word says what it must be
+//   Form8 title 饱和参数 · IAPWS-IF97       the window's title; the words after "title" say what it must be
 // The atmospheric pressure is one value for all screens: a field left out keeps
 // what was typed before, so after a step that types it every later step types it too.
 #pragma once

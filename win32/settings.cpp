@@ -13,6 +13,8 @@ namespace {
 constexpr const wchar_t* kSection = L"entalix";
 constexpr const wchar_t* kFileName = L"entalix.ini";
 
+}  // namespace
+
 std::wstring folder_of_program() {
     std::wstring path(MAX_PATH, L'\0');
     // A bounded number of tries: long paths double the buffer up to 32767 characters.
@@ -28,6 +30,8 @@ std::wstring folder_of_program() {
     }
     return {};
 }
+
+namespace {
 
 // A folder is writable for us when the settings file there can be opened for
 // writing (created if need be); a file we created to find out is removed again.

@@ -23,6 +23,9 @@ private:
     std::wstring path_;
 };
 
+// The folder entalix.exe stands in, with its final backslash; empty if unknown.
+std::wstring folder_of_program();
+
 // The keys.
 inline constexpr const char* kAtmosphericPressure = "atmospheric_pressure";  // MPa, as typed
 inline constexpr const char* kFormulation = "formulation";

@@ -266,12 +266,18 @@ TEST(If97Screens, TheHostChoosesAndEveryResultSaysWhich) {
     app.click(ScreenId::Form8, "Command2");
     EXPECT_EQ(app.text(ScreenId::Form8, "Text1"), "183.9991");
     EXPECT_EQ(app.host().model(ScreenId::Form8).formulation, "IFC-67");
-    app.set_formulation(Formulation::IF97);
+    app.click(ScreenId::Form8, "Command3");
+    app.choose(ScreenId::Form1, "Combo1", "IAPWS-IF97");
+    app.click(ScreenId::Form1, "Command4");
     app.click(ScreenId::Form8, "Command2");
     EXPECT_EQ(app.text(ScreenId::Form8, "Text1"), "184.0011");
     EXPECT_EQ(app.host().model(ScreenId::Form8).formulation, "IAPWS-IF97");
-    // Navigation and failures name none.
+    // Navigation, failures and calculations without water and steam name none.
     EXPECT_TRUE(shell::run_event(form8, "Command3_Click", form8.default_fields())->formulation.empty());
+    const shell::Outcome motor = press(ScreenId::Form9, "Command2_Click",
+                                       {{"Text1", "10"}, {"Text5", "80"}, {"Text6", "100"}, {"Text7", "0.85"}});
+    EXPECT_FALSE(motor.texts.empty());
+    EXPECT_TRUE(motor.formulation.empty());
     EXPECT_EQ(props::current_formulation(), Formulation::IFC67);
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -167,11 +168,12 @@ TEST_F(Hand, CopyGivesResultsWithTheirInputsAsATable) {
     type(ScreenId::Form12, "Text6", "90");
     click(ScreenId::Form12, "Command1");
     const QStringList lines = host.window(ScreenId::Form12)->results_text().split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 3 + 6 + 1);
-    EXPECT_EQ(lines.mid(0, 3), (QStringList{QStringLiteral("温度\t150\t℃"), QStringLiteral("干度\t90\t%"),
-                                            QStringLiteral("大气压值\t0.0983\tMPa")}));
-    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("压力\t0.")) && lines[3].endsWith(QStringLiteral("\tMPa（表压）")));
-    EXPECT_EQ(lines[8], QStringLiteral("干度\t90\t%"));
+    ASSERT_EQ(lines.size(), 3 + 1 + 6 + 1);
+    EXPECT_EQ(lines.mid(0, 4),
+              (QStringList{QStringLiteral("温度\t150\t℃"), QStringLiteral("干度\t90\t%"),
+                           QStringLiteral("大气压值\t0.0983\tMPa"), QStringLiteral("物性公式\tIFC-67\t")}));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("压力\t0.")) && lines[4].endsWith(QStringLiteral("\tMPa（表压）")));
+    EXPECT_EQ(lines[9], QStringLiteral("干度\t90\t%"));
 
     // The right-click menu of a result, in Chinese.
     std::unique_ptr<QMenu> menu(host.window(ScreenId::Form12)->field_menu("Label3"));
@@ -320,6 +322,54 @@ TEST_F(Remembering, TheAtmosphericPressureIsOneSiteValueKeptAcrossStarts) {
     QTest::keyClick(text7, Qt::Key_Delete);
     EXPECT_TRUE(qobject_cast<QLineEdit*>(host.window(ScreenId::Form2)->control("dqyz"))->text().isEmpty());
     EXPECT_EQ(settings.value(QStringLiteral("site/atmospheric")).toString(), "0.0983");
+}
+
+// The main menu's choice of formulation: every later press computes with it,
+// the screen's title says which one its result used, the tooltips give its
+// ranges, results of the other one turn grey, and the next start keeps it.
+TEST_F(Remembering, TheFormulationChosenOnTheMainMenuIsUsedShownAndKept) {
+    {
+        QtHost host(catalog::screen_desc, &settings);
+        const auto type = [&host](ScreenId id, const char* name, const char* typed) {
+            auto* e = qobject_cast<QLineEdit*>(host.window(id)->control(name));
+            e->selectAll();
+            QTest::keyClicks(e, QString::fromUtf8(typed));
+        };
+        const auto click = [&host](ScreenId id, const char* name) {
+            QTest::mouseClick(qobject_cast<QPushButton*>(host.window(id)->control(name)), Qt::LeftButton);
+        };
+        host.controller().ShowScreen(ScreenId::Form1);
+        auto* combo = qobject_cast<QComboBox*>(host.window(ScreenId::Form1)->control("Combo1"));
+        ASSERT_NE(combo, nullptr);
+        QTest::keyClick(combo, Qt::Key_Down);
+        EXPECT_EQ(host.formulation(), props::Formulation::IF97);
+
+        host.controller().ShowScreen(ScreenId::Form8);
+        ScreenWindow* form8 = host.window(ScreenId::Form8);
+        type(ScreenId::Form8, "Text1", "326.85");
+        click(ScreenId::Form8, "Command1");
+        // IAPWS-IF97's verification table: 12.3443146 MPa at 600 K, less the site's 0.0983 MPa.
+        EXPECT_EQ(qobject_cast<QLineEdit*>(form8->control("Text2"))->text(), "12.2460");
+        EXPECT_EQ(form8->windowTitle(), QStringLiteral("饱和参数 · IAPWS-IF97"));
+        EXPECT_TRUE(form8->control("Text1")->toolTip().contains(QStringLiteral("373.946")));
+
+        host.controller().ShowScreen(ScreenId::Form2);
+        for (const auto& [field, typed] : {std::pair{"jzyl", "1"}, {"jzwd", "250"}, {"gdzj", "100"}, {"jzls", "30"}})
+            type(ScreenId::Form2, field, typed);
+        click(ScreenId::Form2, "Command2");
+        EXPECT_FALSE(host.window(ScreenId::Form2)->stale("jzll"));
+
+        host.controller().ShowScreen(ScreenId::Form1);
+        QTest::keyClick(combo, Qt::Key_Up);
+        EXPECT_TRUE(host.window(ScreenId::Form2)->stale("jzll"));
+        EXPECT_TRUE(form8->control("Text1")->toolTip().contains(QStringLiteral("374.15")));
+        QTest::keyClick(combo, Qt::Key_Down);
+    }
+    QtHost host(catalog::screen_desc, &settings);
+    host.controller().ShowScreen(ScreenId::Form1);
+    EXPECT_EQ(host.formulation(), props::Formulation::IF97);
+    EXPECT_EQ(qobject_cast<QComboBox*>(host.window(ScreenId::Form1)->control("Combo1"))->currentText(),
+              QStringLiteral("IAPWS-IF97"));
 }
 
 }  // namespace

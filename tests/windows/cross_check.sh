@@ -8,7 +8,7 @@
 #   - entalix.exe --self-test on screen_steps.txt: every press shows what the
 #     Linux entalix-calc writes for the same event, a result copied lands on
 #     the clipboard, Enter and Esc do what they promise; the atmospheric pressure
-#     typed last is remembered in entalix.ini for the next start;
+#     typed last and the formulation chosen are remembered in entalix.ini for the next start;
 #   - a screenshot of every screen, as PNG, in build/windows/screens/.
 #   - the portable zips, when the tree has its LICENSE.
 # The 32-bit programs are built and inspected but not run: that needs wine32
@@ -77,18 +77,42 @@ if [ "${1:-}" = "--under-display" ]; then
     start=$SECONDS
     {
         echo "atmospheric pressure: (default)"
+        echo "formulation: IFC-67"
+        formulation=IFC-67  # what the main menu's combo box was set to last
         while read -r line; do
             [[ -z $line || $line == \#* ]] && continue
+            # What the step before must show, word for word.
+            if [[ $line == "= "* ]]; then
+                echo "${line#= }"
+                continue
+            fi
             echo "> $line"
             read -ra t <<<"$line"
             if [ ${#t[@]} -eq 1 ]; then
                 echo "shown: ${t[0]}"
-            elif [ "${t[1]}" = escape ] || [ "${t[1]}" = close ]; then
+            elif [ "${t[1]}" = escape ] || [ "${t[1]}" = close ] || [ "${t[1]}" = ctrl+q ]; then
                 if [ "${t[2]}" = ended ]; then echo ended; else echo "shown: ${t[2]}"; fi
             elif [ "${t[1]}" = copy ]; then
                 echo "copied: ${t[3]}"
+            elif [ "${t[1]}" = choose ]; then
+                formulation=${t[3]}
+                echo "chosen: $formulation"
+            elif [ "${t[1]}" = shows ]; then
+                echo "${t[0]}.${t[2]}=${t[3]}"
+            elif [ "${t[1]}" = menu ]; then
+                echo "menu: 复制, 复制全部结果"
+            elif [ "${t[1]}" = copyall ] || [ "${t[1]}" = type ]; then
+                :
+            elif [ "${t[1]}" = greyed ]; then
+                echo "${t[0]}.${t[2]} greyed: ${t[3]}"
+            elif [ "${t[1]}" = tooltip ]; then
+                echo "tooltip ${t[2]} has ${t[3]}"
+            elif [ "${t[1]}" = help ]; then
+                echo "guide: ${t[2]}"
+            elif [ "${t[1]}" = title ]; then
+                echo "title: ${t[*]:2}"
             else
-                args=()
+                args=(--formulation "$formulation")
                 for token in "${t[@]}"; do [[ $token == enter@* ]] || args+=("$token"); done
                 # A failed press prints nothing but its message on standard error;
                 # a press that succeeds with a warning prints the warning there.
@@ -117,9 +141,12 @@ if [ "${1:-}" = "--under-display" ]; then
     steps=$(grep -c '^> ' "$work/got.steps")
     echo "entalix.exe --self-test: $steps steps through the windows in $((SECONDS - start)) s"
 
-    # The next start remembers the atmospheric pressure.
-    printf 'Form12\n' >"$work/again.txt"
-    printf 'atmospheric pressure: 0.1013\n> Form12\nshown: Form12\nForm12.Text7=0.1013\n' >"$work/want.again"
+    # The next start remembers the atmospheric pressure and the formulation.
+    # A screen made at the start takes the formulation's ranges in its tooltips.
+    printf '%s\n' 'Form8 tooltip Text1 373.946' Form12 'Form1 close ended' >"$work/again.txt"
+    printf '%s\n' 'atmospheric pressure: 0.1013' 'formulation: IAPWS-IF97' '> Form8 tooltip Text1 373.946' \
+        'tooltip Text1 has 373.946' '> Form12' 'shown: Form12' '> Form1 close ended' ended \
+        Form8.Text7=0.1013 Form12.Text7=0.1013 >"$work/want.again"
     wine "$work/app/entalix.exe" --self-test "$(winpath "$work/again.txt")" "$(winpath "$work")\\got.again" || true
     touch "$work/got.again"
     differ "entalix.exe restarted (entalix.ini beside it)" "$work/want.again" "$work/got.again"
