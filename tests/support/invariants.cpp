@@ -252,7 +252,11 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
         if (std::find(binding->writes.begin(), binding->writes.end(), control) == binding->writes.end())
             return "a press showed or hid a control it does not declare: " + control;
     if (!written.empty() && written != results) return "a press wrote only part of its results";
+    // A result computed with water and steam properties names their formulation;
+    // the steam calculators and the saturation screen always use them.
+    const bool steam_screen = screen == ScreenId::Form8 || screen == ScreenId::Form11 || screen == ScreenId::Form12;
     if (!written.empty() && binding->kind == shell::EventKind::Compute &&
+        (!outcome.formulation.empty() || steam_screen) &&
         outcome.formulation != props::formulation_name(fields.formulation()))
         return "a result that does not name the formulation it used: \"" + outcome.formulation + '"';
     if (screen == ScreenId::Form8 && !written.empty() && outcome.texts[0].second == "错误" && outcome.message.empty())
