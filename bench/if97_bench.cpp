@@ -1,5 +1,6 @@
 // Time per call of the IAPWS-IF97 states: (p, T) by region, and the (p, h) and
-// (p, s) inverses, over plant states from 1 kPa to 100 MPa and 1 to 2000 degC;
+// (p, s) inverses by region (region 2 also above 10 MPa alone, and the wet
+// states), over states from 1 kPa to 100 MPa and 1 to 2000 degC (bench/if97_grid.h);
 // then IAPWS-IF97 beside IFC-67 on the same ordinary states (bench/grid.h), in
 // one run so that both see the same machine.
 #include <benchmark/benchmark.h>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "bench/grid.h"
+#include "bench/if97_grid.h"
 #include "if97/state.h"
 #include "props/property_error.h"
 
@@ -16,32 +18,7 @@ namespace {
 using entalix::if97::Region;
 using entalix::if97::State;
 
-struct Grid {
-    std::vector<State> by_region[6];
-    std::vector<State> single_phase;
-};
-
-// Pressures on a log scale, temperatures every 7 K, 1 K clear of saturation.
-Grid make_grid() {
-    Grid grid;
-    for (double step = 0.0; step <= 25.0; step += 1.0) {
-        const double p = std::fmin(0.001 * std::pow(1e5, step / 25.0), 100.0);
-        for (double t = 1.0; t <= 2000.0; t += 7.0) {
-            if (t > 800.0 && p > 50.0) break;
-            if (p > 0.000611213 && p < 22.064 && std::fabs(t - entalix::if97::saturation_temperature_c(p)) < 1.0)
-                continue;
-            const State s = entalix::if97::state_pt(p, t);
-            grid.by_region[static_cast<int>(s.region)].push_back(s);
-            grid.single_phase.push_back(s);
-        }
-    }
-    return grid;
-}
-
-const Grid& grid() {
-    static const Grid g = make_grid();
-    return g;
-}
+const entalix::bench::If97Grid& grid() { return entalix::bench::if97_grid(); }
 
 // Cycles through the states so that no branch or cache sees one state only.
 template <typename Call>
@@ -76,6 +53,21 @@ void BM_if97_ph_region2(benchmark::State& bench) {
 void BM_if97_ph_region3(benchmark::State& bench) {
     run(bench, grid().by_region[3], [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
 }
+void BM_if97_ph_region2_high(benchmark::State& bench) {
+    run(bench, grid().region2_high, [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
+void BM_if97_ph_region3_below_critical(benchmark::State& bench) {
+    run(bench, grid().region3_below_critical, [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
+void BM_if97_ph_wet(benchmark::State& bench) {
+    run(bench, grid().by_region[4], [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
+void BM_if97_ph_wet_above_623K(benchmark::State& bench) {
+    run(bench, grid().wet_above_623K, [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
+void BM_if97_ph_region5(benchmark::State& bench) {
+    run(bench, grid().by_region[5], [](const State& s) { return entalix::if97::state_ph(s.p, s.h); });
+}
 void BM_if97_ps_region1(benchmark::State& bench) {
     run(bench, grid().by_region[1], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
 }
@@ -84,6 +76,21 @@ void BM_if97_ps_region2(benchmark::State& bench) {
 }
 void BM_if97_ps_region3(benchmark::State& bench) {
     run(bench, grid().by_region[3], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_ps_region2_high(benchmark::State& bench) {
+    run(bench, grid().region2_high, [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_ps_region3_below_critical(benchmark::State& bench) {
+    run(bench, grid().region3_below_critical, [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_ps_wet(benchmark::State& bench) {
+    run(bench, grid().by_region[4], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_ps_wet_above_623K(benchmark::State& bench) {
+    run(bench, grid().wet_above_623K, [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
+}
+void BM_if97_ps_region5(benchmark::State& bench) {
+    run(bench, grid().by_region[5], [](const State& s) { return entalix::if97::state_ps(s.p, s.s); });
 }
 void BM_if97_th_all(benchmark::State& bench) {
     run(bench, grid().single_phase, [](const State& s) { return entalix::if97::state_th(s.t, s.h); });
@@ -165,9 +172,19 @@ BENCHMARK(BM_if97_pt_region5);
 BENCHMARK(BM_if97_ph_region1);
 BENCHMARK(BM_if97_ph_region2);
 BENCHMARK(BM_if97_ph_region3);
+BENCHMARK(BM_if97_ph_region2_high);
+BENCHMARK(BM_if97_ph_region3_below_critical);
+BENCHMARK(BM_if97_ph_wet);
+BENCHMARK(BM_if97_ph_wet_above_623K);
+BENCHMARK(BM_if97_ph_region5);
 BENCHMARK(BM_if97_ps_region1);
 BENCHMARK(BM_if97_ps_region2);
 BENCHMARK(BM_if97_ps_region3);
+BENCHMARK(BM_if97_ps_region2_high);
+BENCHMARK(BM_if97_ps_region3_below_critical);
+BENCHMARK(BM_if97_ps_wet);
+BENCHMARK(BM_if97_ps_wet_above_623K);
+BENCHMARK(BM_if97_ps_region5);
 BENCHMARK(BM_if97_th_all);
 BENCHMARK(BM_side_by_side_ifc67_pt_water);
 BENCHMARK(BM_side_by_side_if97_pt_water);

@@ -1,5 +1,5 @@
-// Runs a random calculation event of a random screen with random field texts
-// and checks the promises of every press, including that it ends in time.
+// Runs a random calculation event of a random screen with random field texts,
+// in either formulation, and checks the promises of every press, including that it ends in time.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <chrono>
@@ -78,6 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         typed += f.name + "=\"" + text + "\" ";
         fields.set(f.name, text);
     }
+    // Taken last, so that an input of the corpus that ends before it keeps IFC-67.
+    fields.set_formulation(in.ConsumeBool() ? props::Formulation::IF97 : props::Formulation::IFC67);
+    typed += std::string(props::formulation_name(fields.formulation()));
     const auto start = std::chrono::steady_clock::now();
     std::optional<shell::Outcome> outcome;
     try {

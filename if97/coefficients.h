@@ -123,8 +123,23 @@ constexpr std::array<Weighted, N> weighted(const std::array<IJn, N>& table) {
     return out;
 }
 
-// The sum n x^I y^J with all its derivatives, for the basic equations.
-template <const auto& Table>
+// Which members of Derivatives a sum works out.
+enum DerivativeSet : unsigned {
+    kF = 1,
+    kFa = 2,
+    kFaa = 4,
+    kFb = 8,
+    kFbb = 16,
+    kFab = 32,
+    kAllDerivatives = 63,
+    kThermalSet = kF | kFb | kFbb,   // h, s and cp of a Gibbs free energy
+    kPressureSet = kFa | kFaa,       // p and its slope of a Helmholtz free energy
+    kVolumeHeatSet = kF | kFa | kFb  // p, h and s of a Helmholtz free energy
+};
+
+// The sum n x^I y^J with the derivatives Want asks for (the others stay zero),
+// for the basic equations.
+template <const auto& Table, unsigned Want = kAllDerivatives>
 Derivatives derivative_sum(double x, double y) {
     static constexpr auto terms = weighted(Table);
     constexpr int i_lo = min_exponent(Table, &IJn::I);
@@ -146,44 +161,15 @@ Derivatives derivative_sum(double x, double y) {
         const double xI1 = xi[c.I - 1];
         const double yJ = yj[c.J];
         const double yJ1 = yj[c.J - 1];
-        d.f += c.n * xI * yJ;
-        d.fa += c.ni * xI1 * yJ;
-        d.faa += c.nii * xi[c.I - 2] * yJ;
-        d.fb += c.nj * xI * yJ1;
-        d.fbb += c.njj * xI * yj[c.J - 2];
-        d.fab += c.nij * xI1 * yJ1;
+        if constexpr ((Want & kF) != 0) d.f += c.n * xI * yJ;
+        if constexpr ((Want & kFa) != 0) d.fa += c.ni * xI1 * yJ;
+        if constexpr ((Want & kFaa) != 0) d.faa += c.nii * xi[c.I - 2] * yJ;
+        if constexpr ((Want & kFb) != 0) d.fb += c.nj * xI * yJ1;
+        if constexpr ((Want & kFbb) != 0) d.fbb += c.njj * xI * yj[c.J - 2];
+        if constexpr ((Want & kFab) != 0) d.fab += c.nij * xI1 * yJ1;
     }
     return {part[0].f + part[1].f,   part[0].fa + part[1].fa,   part[0].faa + part[1].faa,
             part[0].fb + part[1].fb, part[0].fbb + part[1].fbb, part[0].fab + part[1].fab};
-}
-
-// The sum with its derivatives by y alone (value in f, fb, fbb).
-template <const auto& Table>
-Derivatives derivative_sum_b(double x, double y) {
-    static constexpr auto terms = weighted(Table);
-    constexpr int i_lo = min_exponent(Table, &IJn::I);
-    constexpr int i_hi = max_exponent(Table, &IJn::I);
-    constexpr int j_lo = min_exponent(Table, &IJn::J);
-    constexpr int j_hi = max_exponent(Table, &IJn::J);
-    const Powers<i_lo, i_hi> xi(x);
-    const Powers<j_lo, j_hi> yj(y);
-    Derivatives part[2];
-#if defined(__GNUC__)
-#pragma GCC unroll 64
-#endif
-    for (std::size_t k = 0; k < terms.size(); ++k) {
-        const Weighted& c = terms[k];
-        Derivatives& d = part[k & 1];
-        const double xI = xi[c.I];
-        d.f += c.n * xI * yj[c.J];
-        d.fb += c.nj * xI * yj[c.J - 1];
-        d.fbb += c.njj * xI * yj[c.J - 2];
-    }
-    Derivatives d;
-    d.f = part[0].f + part[1].f;
-    d.fb = part[0].fb + part[1].fb;
-    d.fbb = part[0].fbb + part[1].fbb;
-    return d;
 }
 
 }  // namespace entalix::if97

@@ -36,4 +36,14 @@ Thermal thermal_from_gibbs(double T, double tau, const Derivatives& g) {
             finite(-kR * tau * tau * g.fbb, "isobaric heat capacity")};
 }
 
+Point moved_at_constant_p(const Point& point, double dT) {
+    Point out = point;
+    out.T += dT;
+    out.h += point.cp * dT;
+    out.s += point.cp / point.T * dT;
+    out.v += point.v * point.alpha_v * dT;
+    out.u = out.h - 1000.0 * out.p * out.v;
+    return out;
+}
+
 }  // namespace entalix::if97

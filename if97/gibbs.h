@@ -2,10 +2,29 @@
 // regions written in (p, T): 1, 2 and 5.
 #pragma once
 
+#include <cmath>
+
 #include "if97/coefficients.h"
 #include "if97/regions.h"
+#include "props/property_error.h"
 
 namespace entalix::if97 {
+
+// Adds the ideal-gas part of regions 2 and 5, ln pi plus the sum n tau^J of
+// Table, to the residual part's derivatives g.
+template <const auto& Table>
+void add_ideal_gas(Derivatives& g, double pi, double tau) {
+    const Powers<min_exponent(Table, &Jn::J), max_exponent(Table, &Jn::J)> t(tau);
+    double ideal = props::finite(std::log(pi), "log of reduced pressure");
+    for (const Jn& c : Table) {
+        ideal += c.n * t[c.J];
+        g.fb += c.n * c.J * t[c.J - 1];
+        g.fbb += c.n * c.J * (c.J - 1.0) * t[c.J - 2];
+    }
+    g.f += ideal;
+    g.fa += 1.0 / pi;
+    g.faa -= 1.0 / (pi * pi);
+}
 
 // g holds gamma and its derivatives by pi (a) and tau (b), ideal and residual parts
 // together.

@@ -24,10 +24,8 @@ Region region_of(double p, double T, Phase on_saturation);
 Point point_in(Region r, double p, double T, Phase side);
 Point point_pt(double p, double T, Phase on_saturation, Region* region = nullptr);
 
-// Region 3: the density at which p(rho, T) = p, Newton from rho0; PropertyError when
-// the iteration leaves the stable branch or does not converge.
-double region3_density(double p, double T, double rho0);
-
+// The saturated states at p and T: p, T, v, h, u and s; above 623.15 K the
+// other members of the Points are not worked out (NaN).
 struct Saturation {
     double p;
     double T;

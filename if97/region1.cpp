@@ -36,7 +36,7 @@ Point region1(double p, double T) {
 
 Thermal region1_thermal(double p, double T) {
     const double tau = 1386.0 / T;
-    return thermal_from_gibbs(T, tau, derivative_sum_b<kRegion1>(7.1 - p / 16.53, tau - 1.222));
+    return thermal_from_gibbs(T, tau, derivative_sum<kRegion1, kThermalSet>(7.1 - p / 16.53, tau - 1.222));
 }
 
 }  // namespace entalix::if97

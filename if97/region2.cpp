@@ -1,10 +1,8 @@
 // Region 2, steam: from 273.15 K up to 1073.15 K, below the saturation line and
 // below the B23 boundary.
 #include <array>
-#include <cmath>
 
 #include "if97/gibbs.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {
@@ -43,34 +41,20 @@ inline constexpr auto kRegion2Residual = std::to_array<IJn>({
 });
 static_assert(kRegion2Residual.size() == 43);
 
-// The ideal-gas part: ln pi plus its sum in tau.
-void add_ideal(Derivatives& g, double pi, double tau) {
-    const Powers<min_exponent(kRegion2Ideal, &Jn::J), max_exponent(kRegion2Ideal, &Jn::J)> t(tau);
-    double ideal = props::finite(std::log(pi), "log of reduced pressure");
-    for (const Jn& c : kRegion2Ideal) {
-        ideal += c.n * t[c.J];
-        g.fb += c.n * c.J * t[c.J - 1];
-        g.fbb += c.n * c.J * (c.J - 1.0) * t[c.J - 2];
-    }
-    g.f += ideal;
-    g.fa += 1.0 / pi;
-    g.faa -= 1.0 / (pi * pi);
-}
-
 }  // namespace
 
 Point region2(double p, double T) {
     const double pi = p;
     const double tau = 540.0 / T;
     Derivatives g = derivative_sum<kRegion2Residual>(pi, tau - 0.5);
-    add_ideal(g, pi, tau);
+    add_ideal_gas<kRegion2Ideal>(g, pi, tau);
     return point_from_gibbs(p, T, pi, tau, g);
 }
 
 Thermal region2_thermal(double p, double T) {
     const double tau = 540.0 / T;
-    Derivatives g = derivative_sum_b<kRegion2Residual>(p, tau - 0.5);
-    add_ideal(g, p, tau);
+    Derivatives g = derivative_sum<kRegion2Residual, kThermalSet>(p, tau - 0.5);
+    add_ideal_gas<kRegion2Ideal>(g, p, tau);
     return thermal_from_gibbs(T, tau, g);
 }
 

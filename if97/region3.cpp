@@ -41,12 +41,8 @@ Derivatives helmholtz(double delta, double tau) {
     return f;
 }
 
-}  // namespace
-
-Point region3(double rho, double T) {
-    const double delta = finite(rho, "density") / kRhoc;
-    const double tau = kTc / T;
-    const Derivatives f = helmholtz(delta, tau);
+// T, p, v, u, h and s from phi and its derivatives at (delta, tau).
+Point heat_of(double rho, double T, double delta, double tau, const Derivatives& f) {
     const double rt = kR * T;
     Point out;
     out.T = T;
@@ -55,6 +51,13 @@ Point region3(double rho, double T) {
     out.u = finite(rt * tau * f.fb, "internal energy");
     out.h = finite(rt * (tau * f.fb + delta * f.fa), "enthalpy");
     out.s = finite(kR * (tau * f.fb - f.f), "entropy");
+    return out;
+}
+
+// The properties of a Point from phi and its derivatives at (delta, tau).
+Point point_of(double rho, double T, double delta, double tau, const Derivatives& f) {
+    const double rt = kR * T;
+    Point out = heat_of(rho, T, delta, tau, f);
     out.cv = finite(-kR * tau * tau * f.fbb, "isochoric heat capacity");
     const double stiffness = 2.0 * delta * f.fa + delta * delta * f.faa;
     const double mixed = delta * f.fa - delta * tau * f.fab;
@@ -67,10 +70,7 @@ Point region3(double rho, double T) {
     return out;
 }
 
-Region3Slopes region3_slopes(double rho, double T) {
-    const double delta = finite(rho, "density") / kRhoc;
-    const double tau = kTc / T;
-    const Derivatives f = helmholtz(delta, tau);
+Region3Slopes slopes_of(double rho, double T, double delta, double tau, const Derivatives& f) {
     const double rt = kR * T;
     Region3Slopes out;
     out.p = finite(rho * rt * delta * f.fa / 1000.0, "pressure");
@@ -82,6 +82,54 @@ Region3Slopes region3_slopes(double rho, double T) {
     out.s = finite(kR * (tau * f.fb - f.f), "entropy");
     out.ds_drho = kR * (delta / rho) * (tau * f.fab - f.fa);
     out.ds_dT = -kR * tau * tau * f.fbb / T;
+    return out;
+}
+
+}  // namespace
+
+Point region3(double rho, double T) {
+    const double delta = finite(rho, "density") / kRhoc;
+    const double tau = kTc / T;
+    return point_of(rho, T, delta, tau, helmholtz(delta, tau));
+}
+
+Point region3_vhs(double rho, double T) {
+    const double delta = finite(rho, "density") / kRhoc;
+    const double tau = kTc / T;
+    Derivatives f = derivative_sum<kRegion3, kVolumeHeatSet>(delta, tau);
+    f.f += kRegion3Log * finite(std::log(delta), "log of reduced density");
+    f.fa += kRegion3Log / delta;
+    Point out = heat_of(rho, T, delta, tau, f);
+    out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::nan("");
+    return out;
+}
+
+Region3Pressure region3_pressure(double rho, double T) {
+    const double delta = finite(rho, "density") / kRhoc;
+    Derivatives f = derivative_sum<kRegion3, kPressureSet>(delta, kTc / T);
+    f.fa += kRegion3Log / delta;
+    f.faa -= kRegion3Log / (delta * delta);
+    const double rt = kR * T;
+    return {finite(rho * rt * delta * f.fa / 1000.0, "pressure"),
+            rt * (2.0 * delta * f.fa + delta * delta * f.faa) / 1000.0};
+}
+
+Region3Slopes region3_slopes(double rho, double T, Point& point) {
+    const double delta = finite(rho, "density") / kRhoc;
+    const double tau = kTc / T;
+    const Derivatives f = helmholtz(delta, tau);
+    point = point_of(rho, T, delta, tau, f);
+    return slopes_of(rho, T, delta, tau, f);
+}
+
+Point moved_region3(const Point& point, const Region3Slopes& at, double d_rho, double d_t) {
+    Point out = point;
+    out.T += d_t;
+    out.p += at.dp_drho * d_rho + at.dp_dT * d_t;
+    out.h += at.dh_drho * d_rho + at.dh_dT * d_t;
+    out.s += at.ds_drho * d_rho + at.ds_dT * d_t;
+    out.v = 1.0 / (1.0 / point.v + d_rho);
+    out.u = out.h - 1000.0 * out.p * out.v;
     return out;
 }
 

@@ -1,9 +1,7 @@
 // Region 5, high-temperature steam: 1073.15 K <= T <= 2273.15 K, p <= 50 MPa.
 #include <array>
-#include <cmath>
 
 #include "if97/gibbs.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {
@@ -30,34 +28,20 @@ inline constexpr auto kRegion5Residual = std::to_array<IJn>({
 });
 static_assert(kRegion5Residual.size() == 6);
 
-// The ideal-gas part: ln pi plus its sum in tau.
-void add_ideal(Derivatives& g, double pi, double tau) {
-    const Powers<min_exponent(kRegion5Ideal, &Jn::J), max_exponent(kRegion5Ideal, &Jn::J)> t(tau);
-    double ideal = props::finite(std::log(pi), "log of reduced pressure");
-    for (const Jn& c : kRegion5Ideal) {
-        ideal += c.n * t[c.J];
-        g.fb += c.n * c.J * t[c.J - 1];
-        g.fbb += c.n * c.J * (c.J - 1.0) * t[c.J - 2];
-    }
-    g.f += ideal;
-    g.fa += 1.0 / pi;
-    g.faa -= 1.0 / (pi * pi);
-}
-
 }  // namespace
 
 Point region5(double p, double T) {
     const double pi = p;
     const double tau = 1000.0 / T;
     Derivatives g = derivative_sum<kRegion5Residual>(pi, tau);
-    add_ideal(g, pi, tau);
+    add_ideal_gas<kRegion5Ideal>(g, pi, tau);
     return point_from_gibbs(p, T, pi, tau, g);
 }
 
 Thermal region5_thermal(double p, double T) {
     const double tau = 1000.0 / T;
-    Derivatives g = derivative_sum_b<kRegion5Residual>(p, tau);
-    add_ideal(g, p, tau);
+    Derivatives g = derivative_sum<kRegion5Residual, kThermalSet>(p, tau);
+    add_ideal_gas<kRegion5Ideal>(g, p, tau);
     return thermal_from_gibbs(T, tau, g);
 }
 

@@ -39,6 +39,8 @@ Thermal region5_thermal(double p, double T);
 
 // Region 3: Helmholtz free energy in (rho, T); p is a result.
 Point region3(double rho, double T);
+// p, v, h, u and s alone, at half the work; the other members are NaN.
+Point region3_vhs(double rho, double T);
 
 // Region 3 pressure and its derivatives by density and temperature, for the
 // Newton steps of the inverses (MPa, MPa m3/kg, MPa/K), with h and s.
@@ -53,7 +55,22 @@ struct Region3Slopes {
     double ds_drho;
     double ds_dT;
 };
-Region3Slopes region3_slopes(double rho, double T);
+// With the Point at (rho, T), from the same evaluation of the equation.
+Region3Slopes region3_slopes(double rho, double T, Point& point);
+
+// p and dp/drho alone, at a third of the work, for the iterations on the density.
+struct Region3Pressure {
+    double p;
+    double dp_drho;
+};
+Region3Pressure region3_pressure(double rho, double T);
+
+// A Point moved by a small step in T (regions 1, 2, 5 at constant p) or in rho
+// and T (region 3), to first order: for the last Newton step of an inverse,
+// which is far below 1e-6 of the state, so that the error is of its square.
+// v, h, u, s and T move; cp, cv, w, alpha_v and kappa_t stay.
+Point moved_at_constant_p(const Point& point, double dT);
+Point moved_region3(const Point& point, const Region3Slopes& at, double d_rho, double d_t);
 
 // Region 4, the saturation line: psat(T) for 273.15 K <= T <= Tc and Tsat(p)
 // for 611.213 Pa <= p <= pc; PropertyError outside.

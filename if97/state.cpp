@@ -29,16 +29,24 @@ std::string number(double value) {
     return text;
 }
 
-// Density in (lo, hi) with p(rho, T) = p on a branch where p rises with rho.
-double density_between(double p, double T, double rho0, double lo, double hi) {
+// The state at T with p(rho, T) = p, its density in (lo, hi) on a branch where p
+// rises with rho. Newton on p alone stops once the next step would be
+// negligible; the state is evaluated once, at the end: whole, or its p, v, h,
+// u and s alone.
+Point density_between(double p, double T, double rho0, double lo, double hi, bool whole = true) {
     double rho = finite(rho0, "start density");
     double last_step = INFINITY;
+    const auto at = [&](double density) {
+        Point out = whole ? region3(density, T) : region3_vhs(density, T);
+        out.p = p;
+        return out;
+    };
     for (int step = 0; step < kMaxNewton; ++step) {
-        const Region3Slopes d = region3_slopes(rho, T);
+        const Region3Pressure d = region3_pressure(rho, T);
         // p carries rounding noise of about 1e-14 of itself; near the critical point,
         // where p hardly changes with rho, that noise moves the Newton steps by 1e-12.
         // The last Newton step costs nothing more and brings rho to that noise.
-        if (std::fabs(d.p - p) <= 1e-13 * p) return rho - (d.p - p) / d.dp_drho;
+        if (std::fabs(d.p - p) <= 1e-13 * p) return at(rho - (d.p - p) / d.dp_drho);
         if (!(d.dp_drho > 0.0))
             throw PropertyError("no region 3 state at p = " + number(p) + " MPa, T = " + number(T) + " K");
         double next = rho - (d.p - p) / d.dp_drho;
@@ -46,12 +54,16 @@ double density_between(double p, double T, double rho0, double lo, double hi) {
         if (next <= lo) next = 0.5 * (rho + lo);
         if (next >= hi) next = 0.5 * (rho + hi);
         next = std::fmin(std::fmax(next, 0.5 * rho), 2.0 * rho);
-        const double moved = std::fabs(next - rho);
-        // Done when the step is negligible, or small and no longer shrinking (noise).
-        const bool done = moved <= kDensityStep * rho || (moved <= 1e-9 * rho && moved > 0.5 * last_step);
-        last_step = moved;
+        const double step_size = std::fabs(next - rho);
+        // Done when the step is negligible, or small and no longer shrinking (noise),
+        // or small and shrinking so fast (as the square of the one before) that
+        // the next would be negligible.
+        if (step_size <= kDensityStep * rho || (step_size <= 1e-9 * rho && step_size > 0.5 * last_step) ||
+            (step_size <= 1e-7 * rho &&
+             step_size * (step_size / last_step) * (step_size / last_step) <= 0.01 * kDensityStep * rho))
+            return at(next);
+        last_step = step_size;
         rho = next;
-        if (done) return rho;
     }
     throw PropertyError("region 3 density does not converge at p = " + number(p) + " MPa, T = " + number(T) + " K");
 }
@@ -63,9 +75,8 @@ Saturation saturation(double p, double T) {
         return {kPc, kTc, critical, critical};
     }
     if (T <= kT13) return {p, T, region1(p, T), region2(p, T)};
-    const double rho_l = density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4);
-    const double rho_v = density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc);
-    return {p, T, region3(rho_l, T), region3(rho_v, T)};
+    return {p, T, density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4, false),
+            density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc, false)};
 }
 
 // The critical temperature written in degC and converted back may miss it by an ulp.
@@ -98,8 +109,6 @@ Region region_of(double p, double T, Phase on_saturation) {
     return T <= kT25 ? Region::two : Region::five;
 }
 
-double region3_density(double p, double T, double rho0) { return density_between(p, T, rho0, 0.0, 1.0e4); }
-
 Point point_in(Region r, double p, double T, Phase side) {
     switch (r) {
         case Region::one:
@@ -130,14 +139,9 @@ Point point_in(Region r, double p, double T, Phase side) {
             const Saturation sat = saturation_at_t(T);
             rho0 = 1.0 / (liquid ? sat.liquid.v : sat.vapour.v);
         }
-        const double rho = liquid ? density_between(p, T, rho0, kRhoc, 1.0e4) : density_between(p, T, rho0, 0.0, kRhoc);
-        Point out = region3(rho, T);
-        out.p = p;
-        return out;
+        return liquid ? density_between(p, T, rho0, kRhoc, 1.0e4) : density_between(p, T, rho0, 0.0, kRhoc);
     }
-    Point out = region3(region3_density(p, T, 1.0 / region3_v_pt(p, T)), T);
-    out.p = p;
-    return out;
+    return density_between(p, T, 1.0 / region3_v_pt(p, T), 0.0, 1.0e4);
 }
 
 Point point_pt(double p, double T, Phase on_saturation, Region* region) {

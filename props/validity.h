@@ -20,7 +20,7 @@ inline constexpr double kWaterEquationLimit = 350.0;  // degC
 
 inline constexpr const char* kMsgOutsideFormulation = "超出IFC-67适用范围（0–800 ℃，压力不超过100 MPa）";
 inline constexpr const char* kMsgNearCritical =
-    "状态位于临界区，本程序的IFC-67公式在此不适用（可改用IAPWS-IF97公式，后续版本提供）";
+    "状态位于临界区，IFC-67公式在此不适用（可在主画面选用IAPWS-IF97公式，命令行用entalix-calc --formulation IF97）";
 
 // Above the critical point there is no boundary between water and steam.
 inline constexpr const char* kMsgNoWetAbovePressure = "临界压力（22.12 MPa）以上不存在湿蒸汽，干度没有意义";

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "props/validity.h"
 #include "shell/errors.h"
@@ -19,12 +20,21 @@ namespace {
 
 constexpr const char* kAtmosphericQuantity = "大气压";
 
-// What a typed value of a row may be, checked when the press first reads it.
-void check_domain(Row row, double value) {
-    if (row == kRowT && !(value >= props::kLowestTemperature && value <= props::kHighestTemperature))
-        throw shell::CalculationError("“温度”须在0–800 ℃之间（IFC-67适用范围）");
+// "（IFC-67适用范围）" or "（IAPWS-IF97适用范围）".
+std::string range_of(props::Formulation formulation) {
+    return "（" + std::string(props::formulation_name(formulation)) + "适用范围）";
+}
+
+// What a typed value of a row may be in the range of the formulation, checked
+// when the press first reads it.
+void check_domain(Row row, double value, props::Formulation formulation) {
+    const bool if97 = formulation == props::Formulation::IF97;
+    const double highest = if97 ? props::kIf97HighestTemperature : props::kHighestTemperature;
+    if (row == kRowT && !(value >= props::kLowestTemperature && value <= highest))
+        throw shell::CalculationError(std::string("“温度”须在0–") + (if97 ? "2000" : "800") + " ℃之间" +
+                                      range_of(formulation));
     if (row == kRowP && !(value > 0.0 && value <= props::kHighestPressure))
-        throw shell::CalculationError("“压力”须大于0且不超过100 MPa（IFC-67适用范围）");
+        throw shell::CalculationError("“压力”须大于0且不超过100 MPa" + range_of(formulation));
     if (row == kRowV && !(value > 0.0)) throw shell::CalculationError("“比容”须大于0");
     if (row == kRowX && !(value >= 0.0 && value <= 100.0)) throw shell::CalculationError("“干度”须在0–100 %之间");
 }
@@ -56,7 +66,7 @@ double Press::working(const std::string& text, Row row) const {
     const shell::Meaning m = row_meaning(row, shell::PressureKind::Absolute);
     const double value = shell::read_typed_number(text, m.quantity, m.unit);
     shell::check_domain(m, value, text);
-    check_domain(row, value);
+    check_domain(row, value, props_.formulation());
     return value;
 }
 
@@ -87,7 +97,8 @@ Press::TypedPressure Press::typed_pressure() {
         throw shell::OutOfDomain(std::string("“") + kRowMeanings[kRowP].quantity +
                                  "”加上大气压须大于0 MPa（绝对压力现为" + absolute.fixed(4) + " MPa）");
     if (!(value <= props::kHighestPressure))
-        throw shell::CalculationError("“压力”加大气压所得的绝对压力须大于0且不超过100 MPa（IFC-67适用范围）");
+        throw shell::CalculationError("“压力”加大气压所得的绝对压力须大于0且不超过100 MPa" +
+                                      range_of(props_.formulation()));
     return TypedPressure(*this, absolute);
 }
 

@@ -8,6 +8,7 @@
 
 #include "catalog/catalog.h"
 #include "cli/calls.h"
+#include "props/formulation.h"
 #include "props/property_error.h"
 #include "shell/controller.h"
 #include "shell/errors.h"
@@ -57,25 +58,29 @@ std::string plausible(ScreenId id, const shell::ControlDesc& field) {
 
 void sweep(ScreenId id, const std::string& event, shell::Fields base, const std::vector<std::string>& targets) {
     const shell::ScreenDesc& desc = catalog::screen_desc(id);
+    const std::string_view formulation = props::formulation_name(base.formulation());
     for (const std::string& field : targets) {
         for (const std::string& text : testing::hostile_texts()) {
             shell::Fields fields = base;
             fields.set(field, text);
             std::optional<shell::Outcome> outcome;
             ASSERT_NO_THROW(outcome = shell::run_event(desc, event, fields))
-                << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
+                << formulation << ' ' << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
             ASSERT_TRUE(outcome.has_value());
             EXPECT_EQ(testing::broken_promise(id, event, fields, *outcome), "")
-                << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
+                << formulation << ' ' << shell::screen_name(id) << ' ' << event << ' ' << field << "=\"" << text << '"';
         }
     }
 }
 
-TEST(BadInputSweep, EveryEventEveryFieldEveryHostileText) {
+class BadInputSweepIn : public ::testing::TestWithParam<props::Formulation> {};
+
+TEST_P(BadInputSweepIn, EveryEventEveryFieldEveryHostileText) {
     for (const catalog::EventRef& e : catalog::calculation_events()) {
         const shell::ScreenDesc& desc = catalog::screen_desc(e.screen);
         std::vector<std::string> text_fields;
         shell::Fields base = desc.default_fields();
+        base.set_formulation(GetParam());
         for (const shell::ControlDesc* f : desc.typed_fields()) {
             if (f->meaning.role == shell::Role::TickBox) continue;
             text_fields.push_back(f->name);
@@ -100,13 +105,15 @@ TEST(BadInputSweep, EveryEventEveryFieldEveryHostileText) {
 
 // The property functions at and around every boundary give a number or a
 // PropertyError, never a non-finite number.
-TEST(BadInputSweep, PropertyFunctionsAtTheBoundaries) {
+TEST_P(BadInputSweepIn, PropertyFunctionsAtTheBoundaries) {
+    const props::FormulationScope scope(GetParam());
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const std::vector<double> pressures{0,      -1,     nan,    inf, -inf,  0.000611657, 0.0006112, 22.064, 22.11988,
-                                        19.747, 19.748, 22.129, 100, 1e-12, 1e300,       0.001,     1};
-    const std::vector<double> temperatures{0,      -1,     nan,    inf, -inf, 0.01,  -273.15, -273.16,
-                                           364.64, 374.15, 406.23, 800, 801,  1e300, 100,     2600};
+    const std::vector<double> pressures{0,      -1,       nan,    inf,     -inf,   0.000611657, 0.0006112,
+                                        22.064, 22.11988, 19.747, 19.748,  22.129, 100,         1e-12,
+                                        1e300,  0.001,    1,      16.5292, 50,     50.001};
+    const std::vector<double> temperatures{0,      -1,  nan, inf,   -inf, 0.01, -273.15, -273.16, 364.64, 374.15,
+                                           406.23, 800, 801, 1e300, 100,  2600, 350,     373.946, 2000,   2000.01};
     const std::vector<double> enthalpies{0, -1, nan, inf, 1e300, 419, 2676, 4000, 9000};
     const std::vector<double> entropies{0, -1, nan, inf, 1e300, 1.3, 7.36, 12, 20};
     auto check = [](const std::string& name, std::vector<std::string> args) {
@@ -151,11 +158,11 @@ TEST(BadInputSweep, PropertyFunctionsAtTheBoundaries) {
         }
 }
 
-}  // namespace
-}  // namespace entalix
-
-namespace entalix {
-namespace {
+INSTANTIATE_TEST_SUITE_P(Formulations, BadInputSweepIn,
+                         ::testing::Values(props::Formulation::IFC67, props::Formulation::IF97),
+                         [](const ::testing::TestParamInfo<props::Formulation>& info) {
+                             return info.param == props::Formulation::IF97 ? std::string("IF97") : std::string("IFC67");
+                         });
 
 // The checker itself must see a broken promise when there is one.
 TEST(BadInputSweep, CheckerCatchesBrokenPromises) {
@@ -175,7 +182,12 @@ TEST(BadInputSweep, CheckerCatchesBrokenPromises) {
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, failed), "");
     shell::Outcome caption;
     caption.texts = {{"Label3", "p=1.000000\r\nt=2.000000\r\nv=3.000000\r\nh=4.0000\r\ns=5.000000\r\nx=100%"}};
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");  // unnamed
+    caption.formulation = "IFC-67";
     EXPECT_EQ(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
+    shell::Fields if97;
+    if97.set_formulation(props::Formulation::IF97);
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", if97, caption), "");
     caption.texts[0].second.replace(0, 10, "p=1");
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
     shell::Outcome negative;
@@ -218,6 +230,7 @@ TEST(BadInputSweep, CheckerCatchesBalancesAgainstTheSecondLaw) {
         for (const auto& [name, text] : c.fields) fields.set(name, text);
         shell::Outcome outcome;
         outcome.texts = c.written;
+        outcome.formulation = "IFC-67";
         EXPECT_EQ(testing::broken_promise(c.screen, "Command2_Click", {}, outcome), "");  // the states are needed
         EXPECT_NE(testing::broken_promise(c.screen, "Command2_Click", fields, outcome), "")
             << shell::screen_name(c.screen);

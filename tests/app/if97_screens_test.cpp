@@ -217,6 +217,44 @@ TEST(If97Screens, EquipmentScreensUseIf97) {
     EXPECT_EQ(mixing.message, props::kMsgIf97SaturationRange);
 }
 
+// The steam calculators read what is typed as every field is read, in either
+// formulation: full-width digits, a unit after the number, blanks; and refuse a
+// negative atmospheric pressure naming it.
+TEST(If97Screens, SteamCalculatorsReadTypedTextsAsEveryScreen) {
+    const std::map<std::string, std::string> typed{
+        {"Check1", "1"}, {"Check2", "1"}, {"Text1", "２４．２ MPa"}, {"Text2", " 566℃ "}};
+    const shell::Outcome outcome = press(ScreenId::Form11, "Command1_Click", typed);
+    EXPECT_EQ(written(outcome, "Label3"), "p=24.200000\r\nt=566.000000\r\nv=" + text(kMainSteam.v, 6) + "\r\nh=" +
+                                              text(kMainSteam.h, 6) + "\r\ns=" + text(kMainSteam.s, 6) + "\r\nx=100%");
+    for (const Formulation f : {Formulation::IFC67, Formulation::IF97}) {
+        const shell::Outcome gauge =
+            press(ScreenId::Form12, "Command1_Click",
+                  {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "1"}, {"Text2", "300"}, {"Text7", "-0.1"}}, f);
+        EXPECT_TRUE(gauge.failed);
+        EXPECT_NE(gauge.message.find("“大气压”"), std::string::npos) << gauge.message;
+    }
+}
+
+// A state that IFC-67 refuses as near-critical says how to compute it with
+// IAPWS-IF97, and the way it names works.
+TEST(If97Screens, TheNearCriticalRefusalLeadsToIf97) {
+    const std::map<std::string, std::string> fields{
+        {"Check1", "1"}, {"Check2", "1"}, {"Text1", "25"}, {"Text2", "380"}};
+    const shell::Outcome ifc67 = press(ScreenId::Form11, "Command1_Click", fields, Formulation::IFC67);
+    ASSERT_TRUE(ifc67.failed);
+    EXPECT_EQ(ifc67.message, props::kMsgNearCritical);
+    EXPECT_NE(ifc67.message.find("主画面选用IAPWS-IF97"), std::string::npos);
+    const std::string option = "--formulation ";
+    const std::size_t at = ifc67.message.find(option);
+    ASSERT_NE(at, std::string::npos);
+    const std::string named =
+        ifc67.message.substr(at + option.size(), ifc67.message.find("）", at) - at - option.size());
+    EXPECT_EQ(props::parse_formulation(named), Formulation::IF97) << named;
+    EXPECT_EQ(written(press(ScreenId::Form11, "Command1_Click", fields), "Label3"),
+              "p=25.000000\r\nt=380.000000\r\nv=" + text(kSupercritical.v, 6) + "\r\nh=" + text(kSupercritical.h, 6) +
+                  "\r\ns=" + text(kSupercritical.s, 6) + "\r\nx=0%");
+}
+
 // The same fields give IFC-67's numbers unless the host chose otherwise, and a
 // host sees which formulation the last result used.
 TEST(If97Screens, TheHostChoosesAndEveryResultSaysWhich) {

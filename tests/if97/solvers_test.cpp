@@ -28,7 +28,8 @@ void expect_same_state(const State& got, const State& want, const std::string& w
     EXPECT_NEAR(got.x, want.x, kRoundTrip) << what << " x";
 }
 
-// (p, t) over every region: each inverse along the isobar gives t back, and along
+// (p, t) over every region: each inverse along the isobar gives t back ((p, h)
+// and (p, s) the whole state, also of the wet states), and along
 // the isotherm the pairs whose isotherm the state fixes alone give p back.
 TEST(If97RoundTrip, InversesOverTheRange) {
     const double pressures[] = {0.0008, 0.01, 0.1, 1, 5, 12, 16.6, 20, 21.5, 22.064, 22.5, 25, 31, 45, 70, 100};
@@ -37,8 +38,8 @@ TEST(If97RoundTrip, InversesOverTheRange) {
             if (t > 800 && p > 50) break;
             const State s = state_pt(p, t);
             const std::string at = "p=" + std::to_string(p) + " t=" + std::to_string(t);
-            expect_close(state_ph(p, s.h).t, t, at + " T(p,h)");
-            expect_close(state_ps(p, s.s).t, t, at + " T(p,s)");
+            expect_same_state(state_ph(p, s.h), s, at + " (p,h)");
+            expect_same_state(state_ps(p, s.s), s, at + " (p,s)");
             expect_close(state_pv(p, s.v).t, t, at + " T(p,v)");
             expect_close(state_tv(t, s.v).p, p, at + " p(t,v)");
             // Steam and supercritical steam lighter than the critical density: h and s
@@ -48,6 +49,13 @@ TEST(If97RoundTrip, InversesOverTheRange) {
                 if (p >= 0.01) expect_close(state_th(t, s.h).p, p, at + " p(t,h)");
                 expect_close(state_ts(t, s.s).p, p, at + " p(t,s)");
             }
+        }
+        // The wet states of the isobar.
+        for (double x = 0.01; p < 22.064 && x < 1.0; x += 0.07) {
+            const State s = state_px(p, x);
+            const std::string at = "p=" + std::to_string(p) + " x=" + std::to_string(x);
+            expect_same_state(state_ph(p, s.h), s, at + " (p,h)");
+            expect_same_state(state_ps(p, s.s), s, at + " (p,s)");
         }
     }
 }

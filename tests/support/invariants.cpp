@@ -11,6 +11,7 @@
 
 #include "catalog/catalog.h"
 #include "equipment/pipe_screen.h"
+#include "props/formulation.h"
 #include "props/public.h"
 #include "props/steam.h"
 #include "props/units.h"
@@ -166,6 +167,11 @@ const std::vector<std::string>& hostile_texts() {
         "374.15",
         "374.14",
         "374",
+        "22.064",
+        "373.946",
+        "16.5292",
+        "50.001",
+        "2000",
         "-273.15",
         "-273.16",
         "800",
@@ -203,6 +209,8 @@ const std::vector<std::string>& hostile_texts() {
 
 std::string broken_promise(ScreenId screen, const std::string& event, const shell::Fields& fields,
                            const shell::Outcome& outcome) {
+    // Everything recomputed here uses the formulation the press used.
+    const props::FormulationScope scope(fields.formulation());
     if (outcome.failed) {
         if (!outcome.texts.empty() || !outcome.visibility.empty()) return "a failed press wrote results";
         if (outcome.message.empty()) return "a failed press does not say why";
@@ -244,6 +252,13 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
         if (std::find(binding->writes.begin(), binding->writes.end(), control) == binding->writes.end())
             return "a press showed or hid a control it does not declare: " + control;
     if (!written.empty() && written != results) return "a press wrote only part of its results";
+    // A result computed with water and steam properties names their formulation;
+    // the steam calculators and the saturation screen always use them.
+    const bool steam_screen = screen == ScreenId::Form8 || screen == ScreenId::Form11 || screen == ScreenId::Form12;
+    if (!written.empty() && binding->kind == shell::EventKind::Compute &&
+        (!outcome.formulation.empty() || steam_screen) &&
+        outcome.formulation != props::formulation_name(fields.formulation()))
+        return "a result that does not name the formulation it used: \"" + outcome.formulation + '"';
     if (screen == ScreenId::Form8 && !written.empty() && outcome.texts[0].second == "错误" && outcome.message.empty())
         return "an error text without its reason";
     if (!outcome.texts.empty() && event == "Command2_Click") {
@@ -307,14 +322,17 @@ std::string broken_state(ScreenId screen, const shell::Fields& fields, const std
     const bool gauge = screen == ScreenId::Form12;
     double pa = 0.0;
     if (gauge) pa = typed_number(screen, fields, "Text7").value_or(0.0);
-    // Beyond its validity: compressed water above 350 degC, steam beyond the
-    // boundary line towards the critical region, wet steam above 350 degC.
-    const double p_at = (p + pa) / props::kMPaPerAt;
-    const bool water_beyond = x < 100.0 && t > props::kWaterEquationLimit + 1e-3;
-    const bool steam_beyond =
-        x > 0.0 && t > props::kWaterEquationLimit + 1e-3 && p_at > props::ifc_boundary_p(t) * (1.0 + 1e-5);
-    if ((water_beyond || steam_beyond) && warning.empty())
-        return "an extrapolated state without its warning: " + caption;
+    // Beyond the validity of IFC-67: compressed water above 350 degC, steam
+    // beyond the boundary line towards the critical region, wet steam above
+    // 350 degC. (IAPWS-IF97 covers that band with its region 3.)
+    if (fields.formulation() == props::Formulation::IFC67) {
+        const double p_at = (p + pa) / props::kMPaPerAt;
+        const bool water_beyond = x < 100.0 && t > props::kWaterEquationLimit + 1e-3;
+        const bool steam_beyond =
+            x > 0.0 && t > props::kWaterEquationLimit + 1e-3 && p_at > props::ifc_boundary_p(t) * (1.0 + 1e-5);
+        if ((water_beyond || steam_beyond) && warning.empty())
+            return "an extrapolated state without its warning: " + caption;
+    }
     // The two typed values of a ticked pair come back. (Only the screen's
     // tick rule keeps a third row from being ticked; with more, one of the
     // pairs they make must be the one shown.)

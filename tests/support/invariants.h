@@ -16,7 +16,9 @@ const std::vector<std::string>& hostile_texts();
 // a failed press writes nothing; a press writes all of its event's result fields
 // or none; no written text holds "nan" or "inf"; numbers have the screen's decimals;
 // no flow, power, area or diameter is written negative, and no heat balance
-// produces negative entropy.
+// produces negative entropy; a result that names its formulation names the one
+// of the fields, and the steam calculators and the saturation screen name it.
+// Everything recomputed here uses that formulation.
 // A steam state written from the given fields has v > 0 and a dryness from 0 to
 // 100 %, gives back its two typed values, and carries a warning where it lies
 // beyond the validity of the equation that gave it.
