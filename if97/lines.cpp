@@ -88,6 +88,13 @@ const char* unit_of(Quantity q) {
 
 bool between(double y, double a, double b) { return (y >= a && y <= b) || (y <= a && y >= b); }
 
+// The same with the ends widened by a part in 1e9 of the larger: a saturated
+// value typed to nine or ten digits may fall a hair outside the line it names.
+bool between_typed(double y, double a, double b) {
+    const double slack = 1e-9 * std::fmax(std::fabs(a), std::fabs(b));
+    return a <= b ? y >= a - slack && y <= b + slack : y <= a + slack && y >= b - slack;
+}
+
 State wet(const Saturation& sat, double target, Quantity q) {
     const double yl = quantity(sat.liquid, q);
     const double yv = quantity(sat.vapour, q);
@@ -208,7 +215,8 @@ State solve_isotherm(double T, double target, Quantity q) {
     if (T < kTc) {
         const Saturation sat = saturation_at_t(T);
         found = on_isotherm_segment(T, sat.p, p_max, Phase::liquid, target, q);
-        if (!found && between(target, quantity(sat.liquid, q), quantity(sat.vapour, q))) return wet(sat, target, q);
+        if (!found && between_typed(target, quantity(sat.liquid, q), quantity(sat.vapour, q)))
+            return wet(sat, target, q);
         if (!found) found = on_isotherm_segment(T, kPminLine, sat.p, Phase::vapour, target, q);
     } else {
         found = on_isotherm_segment(T, kPminLine, p_max, Phase::vapour, target, q);

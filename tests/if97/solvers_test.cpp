@@ -105,6 +105,11 @@ TEST(If97Pairs, TwofoldPairsTakeThePlantState) {
     // Water is densest near 4 degC: one volume at two temperatures, the warmer taken.
     const double v = state_pt(0.1, 2).v;
     EXPECT_GT(state_pv(0.1, v).t, 4.0);
+    // Saturated water at 100 degC typed to nine decimals, 0.75e-9 below the
+    // line (h' = 419.09915499775 kJ/kg by python3-iapws): saturated water, not "no state".
+    const State boiling = state_th(100, 419.099154997);
+    EXPECT_EQ(boiling.x, 0.0);
+    EXPECT_NEAR(boiling.p, 0.101418, 1e-6);
 }
 
 TEST(If97Pairs, FailuresNameTheCause) {
