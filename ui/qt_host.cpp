@@ -84,11 +84,18 @@ void QtHost::create_screen(const shell::ScreenDesc& desc) {
     for (const shell::ControlDesc* c : desc.typed_fields()) {
         if (c->meaning.role == shell::Role::Atmospheric) {
             window->set_field_text(c->name, atmospheric_);
-        } else if (const auto it = inputs.find(c->name); it != inputs.end()) {
+        } else if (const auto it = inputs.find(c->name); it != inputs.end() && c->meaning.role == shell::Role::Input) {
             window->set_field_text(c->name, it->second);
         }
     }
+    ScreenWindow* created = window.get();
     windows_[desc.id] = std::move(window);
+    // The steam calculators' ticks come back as clicks, top row first, so that
+    // the rows they show and the compute button stand as they were left.
+    for (const shell::ControlDesc* c : desc.typed_fields())
+        if (const auto it = inputs.find(c->name);
+            c->meaning.role == shell::Role::TickBox && it != inputs.end() && it->second == QStringLiteral("1"))
+            created->restore_tick(c->name);
 }
 
 void QtHost::share_atmospheric(const QString& text) {
@@ -103,7 +110,8 @@ void QtHost::remember(const ScreenWindow& window) {
     std::map<std::string, QString> inputs;
     const shell::Fields fields = window.fields();
     for (const shell::ControlDesc* c : window.desc().typed_fields())
-        if (c->meaning.role == shell::Role::Input) inputs[c->name] = QString::fromStdString(fields.text(c->name));
+        if (c->meaning.role == shell::Role::Input || c->meaning.role == shell::Role::TickBox)
+            inputs[c->name] = QString::fromStdString(fields.text(c->name));
     remembered_.set_inputs(window.id(), inputs);
     if (is_main_menu(window.desc())) remembered_.set_main_position(window.pos());
 }

@@ -52,6 +52,9 @@ public:
     // ranges, results computed with the other one turn grey, and a combo box
     // for it shows it.
     void set_formulation(props::Formulation formulation);
+    // A remembered tick put back as a person's click would: ticked, then its
+    // event run. A box already ticked or hidden by the ticks before is left.
+    void restore_tick(const std::string& name);
     // The first field a person types or ticks takes the keyboard, its text selected.
     void focus_first_field();
     // Shrinks the client area to at most `room`; the rest scrolls.

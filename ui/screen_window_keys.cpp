@@ -1,5 +1,6 @@
 // What a screen does for the hand: the keys, the right-click menus, copying the
 // results, and the grey of results that no longer match their inputs.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -110,6 +111,13 @@ void ScreenWindow::set_field_text(const std::string& name, const QString& text) 
     if (edit == nullptr || edit->text() == text) return;
     edit->setText(text);
     inputs_changed(name);
+}
+
+void ScreenWindow::restore_tick(const std::string& name) {
+    auto* check = qobject_cast<QCheckBox*>(control(name));
+    if (check == nullptr || check->isChecked() || check->isHidden()) return;
+    check->setChecked(true);
+    dispatch(name + "_Click");
 }
 
 void ScreenWindow::set_formulation(props::Formulation formulation) {

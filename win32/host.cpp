@@ -37,6 +37,10 @@ bool is_input_box(const shell::ControlDesc& c) {
     return c.kind == shell::ControlKind::TextBox && c.meaning.role == shell::Role::Input;
 }
 
+bool is_tick_box(const shell::ControlDesc& c) {
+    return c.kind == shell::ControlKind::CheckBox && c.meaning.role == shell::Role::TickBox;
+}
+
 }  // namespace
 
 Win32Host::Win32Host(shell::Catalog catalog, Settings settings)
@@ -63,13 +67,21 @@ void Win32Host::create_screen(const shell::ScreenDesc& desc) {
         if (is_input_box(c))
             if (const std::optional<std::string> kept = settings_.get(section, c.name))
                 window->set_input(c.name, *kept);
+    ScreenWindow* created = window.get();
     windows_[desc.id] = std::move(window);
+    // The steam calculators' ticks come back as clicks, top row first, so that
+    // the rows they show and the compute button stand as they were left.
+    for (const shell::ControlDesc& c : desc.controls)
+        if (is_tick_box(c) && settings_.get(section, c.name) == std::optional<std::string>("1"))
+            created->restore_tick(c.name);
 }
 
 void Win32Host::remember(shell::ScreenId id) {
     const ScreenWindow& w = *windows_.at(id);
     const std::string section = inputs_section(shell::screen_name(id));
+    const shell::Fields fields = w.fields();
     for (const shell::ControlDesc& c : w.desc().controls) {
+        if (is_tick_box(c)) settings_.set(section, c.name, fields.text(c.name));
         if (!is_input_box(c)) continue;
         // What cannot be kept (a pasted page) is not remembered at all, rather than an older text.
         if (!settings_.set(section, c.name, w.text_of(c.name))) settings_.remove(section, c.name);

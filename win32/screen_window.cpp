@@ -621,6 +621,16 @@ void ScreenWindow::set_input(std::string_view name, const std::string& text) {
     shown_.input_changed(c->desc->name);
 }
 
+void ScreenWindow::restore_tick(std::string_view name) {
+    const Control* c = find(name);
+    if (c == nullptr || c->widget != Widget::CheckBox) return;
+    // The window itself may not show yet: the box's own style says whether the ticks before hid it.
+    if ((GetWindowLongW(c->hwnd, GWL_STYLE) & WS_VISIBLE) == 0) return;
+    if (SendMessageW(c->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
+    SendMessageW(c->hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    host_.on_event(desc_.id, c->desc->name + "_Click");
+}
+
 void ScreenWindow::set_atmospheric(const std::string& text) {
     for (Control& c : controls_) {
         if (c.widget != Widget::Edit || !is_atmospheric(*c.desc) || narrow(window_text(c.hwnd)) == text) continue;

@@ -40,6 +40,9 @@ public:
     void apply(const shell::Outcome& outcome);
     // Puts a text remembered from an earlier run into an input box, as the program, not as typing.
     void set_input(std::string_view name, const std::string& text);
+    // A remembered tick put back as a person's click would: ticked, then its
+    // event run. A box already ticked or hidden by the ticks before is left.
+    void restore_tick(std::string_view name);
     // Writes the shared atmospheric pressure into this screen's boxes, as the program, not as typing.
     void set_atmospheric(const std::string& text);
     // The formulation the next press computes with: a combo box for it shows it.

@@ -187,7 +187,13 @@ private:
         }
         if (tokens[1] == "choose" && tokens.size() == 4) return choose(*id, tokens[2], tokens[3]);
         if (tokens[1] == "shows" && tokens.size() >= 3) {
-            out_ << tokens[0] << '.' << tokens[2] << '=' << shown_text(host_.window(*id)->text_of(tokens[2])) << '\n';
+            // A tick box shows "1" when ticked and "0" when clear.
+            const ScreenWindow& w = *host_.window(*id);
+            const shell::ControlDesc* c = w.desc().find(tokens[2]);
+            const std::string shown = c != nullptr && c->kind == shell::ControlKind::CheckBox
+                                          ? w.fields().text(tokens[2])
+                                          : w.text_of(tokens[2]);
+            out_ << tokens[0] << '.' << tokens[2] << '=' << shown_text(shown) << '\n';
             return true;
         }
         if (tokens[1] == "tooltip" && tokens.size() == 4) {

@@ -26,6 +26,7 @@
 //   Form12 type Text7                     empty the field, nothing pressed
 //   Form14 greyed yxgl yes                whether a result is shown greyed
 //   Form8 shows Text2 12.2460             what a field shows; the last word says what it must be
+//                                         (a tick box: 1 ticked, 0 clear)
 //   Form8 title 饱和参数 · IAPWS-IF97       the window's title; the words after "title" say what it must be
 //   Form1 move 40 60                      move the window's frame to (40, 60), as dragging it does
 //   Form3 at 40,60                        where the window's frame stands; the last word says where it must

@@ -307,6 +307,34 @@ TEST_F(Remembering, TheAtmosphericPressureIsOneSiteValueKeptAcrossStarts) {
     EXPECT_EQ(settings.value(QStringLiteral("site/atmospheric")).toString(), "0.0983");
 }
 
+// A steam calculator comes back as it was left: its two ticks, the rows they
+// show with their numbers, and the compute button.
+TEST_F(Remembering, TheTicksOfASteamCalculatorAreKeptWithItsInputs) {
+    {
+        QtHost host(catalog::screen_desc, &settings);
+        host.controller().ShowScreen(ScreenId::Form11);
+        ScreenWindow* w = host.window(ScreenId::Form11);
+        for (const char* tick : {"Check2", "Check1"})
+            QTest::mouseClick(qobject_cast<QCheckBox*>(w->control(tick)), Qt::LeftButton);
+        for (const auto& [field, typed] : {std::pair{"Text1", "3.5"}, {"Text2", "435"}}) {
+            auto* e = qobject_cast<QLineEdit*>(w->control(field));
+            e->selectAll();
+            QTest::keyClicks(e, QString::fromLatin1(typed));
+        }
+        host.controller().ShowScreen(ScreenId::Form10);
+    }
+    QtHost host(catalog::screen_desc, &settings);
+    host.controller().ShowScreen(ScreenId::Form11);
+    ScreenWindow* w = host.window(ScreenId::Form11);
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(w->control("Check1"))->isChecked());
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(w->control("Check2"))->isChecked());
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(w->control("Check3"))->isChecked());
+    EXPECT_TRUE(w->control("Text1")->isVisible());
+    QTest::mouseClick(qobject_cast<QPushButton*>(w->control("Command1")), Qt::LeftButton);
+    EXPECT_TRUE(
+        label_text(qobject_cast<QLabel*>(w->control("Label3"))).startsWith(QStringLiteral("p=3.500000\nt=435.000000")));
+}
+
 // The main menu's choice of formulation: every later press computes with it,
 // the screen's title says which one its result used, the tooltips give its
 // ranges, results of the other one turn grey, and the next start keeps it.

@@ -151,7 +151,7 @@ if [ "${1:-}" = "--under-display" ]; then
     echo "entalix.exe --self-test: $steps steps through the windows in $((SECONDS - start)) s"
 
     # The next start remembers the atmospheric pressure, the formulation, each
-    # screen's last inputs and where the main menu stood. A screen made at the
+    # screen's last inputs and ticks and where the main menu stood. A screen made at the
     # start takes the formulation's ranges in its tooltips. An atmospheric
     # pressure left empty stands on every screen but is not kept for the start
     # after; "恢复默认" in its right-click menu brings 0.0983 back everywhere, kept.
@@ -161,11 +161,12 @@ if [ "${1:-}" = "--under-display" ]; then
         differ "entalix.exe restarted ($1, entalix.ini beside it)" "$work/want.$1" "$work/got.$1"
     }
     printf '%s\n' 'Form1 at 40,60' 'Form8 tooltip Text1 373.946' 'Form14 shows Text5 60' 'Form9 shows Text1 １０．５' \
-        Form12 'Form12 type Text7' 'Form8 copy Text2' 'Form8 menu Text7 恢复默认' 'Form12 shows Text7 0.0983' \
+        Form12 'Form12 shows Check6 1' 'Form12 shows Check1 0' 'Form12 type Text7' 'Form8 copy Text2' 'Form8 menu Text7 恢复默认' 'Form12 shows Text7 0.0983' \
         'Form8 type Text7' 'Form1 close ended' >"$work/again.txt"
     printf '%s\n' 'atmospheric pressure: 0.1013' 'formulation: IAPWS-IF97' '> Form1 at 40,60' 'Form1 at 40,60' \
         '> Form8 tooltip Text1 373.946' 'tooltip Text1 has 373.946' '> Form14 shows Text5 60' Form14.Text5=60 \
-        '> Form9 shows Text1 １０．５' Form9.Text1=１０．５ '> Form12' 'shown: Form12' '> Form12 type Text7' \
+        '> Form9 shows Text1 １０．５' Form9.Text1=１０．５ '> Form12' 'shown: Form12' \
+        '> Form12 shows Check6 1' Form12.Check6=1 '> Form12 shows Check1 0' Form12.Check1=0 '> Form12 type Text7' \
         '> Form8 copy Text2' 'copied: 12.2460' '> Form8 menu Text7 恢复默认' \
         'menu: 撤销 (grey), 剪切 (grey), 复制 (grey), 粘贴, 删除 (grey), 全选 (grey), 复制全部结果 (grey), 恢复默认' \
         '> Form12 shows Text7 0.0983' Form12.Text7=0.0983 '> Form8 type Text7' '> Form1 close ended' ended \
