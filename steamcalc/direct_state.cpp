@@ -146,10 +146,12 @@ StateTexts mixed_state(Press& press, const std::string& p_text, double p, double
 
 Shown out_of_range() { return Shown{std::string(kOutOfRange), std::string(), std::nullopt}; }
 
-StateTexts region_state(Press& press, const std::string& p_text, const std::string& t_text, bool water) {
+// The state at p and t, shown as p_text and t_text: the values shown, or the
+// state found itself where six decimals cannot hold its pressure.
+StateTexts region_state(Press& press, const std::string& p_text, double p, const std::string& t_text, double t,
+                        bool water) {
     auto& w = press.props();
     StateScope scope(w);
-    const double p = value_of(p_text), t = value_of(t_text);
     StateTexts state;
     state.p = p_text;
     state.t = t_text;
@@ -158,6 +160,20 @@ StateTexts region_state(Press& press, const std::string& p_text, const std::stri
     state.s = R6(number(water ? w.pswA_ptwtr("s", p, t) : w.pswA_ptstm("s", p, t)));
     state.x = water ? 0.0 : 100.0;
     state.warning = scope.warning();
+    return state;
+}
+
+StateTexts region_state(Press& press, const std::string& p_text, const std::string& t_text, bool water) {
+    return region_state(press, p_text, value_of(p_text), t_text, value_of(t_text), water);
+}
+
+// A state found below about 0.0005 MPa: six decimals keep less than three
+// digits of its pressure, and the state at the shown pressure no longer gives
+// back the value typed. Its values then come from the state found, and the
+// shown pressure is that state's, rounded.
+StateTexts found_state(Press& press, double p, double t, bool water) {
+    StateTexts state = region_state(press, R6(p), R6(t), water);
+    if (press.flaw(state)) state = region_state(press, R6(p), p, R6(t), t, water);
     return state;
 }
 
@@ -174,7 +190,7 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
         }
         const std::optional<Found> found = on_isotherm(w, t, second, press.typed(second));
         if (!found) return std::nullopt;
-        return press.shown(region_state(press, R6(found->value), R6(t), found->water));
+        return press.shown(found_state(press, found->value, t, found->water));
     }
     const Press::TypedPressure typed_p = press.typed_pressure();
     const double p = typed_p.value();

@@ -182,6 +182,15 @@ TEST(TruthfulStates, StatesThatExistAreFoundAndGiveBackTheTypedPair) {
          14.5773,
          14.5773,
          69.27},
+        // Six decimals hold one digit of 0.000063 MPa: the state at the shown
+        // pressure is 0.4 % off in v, the state found is shown (ideal gas:
+        // p = R T / v = 0.461526 x 274.15 / 2000 kPa).
+        {"steam at 63 Pa by v",
+         F11,
+         {{"Check2", "1"}, {"Check5", "1"}, {"Text2", "1"}, {"Text5", "2000"}},
+         0.000063,
+         0.000063,
+         100},
         // The ends of the two-phase band belong to it.
         {"saturated water by h",
          F11,
