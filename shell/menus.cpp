@@ -30,7 +30,7 @@ const ScreenDesc& form1() {
         ScreenId::Form1,
         "主画面",
         4800,
-        3690,
+        3570,
         {
             heading("Label1", "Entalix", {600, 240, 3375, 375}),
             button("Command1", "管道计算", {480, 720, 1575, 615}),
@@ -40,8 +40,8 @@ const ScreenDesc& form1() {
             button("Command5", "电机和水泵", {480, 2400, 1575, 615}),
             button("Command3", "说明", {2640, 2400, 1575, 615}),
             // Below the buttons, out of their way: the formulation every screen computes with.
-            label("Label2", "物性公式", {480, 3195, 960, 300}),
-            formulation_choice({1440, 3150, 2775, 360}),
+            label("Label2", "物性公式", {480, 3150, 960, 300}),
+            formulation_choice({1440, 3105, 2775, 360}),
         },
         {
             {"Command1_Click", navigate_to(ScreenId::Form2)},
