@@ -74,20 +74,6 @@ std::string shortest(double value) {
     return std::string(buffer, end);
 }
 
-// A written text on one line per control; CR LF continues on an indented line.
-std::string shown_text(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0) {
-            out += "\n    ";
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 // Exit statuses, one table for every use (README, entalix-calc(1)).
 constexpr int kSuccess = 0;
 constexpr int kFailed = 1;
@@ -180,7 +166,7 @@ int run_screen(const std::string& screen, const std::string& event, const std::v
         std::cerr << outcome.message << '\n';
         return kFailed;
     }
-    for (const auto& [name, text] : outcome.texts) std::cout << name << '=' << shown_text(text) << '\n';
+    for (const auto& [name, text] : outcome.texts) std::cout << name << '=' << shell::printed_text(text) << '\n';
     for (const auto& [name, visible] : outcome.visibility)
         std::cout << name << (visible ? " shown" : " hidden") << '\n';
     if (outcome.texts.empty() && outcome.visibility.empty()) std::cout << "(nothing changed)\n";

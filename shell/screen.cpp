@@ -145,6 +145,19 @@ std::optional<props::Formulation> chosen_formulation(const ControlDesc& control,
     return props::parse_formulation(text);
 }
 
+std::string printed_text(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            out += "\n    ";
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 Handler navigate_to(ScreenId target) {
     return [target](const Fields&) {
         Outcome outcome;

@@ -198,6 +198,10 @@ std::string window_title(const ScreenDesc& desc, std::string_view formulation);
 // for any other control or text.
 std::optional<props::Formulation> chosen_formulation(const ControlDesc& control, std::string_view text);
 
+// A control's written text as entalix-calc prints it, one line per control:
+// each CR LF continues on an indented line.
+std::string printed_text(std::string_view text);
+
 // A handler that only navigates.
 Handler navigate_to(ScreenId target);
 

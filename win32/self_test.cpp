@@ -49,21 +49,6 @@ std::vector<std::string> split(const std::string& line) {
     return tokens;
 }
 
-// A written text on one line per control; CR LF continues on an indented line,
-// as entalix-calc prints it.
-std::string shown_text(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0) {
-            out += "\n    ";
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 std::wstring window_text(HWND hwnd) {
     wchar_t buffer[256] = {};
     GetWindowTextW(hwnd, buffer, 256);
@@ -193,7 +178,7 @@ private:
             const std::string shown = c != nullptr && c->kind == shell::ControlKind::CheckBox
                                           ? w.fields().text(tokens[2])
                                           : w.text_of(tokens[2]);
-            out_ << tokens[0] << '.' << tokens[2] << '=' << shown_text(shown) << '\n';
+            out_ << tokens[0] << '.' << tokens[2] << '=' << shell::printed_text(shown) << '\n';
             return true;
         }
         if (tokens[1] == "tooltip" && tokens.size() == 4) {
@@ -202,7 +187,7 @@ private:
             if (tip.find(tokens[3]) != std::string::npos)
                 out_ << "tooltip " << tokens[2] << " has " << tokens[3] << '\n';
             else
-                out_ << "tooltip " << tokens[2] << ": " << shown_text(tip) << '\n';
+                out_ << "tooltip " << tokens[2] << ": " << shell::printed_text(tip) << '\n';
             return true;
         }
         if (tokens[1] == "help") {
@@ -287,7 +272,7 @@ private:
         SendMessageW(box, EM_SETSEL, 0, -1);
         SendMessageW(box, WM_COPY, 0, 0);
         pump();
-        out_ << "copied: " << shown_text(clipboard(id)) << '\n';
+        out_ << "copied: " << shell::printed_text(clipboard(id)) << '\n';
         return true;
     }
 
@@ -516,7 +501,8 @@ private:
             out_ << "error: " << message_line << '\n';
             return true;
         }
-        for (const auto& [name, text] : outcome->texts) out_ << name << '=' << shown_text(w.text_of(name)) << '\n';
+        for (const auto& [name, text] : outcome->texts)
+            out_ << name << '=' << shell::printed_text(w.text_of(name)) << '\n';
         for (const auto& [name, visible] : outcome->visibility)
             out_ << name << (w.shown(name) ? " shown" : " hidden") << '\n';
         if (outcome->texts.empty() && outcome->visibility.empty()) out_ << "(nothing changed)\n";
