@@ -5,12 +5,12 @@
 #include <cmath>
 #include <vector>
 
-#include "props/inverse.h"
-#include "props/property_error.h"
-#include "props/saturation.h"
-#include "props/steam.h"
-#include "props/units.h"
-#include "props/water.h"
+#include "base/property_error.h"
+#include "ifc67/inverse.h"
+#include "ifc67/saturation.h"
+#include "ifc67/steam.h"
+#include "ifc67/units.h"
+#include "ifc67/water.h"
 
 namespace entalix::bench {
 

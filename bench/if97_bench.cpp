@@ -8,10 +8,10 @@
 #include <cmath>
 #include <vector>
 
+#include "base/property_error.h"
 #include "bench/grid.h"
 #include "bench/if97_grid.h"
 #include "if97/state.h"
-#include "props/property_error.h"
 
 namespace {
 

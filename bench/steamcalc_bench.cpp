@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "props/formulation.h"
+#include "props/water_steam.h"
 #include "steamcalc/state_solver.h"
 
 namespace {
@@ -78,10 +78,12 @@ void press(benchmark::State& state, const Press& p) {
     input.texts[p.first] = p.first_text;
     input.texts[p.second] = p.second_text;
     std::string shown;
-    const entalix::props::FormulationScope scope(p.formulation);
     for (auto _ : state) {
         try {
-            const StateAnswer answer = p.gauge ? SolveGaugeStateFromPair(input, "0.0983") : SolveStateFromPair(input);
+            // One water and steam per press, as the hosts build it.
+            const auto water = entalix::props::make_water_steam(p.formulation);
+            const StateAnswer answer =
+                p.gauge ? SolveGaugeStateFromPair(input, "0.0983", *water) : SolveStateFromPair(input, *water);
             shown = answer.caption.value_or(answer.note);
         } catch (const std::exception& e) {
             shown = e.what();

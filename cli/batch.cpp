@@ -33,13 +33,13 @@ std::string argument_text(const json& value) {
     throw UsageError("参数须是数字或文本：" + quote_input(value.dump()));
 }
 
-json answer_call(const json& request) {
+json answer_call(const json& request, props::Formulation formulation) {
     std::vector<std::string> arguments;
     if (request.contains("args")) {
         if (!request["args"].is_array()) throw UsageError("\"args\" 须是数组");
         for (const json& a : request["args"]) arguments.push_back(argument_text(a));
     }
-    const CallResult result = call_function_warned(request["call"].get<std::string>(), arguments);
+    const CallResult result = call_function_warned(request["call"].get<std::string>(), arguments, formulation);
     json out;
     if (const double* value = std::get_if<double>(&result.value))
         out = {{"value", *value}};
@@ -49,14 +49,14 @@ json answer_call(const json& request) {
     return out;
 }
 
-json answer_screen(const json& request) {
+json answer_screen(const json& request, props::Formulation formulation) {
     std::map<std::string, std::string> given;
     if (request.contains("fields")) {
         if (!request["fields"].is_object()) throw UsageError("\"fields\" 须是对象");
         for (const auto& [name, value] : request["fields"].items()) given[name] = argument_text(value);
     }
-    const shell::Outcome outcome =
-        run_screen_event(request["screen"].get<std::string>(), request.value("event", std::string()), given);
+    const shell::Outcome outcome = run_screen_event(request["screen"].get<std::string>(),
+                                                    request.value("event", std::string()), given, formulation);
     if (outcome.failed) return {{"error", outcome.message}};
     json texts = json::object();
     json out;
@@ -117,12 +117,12 @@ void append_number(std::string& out, double value) {
 // as "formulation", a failure) goes the general way, which gives the same answer.
 class PlainCall {
 public:
-    explicit PlainCall(std::string_view line) : s_(line) {}
+    PlainCall(std::string_view line, props::Formulation formulation) : s_(line), formulation_(formulation) {}
 
     std::optional<std::string> answer() {
         if (!parse()) return std::nullopt;
         try {
-            const CallResult result = call_function_warned(name_, args_);
+            const CallResult result = call_function_warned(name_, args_, formulation_);
             const double* value = std::get_if<double>(&result.value);
             // A warned result goes the general way, which writes the warning.
             if (value == nullptr || !std::isfinite(*value) || !result.warning.empty()) return std::nullopt;
@@ -225,6 +225,7 @@ private:
     }
 
     std::string_view s_;
+    props::Formulation formulation_;
     std::size_t i_ = 0;
     std::string name_;
     std::vector<std::string> args_;
@@ -233,8 +234,8 @@ private:
 
 }  // namespace
 
-std::string answer_json_line(const std::string& line) {
-    if (std::optional<std::string> plain = PlainCall(line).answer()) return *plain;
+std::string answer_json_line(const std::string& line, props::Formulation formulation) {
+    if (std::optional<std::string> plain = PlainCall(line, formulation).answer()) return *plain;
     json answer;
     json id;
     try {
@@ -244,19 +245,19 @@ std::string answer_json_line(const std::string& line) {
         if (!request.is_object()) throw UsageError("请求须是JSON对象：" + quote_input(line));
         if (const auto it = request.find("id"); it != request.end()) id = *it;
         // A line's own formulation overrides the one of the whole batch.
-        std::optional<props::FormulationScope> scope;
+        props::Formulation line_formulation = formulation;
         if (const auto it = request.find("formulation"); it != request.end()) {
             if (!it->is_string()) throw UsageError("\"formulation\" 须是文本：IFC-67 或 IAPWS-IF97");
-            const std::optional<props::Formulation> formulation = props::parse_formulation(it->get<std::string>());
-            if (!formulation)
+            const std::optional<props::Formulation> named = props::parse_formulation(it->get<std::string>());
+            if (!named)
                 throw UsageError("不认识的公式：" + quote_input(it->get<std::string>()) +
                                  "（可用 IFC-67 或 IAPWS-IF97）");
-            scope.emplace(*formulation);
+            line_formulation = *named;
         }
         if (request.contains("call") && request["call"].is_string())
-            answer = answer_call(request);
+            answer = answer_call(request, line_formulation);
         else if (request.contains("screen") && request["screen"].is_string())
-            answer = answer_screen(request);
+            answer = answer_screen(request, line_formulation);
         else
             throw UsageError("请求须含 \"call\" 或 \"screen\"：" + quote_input(line));
     } catch (const json::parse_error& e) {
@@ -272,7 +273,7 @@ std::string answer_json_line(const std::string& line) {
     return answer.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-BatchEnd run_batch(std::istream& in, std::ostream& out) {
+BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formulation) {
     std::string line;
     line.reserve(256);
     while (true) {
@@ -296,7 +297,7 @@ BatchEnd run_batch(std::istream& in, std::ostream& out) {
             out << json{{"error", "请求超过 1 MiB：" + quote_input(line)}}.dump(-1, ' ', false,
                                                                                 json::error_handler_t::replace);
         else
-            out << answer_json_line(line);
+            out << answer_json_line(line, formulation);
         out << '\n';
         // Answers go out as soon as no further request is waiting, so that a
         // script talking through a pipe gets each one at once.

@@ -4,6 +4,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "props/formulation.h"
+
 namespace entalix::cli {
 
 // Limits of one request: longer or deeper lines get an error answer, so that no
@@ -13,12 +15,14 @@ inline constexpr int kMaxDepth = 64;
 
 // Answers one request line; never throws: a malformed line gets {"error": ...}.
 // An "id" member of the request comes back in its answer.
-std::string answer_json_line(const std::string& line);
+// One request line's answer; the line's own "formulation" overrides the one
+// given for the whole batch.
+std::string answer_json_line(const std::string& line, props::Formulation formulation);
 
 // Answers every line of `in` on `out` until the input ends; blank lines are
 // skipped. OutputLost when `out` failed (closed, full, a broken pipe).
 enum class BatchEnd { Done, OutputLost };
-BatchEnd run_batch(std::istream& in, std::ostream& out);
+BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formulation);
 
 // The functions and the screens' events with their fields, as JSON.
 std::string list_json();

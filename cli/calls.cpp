@@ -12,13 +12,13 @@ namespace entalix::cli {
 namespace {
 
 using props::Selected;
-using props::SteamProperties;
+using props::WaterSteam;
 
 const Argument kP{"p", "MPa"}, kT{"t", "°C"}, kH{"h", "kJ/kg"}, kS{"s", "kJ/(kg·K)"}, kName{"name", ""};
 const Argument kP1{"p1", "MPa"}, kT1{"t1", "°C"}, kP2{"p2", "MPa"}, kT2{"t2", "°C"};
 const Argument kH1{"h1", "kJ/kg"}, kH2{"h2", "kJ/kg"}, kEffi{"effi", "%"};
 
-using Call = std::function<Selected(SteamProperties&, const std::string&, const std::vector<double>&)>;
+using Call = std::function<Selected(WaterSteam&, const std::string&, const std::vector<double>&)>;
 
 struct Entry {
     FunctionInfo info;
@@ -27,19 +27,19 @@ struct Entry {
 
 template <typename F>
 Call two(F f) {
-    return [f](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+    return [f](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
         return f(psw, a[0], a[1]);
     };
 }
 template <typename F>
 Call four(F f) {
-    return [f](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+    return [f](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
         return f(psw, a[0], a[1], a[2], a[3]);
     };
 }
 template <typename F>
 Call selector(F f) {
-    return [f](SteamProperties& psw, const std::string& name, const std::vector<double>& a) -> Selected {
+    return [f](WaterSteam& psw, const std::string& name, const std::vector<double>& a) -> Selected {
         return f(psw, name, a[0], a[1]);
     };
 }
@@ -48,26 +48,26 @@ const std::vector<Entry>& entries() {
     const std::string any = "按名称取 p、t、v、h、s 或 x，其他名称得 \"No such Para.\"";
     static const std::vector<Entry> table{
         {{"pswsat_p", {kT}, "饱和压力, MPa"},
-         [](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+         [](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
              return psw.pswsat_p(a[0]);
          }},
         {{"pswsat_t", {kP}, "饱和温度, °C"},
-         [](SteamProperties& psw, const std::string&, const std::vector<double>& a) -> Selected {
+         [](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
              return psw.pswsat_t(a[0]);
          }},
-        {{"pswv_ptwtr", {kP, kT}, "水的比容, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptwtr))},
-        {{"pswv_ptstm", {kP, kT}, "蒸汽的比容, m³/kg"}, two(std::mem_fn(&SteamProperties::pswv_ptstm))},
-        {{"pswh_ptwtr", {kP, kT}, "水的比焓, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptwtr))},
-        {{"pswh_ptstm", {kP, kT}, "蒸汽的比焓, kJ/kg"}, two(std::mem_fn(&SteamProperties::pswh_ptstm))},
-        {{"pswt_ph", {kP, kH}, "温度, °C"}, two(std::mem_fn(&SteamProperties::pswt_ph))},
-        {{"psws_ph", {kP, kH}, "比熵, kJ/(kg·K)"}, two(std::mem_fn(&SteamProperties::psws_ph))},
-        {{"pswA_ph", {kName, kP, kH}, any}, selector(std::mem_fn(&SteamProperties::pswA_ph))},
-        {{"pswA_ps", {kName, kP, kS}, any}, selector(std::mem_fn(&SteamProperties::pswA_ps))},
-        {{"pswA_ptwtr", {kName, kP, kT}, any}, selector(std::mem_fn(&SteamProperties::pswA_ptwtr))},
-        {{"pswA_ptstm", {kName, kP, kT}, any}, selector(std::mem_fn(&SteamProperties::pswA_ptstm))},
-        {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "等熵效率, %"}, four(std::mem_fn(&SteamProperties::psw_effi_pt))},
-        {{"psw_effi_ph", {kP1, kH1, kP2, kH2}, "等熵效率, %"}, four(std::mem_fn(&SteamProperties::psw_effi_ph))},
-        {{"pswt2_ptpeffi", {kP1, kT1, kP2, kEffi}, "出口温度, °C"}, four(std::mem_fn(&SteamProperties::pswt2_ptpeffi))},
+        {{"pswv_ptwtr", {kP, kT}, "水的比容, m³/kg"}, two(std::mem_fn(&WaterSteam::pswv_ptwtr))},
+        {{"pswv_ptstm", {kP, kT}, "蒸汽的比容, m³/kg"}, two(std::mem_fn(&WaterSteam::pswv_ptstm))},
+        {{"pswh_ptwtr", {kP, kT}, "水的比焓, kJ/kg"}, two(std::mem_fn(&WaterSteam::pswh_ptwtr))},
+        {{"pswh_ptstm", {kP, kT}, "蒸汽的比焓, kJ/kg"}, two(std::mem_fn(&WaterSteam::pswh_ptstm))},
+        {{"pswt_ph", {kP, kH}, "温度, °C"}, two(std::mem_fn(&WaterSteam::pswt_ph))},
+        {{"psws_ph", {kP, kH}, "比熵, kJ/(kg·K)"}, two(std::mem_fn(&WaterSteam::psws_ph))},
+        {{"pswA_ph", {kName, kP, kH}, any}, selector(std::mem_fn(&WaterSteam::pswA_ph))},
+        {{"pswA_ps", {kName, kP, kS}, any}, selector(std::mem_fn(&WaterSteam::pswA_ps))},
+        {{"pswA_ptwtr", {kName, kP, kT}, any}, selector(std::mem_fn(&WaterSteam::pswA_ptwtr))},
+        {{"pswA_ptstm", {kName, kP, kT}, any}, selector(std::mem_fn(&WaterSteam::pswA_ptstm))},
+        {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "等熵效率, %"}, four(std::mem_fn(&WaterSteam::psw_effi_pt))},
+        {{"psw_effi_ph", {kP1, kH1, kP2, kH2}, "等熵效率, %"}, four(std::mem_fn(&WaterSteam::psw_effi_ph))},
+        {{"pswt2_ptpeffi", {kP1, kT1, kP2, kEffi}, "出口温度, °C"}, four(std::mem_fn(&WaterSteam::pswt2_ptpeffi))},
     };
     return table;
 }
@@ -89,11 +89,13 @@ const FunctionInfo* find_function(std::string_view name) {
     return nullptr;
 }
 
-props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments) {
-    return call_function_warned(name, arguments).value;
+props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments,
+                              props::Formulation formulation) {
+    return call_function_warned(name, arguments, formulation).value;
 }
 
-CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments) {
+CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments,
+                                props::Formulation formulation) {
     for (const Entry& e : entries()) {
         if (e.info.name != name) continue;
         if (arguments.size() != e.info.arguments.size())
@@ -110,9 +112,9 @@ CallResult call_function_warned(std::string_view name, const std::vector<std::st
             if (!value) throw shell::NotANumber(e.info.arguments[i].name);
             numbers.push_back(*value);
         }
-        SteamProperties psw;
-        props::Selected value = e.call(psw, selector_name, numbers);
-        return {std::move(value), psw.warning()};
+        const std::unique_ptr<WaterSteam> psw = props::make_water_steam(formulation);
+        props::Selected value = e.call(*psw, selector_name, numbers);
+        return {std::move(value), psw->warning()};
     }
     throw UsageError("没有这个函数：" + quote_input(name));
 }

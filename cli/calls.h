@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "props/public.h"
+#include "props/water_steam.h"
 
 namespace entalix::cli {
 
@@ -23,17 +23,20 @@ struct FunctionInfo {
 const std::vector<FunctionInfo>& functions();
 const FunctionInfo* find_function(std::string_view name);
 
-// Calls a function with its arguments as texts (numbers read strictly).
+// Calls a function with its arguments as texts (numbers read strictly), in
+// the water and steam of the formulation given.
 // Throws UsageError for an unknown function or a wrong number of arguments,
 // CalculationError for an argument that is not a number and PropertyError for
 // a failed evaluation.
-props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments);
+props::Selected call_function(std::string_view name, const std::vector<std::string>& arguments,
+                              props::Formulation formulation);
 
 // The same, with the warning of an extrapolated result (empty when there is none).
 struct CallResult {
     props::Selected value;
     std::string warning;
 };
-CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments);
+CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments,
+                                props::Formulation formulation);
 
 }  // namespace entalix::cli

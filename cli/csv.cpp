@@ -80,8 +80,8 @@ Target find_target(const std::vector<std::string>& target) {
 
 // The result cells of one row, or the reason it failed.
 std::vector<std::string> compute_row(const Target& t, const std::vector<std::string>& header,
-                                     const std::vector<std::string>& cells, std::string& failure,
-                                     std::string& warning) {
+                                     const std::vector<std::string>& cells, std::string& failure, std::string& warning,
+                                     props::Formulation formulation) {
     std::map<std::string, std::string> given;
     for (std::size_t i = 0; i < header.size() && i < cells.size(); ++i) given[header[i]] = cells[i];
     std::vector<std::string> out;
@@ -89,7 +89,7 @@ std::vector<std::string> compute_row(const Target& t, const std::vector<std::str
         if (t.function != nullptr) {
             std::vector<std::string> arguments;
             for (const Argument& a : t.function->arguments) arguments.push_back(given[a.name]);
-            const props::Selected value = call_function(t.function->name, arguments);
+            const props::Selected value = call_function(t.function->name, arguments, formulation);
             out.push_back(std::holds_alternative<double>(value) ? shortest(std::get<double>(value))
                                                                 : std::get<std::string>(value));
             return out;
@@ -98,7 +98,7 @@ std::vector<std::string> compute_row(const Target& t, const std::vector<std::str
         std::map<std::string, std::string> fields;
         for (const auto& [name, text] : given)
             if (desc.find(name) != nullptr) fields[name] = text;
-        const shell::Outcome outcome = run_screen_event(t.screen, t.event, fields);
+        const shell::Outcome outcome = run_screen_event(t.screen, t.event, fields, formulation);
         if (outcome.failed) {
             failure = outcome.message;
             return out;
@@ -172,7 +172,8 @@ std::string csv_record(const std::vector<std::string>& cells) {
     return out;
 }
 
-int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, std::ostream& out) {
+int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, std::ostream& out,
+            props::Formulation formulation) {
     const Target t = find_target(target);
     std::string record;
     if (!read_record(in, record)) throw UsageError("CSV 没有表头");
@@ -193,7 +194,7 @@ int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, 
         std::vector<std::string> cells = csv_cells(record);
         cells.resize(header.size());
         std::string failure, warning;
-        std::vector<std::string> results = compute_row(t, header, cells, failure, warning);
+        std::vector<std::string> results = compute_row(t, header, cells, failure, warning, formulation);
         results.resize(t.result_columns.size());
         cells.insert(cells.end(), results.begin(), results.end());
         cells.push_back(failure.empty() ? warning : failure);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "props/formulation.h"
+
 namespace entalix::cli {
 
 // One CSV record split into its cells (RFC 4180 quoting); the text of a whole
@@ -20,6 +22,8 @@ std::string csv_record(const std::vector<std::string>& cells);
 // the output starts with a UTF-8 byte-order mark (Excel then reads Chinese).
 // Returns the exit status: 0, 1 when a row failed, 3 when the output was lost.
 // Throws UsageError for a header that lacks an argument or names no target.
-int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, std::ostream& out);
+// Every row in the formulation given.
+int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, std::ostream& out,
+            props::Formulation formulation);
 
 }  // namespace entalix::cli

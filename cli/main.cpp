@@ -80,8 +80,8 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 constexpr int kOutputLost = 3;
 
-int run_call(const std::string& name, const std::vector<std::string>& args) {
-    const cli::CallResult result = cli::call_function_warned(name, args);
+int run_call(const std::string& name, const std::vector<std::string>& args, props::Formulation formulation) {
+    const cli::CallResult result = cli::call_function_warned(name, args, formulation);
     if (const double* value = std::get_if<double>(&result.value))
         std::cout << shortest(*value) << '\n';
     else
@@ -102,9 +102,8 @@ int run_compare(const std::string& name, const std::vector<std::string>& args) {
     int status = kSuccess;
     for (Result& r : results) {
         const std::string label(props::formulation_name(r.formulation));
-        const props::FormulationScope scope(r.formulation);
         try {
-            const cli::CallResult result = cli::call_function_warned(name, args);
+            const cli::CallResult result = cli::call_function_warned(name, args, r.formulation);
             if (const double* value = std::get_if<double>(&result.value)) {
                 r.value = *value;
                 std::cout << label << '\t' << shortest(*value) << '\n';
@@ -154,14 +153,15 @@ std::optional<props::Formulation> take_formulation(std::vector<std::string>& arg
     return chosen;
 }
 
-int run_screen(const std::string& screen, const std::string& event, const std::vector<std::string>& assignments) {
+int run_screen(const std::string& screen, const std::string& event, const std::vector<std::string>& assignments,
+               props::Formulation formulation) {
     std::map<std::string, std::string> given;
     for (const std::string& a : assignments) {
         const std::size_t eq = a.find('=');
         if (eq == std::string::npos) throw cli::UsageError("字段须写成 名称=文本：" + cli::quote_input(a));
         given[a.substr(0, eq)] = a.substr(eq + 1);
     }
-    const shell::Outcome outcome = cli::run_screen_event(screen, event, given);
+    const shell::Outcome outcome = cli::run_screen_event(screen, event, given, formulation);
     if (outcome.failed) {
         std::cerr << outcome.message << '\n';
         return kFailed;
@@ -178,7 +178,8 @@ int run_screen(const std::string& screen, const std::string& event, const std::v
 
 int run(std::vector<std::string> args) {
     const std::optional<props::Formulation> formulation = take_formulation(args);
-    const props::FormulationScope scope(formulation.value_or(props::current_formulation()));
+    // Without --formulation, IFC-67, the formulation of the screens' step lists.
+    const props::Formulation chosen = formulation.value_or(props::Formulation::IFC67);
     if (args.empty()) throw cli::UsageError("没有给出要做的事");
     if (args[0] == "--help" || args[0] == "-h") {
         print_help();
@@ -200,22 +201,22 @@ int run(std::vector<std::string> args) {
     }
     if (args[0] == "--batch") {
         if (args.size() > 1) throw cli::UsageError("--batch 不带参数");
-        return cli::run_batch(std::cin, std::cout) == cli::BatchEnd::Done ? kSuccess : kOutputLost;
+        return cli::run_batch(std::cin, std::cout, chosen) == cli::BatchEnd::Done ? kSuccess : kOutputLost;
     }
     if (args[0] == "--csv") {
         std::vector<std::string> target(args.begin() + 1, args.end());
         const auto bom = std::find(target.begin(), target.end(), "--bom");
         const bool with_bom = bom != target.end();
         if (with_bom) target.erase(bom);
-        return cli::run_csv(target, with_bom, std::cin, std::cout);
+        return cli::run_csv(target, with_bom, std::cin, std::cout, chosen);
     }
     if (args[0].rfind("--", 0) == 0 || args[0] == "-")
         throw cli::UsageError("不认识的选项：" + cli::quote_input(args[0]));
     if (shell::screen_from_name(args[0])) {
         if (args.size() < 2) throw cli::UsageError("请给出事件，例如 Command1_Click");
-        return run_screen(args[0], args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+        return run_screen(args[0], args[1], std::vector<std::string>(args.begin() + 2, args.end()), chosen);
     }
-    return run_call(args[0], std::vector<std::string>(args.begin() + 1, args.end()));
+    return run_call(args[0], std::vector<std::string>(args.begin() + 1, args.end()), chosen);
 }
 
 }  // namespace

@@ -29,13 +29,13 @@ void check_ticks(const shell::ScreenDesc& desc, const shell::Fields& fields) {
 }  // namespace
 
 shell::Outcome run_screen_event(const std::string& screen, const std::string& event,
-                                const std::map<std::string, std::string>& given) {
+                                const std::map<std::string, std::string>& given, props::Formulation formulation) {
     const auto id = shell::screen_from_name(screen);
     if (!id) throw UsageError("没有这个画面：" + quote_input(screen));
     const shell::ScreenDesc& desc = catalog::screen_desc(*id);
     if (desc.find_event(event) == nullptr) throw UsageError(screen + " 没有这个事件：" + quote_input(event));
     shell::Fields fields = desc.default_fields();
-    fields.set_formulation(props::current_formulation());
+    fields.set_formulation(formulation);
     for (const auto& [name, text] : given) {
         if (desc.find(name) == nullptr) throw UsageError(screen + " 没有这个字段：" + quote_input(name));
         fields.set(name, text);

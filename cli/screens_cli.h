@@ -11,11 +11,11 @@
 namespace entalix::cli {
 
 // Runs one event with the given field texts over the screen's defaults, in the
-// formulation of the running calculation (props::current_formulation()).
+// formulation given.
 // Throws UsageError for an unknown screen, event or field, a tick other than
 // "0" or "1", and more ticks than the screen lets a person set.
 shell::Outcome run_screen_event(const std::string& screen, const std::string& event,
-                                const std::map<std::string, std::string>& given);
+                                const std::map<std::string, std::string>& given, props::Formulation formulation);
 
 // True when the press failed or wrote the screen's "错误".
 bool outcome_failed(const shell::Outcome& outcome);

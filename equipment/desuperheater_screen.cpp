@@ -44,10 +44,9 @@ DesuperheaterTexts desuperheater_flows(double hin, double hw, double hout, doubl
     return flows_of(hin, hw, hout, G).texts;
 }
 
-DesuperheaterTexts DesuperheaterBalance(const Fields& f, std::string* warning) {
+DesuperheaterTexts DesuperheaterBalance(const Fields& f, props::WaterSteam& properties, std::string* warning) {
     const ScreenDesc& desc = form7();
     const double pa = read_field(desc, f, "Text9");
-    props::SteamProperties properties;
     const Stream in = read_stream(properties, desc, f, "Text2", "Text1", pa);
     const Stream water = read_stream(properties, desc, f, "Text4", "Text3", pa);
     const Stream out = read_stream(properties, desc, f, "Text6", "Text5", pa);
@@ -104,9 +103,9 @@ const ScreenDesc& form7() {
         d.events = {
             compute("Command2_Click", {"Text9", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5", "Text7"},
                     {"jqll", "jwsll"},
-                    [](const Fields& f) {
+                    [](const Fields& f, props::WaterSteam& water) {
                         Outcome outcome;
-                        DesuperheaterTexts r = DesuperheaterBalance(f, &outcome.warning);
+                        DesuperheaterTexts r = DesuperheaterBalance(f, water, &outcome.warning);
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"jwsll", std::move(r.jwsll)}};
                         return outcome;
                     }),

@@ -20,6 +20,7 @@ DesuperheaterTexts desuperheater_flows(double hin, double hw, double hout, doubl
 
 // "计算": the balance from the screen's texts.
 // An extrapolated property of the balance leaves its warning in *warning.
-DesuperheaterTexts DesuperheaterBalance(const shell::Fields& fields, std::string* warning = nullptr);
+DesuperheaterTexts DesuperheaterBalance(const shell::Fields& fields, props::WaterSteam& properties,
+                                        std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

@@ -6,7 +6,6 @@
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
-#include "props/saturation.h"
 #include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
@@ -46,19 +45,18 @@ MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G)
     return mixing_flows(hs, hw, h3, G).texts;
 }
 
-MixingHeaterTexts MixingHeaterBalance(const Fields& f, std::string* warning) {
+MixingHeaterTexts MixingHeaterBalance(const Fields& f, props::WaterSteam& properties, std::string* warning) {
     const ScreenDesc& desc = form5();
     const double pa = read_field(desc, f, "Text7");
-    props::SteamProperties properties;
     const Stream steam = read_stream(properties, desc, f, "Text2", "Text1", pa);
     const Stream water = read_stream(properties, desc, f, "Text4", "Text3", pa);
     // Saturated water at the heater pressure, taken just below the saturation
     // temperature so that the water equation applies.
     const double ph = (pa + read_gauge_pressure(desc, f, "Text6", pa)) + 0.000001;
     // IAPWS-IF97 has no saturated water above its critical pressure.
-    if (props::current_formulation() == props::Formulation::IF97 && ph > props::kIf97CriticalPressure)
+    if (properties.formulation() == props::Formulation::IF97 && ph > props::kIf97CriticalPressure)
         throw props::PropertyRefusal(props::kMsgIf97SaturationRange);
-    const double ths = props::pswsat_t(ph);
+    const double ths = properties.saturation_line_t(ph);
     const double h3 = properties.pswh_ptwtr(ph, ths - 0.01);
     const double G = read_field(desc, f, "Text5");
     std::vector<std::string> causes;
@@ -111,9 +109,9 @@ const ScreenDesc& form5() {
         d.controls.push_back(message_line({120, 5100, 6840, 375}));
         d.events = {
             compute("Command2_Click", {"Text7", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5"}, {"jqll", "csll"},
-                    [](const Fields& f) {
+                    [](const Fields& f, props::WaterSteam& water) {
                         Outcome outcome;
-                        MixingHeaterTexts r = MixingHeaterBalance(f, &outcome.warning);
+                        MixingHeaterTexts r = MixingHeaterBalance(f, water, &outcome.warning);
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"csll", std::move(r.csll)}};
                         return outcome;
                     }),

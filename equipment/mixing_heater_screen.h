@@ -20,6 +20,7 @@ MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G)
 
 // "计算": the balance from the screen's texts.
 // An extrapolated property of the balance leaves its warning in *warning.
-MixingHeaterTexts MixingHeaterBalance(const shell::Fields& fields, std::string* warning = nullptr);
+MixingHeaterTexts MixingHeaterBalance(const shell::Fields& fields, props::WaterSteam& properties,
+                                      std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

@@ -6,7 +6,6 @@
 
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
-#include "props/saturation.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
@@ -74,8 +73,8 @@ std::optional<double> hint_number(const Fields& f, const char* control) {
 
 }  // namespace
 
-double PipeSpecificVolume(props::SteamProperties& properties, double p, double t) {
-    const double ts = props::pswsat_t(p);
+double PipeSpecificVolume(props::WaterSteam& properties, double p, double t) {
+    const double ts = properties.saturation_line_t(p);
     const double v = ts > t ? properties.pswv_ptwtr(p, t) : properties.pswv_ptstm(p, t);
     if (!(v > 0.0))
         throw ImpossibleResult("算得介质比容为" + FormatWithPattern(v, "0.000000") +
@@ -98,10 +97,9 @@ double pipe_diameter(double G, double w, double v) {
 
 // Each block finds the specific volume of its medium first, then reads the
 // pipe's own figures, so a press meeting two faults reports the one it meets first.
-std::string PipeFlowFromDiameter(const Fields& f, std::string* warning) {
+std::string PipeFlowFromDiameter(const Fields& f, props::WaterSteam& properties, std::string* warning) {
     const double p = absolute_pressure(f, "jzyl");
     const double t = read_field(form2(), f, "jzwd");
-    props::SteamProperties properties;
     const double v = PipeSpecificVolume(properties, p, t);
     const double d = read_field(form2(), f, "gdzj");
     const double w = read_field(form2(), f, "jzls");
@@ -110,10 +108,9 @@ std::string PipeFlowFromDiameter(const Fields& f, std::string* warning) {
     return flow;
 }
 
-std::string PipeDiameterFromFlow(const Fields& f, std::string* warning) {
+std::string PipeDiameterFromFlow(const Fields& f, props::WaterSteam& properties, std::string* warning) {
     const double p = absolute_pressure(f, "jzyl1");
     const double t = read_field(form2(), f, "jzwd1");
-    props::SteamProperties properties;
     const double v = PipeSpecificVolume(properties, p, t);
     const double G = read_field(form2(), f, "jzll1");
     const double w = read_field(form2(), f, "jzls1");
@@ -122,7 +119,7 @@ std::string PipeDiameterFromFlow(const Fields& f, std::string* warning) {
     return diameter;
 }
 
-std::optional<std::string> VelocityHint(std::string_view changed, const Fields& f) {
+std::optional<std::string> VelocityHint(std::string_view changed, const Fields& f, props::WaterSteam& properties) {
     const HintRule* rule = nullptr;
     for (const HintRule& r : kHintRules)
         if (changed == r.changed) rule = &r;
@@ -138,17 +135,18 @@ std::optional<std::string> VelocityHint(std::string_view changed, const Fields& 
     const std::optional<double> t = hint_number(f, rule->temperature);
     if (!pg || !pa || !t) return std::nullopt;
     const double p = *pg + *pa;
-    if (*t < props::pswsat_t(p + rule->e1)) return kWaterVelocities;
-    if (*t > props::pswsat_t(p + rule->e2)) return kSteamVelocities;
+    if (*t < properties.saturation_line_t(p + rule->e1)) return kWaterVelocities;
+    if (*t > properties.saturation_line_t(p + rule->e2)) return kSteamVelocities;
     return std::nullopt;
 }
 
 namespace {
 
 Handler hint_on(const char* field) {
-    return [field](const Fields& f) {
+    return [field](const Fields& f, props::WaterSteam& water) {
         Outcome outcome;
-        if (std::optional<std::string> hint = VelocityHint(field, f)) outcome.texts = {{"Label3", std::move(*hint)}};
+        if (std::optional<std::string> hint = VelocityHint(field, f, water))
+            outcome.texts = {{"Label3", std::move(*hint)}};
         return outcome;
     };
 }
@@ -200,15 +198,15 @@ const ScreenDesc& form2() {
         d.controls.push_back(message_line({3000, 4080, 3720, 375}));
         d.events = {
             compute("Command2_Click", {"jzyl", "dqyz", "jzwd", "gdzj", "jzls"}, {"jzll"},
-                    [](const Fields& f) {
+                    [](const Fields& f, props::WaterSteam& water) {
                         Outcome outcome;
-                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f, &outcome.warning)}};
+                        outcome.texts = {{"jzll", PipeFlowFromDiameter(f, water, &outcome.warning)}};
                         return outcome;
                     }),
             compute("Command3_Click", {"jzyl1", "dqyz", "jzwd1", "jzll1", "jzls1"}, {"gdzj1"},
-                    [](const Fields& f) {
+                    [](const Fields& f, props::WaterSteam& water) {
                         Outcome outcome;
-                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f, &outcome.warning)}};
+                        outcome.texts = {{"gdzj1", PipeDiameterFromFlow(f, water, &outcome.warning)}};
                         return outcome;
                     }),
             compute("jzwd_Change", {"jzwd", "jzyl", "dqyz"}, {"Label3"}, hint_on("jzwd"), EventKind::Change),

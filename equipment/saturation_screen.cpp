@@ -2,10 +2,9 @@
 // screen's own atmospheric pressure.
 #include "equipment/saturation_screen.h"
 
-#include "props/property_error.h"
-#include "props/public.h"
-#include "props/saturation.h"
+#include "base/property_error.h"
 #include "props/validity.h"
+#include "props/water_steam.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
@@ -25,22 +24,27 @@ inline constexpr const char* kError = "错误";
 inline constexpr double kTemperatureLimit = 374.15;
 inline constexpr double kAbsolutePressureLimit = 22.129;
 
-bool if97() { return props::current_formulation() == props::Formulation::IF97; }
-bool beyond_temperature(double t) { return if97() ? t > props::kIf97CriticalTemperature : t >= kTemperatureLimit; }
-bool beyond_pressure(double p) { return if97() ? p > props::kIf97CriticalPressure : p >= kAbsolutePressureLimit; }
-const char* temperature_limit_message() {
-    return if97() ? "饱和温度须不高于373.946℃（IAPWS-IF97临界温度）" : "饱和温度须低于374.15℃";
+bool if97(props::WaterSteam& w) { return w.formulation() == props::Formulation::IF97; }
+bool beyond_temperature(props::WaterSteam& w, double t) {
+    return if97(w) ? t > props::kIf97CriticalTemperature : t >= kTemperatureLimit;
 }
-const char* pressure_limit_message() {
-    return if97() ? "绝对压力须不超过22.064 MPa（IAPWS-IF97临界压力）" : "绝对压力须低于22.129 MPa";
+bool beyond_pressure(props::WaterSteam& w, double p) {
+    return if97(w) ? p > props::kIf97CriticalPressure : p >= kAbsolutePressureLimit;
+}
+const char* temperature_limit_message(props::WaterSteam& w) {
+    return if97(w) ? "饱和温度须不高于373.946℃（IAPWS-IF97临界温度）" : "饱和温度须低于374.15℃";
+}
+const char* pressure_limit_message(props::WaterSteam& w) {
+    return if97(w) ? "绝对压力须不超过22.064 MPa（IAPWS-IF97临界压力）" : "绝对压力须低于22.129 MPa";
 }
 
 // Runs one arrow button: a property failure also shows "错误" in the output field.
-Outcome arrow(const std::string& output, std::string (*calculate)(std::string_view, std::string_view, std::string*),
-              std::string_view input, std::string_view atmospheric, const char* limit_message) {
+using Arrow = std::string (*)(std::string_view, std::string_view, props::WaterSteam&, std::string*);
+Outcome arrow(const std::string& output, Arrow calculate, std::string_view input, std::string_view atmospheric,
+              props::WaterSteam& w, const char* limit_message) {
     Outcome outcome;
     try {
-        outcome.texts = {{output, calculate(input, atmospheric, &outcome.warning)}};
+        outcome.texts = {{output, calculate(input, atmospheric, w, &outcome.warning)}};
     } catch (const props::PropertyError&) {
         outcome.texts = {{output, kError}};
         outcome.warning.clear();
@@ -54,10 +58,9 @@ Outcome arrow(const std::string& output, std::string (*calculate)(std::string_vi
 }  // namespace
 
 std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric,
-                                            std::string* warning) {
+                                            props::WaterSteam& properties, std::string* warning) {
     const double t = read_field(form8(), "Text1", temperature);
-    if (beyond_temperature(t)) return kError;
-    props::SteamProperties properties;
+    if (beyond_temperature(properties, t)) return kError;
     const double p = properties.pswsat_p(t);
     if (warning != nullptr) *warning = properties.warning();
     const double pa = read_field(form8(), "Text7", atmospheric);
@@ -65,12 +68,11 @@ std::string SatGaugePressureFromTemperature(std::string_view temperature, std::s
 }
 
 std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric,
-                                            std::string* warning) {
+                                            props::WaterSteam& properties, std::string* warning) {
     const double pa = read_field(form8(), "Text7", atmospheric);
     const double pg = read_gauge_pressure(form8(), "Text2", gauge_pressure, pa);
     const double pabs = pg + pa;
-    if (beyond_pressure(pabs)) return kError;
-    props::SteamProperties properties;
+    if (beyond_pressure(properties, pabs)) return kError;
     const double t = properties.pswsat_t(pabs);
     if (warning != nullptr) *warning = properties.warning();
     return FormatWithPattern(t, "0.0000");
@@ -102,14 +104,14 @@ const ScreenDesc& form8() {
         },
         {
             compute("Command1_Click", {"Text1", "Text7"}, {"Text2"},
-                    [](const Fields& f) {
-                        return arrow("Text2", SatGaugePressureFromTemperature, f.text("Text1"), f.text("Text7"),
-                                     temperature_limit_message());
+                    [](const Fields& f, props::WaterSteam& water) {
+                        return arrow("Text2", SatGaugePressureFromTemperature, f.text("Text1"), f.text("Text7"), water,
+                                     temperature_limit_message(water));
                     }),
             compute("Command2_Click", {"Text2", "Text7"}, {"Text1"},
-                    [](const Fields& f) {
-                        return arrow("Text1", SatTemperatureFromGaugePressure, f.text("Text2"), f.text("Text7"),
-                                     pressure_limit_message());
+                    [](const Fields& f, props::WaterSteam& water) {
+                        return arrow("Text1", SatTemperatureFromGaugePressure, f.text("Text2"), f.text("Text7"), water,
+                                     pressure_limit_message(water));
                     }),
             {"Command3_Click", navigate_to(ScreenId::Form1)},
         },

@@ -14,12 +14,12 @@ const shell::ScreenDesc& form8();
 // atmospheric pressure in Text7; "错误" at or above 374.15 degC (IFC-67), above
 // 373.946 degC (IAPWS-IF97).
 std::string SatGaugePressureFromTemperature(std::string_view temperature, std::string_view atmospheric,
-                                            std::string* warning = nullptr);
+                                            props::WaterSteam& properties, std::string* warning = nullptr);
 
 // "↓": the saturation temperature (degC) for the gauge pressure in Text2 and the
 // atmospheric pressure in Text7; "错误" at an absolute pressure of 22.129 MPa or
 // more (IFC-67), above 22.064 MPa (IAPWS-IF97).
 std::string SatTemperatureFromGaugePressure(std::string_view gauge_pressure, std::string_view atmospheric,
-                                            std::string* warning = nullptr);
+                                            props::WaterSteam& properties, std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

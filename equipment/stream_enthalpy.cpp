@@ -1,7 +1,6 @@
 // Water or steam, decided by the saturation temperature at the stream's pressure.
 #include "equipment/stream_enthalpy.h"
 
-#include "props/saturation.h"
 #include "shell/reading.h"
 
 namespace entalix::equipment {
@@ -12,28 +11,28 @@ namespace {
 // the atmosphere) off the singular point of the saturation line.
 double stream_pressure(double pg, double pa) { return (pa + pg) + 0.000001; }
 
-bool is_steam(double p, double t) { return !(t < props::pswsat_t(p)); }
+bool is_steam(props::WaterSteam& properties, double p, double t) { return !(t < properties.saturation_line_t(p)); }
 
 }  // namespace
 
-double StreamEnthalpy(props::SteamProperties& properties, double pg, double t, double pa) {
+double StreamEnthalpy(props::WaterSteam& properties, double pg, double t, double pa) {
     const double p = stream_pressure(pg, pa);
-    if (!is_steam(p, t)) return properties.pswh_ptwtr(p, t);
+    if (!is_steam(properties, p, t)) return properties.pswh_ptwtr(p, t);
     return properties.pswh_ptstm(p, t);
 }
 
-Stream read_stream(props::SteamProperties& properties, const shell::ScreenDesc& desc, const shell::Fields& fields,
+Stream read_stream(props::WaterSteam& properties, const shell::ScreenDesc& desc, const shell::Fields& fields,
                    const char* pressure, const char* temperature, double pa) {
     Stream s;
     s.pg = shell::read_gauge_pressure(desc, fields, pressure, pa);
     s.t = shell::read_field(desc, fields, temperature);
     s.p = stream_pressure(s.pg, pa);
-    s.steam = is_steam(s.p, s.t);
+    s.steam = is_steam(properties, s.p, s.t);
     s.h = s.steam ? properties.pswh_ptstm(s.p, s.t) : properties.pswh_ptwtr(s.p, s.t);
     return s;
 }
 
-double stream_entropy(props::SteamProperties& properties, const Stream& stream) {
+double stream_entropy(props::WaterSteam& properties, const Stream& stream) {
     return props::selected_number(stream.steam ? properties.pswA_ptstm("s", stream.p, stream.t)
                                                : properties.pswA_ptwtr("s", stream.p, stream.t));
 }

@@ -6,7 +6,6 @@
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
-#include "props/saturation.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
@@ -40,17 +39,16 @@ std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, do
     return surface_flow(hs, hwi, hwo, hd, G).text;
 }
 
-std::string SurfaceHeaterBalance(const Fields& f, std::string* warning) {
+std::string SurfaceHeaterBalance(const Fields& f, props::WaterSteam& properties, std::string* warning) {
     const ScreenDesc& desc = form6();
     const double pa = read_field(desc, f, "Text9");
-    props::SteamProperties properties;
     const Stream steam = read_stream(properties, desc, f, "Text2", "Text1", pa);
     const Stream water_in = read_stream(properties, desc, f, "Text3", "Text4", pa);
     const Stream water_out = read_stream(properties, desc, f, "Text5", "Text6", pa);
     // The drain is saturated water at its own temperature, whatever the
     // atmosphere; taken just below saturation so that the water equation applies.
     const double td = read_field(desc, f, "Text8");
-    const double pd = props::pswsat_p(td);
+    const double pd = properties.saturation_line_p(td);
     const double hd = properties.pswh_ptwtr(pd, td - 0.01);
     const double G = read_field(desc, f, "Text7");
     std::vector<std::string> causes;
@@ -106,9 +104,9 @@ const ScreenDesc& form6() {
         d.events = {
             compute("Command2_Click", {"Text9", "Text2", "Text1", "Text3", "Text4", "Text5", "Text6", "Text8", "Text7"},
                     {"jqll"},
-                    [](const Fields& f) {
+                    [](const Fields& f, props::WaterSteam& water) {
                         Outcome outcome;
-                        outcome.texts = {{"jqll", SurfaceHeaterBalance(f, &outcome.warning)}};
+                        outcome.texts = {{"jqll", SurfaceHeaterBalance(f, water, &outcome.warning)}};
                         return outcome;
                     }),
             {"Command1_Click", navigate_to(ScreenId::Form3)},

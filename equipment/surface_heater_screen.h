@@ -16,6 +16,7 @@ std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, do
 
 // "计算": the balance from the screen's texts.
 // An extrapolated property of the balance leaves its warning in *warning.
-std::string SurfaceHeaterBalance(const shell::Fields& fields, std::string* warning = nullptr);
+std::string SurfaceHeaterBalance(const shell::Fields& fields, props::WaterSteam& properties,
+                                 std::string* warning = nullptr);
 
 }  // namespace entalix::equipment

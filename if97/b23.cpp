@@ -1,8 +1,8 @@
 // The B23 boundary between regions 2 and 3, a quadratic in T.
 #include <cmath>
 
+#include "base/property_error.h"
 #include "if97/regions.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {

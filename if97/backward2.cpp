@@ -2,9 +2,9 @@
 #include <array>
 #include <cmath>
 
+#include "base/property_error.h"
 #include "if97/backward.h"
 #include "if97/coefficients.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include "base/property_error.h"
 #include "if97/backward.h"
 #include "if97/coefficients.h"
 #include "if97/constants.h"
 #include "if97/regions.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {

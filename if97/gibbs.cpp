@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "base/property_error.h"
 #include "if97/constants.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 

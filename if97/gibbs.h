@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "base/property_error.h"
 #include "if97/coefficients.h"
 #include "if97/regions.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <optional>
 
+#include "base/property_error.h"
 #include "if97/backward.h"
 #include "if97/constants.h"
 #include "if97/lines.h"
 #include "if97/point.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/property_error.h"
 #include "if97/constants.h"
 #include "if97/roots.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 

@@ -2,10 +2,10 @@
 // isotherm, or reads the saturation line.
 #include <cmath>
 
+#include "base/property_error.h"
 #include "if97/constants.h"
 #include "if97/lines.h"
 #include "if97/point.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {

@@ -1,7 +1,7 @@
 // The public IAPWS-IF97 functions over the state solvers.
 #include "if97/properties.h"
 
-#include "props/property_error.h"
+#include "base/property_error.h"
 
 namespace entalix::if97 {
 namespace {

@@ -2,10 +2,10 @@
 #include <array>
 #include <cmath>
 
+#include "base/property_error.h"
 #include "if97/coefficients.h"
 #include "if97/constants.h"
 #include "if97/regions.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "base/property_error.h"
 #include "if97/constants.h"
 #include "if97/regions.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {

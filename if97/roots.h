@@ -7,7 +7,7 @@
 #include <limits>
 #include <optional>
 
-#include "props/property_error.h"
+#include "base/property_error.h"
 
 namespace entalix::if97 {
 

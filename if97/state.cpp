@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
+#include "base/property_error.h"
 #include "if97/backward.h"
 #include "if97/constants.h"
 #include "if97/point.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 

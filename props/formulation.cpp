@@ -1,4 +1,4 @@
-// The formulation of the calculation on this thread.
+// The names of the two formulations.
 #include "props/formulation.h"
 
 #include <array>
@@ -6,9 +6,6 @@
 
 namespace entalix::props {
 namespace {
-
-thread_local Formulation current = Formulation::IFC67;
-thread_local bool consulted_since_scope = false;
 
 struct Spelling {
     std::string_view text;
@@ -40,23 +37,5 @@ std::optional<Formulation> parse_formulation(std::string_view text) {
         if (same_ignoring_case(text, s.text)) return s.formulation;
     return std::nullopt;
 }
-
-Formulation current_formulation() {
-    consulted_since_scope = true;
-    return current;
-}
-
-FormulationScope::FormulationScope(Formulation formulation)
-    : previous_(current), previous_consulted_(consulted_since_scope) {
-    current = formulation;
-    consulted_since_scope = false;
-}
-
-FormulationScope::~FormulationScope() {
-    current = previous_;
-    consulted_since_scope = previous_consulted_ || consulted_since_scope;
-}
-
-bool FormulationScope::consulted() const { return consulted_since_scope; }
 
 }  // namespace entalix::props

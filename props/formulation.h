@@ -1,7 +1,6 @@
-// The two formulations of water and steam that every calculation can use, and
-// the one a calculation runs with. A press carries its formulation: the host
-// opens a FormulationScope around it, and everything the press builds inside
-// (SteamProperties, the free saturation functions) takes it from there.
+// The two formulations of water and steam that every calculation can use. A
+// press carries its formulation as a value: the host builds the press's water
+// and steam (props/water_steam.h) from it.
 #pragma once
 
 #include <optional>
@@ -20,27 +19,5 @@ std::string_view formulation_name(Formulation formulation);
 // Accepts "IFC-67", "IFC67", "IF97" and "IAPWS-IF97" in any case; nullopt for
 // anything else.
 std::optional<Formulation> parse_formulation(std::string_view text);
-
-// The formulation of the calculation running on this thread: IFC-67 unless a
-// FormulationScope says otherwise.
-Formulation current_formulation();
-
-// Sets the formulation of this thread for its lifetime and restores the one
-// before it at its end; scopes nest. It also tells whether anything inside
-// asked for the formulation, that is, used water and steam properties: a
-// motor's power has no formulation to show.
-class FormulationScope {
-public:
-    explicit FormulationScope(Formulation formulation);
-    ~FormulationScope();
-    FormulationScope(const FormulationScope&) = delete;
-    FormulationScope& operator=(const FormulationScope&) = delete;
-
-    bool consulted() const;
-
-private:
-    Formulation previous_;
-    bool previous_consulted_;
-};
 
 }  // namespace entalix::props

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "props/steam.h"
-#include "props/units.h"
+#include "ifc67/steam.h"
+#include "ifc67/units.h"
 
 namespace entalix::props {
 namespace {

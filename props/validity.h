@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "props/property_error.h"
-#include "props/steam_state.h"
+#include "base/property_error.h"
+#include "ifc67/steam_state.h"
 
 namespace entalix::props {
 

@@ -1,8 +1,8 @@
 // ShowScreen and the one failure mechanism of every press.
 #include "shell/controller.h"
 
-#include "props/formulation.h"
-#include "props/property_error.h"
+#include "base/property_error.h"
+#include "props/water_steam.h"
 #include "shell/errors.h"
 
 namespace entalix::shell {
@@ -14,11 +14,12 @@ std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event,
     if (binding == nullptr) return std::nullopt;
     Outcome failed;
     failed.failed = true;
-    const props::FormulationScope scope(fields.formulation());
+    // One water and steam per press, of the formulation the fields carry.
+    const std::unique_ptr<props::WaterSteam> water = props::make_water_steam(fields.formulation());
     try {
         // A warning travels with the outcome it belongs to.
-        Outcome outcome = binding->handler(fields);
-        if (binding->kind == EventKind::Compute && !outcome.texts.empty() && scope.consulted())
+        Outcome outcome = binding->handler(fields, *water);
+        if (binding->kind == EventKind::Compute && !outcome.texts.empty() && water->used())
             outcome.formulation = std::string(props::formulation_name(fields.formulation()));
         return outcome;
     } catch (const CalculationError&) {

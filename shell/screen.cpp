@@ -89,6 +89,14 @@ EventBinding compute(std::string event, std::vector<std::string> reads, std::vec
     return {std::move(event), std::move(handler), kind, std::move(reads), std::move(writes)};
 }
 
+EventBinding compute(std::string event, std::vector<std::string> reads, std::vector<std::string> writes,
+                     PlainHandler handler, EventKind kind) {
+    Handler without_water = [plain = std::move(handler)](const Fields& fields, props::WaterSteam&) {
+        return plain(fields);
+    };
+    return {std::move(event), std::move(without_water), kind, std::move(reads), std::move(writes)};
+}
+
 std::string_view role_name(Role role) {
     switch (role) {
         case Role::Input:
@@ -159,7 +167,7 @@ std::string printed_text(std::string_view text) {
 }
 
 Handler navigate_to(ScreenId target) {
-    return [target](const Fields&) {
+    return [target](const Fields&, props::WaterSteam&) {
         Outcome outcome;
         outcome.navigate = target;
         return outcome;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "props/formulation.h"
+#include "props/water_steam.h"
 
 namespace entalix::shell {
 
@@ -149,7 +150,11 @@ struct Outcome {
     std::string formulation;
 };
 
-using Handler = std::function<Outcome(const Fields&)>;
+// An event's function: the screen's texts and the press's water and steam,
+// built for the formulation of the fields, in; what the press writes out.
+using Handler = std::function<Outcome(const Fields&, props::WaterSteam&)>;
+// An event that computes without water and steam (a motor's power).
+using PlainHandler = std::function<Outcome(const Fields&)>;
 
 enum class EventKind {
     Navigate,  // a button that only leads to another screen
@@ -169,6 +174,8 @@ struct EventBinding {
 // A calculation event with the fields it reads and writes.
 EventBinding compute(std::string event, std::vector<std::string> reads, std::vector<std::string> writes,
                      Handler handler, EventKind kind = EventKind::Compute);
+EventBinding compute(std::string event, std::vector<std::string> reads, std::vector<std::string> writes,
+                     PlainHandler handler, EventKind kind = EventKind::Compute);
 
 struct ScreenDesc {
     ScreenId id = ScreenId::Form1;

@@ -8,9 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "props/saturation.h"
-#include "props/steam.h"
-#include "props/units.h"
+#include "props/ifc67_lines.h"
 #include "props/validity.h"
 #include "steamcalc/press.h"
 
@@ -29,12 +27,12 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The saturation pressure at 350 degC: up to it the two equations meet on the
 // saturation line, above it the near-critical region lies between them.
-double pressure_at_water_limit() { return props::pswsat_p(props::kWaterEquationLimit); }
-double boundary_pressure(double t) { return props::ifc_boundary_p(t) * props::kMPaPerAt; }
-double boundary_temperature(double p) { return props::ifc_boundary_t(p / props::kMPaPerAt); }
+double pressure_at_water_limit(props::WaterSteam& w) { return w.saturation_line_p(props::kWaterEquationLimit); }
+double boundary_pressure(double t) { return props::ifc67::boundary_pressure(t); }
+double boundary_temperature(double p) { return props::ifc67::boundary_temperature(p); }
 
 // One region's property of a row at (p, t); NaN where the equations fail.
-double region_value(props::SteamProperties& w, bool water, Row row, double p, double t) {
+double region_value(props::WaterSteam& w, bool water, Row row, double p, double t) {
     try {
         if (row == kRowH) return water ? w.pswh_ptwtr(p, t) : w.pswh_ptstm(p, t);
         if (row == kRowV) return water ? w.pswv_ptwtr(p, t) : w.pswv_ptstm(p, t);
@@ -84,10 +82,10 @@ struct Found {
 
 // Along the isotherm t: steam from the saturation pressure (or the boundary
 // line) down, then water from the saturation pressure up to 100 MPa.
-std::optional<Found> on_isotherm(props::SteamProperties& w, double t, Row row, double y) {
+std::optional<Found> on_isotherm(props::WaterSteam& w, double t, Row row, double y) {
     const bool steam_reaches_saturation = t <= props::kWaterEquationLimit;
     const double p_top =
-        steam_reaches_saturation ? props::pswsat_p(t) : std::min(boundary_pressure(t), props::kHighestPressure);
+        steam_reaches_saturation ? w.saturation_line_p(t) : std::min(boundary_pressure(t), props::kHighestPressure);
     const auto steam = [&](double p) { return region_value(w, false, row, p, t) - y; };
     if (p_top > kLowestPressure)
         if (const auto p = first_root(steam, p_top, kLowestPressure)) return Found{*p, false};
@@ -105,10 +103,10 @@ std::optional<Found> on_isotherm(props::SteamProperties& w, double t, Row row, d
 
 // Along the isobar p: water from the saturation temperature (or 350 degC)
 // down to 0 degC, then steam from it (or the boundary line) up to 800 degC.
-std::optional<Found> on_isobar(props::SteamProperties& w, double p, Row row, double y) {
-    const double p_limit = pressure_at_water_limit();
-    const bool has_water = p >= props::pswsat_p(props::kLowestTemperature);
-    const double ts = has_water ? props::pswsat_t(p) : props::kLowestTemperature;
+std::optional<Found> on_isobar(props::WaterSteam& w, double p, Row row, double y) {
+    const double p_limit = pressure_at_water_limit(w);
+    const bool has_water = p >= w.saturation_line_p(props::kLowestTemperature);
+    const double ts = has_water ? w.saturation_line_t(p) : props::kLowestTemperature;
     const double t_water_top = p <= p_limit ? ts : props::kWaterEquationLimit;
     const double t_steam_bottom = p <= p_limit ? ts : boundary_temperature(p);
     const auto water = [&](double t) { return region_value(w, true, row, p, t) - y; };
@@ -179,13 +177,13 @@ StateTexts found_state(Press& press, double p, double t, bool water) {
 
 std::optional<Shown> direct_state(Press& press, Row first, Row second) {
     auto& w = press.props();
-    const double p_limit = pressure_at_water_limit();
+    const double p_limit = pressure_at_water_limit(w);
     if (first == kRowT) {
         press.read_atmospheric();
         const double t = press.typed(kRowT);
         if (second == kRowX) {
             if (t > props::kWaterEquationLimit) throw props::PropertyRefusal(props::kMsgNearCritical);
-            const double p = props::pswsat_p(t);
+            const double p = w.saturation_line_p(t);
             return press.shown(mixed_state(press, R6(p), p, t, press.typed(kRowX) / 100.0));
         }
         const std::optional<Found> found = on_isotherm(w, t, second, press.typed(second));
@@ -197,13 +195,13 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
     const std::string p_text = typed_p.rounded();
     if (second == kRowX) {
         if (p > p_limit) throw props::PropertyRefusal(props::kMsgNearCritical);
-        return press.shown(mixed_state(press, p_text, p, props::pswsat_t(p), press.typed(kRowX) / 100.0));
+        return press.shown(mixed_state(press, p_text, p, w.saturation_line_t(p), press.typed(kRowX) / 100.0));
     }
     if (second == kRowT) {
         // The region as the step list decides it; the state only where that
         // region's equations hold.
         const double t = press.typed(kRowT);
-        const bool water = props::pswsat_t(p) > t;
+        const bool water = w.saturation_line_t(p) > t;
         const bool valid =
             water ? t <= props::kWaterEquationLimit : t <= props::kWaterEquationLimit || p <= boundary_pressure(t);
         if (!valid) throw props::PropertyRefusal(props::kMsgNearCritical);

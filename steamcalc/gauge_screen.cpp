@@ -23,9 +23,10 @@ const ScreenDesc& form12() {
         d.controls.push_back(button("Command3", "返回", {6435, 3480, kBackWidth, kBackHeight}));
         // Below the result, left of "返回".
         d.controls.push_back(message_line({3840, 3240, 2520, 720}));
-        d.events.push_back(compute("Command1_Click", calculation_reads(true), {"Label3"}, [](const Fields& f) {
-            return state_outcome(SolveGaugeStateFromPair(pair_input(f), f.text("Text7")));
-        }));
+        d.events.push_back(compute(
+            "Command1_Click", calculation_reads(true), {"Label3"}, [](const Fields& f, props::WaterSteam& water) {
+                return state_outcome(SolveGaugeStateFromPair(pair_input(f), f.text("Text7"), water));
+            }));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;
     }();

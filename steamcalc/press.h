@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "props/public.h"
+#include "props/water_steam.h"
 #include "steamcalc/exact_decimal.h"
 #include "steamcalc/state_solver.h"
 
@@ -43,7 +43,7 @@ Shown out_of_range();
 // and probe scans, unchecked, as the step lists make them.
 class StateScope {
 public:
-    explicit StateScope(props::SteamProperties& w) : w_(w) {
+    explicit StateScope(props::WaterSteam& w) : w_(w) {
         w_.clear_extrapolation();
         w_.set_checking(true);
     }
@@ -53,17 +53,21 @@ public:
     std::string warning() const { return w_.warning(); }
 
 private:
-    props::SteamProperties& w_;
+    props::WaterSteam& w_;
 };
 
 class Press {
 public:
-    Press(const PairInput& input, std::optional<std::string_view> atmospheric, ScanMethod method, Row first, Row second)
-        : input_(input), atmospheric_(atmospheric), method_(method), first_(first), second_(second) {
+    // The press's water and steam tests regions and probes scans unchecked;
+    // a StateScope checks the calls that compute what is shown.
+    Press(const PairInput& input, std::optional<std::string_view> atmospheric, props::WaterSteam& water,
+          ScanMethod method, Row first, Row second)
+        : input_(input), atmospheric_(atmospheric), method_(method), first_(first), second_(second), props_(water) {
         props_.set_checking(false);
+        props_.clear_extrapolation();
     }
 
-    props::SteamProperties& props() { return props_; }
+    props::WaterSteam& props() { return props_; }
     const std::string& text(Row row) const { return input_.texts[row]; }
     // The strict reading of a typed text; NotANumber names the row's quantity.
     double typed(Row row) const;
@@ -110,7 +114,7 @@ private:
     ScanMethod method_;
     Row first_;
     Row second_;
-    props::SteamProperties props_;
+    props::WaterSteam& props_;
 };
 
 // Row p as typed: on the absolute screen the text is read when a step first
@@ -126,6 +130,12 @@ private:
     const Press& press_;
     std::optional<ExactDecimal> absolute_;  // the exact sum on the gauge screen
 };
+
+// Either calculator's press (atmospheric set: the gauge screen) with the scan
+// method of the IFC-67 step lists given: the calculators scan with fixed
+// steps, and the plain scan is the reference they are compared with.
+StateAnswer solve_state(const PairInput& input, std::optional<std::string_view> atmospheric, props::WaterSteam& water,
+                        ScanMethod method);
 
 // The nine pair procedures; nullopt when no branch applies.
 std::optional<Shown> solve_pt(Press& press);

@@ -4,8 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "props/saturation.h"
-#include "props/units.h"
+#include "props/ifc67_lines.h"
 #include "shell/errors.h"
 #include "steamcalc/press.h"
 
@@ -39,7 +38,7 @@ StateTexts wet_state_from_volume(Press& press, const std::string& p_text, double
 std::optional<Shown> solve_pt(Press& press) {
     auto& w = press.props();
     const Press::TypedPressure typed_p = press.typed_pressure();
-    const double ts = props::pswsat_t(typed_p.value());
+    const double ts = w.saturation_line_t(typed_p.value());
     const double t_typed = press.typed(kRowT);
     // On the saturation temperature itself the state counts as steam.
     const bool water = ts > t_typed;
@@ -96,7 +95,7 @@ std::optional<Shown> solve_pv(Press& press) {
     auto& w = press.props();
     const Press::TypedPressure typed_p = press.typed_pressure();
     const double p_exact = typed_p.value();
-    const double ts = props::pswsat_t(p_exact);
+    const double ts = w.saturation_line_t(p_exact);
     const double v_saturated_water = w.pswv_ptwtr(p_exact, ts);
     const double v_typed = press.typed(kRowV);
     // Not more than the saturated-water volume: compressed water, found by
@@ -104,7 +103,7 @@ std::optional<Shown> solve_pv(Press& press) {
     // steam volume: wet steam, up to the critical pressure where the band
     // closes. Otherwise steam, found by heating.
     const bool water = v_saturated_water - v_typed >= 0;
-    if (!water && p_exact / props::kMPaPerAt <= props::kPc && v_typed < w.pswv_ptstm(p_exact, ts))
+    if (!water && !props::ifc67::above_critical_pressure(p_exact) && v_typed < w.pswv_ptstm(p_exact, ts))
         return press.shown(wet_state_from_volume(press, typed_p.rounded(), p_exact, ts, v_typed));
     const MatchedProperty matched = [&w, water, p_exact](double t) {
         return water ? w.pswv_ptwtr(p_exact, t) : w.pswv_ptstm(p_exact, t);
@@ -153,8 +152,8 @@ std::optional<Shown> solve_px(Press& press) {
     const double dryness = press.typed(kRowX);
     const double p = typed_p.value();
     // Above the critical pressure water and steam are one phase.
-    if (p / props::kMPaPerAt > props::kPc) throw shell::CalculationError(props::kMsgNoWetAbovePressure);
-    const double ts = props::pswsat_t(p);
+    if (props::ifc67::above_critical_pressure(p)) throw shell::CalculationError(props::kMsgNoWetAbovePressure);
+    const double ts = press.props().saturation_line_t(p);
     return press.shown(wet_state_from_dryness(press, typed_p.rounded(), R6(ts), dryness));
 }
 

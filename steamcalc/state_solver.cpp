@@ -6,33 +6,36 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "props/formulation.h"
 #include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/numbers.h"
-#include "steamcalc/if97_pairs.h"
+#include "steamcalc/inverse_pairs.h"
 #include "steamcalc/press.h"
 
 namespace entalix::steamcalc {
 namespace {
 
 using Procedure = std::optional<Shown> (*)(Press&);
+using props::KnownPair;
+// A pair of known quantities: its rows, IFC-67's step list for it, and the
+// pair as a formulation that solves pairs directly knows it.
 struct Pair {
     Row first;
     Row second;
-    Procedure solve;
+    Procedure step_list;
+    KnownPair known;
 };
 // Tested in this order; every pair whose two rows are ticked runs.
 constexpr std::array<Pair, 9> kPairs{{
-    {kRowP, kRowT, solve_pt},
-    {kRowP, kRowH, solve_ph},
-    {kRowP, kRowS, solve_ps},
-    {kRowP, kRowV, solve_pv},
-    {kRowP, kRowX, solve_px},
-    {kRowT, kRowH, solve_th},
-    {kRowT, kRowS, solve_ts},
-    {kRowT, kRowV, solve_tv},
-    {kRowT, kRowX, solve_tx},
+    {kRowP, kRowT, solve_pt, KnownPair::PT},
+    {kRowP, kRowH, solve_ph, KnownPair::PH},
+    {kRowP, kRowS, solve_ps, KnownPair::PS},
+    {kRowP, kRowV, solve_pv, KnownPair::PV},
+    {kRowP, kRowX, solve_px, KnownPair::PX},
+    {kRowT, kRowH, solve_th, KnownPair::TH},
+    {kRowT, kRowS, solve_ts, KnownPair::TS},
+    {kRowT, kRowV, solve_tv, KnownPair::TV},
+    {kRowT, kRowX, solve_tx, KnownPair::TX},
 }};
 
 // The state found directly, when there is one that can be shown. A typing
@@ -59,7 +62,7 @@ std::optional<Shown> found_directly(Press& press, const Pair& pair) {
 std::optional<Shown> run_pair(Press& press, const Pair& pair) {
     std::optional<Shown> shown;
     try {
-        shown = pair.solve(press);
+        shown = pair.step_list(press);
     } catch (const props::PropertyError&) {
         if (std::optional<Shown> found = found_directly(press, pair)) return found;
         throw;
@@ -78,15 +81,24 @@ std::optional<Shown> run_pair(Press& press, const Pair& pair) {
     return shown;
 }
 
-StateAnswer solve(const PairInput& input, std::optional<std::string_view> atmospheric, ScanMethod method) {
-    if (props::current_formulation() == props::Formulation::IF97) return solve_if97(input, atmospheric);
+// The one seam between the formulations: IAPWS-IF97 finds the state of any
+// pair straight on its own inverses, IFC-67 follows its step lists.
+std::optional<Shown> solve_pair(Press& press, const Pair& pair) {
+    if (press.props().solves_pairs()) return state_on_inverses(press, pair.known);
+    return run_pair(press, pair);
+}
+
+}  // namespace
+
+StateAnswer solve_state(const PairInput& input, std::optional<std::string_view> atmospheric, props::WaterSteam& water,
+                        ScanMethod method) {
     StateAnswer answer;
     bool any_pair = false;
     for (const Pair& pair : kPairs) {
         if (!input.ticks[pair.first] || !input.ticks[pair.second]) continue;
         any_pair = true;
-        Press press(input, atmospheric, method, pair.first, pair.second);
-        if (std::optional<Shown> shown = run_pair(press, pair)) {
+        Press press(input, atmospheric, water, method, pair.first, pair.second);
+        if (std::optional<Shown> shown = solve_pair(press, pair)) {
             answer.caption = std::move(shown->caption);
             answer.warning = std::move(shown->warning);
         }
@@ -94,8 +106,6 @@ StateAnswer solve(const PairInput& input, std::optional<std::string_view> atmosp
     if (!answer.caption) answer.note = any_pair ? kNoStateNote : kNoPairNote;
     return answer;
 }
-
-}  // namespace
 
 std::string ComposeStateCaption(std::string_view p, std::string_view t, std::string_view v, std::string_view h,
                                 std::string_view s, double dryness_percent) {
@@ -112,10 +122,12 @@ std::string ComposeStateCaption(std::string_view p, std::string_view t, std::str
     return caption;
 }
 
-StateAnswer SolveStateFromPair(const PairInput& input, ScanMethod method) { return solve(input, std::nullopt, method); }
+StateAnswer SolveStateFromPair(const PairInput& input, props::WaterSteam& water) {
+    return solve_state(input, std::nullopt, water, ScanMethod::Fast);
+}
 
-StateAnswer SolveGaugeStateFromPair(const PairInput& input, std::string_view atmospheric, ScanMethod method) {
-    return solve(input, atmospheric, method);
+StateAnswer SolveGaugeStateFromPair(const PairInput& input, std::string_view atmospheric, props::WaterSteam& water) {
+    return solve_state(input, atmospheric, water, ScanMethod::Fast);
 }
 
 }  // namespace entalix::steamcalc

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "props/water_steam.h"
 #include "steamcalc/pair_selection.h"
 #include "steamcalc/step_search.h"
 
@@ -33,19 +34,17 @@ inline constexpr std::string_view kNoStateNote = "无法由这两个参数确定
 std::string ComposeStateCaption(std::string_view p, std::string_view t, std::string_view v, std::string_view h,
                                 std::string_view s, double dryness_percent);
 
-// Both compute with the formulation of the running calculation
-// (props::current_formulation()); with IAPWS-IF97 each pair is found on its
-// inverses directly and the scan method plays no part.
+// Both compute with the water and steam of the press; with IAPWS-IF97 each
+// pair is found on its inverses directly.
 //
 // Pressures absolute (Form11). Throws a CalculationError for a text that is not
 // a number, a value its field cannot hold, an arithmetic fault or a state that
 // cannot be shown; PropertyError where the equations fail (PropertyRefusal
 // outside the formulation or in the near-critical region).
-StateAnswer SolveStateFromPair(const PairInput& input, ScanMethod method = ScanMethod::Fast);
+StateAnswer SolveStateFromPair(const PairInput& input, props::WaterSteam& water);
 
 // Typed pressures gauge (Form12), made absolute with the atmospheric pressure
 // of Text7; line 1 shows the gauge pressure of the result.
-StateAnswer SolveGaugeStateFromPair(const PairInput& input, std::string_view atmospheric,
-                                    ScanMethod method = ScanMethod::Fast);
+StateAnswer SolveGaugeStateFromPair(const PairInput& input, std::string_view atmospheric, props::WaterSteam& water);
 
 }  // namespace entalix::steamcalc

@@ -5,7 +5,7 @@
 #include <exception>
 #include <unordered_map>
 
-#include "props/property_error.h"
+#include "base/property_error.h"
 #include "shell/errors.h"
 
 namespace entalix::steamcalc {

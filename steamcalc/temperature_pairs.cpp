@@ -7,8 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "props/saturation.h"
-#include "props/units.h"
+#include "props/ifc67_lines.h"
 #include "props/validity.h"
 #include "shell/errors.h"
 #include "steamcalc/press.h"
@@ -26,7 +25,7 @@ constexpr double kPressureCeiling = 22.129;
 constexpr double kPressureFloor = 0.001;
 
 // Where water and steam have a two-phase band at all.
-bool below_critical(double t) { return props::reduced_temperature(t) <= 1.0; }
+bool below_critical(double t) { return props::ifc67::at_or_below_critical_temperature(t); }
 
 enum class Region { Water, Steam };
 // Where the shown dryness of a scanned state comes from: the (p, s) inverse of
@@ -68,23 +67,23 @@ StateTexts scanned_and_refined(Press& press, Row row, const MatchedProperty& mat
 StateTexts wet_state_from_fraction(Press& press, double t_working, double xf) {
     auto& w = press.props();
     StateScope scope(w);
-    const double p_saturation = props::pswsat_p(t_working);
+    const double p_saturation = w.saturation_line_p(t_working);
     const double h_mixed =
         (1.0 - xf) * w.pswh_ptwtr(p_saturation, t_working) + xf * w.pswh_ptstm(p_saturation, t_working);
     StateTexts state;
     state.p = R6(p_saturation);
     state.t = R6(t_working);
     const double t = value_of(state.t);
-    state.v = R6(number(w.pswA_ph("v", props::pswsat_p(t), h_mixed)));
+    state.v = R6(number(w.pswA_ph("v", w.saturation_line_p(t), h_mixed)));
     state.h = R6(h_mixed);
-    state.s = R6(number(w.pswA_ph("s", props::pswsat_p(t), value_of(state.h))));
+    state.s = R6(number(w.pswA_ph("s", w.saturation_line_p(t), value_of(state.h))));
     state.x = percent_of_rounded(w.pswA_ps("x", value_of(state.p), value_of(state.s)));
     state.warning = scope.warning();
     return state;
 }
 
 // The property that (t, s) or (t, v) matches, from one region's equations.
-using RegionProperty = double (*)(props::SteamProperties&, double p, double t);
+using RegionProperty = double (*)(props::WaterSteam&, double p, double t);
 
 // The working values of a branch-wise procedure: a later branch tests the
 // temperature and the matched value as the branches before it left them, and
@@ -107,8 +106,8 @@ std::optional<Shown> solve_temperature_and(Press& press, Row row, RegionProperty
     };
 
     double t = press.working(work.t, kRowT);
-    const double y_water = water(w, props::pswsat_p(t), t);
-    const double y_steam = steam(w, props::pswsat_p(t), t);
+    const double y_water = water(w, w.saturation_line_p(t), t);
+    const double y_steam = steam(w, w.saturation_line_p(t), t);
     double y = press.working(work.y, row);
     // A: two-phase, its ends included. The vapour fraction by entropy, or by volume.
     if (below_critical(t) && y_water - y <= 0 && y_steam - y >= 0) {
@@ -122,9 +121,9 @@ std::optional<Shown> solve_temperature_and(Press& press, Row row, RegionProperty
     // B: compressed water, scanned up from the saturation pressure.
     t = press.working(work.t, kRowT);
     y = press.working(work.y, row);
-    if (water(w, props::pswsat_p(t), t) - y > 0) {
+    if (water(w, w.saturation_line_p(t), t) - y > 0) {
         std::optional<double> p;
-        const double start = props::pswsat_p(t);
+        const double start = w.saturation_line_p(t);
         const MatchedProperty matched = [&w, water, t](double pp) { return water(w, pp, t); };
         if (water(w, kPressureCeiling, t) - y < 0)
             p = press.search(start, Direction::Up, matched, y, Sense::Above, kScanPressureCeiling);
@@ -137,9 +136,9 @@ std::optional<Shown> solve_temperature_and(Press& press, Row row, RegionProperty
     // C: superheated steam, scanned down from the saturation pressure.
     t = press.working(work.t, kRowT);
     y = press.working(work.y, row);
-    if (steam(w, props::pswsat_p(t), t) - y < 0) {
+    if (steam(w, w.saturation_line_p(t), t) - y < 0) {
         std::optional<double> p;
-        const double start = props::pswsat_p(t);
+        const double start = w.saturation_line_p(t);
         const MatchedProperty matched = [&w, steam, t](double pp) { return steam(w, pp, t); };
         if (steam(w, kPressureFloor, t) - y > 0)
             p = press.search(start, Direction::Down, matched, y, Sense::Below, kScanPressureFloor);
@@ -169,19 +168,19 @@ std::optional<Shown> solve_th(Press& press) {
     // A: two-phase, its ends included; the dryness comes from the mixing rule,
     // with six decimals. No band above the critical temperature.
     if (below_critical(t)) {
-        const double h_water = w.pswh_ptwtr(props::pswsat_p(t), t);
-        const double h_steam = w.pswh_ptstm(props::pswsat_p(t), t);
+        const double h_water = w.pswh_ptwtr(w.saturation_line_p(t), t);
+        const double h_steam = w.pswh_ptstm(w.saturation_line_p(t), t);
         h = press.working(work.y, kRowH);
         if (h_water - h <= 0 && h_steam - h >= 0) {
             const double x_mixed = 100.0 * (1.0 - (h_steam - h) / (h_steam - h_water));
             StateScope scope(w);
             StateTexts state;
-            state.p = R6(props::pswsat_p(t));
+            state.p = R6(w.saturation_line_p(t));
             state.t = R6(t);
             const double t_rounded = value_of(state.t);
-            state.v = R6(number(w.pswA_ph("v", props::pswsat_p(t_rounded), h)));
+            state.v = R6(number(w.pswA_ph("v", w.saturation_line_p(t_rounded), h)));
             state.h = R6(h);
-            state.s = R6(number(w.pswA_ph("s", props::pswsat_p(t_rounded), value_of(state.h))));
+            state.s = R6(number(w.pswA_ph("s", w.saturation_line_p(t_rounded), value_of(state.h))));
             state.x = value_of(R6(x_mixed));
             state.warning = scope.warning();
             take(state);
@@ -191,9 +190,9 @@ std::optional<Shown> solve_th(Press& press) {
     // B: compressed water, scanned up from the saturation pressure.
     t = press.working(work.t, kRowT);
     h = press.working(work.y, kRowH);
-    if (t < kWaterTemperatureLimit && w.pswh_ptwtr(props::pswsat_p(t), t) - h > 0) {
+    if (t < kWaterTemperatureLimit && w.pswh_ptwtr(w.saturation_line_p(t), t) - h > 0) {
         std::optional<double> p;
-        const double start = props::pswsat_p(t);
+        const double start = w.saturation_line_p(t);
         const MatchedProperty matched = [&w, t](double pp) { return w.pswh_ptwtr(pp, t); };
         if (w.pswh_ptwtr(kPressureCeiling, t) - h < 0)
             p = press.search(start, Direction::Up, matched, h, Sense::Above, kScanPressureCeiling);
@@ -222,9 +221,9 @@ std::optional<Shown> solve_th(Press& press) {
     // of (t, s): scanned down from the saturation pressure.
     t = press.working(work.t, kRowT);
     h = press.working(work.y, kRowH);
-    if (t < kSupercriticalTemperature && w.pswh_ptstm(props::pswsat_p(t), t) - h < 0) {
+    if (t < kSupercriticalTemperature && w.pswh_ptstm(w.saturation_line_p(t), t) - h < 0) {
         std::optional<double> p;
-        const double start = props::pswsat_p(t);
+        const double start = w.saturation_line_p(t);
         const MatchedProperty matched = [&w, t](double pp) { return w.pswh_ptstm(pp, t); };
         if (w.pswh_ptstm(kPressureFloor, t) - h > 0)
             p = press.search(start, Direction::Down, matched, h, Sense::Below, kScanPressureFloor);
@@ -239,14 +238,14 @@ std::optional<Shown> solve_th(Press& press) {
 
 std::optional<Shown> solve_ts(Press& press) {
     return solve_temperature_and(
-        press, kRowS, [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptwtr("s", p, t)); },
-        [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptstm("s", p, t)); });
+        press, kRowS, [](props::WaterSteam& w, double p, double t) { return number(w.pswA_ptwtr("s", p, t)); },
+        [](props::WaterSteam& w, double p, double t) { return number(w.pswA_ptstm("s", p, t)); });
 }
 
 std::optional<Shown> solve_tv(Press& press) {
     return solve_temperature_and(
-        press, kRowV, [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptwtr("v", p, t)); },
-        [](props::SteamProperties& w, double p, double t) { return number(w.pswA_ptstm("v", p, t)); });
+        press, kRowV, [](props::WaterSteam& w, double p, double t) { return number(w.pswA_ptwtr("v", p, t)); },
+        [](props::WaterSteam& w, double p, double t) { return number(w.pswA_ptstm("v", p, t)); });
 }
 
 std::optional<Shown> solve_tx(Press& press) {
@@ -255,7 +254,7 @@ std::optional<Shown> solve_tx(Press& press) {
     const double t = press.typed(kRowT);
     // Above the critical temperature water and steam are one phase.
     if (!below_critical(t)) throw shell::CalculationError(props::kMsgNoWetAboveTemperature);
-    return press.shown(wet_state_from_dryness(press, R6(props::pswsat_p(t)), R6(t), dryness));
+    return press.shown(wet_state_from_dryness(press, R6(press.props().saturation_line_p(t)), R6(t), dryness));
 }
 
 }  // namespace entalix::steamcalc

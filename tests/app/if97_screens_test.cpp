@@ -278,7 +278,6 @@ TEST(If97Screens, TheHostChoosesAndEveryResultSaysWhich) {
                                        {{"Text1", "10"}, {"Text5", "80"}, {"Text6", "100"}, {"Text7", "0.85"}});
     EXPECT_FALSE(motor.texts.empty());
     EXPECT_TRUE(motor.formulation.empty());
-    EXPECT_EQ(props::current_formulation(), Formulation::IFC67);
 }
 
 }  // namespace

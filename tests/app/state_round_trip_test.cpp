@@ -12,10 +12,11 @@
 #include <string>
 
 #include "catalog/catalog.h"
-#include "props/public.h"
-#include "props/steam.h"
-#include "props/units.h"
+#include "ifc67/saturation.h"
+#include "ifc67/steam.h"
+#include "ifc67/units.h"
 #include "props/validity.h"
+#include "props/water_steam.h"
 #include "shell/controller.h"
 #include "tests/support/invariants.h"
 
@@ -34,12 +35,12 @@ double log_uniform(std::mt19937_64& r, double lo, double hi) {
 }
 
 // One state of each kind in turn, inside the range where its equations hold.
-State make_state(std::mt19937_64& r, props::SteamProperties& w, int i) {
+State make_state(std::mt19937_64& r, props::WaterSteam& w, int i) {
     const auto s_water = [&](double p, double t) { return props::selected_number(w.pswA_ptwtr("s", p, t)); };
     const auto s_steam = [&](double p, double t) { return props::selected_number(w.pswA_ptstm("s", p, t)); };
     switch (i % 3) {
         case 0: {  // wet, from just above the triple point to 350 degC
-            const double t = uniform(r, 0.01, 350.0), p = props::pswsat_p(t), x = uniform(r, 0.0, 1.0);
+            const double t = uniform(r, 0.01, 350.0), p = props::ifc_pswsat_p(t), x = uniform(r, 0.0, 1.0);
             const auto mix = [x](double a, double b) { return a + x * (b - a); };
             return {p,
                     t,
@@ -50,13 +51,13 @@ State make_state(std::mt19937_64& r, props::SteamProperties& w, int i) {
         }
         case 1: {  // compressed water
             const double t = uniform(r, 0.5, 349.0);
-            const double p = log_uniform(r, props::pswsat_p(t) * 1.01 + 0.01, 100.0);
+            const double p = log_uniform(r, props::ifc_pswsat_p(t) * 1.01 + 0.01, 100.0);
             return {p, t, w.pswh_ptwtr(p, t), s_water(p, t), w.pswv_ptwtr(p, t), 0.0};
         }
         default: {  // superheated and supercritical steam
             const double t = uniform(r, 1.0, 800.0);
             const double top =
-                t <= 350.0 ? props::pswsat_p(t) : std::min(props::ifc_boundary_p(t) * props::kMPaPerAt, 100.0);
+                t <= 350.0 ? props::ifc_pswsat_p(t) : std::min(props::ifc_boundary_p(t) * props::kMPaPerAt, 100.0);
             const double p = log_uniform(r, 0.0007, top * 0.995);
             return {p, t, w.pswh_ptstm(p, t), s_steam(p, t), w.pswv_ptstm(p, t), 100.0};
         }
@@ -74,7 +75,8 @@ constexpr double kAtmosphere = 0.0983;
 TEST(StateRoundTrip, EveryShownStateGivesBackItsTypedPair) {
     const int pairs[9][2] = {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {1, 2}, {1, 3}, {1, 4}, {1, 5}};
     std::mt19937_64 random(13);
-    props::SteamProperties w;
+    const auto w_owned = props::make_water_steam(props::Formulation::IFC67);
+    props::WaterSteam& w = *w_owned;
     int presses = 0, shown = 0;
     std::map<std::string, int> failures;
     for (int i = 0; i < 1500; ++i) {
@@ -94,7 +96,7 @@ TEST(StateRoundTrip, EveryShownStateGivesBackItsTypedPair) {
                 // With x the state is the saturation point of p or t: above
                 // 350 degC both ends are extrapolated (a warning) or lie in the
                 // near-critical region, and above the critical point there is none.
-                const double saturation = pair[0] == 0 ? props::pswsat_t(st.p) : st.t;
+                const double saturation = pair[0] == 0 ? props::ifc_pswsat_t(st.p) : st.t;
                 if (pair[1] == 5 && saturation > props::kWaterEquationLimit) {
                     if (!outcome->failed) {
                         EXPECT_NE(outcome->warning, "");

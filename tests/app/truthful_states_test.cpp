@@ -8,9 +8,9 @@
 #include <string>
 
 #include "catalog/catalog.h"
-#include "props/public.h"
-#include "props/saturation.h"
+#include "ifc67/saturation.h"
 #include "props/validity.h"
+#include "props/water_steam.h"
 #include "shell/controller.h"
 #include "shell/numbers.h"
 #include "tests/support/invariants.h"
@@ -215,8 +215,9 @@ TEST(TruthfulStates, StatesThatExistAreFoundAndGiveBackTheTypedPair) {
 
 // The same saturated end reached by s and by v, exactly as the library gives it.
 TEST(TruthfulStates, TheEndsOfTheBandGiveTheSaturatedStates) {
-    props::SteamProperties w;
-    const double ps = props::pswsat_p(150);
+    const auto w_owned = props::make_water_steam(props::Formulation::IFC67);
+    props::WaterSteam& w = *w_owned;
+    const double ps = props::ifc_pswsat_p(150);
     const struct {
         const char* check;
         const char* text;

@@ -15,13 +15,14 @@
 #include <sys/wait.h>
 #endif
 
+#include "base/property_error.h"
 #include "catalog/catalog.h"
 #include "cli/batch.h"
 #include "cli/calls.h"
 #include "cli/csv.h"
 #include "cli/screens_cli.h"
 #include "cli/usage.h"
-#include "props/property_error.h"
+#include "ifc67/saturation.h"
 #include "shell/errors.h"
 
 namespace entalix::cli {
@@ -29,31 +30,42 @@ namespace {
 
 using nlohmann::json;
 
+// Without --formulation the command line computes with IFC-67.
+constexpr auto kIfc67 = props::Formulation::IFC67;
+props::Selected call(std::string_view name, const std::vector<std::string>& arguments) {
+    return call_function(name, arguments, kIfc67);
+}
+std::string answer_line(const std::string& line) { return answer_json_line(line, kIfc67); }
+shell::Outcome screen_event(const std::string& screen, const std::string& event,
+                            const std::map<std::string, std::string>& given) {
+    return run_screen_event(screen, event, given, kIfc67);
+}
+
 TEST(Calls, ReturnTheLibraryValueOrItsText) {
-    EXPECT_EQ(std::get<double>(call_function("pswsat_t", {"1"})), props::pswsat_t(1.0));
-    EXPECT_EQ(std::get<std::string>(call_function("pswA_ph", {"P", "1", "3051"})), "No such Para.");
-    EXPECT_NEAR(std::get<double>(call_function("pswh_ptstm", {"1", "300"})), 3052.1431, 5e-5);
+    EXPECT_EQ(std::get<double>(call("pswsat_t", {"1"})), props::ifc_pswsat_t(1.0));
+    EXPECT_EQ(std::get<std::string>(call("pswA_ph", {"P", "1", "3051"})), "No such Para.");
+    EXPECT_NEAR(std::get<double>(call("pswh_ptstm", {"1", "300"})), 3052.1431, 5e-5);
 }
 
 TEST(Calls, BadCallsAndFailedEvaluationsThrow) {
-    EXPECT_THROW(call_function("nosuch", {}), UsageError);
-    EXPECT_THROW(call_function("pswsat_t", {"1", "2"}), UsageError);
-    EXPECT_THROW(call_function("pswsat_t", {"1x"}), shell::NotANumber);
-    EXPECT_THROW(call_function("pswsat_t", {"0"}), props::PropertyError);
+    EXPECT_THROW(call("nosuch", {}), UsageError);
+    EXPECT_THROW(call("pswsat_t", {"1", "2"}), UsageError);
+    EXPECT_THROW(call("pswsat_t", {"1x"}), shell::NotANumber);
+    EXPECT_THROW(call("pswsat_t", {"0"}), props::PropertyError);
     // The state is evaluated before the name is looked at.
-    EXPECT_THROW(call_function("pswA_ptwtr", {"bogus", "0.1", "330"}), props::PropertyError);
+    EXPECT_THROW(call("pswA_ptwtr", {"bogus", "0.1", "330"}), props::PropertyError);
 }
 
 TEST(ScreenEvents, UnnamedFieldsKeepTheirDefaults) {
-    const shell::Outcome outcome = run_screen_event("Form8", "Command2_Click", {});
+    const shell::Outcome outcome = screen_event("Form8", "Command2_Click", {});
     ASSERT_EQ(outcome.texts.size(), 1u);
     EXPECT_EQ(outcome.texts[0].second, "99.1534");  // gauge 0 with the default 0.0983
-    EXPECT_THROW(run_screen_event("Form8", "Command2_Click", {{"Nope", "1"}}), UsageError);
-    EXPECT_THROW(run_screen_event("Form99", "Command2_Click", {}), UsageError);
-    EXPECT_THROW(run_screen_event("Form8", "Command9_Click", {}), UsageError);
+    EXPECT_THROW(screen_event("Form8", "Command2_Click", {{"Nope", "1"}}), UsageError);
+    EXPECT_THROW(screen_event("Form99", "Command2_Click", {}), UsageError);
+    EXPECT_THROW(screen_event("Form8", "Command9_Click", {}), UsageError);
     // Ticks as the screen allows them: 0 or 1, two at most.
-    EXPECT_THROW(run_screen_event("Form11", "Command1_Click", {{"Check1", "2"}}), UsageError);
-    EXPECT_THROW(run_screen_event("Form11", "Command1_Click", {{"Check1", "1"}, {"Check2", "1"}, {"Check3", "1"}}),
+    EXPECT_THROW(screen_event("Form11", "Command1_Click", {{"Check1", "2"}}), UsageError);
+    EXPECT_THROW(screen_event("Form11", "Command1_Click", {{"Check1", "1"}, {"Check2", "1"}, {"Check3", "1"}}),
                  UsageError);
 }
 
@@ -97,8 +109,8 @@ TEST(Batch, AnswersEachLineAndGoesOnAfterAMalformedOne) {
         R"({"call": "pswsat_t", "args": [0]})",
     };
     std::vector<json> answers;
-    for (const char* line : lines) answers.push_back(json::parse(answer_json_line(line)));
-    EXPECT_DOUBLE_EQ(answers[0]["value"].get<double>(), std::get<double>(call_function("pswh_ptstm", {"1", "300"})));
+    for (const char* line : lines) answers.push_back(json::parse(answer_line(line)));
+    EXPECT_DOUBLE_EQ(answers[0]["value"].get<double>(), std::get<double>(call("pswh_ptstm", {"1", "300"})));
     EXPECT_TRUE(answers[1].contains("error"));
     EXPECT_EQ(answers[2]["text"], "No such Para.");
     EXPECT_EQ(answers[3]["texts"]["Text1"], "183.9991");
@@ -109,20 +121,19 @@ TEST(Batch, AnswersEachLineAndGoesOnAfterAMalformedOne) {
 }
 
 TEST(Batch, EchoesIdsCarriesStatesAndBoundsBadLines) {
-    EXPECT_EQ(answer_json_line(R"({"id": 7, "call": "pswsat_p", "args": [100]})").substr(0, 9), R"({"id":7,")");
-    EXPECT_EQ(json::parse(answer_json_line(R"({"id": "a", "call": "nosuch"})"))["id"], "a");
-    const json state = json::parse(answer_json_line(
+    EXPECT_EQ(answer_line(R"({"id": 7, "call": "pswsat_p", "args": [100]})").substr(0, 9), R"({"id":7,")");
+    EXPECT_EQ(json::parse(answer_line(R"({"id": "a", "call": "nosuch"})"))["id"], "a");
+    const json state = json::parse(answer_line(
         R"({"screen": "Form11", "event": "Command1_Click", "fields": {"Check1": "1", "Check2": "1", "Text1": "1", "Text2": "300"}})"));
     EXPECT_EQ(state["state"]["v"], 0.257974);
     EXPECT_EQ(state["state"]["x"], 100.0);
     // Too deep, and a long bad name quoted short.
-    EXPECT_NE(json::parse(answer_json_line(std::string(65, '[')))["error"].get<std::string>().find("64"),
-              std::string::npos);
+    EXPECT_NE(json::parse(answer_line(std::string(65, '[')))["error"].get<std::string>().find("64"), std::string::npos);
     const std::string long_name(100000, 'q');
-    EXPECT_LT(answer_json_line(R"({"call": ")" + long_name + R"("})").size(), 400u);
+    EXPECT_LT(answer_line(R"({"call": ")" + long_name + R"("})").size(), 400u);
     std::istringstream in("\n" + std::string(2 << 20, ' ') + "x\n" + R"({"call": "pswsat_t", "args": [1]})" + "\n");
     std::ostringstream out;
-    EXPECT_EQ(run_batch(in, out), BatchEnd::Done);
+    EXPECT_EQ(run_batch(in, out, kIfc67), BatchEnd::Done);
     const std::string answers = out.str();
     EXPECT_EQ(std::count(answers.begin(), answers.end(), '\n'), 2);  // the blank line skipped
     EXPECT_NE(answers.find("1 MiB"), std::string::npos);
@@ -131,21 +142,21 @@ TEST(Batch, EchoesIdsCarriesStatesAndBoundsBadLines) {
 TEST(Csv, RowsComeBackWithTheirResults) {
     std::istringstream in("\xEF\xBB\xBFnote,t,p\r\n\"a, b\",300,1\r\nc,x,1\r\n");
     std::ostringstream out;
-    EXPECT_EQ(run_csv({"pswh_ptstm"}, false, in, out), 1);  // the second row failed
+    EXPECT_EQ(run_csv({"pswh_ptstm"}, false, in, out, kIfc67), 1);  // the second row failed
     const std::string expected =
         "note,t,p,pswh_ptstm,失败原因\r\n\"a, b\",300,1,3052.1431331649337,\r\nc,x,1,,“t”不是数字\r\n";
     EXPECT_EQ(out.str(), expected);
     std::istringstream screen("Text2\n1\n");
     std::ostringstream written;
-    EXPECT_EQ(run_csv({"Form8", "Command2_Click"}, true, screen, written), 0);
+    EXPECT_EQ(run_csv({"Form8", "Command2_Click"}, true, screen, written, kIfc67), 0);
     EXPECT_EQ(written.str(), "\xEF\xBB\xBFText2,饱和温度(℃),失败原因\r\n1,183.9991,\r\n");
     std::istringstream missing("p\n1\n");
-    EXPECT_THROW(run_csv({"pswh_ptstm"}, false, missing, written), UsageError);
+    EXPECT_THROW(run_csv({"pswh_ptstm"}, false, missing, written, kIfc67), UsageError);
 }
 
 TEST(Batch, ShortestRoundTripNumbers) {
-    const json answer = json::parse(answer_json_line(R"({"call": "pswsat_t", "args": ["0.1"]})"));
-    EXPECT_EQ(answer["value"].get<double>(), props::pswsat_t(0.1));
+    const json answer = json::parse(answer_line(R"({"call": "pswsat_t", "args": ["0.1"]})"));
+    EXPECT_EQ(answer["value"].get<double>(), props::ifc_pswsat_t(0.1));
 }
 
 #if defined(_WIN32)
@@ -218,15 +229,15 @@ TEST(Executable, CallsScreensBatchAndExitCodes) {
 // An extrapolated result: its value or texts with the warning beside them; on
 // the command line the warning goes to standard error and the status stays 0.
 TEST(Warning, BesideTheValueInBatchOnStandardErrorInOneShotUse) {
-    const json call = json::parse(answer_json_line(R"({"call": "pswh_ptwtr", "args": [60, 450]})"));
+    const json call = json::parse(answer_line(R"({"call": "pswh_ptwtr", "args": [60, 450]})"));
     EXPECT_TRUE(call.contains("value"));
     EXPECT_NE(call.value("warning", "").find("外推结果"), std::string::npos);
-    const json screen = json::parse(answer_json_line(
+    const json screen = json::parse(answer_line(
         R"({"screen": "Form11", "event": "Command1_Click",
             "fields": {"Check1": 1, "Check2": 1, "Text1": 60, "Text2": 450}})"));
     EXPECT_TRUE(screen.contains("texts"));
     EXPECT_NE(screen.value("warning", "").find("外推结果"), std::string::npos);
-    EXPECT_FALSE(json::parse(answer_json_line(R"({"call": "pswh_ptwtr", "args": [1, 100]})")).contains("warning"));
+    EXPECT_FALSE(json::parse(answer_line(R"({"call": "pswh_ptwtr", "args": [1, 100]})")).contains("warning"));
 
     const std::string command = std::string(ENTALIX_CALC) + " pswh_ptwtr 60 450 2>&1 >/dev/null";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);

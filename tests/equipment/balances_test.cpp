@@ -9,7 +9,7 @@
 #include "equipment/mixing_heater_screen.h"
 #include "equipment/stream_enthalpy.h"
 #include "equipment/surface_heater_screen.h"
-#include "props/saturation.h"
+#include "ifc67/saturation.h"
 #include "props/validity.h"
 #include "shell/controller.h"
 #include "shell/errors.h"
@@ -110,13 +110,14 @@ TEST(Balances, NegativeFlowsAreRefusedWithTheirCause) {
 // steam; a thousandth of a degree colder it is water.
 TEST(StreamEnthalpy, SteamFromTheSaturationTemperatureOnWaterBelow) {
     const struct { double pg, pa; } cases[] = {{0, 0.0983}, {1, 0.0983}, {10, 0.1013}, {1, 0}};
-    props::SteamProperties sp;
+    const auto sp_owned = props::make_water_steam(props::Formulation::IFC67);
+    props::WaterSteam& sp = *sp_owned;
     // At no absolute pressure the saturation temperature lies far below 0 degC,
     // outside the formulation.
-    EXPECT_THROW(StreamEnthalpy(sp, -0.0983, props::pswsat_t(0.000001), 0.0983), props::PropertyRefusal);
+    EXPECT_THROW(StreamEnthalpy(sp, -0.0983, props::ifc_pswsat_t(0.000001), 0.0983), props::PropertyRefusal);
     for (const auto& c : cases) {
         const double p = (c.pa + c.pg) + 0.000001;
-        const double ts = props::pswsat_t(p);
+        const double ts = props::ifc_pswsat_t(p);
         EXPECT_EQ(StreamEnthalpy(sp, c.pg, ts, c.pa), sp.pswh_ptstm(p, ts)) << c.pg << ' ' << c.pa;
         EXPECT_EQ(StreamEnthalpy(sp, c.pg, ts - 0.001, c.pa), sp.pswh_ptwtr(p, ts - 0.001)) << c.pg << ' ' << c.pa;
         EXPECT_GT(sp.pswh_ptstm(p, ts) - sp.pswh_ptwtr(p, ts - 0.001), 1000.0);  // about the latent heat

@@ -12,7 +12,7 @@
 #include "equipment/mixing_heater_screen.h"
 #include "equipment/stream_enthalpy.h"
 #include "equipment/surface_heater_screen.h"
-#include "props/saturation.h"
+#include "ifc67/saturation.h"
 #include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/memory_app.h"
@@ -32,26 +32,26 @@ std::string exact(double value) {
 }
 
 // The balances computed here from the library, field by field.
-Results mixing(props::SteamProperties& sp, const Texts& t) {
+Results mixing(props::WaterSteam& sp, const Texts& t) {
     const auto n = [&](const char* f) { return shell::ParseLeadingNumber(t.at(f)); };
     const double pa = n("Text7");
     const double ph = (pa + n("Text6")) + 0.000001;
     const MixingHeaterTexts r = mixing_heater_flows(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa),
                                                     StreamEnthalpy(sp, n("Text4"), n("Text3"), pa),
-                                                    sp.pswh_ptwtr(ph, props::pswsat_t(ph) - 0.01), n("Text5"));
+                                                    sp.pswh_ptwtr(ph, props::ifc_pswsat_t(ph) - 0.01), n("Text5"));
     return {r.jqll, r.csll};
 }
 
-Results surface(props::SteamProperties& sp, const Texts& t) {
+Results surface(props::WaterSteam& sp, const Texts& t) {
     const auto n = [&](const char* f) { return shell::ParseLeadingNumber(t.at(f)); };
     const double pa = n("Text9");
     const double td = n("Text8");  // the drain does not feel the atmosphere
     return {surface_heater_flow(
         StreamEnthalpy(sp, n("Text2"), n("Text1"), pa), StreamEnthalpy(sp, n("Text3"), n("Text4"), pa),
-        StreamEnthalpy(sp, n("Text5"), n("Text6"), pa), sp.pswh_ptwtr(props::pswsat_p(td), td - 0.01), n("Text7"))};
+        StreamEnthalpy(sp, n("Text5"), n("Text6"), pa), sp.pswh_ptwtr(props::ifc_pswsat_p(td), td - 0.01), n("Text7"))};
 }
 
-Results desuperheater(props::SteamProperties& sp, const Texts& t) {
+Results desuperheater(props::WaterSteam& sp, const Texts& t) {
     const auto n = [&](const char* f) { return shell::ParseLeadingNumber(t.at(f)); };
     const double pa = n("Text9");
     const DesuperheaterTexts r = desuperheater_flows(StreamEnthalpy(sp, n("Text2"), n("Text1"), pa),
@@ -64,11 +64,11 @@ struct Screen {
     ScreenId id;
     const char* button;  // on the heater menu
     std::vector<const char*> results;
-    std::function<Results(props::SteamProperties&, const Texts&)> expected;
+    std::function<Results(props::WaterSteam&, const Texts&)> expected;
     std::vector<Texts> cases;
 };
 
-const double kSteamSat = props::pswsat_t((0.0983 + 0.3) + 0.000001);
+const double kSteamSat = props::ifc_pswsat_t((0.0983 + 0.3) + 0.000001);
 
 const Screen kScreens[] = {
     {ScreenId::Form5,
@@ -157,7 +157,8 @@ const Screen kScreens[] = {
 };
 
 TEST(HeaterScreens, EachFieldReachesItsPlaceAndAFailureKeepsEveryResult) {
-    props::SteamProperties sp;
+    const auto sp_owned = props::make_water_steam(props::Formulation::IFC67);
+    props::WaterSteam& sp = *sp_owned;
     for (const Screen& s : kScreens) {
         shell::MemoryApp app(catalog::screen_desc);
         app.start();

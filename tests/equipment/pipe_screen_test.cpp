@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "catalog/catalog.h"
-#include "props/saturation.h"
+#include "ifc67/saturation.h"
 #include "shell/errors.h"
 #include "shell/memory_app.h"
 #include "shell/numbers.h"
@@ -64,8 +64,9 @@ protected:
 };
 
 TEST_F(PipeScreen, BothBlocksTakeSaturationAsSteamAndGiveEachOtherBack) {
-    const double ts = props::pswsat_t(kP);
-    props::SteamProperties sp;
+    const double ts = props::ifc_pswsat_t(kP);
+    const auto sp_owned = props::make_water_steam(props::Formulation::IFC67);
+    props::WaterSteam& sp = *sp_owned;
     for (const auto& [t, v] :
          {std::pair{ts, sp.pswv_ptstm(kP, ts)}, std::pair{ts - 0.001, sp.pswv_ptwtr(kP, ts - 0.001)}}) {
         left("200", exact(t), "30");
@@ -124,7 +125,7 @@ TEST_F(PipeScreen, HintPromptsListsAndTheAtmosphere) {
     EXPECT_EQ(text("Message"), shell::kMsgOutOfFormulation);
     type("dqyz", "0.0983");
     // A temperature change compares with the line at p + 0.0000001 for water.
-    const double ts = props::pswsat_t(kP + 0.0000001);
+    const double ts = props::ifc_pswsat_t(kP + 0.0000001);
     type("jzyl", "1");
     type("jzwd", exact(ts));
     EXPECT_EQ(text("Label3"), kSteamVelocities);
@@ -148,8 +149,8 @@ TEST_F(PipeScreen, HintKeepsItsTextWhileAFieldIsNoNumber) {
 // A change of jzyl1 compares with the line at p + 0.00000001 for water and at
 // p + 0.000001 for steam; in between, ends included, the hint keeps its text.
 TEST_F(PipeScreen, RightPressureHasABandWhereTheHintStays) {
-    const double low = props::pswsat_t(kP + 0.00000001);
-    const double high = props::pswsat_t(kP + 0.000001);
+    const double low = props::ifc_pswsat_t(kP + 0.00000001);
+    const double high = props::ifc_pswsat_t(kP + 0.000001);
     ASSERT_LT(low, high);
     type("jzyl", "1");
     const struct {

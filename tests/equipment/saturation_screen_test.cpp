@@ -21,7 +21,8 @@ class SaturationUp : public ::testing::TestWithParam<UpCase> {};
 
 TEST_P(SaturationUp, GivesGaugePressure) {
     const UpCase& c = GetParam();
-    EXPECT_EQ(SatGaugePressureFromTemperature(c.temperature, c.atmospheric), c.pressure);
+    const auto ifc67 = props::make_water_steam(props::Formulation::IFC67);
+    EXPECT_EQ(SatGaugePressureFromTemperature(c.temperature, c.atmospheric, *ifc67), c.pressure);
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, SaturationUp,
@@ -40,7 +41,8 @@ class SaturationDown : public ::testing::TestWithParam<DownCase> {};
 
 TEST_P(SaturationDown, GivesTemperature) {
     const DownCase& c = GetParam();
-    EXPECT_EQ(SatTemperatureFromGaugePressure(c.pressure, c.atmospheric), c.temperature);
+    const auto ifc67 = props::make_water_steam(props::Formulation::IFC67);
+    EXPECT_EQ(SatTemperatureFromGaugePressure(c.pressure, c.atmospheric, *ifc67), c.temperature);
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, SaturationDown,

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/property_error.h"
 #include "if97/point.h"
 #include "if97/regions.h"
 #include "if97/state.h"
-#include "props/property_error.h"
 
 namespace {
 

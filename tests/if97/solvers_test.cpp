@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
+#include "base/property_error.h"
 #include "if97/properties.h"
 #include "if97/state.h"
-#include "props/property_error.h"
 
 namespace entalix::if97 {
 namespace {

@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
 # Fails when a layer includes a header of a layer above it, or of a neighbour on
 # its own level. From the bottom up:
-#   0  props, if97                        the water and steam formulations
-#   1  shell                              numbers, screen descriptions, messages
-#   2  steamcalc, equipment, estimators   the calculations, independent of each other
-#   3  catalog                            every screen by its id
-#   4  cli, ui, win32                     the programs and window hosts
-# The two formulations may use each other; no other neighbours may. A layer
-# includes nothing of tests/, bench/, fuzz/ or any other folder of the tree.
+#   0  base                               what both formulations share: the property error
+#   1  ifc67, if97                        the two formulations of water and steam, peers
+#   2  props                              the water and steam a press is handed, either formulation
+#   3  shell                              numbers, screen descriptions, messages
+#   4  steamcalc, equipment, estimators   the calculations, independent of each other
+#   5  catalog                            every screen by its id
+#   6  cli, ui, win32                     the programs and window hosts
+# No neighbours may include each other, the two formulations included. A
+# formulation is private to props, the facade above it: nothing else includes
+# ifc67/ or if97/. A layer includes nothing of tests/, bench/, fuzz/ or any
+# other folder of the tree.
 #   tests/layers/check_layers.sh [source root]     check a tree (default: this one)
 #   tests/layers/check_layers.sh --self-test       check that planted faults are found
 set -euo pipefail
 
-declare -A level=([props]=0 [if97]=0 [shell]=1 [steamcalc]=2 [equipment]=2 [estimators]=2
-                  [catalog]=3 [cli]=4 [ui]=4 [win32]=4)
+declare -A level=([base]=0 [ifc67]=1 [if97]=1 [props]=2 [shell]=3 [steamcalc]=4 [equipment]=4 [estimators]=4
+                  [catalog]=5 [cli]=6 [ui]=6 [win32]=6)
+# The layer that alone may include a formulation.
+facade=props
 
 check() {  # check <root>: prints each fault, returns 1 if any
     local root=$1 fail=0 layer file line target
@@ -25,10 +31,13 @@ check() {  # check <root>: prints each fault, returns 1 if any
                 target=${BASH_REMATCH[1]}
                 [ "$target" = "$layer" ] && continue
                 if [ -n "${level[$target]+set}" ]; then
-                    if ((level[$target] < level[$layer])); then continue; fi
-                    if ((level[$target] == 0 && level[$layer] == 0)); then continue; fi
-                    echo "${file#"$root"/}: $layer (level ${level[$layer]}) includes $target (level ${level[$target]}): $line"
-                    fail=1
+                    if ((level[$target] == 1)) && [ "$layer" != "$facade" ]; then
+                        echo "${file#"$root"/}: $layer includes the formulation $target past $facade/: $line"
+                        fail=1
+                    elif ((level[$target] >= level[$layer])); then
+                        echo "${file#"$root"/}: $layer (level ${level[$layer]}) includes $target (level ${level[$target]}): $line"
+                        fail=1
+                    fi
                 elif [ -d "$root/$target" ]; then
                     echo "${file#"$root"/}: the layer $layer includes $target/, which is no layer: $line"
                     fail=1
@@ -44,23 +53,32 @@ self_test() {
     tmp=$(mktemp -d)
     trap 'rm -rf "$tmp"' RETURN
     plant() {  # plant <case> <file> <include line>: a tree of empty layers plus one file
-        rm -rf "${tmp:?}/$1" && mkdir -p "$tmp/$1/$(dirname "$2")" "$tmp/$1/tests" "$tmp/$1/props" "$tmp/$1/if97"
+        rm -rf "${tmp:?}/$1" && mkdir -p "$tmp/$1/$(dirname "$2")" "$tmp/$1/tests" "$tmp/$1/props" "$tmp/$1/if97" \
+            "$tmp/$1/ifc67" "$tmp/$1/base"
         printf '%s\nint x;\n' "$3" >"$tmp/$1/$2"
     }
     # Each case: a tree, and whether the check must pass on it.
-    plant down shell/numbers.cpp '#include "props/steam.h"'
-    plant formulations props/steam.cpp '#include "if97/region1.h"'
+    plant down shell/numbers.cpp '#include "props/water_steam.h"'
+    plant facade props/if97_water_steam.cpp '#include "if97/state.h"'
+    plant shared if97/gibbs.h '#include "base/property_error.h"'
+    plant shared_far steamcalc/a.cpp '#include "base/property_error.h"'
     plant own steamcalc/a.cpp '#include "steamcalc/b.h"'
     plant system ui/a.cpp '#include <QWidget>'
+    plant cycle if97/state.cpp '#include "props/water_steam.h"'
+    plant past_facade cli/calls.cpp '#include "if97/region2.h"'
+    plant past_facade_near steamcalc/direct_state.cpp '#include "ifc67/steam.h"'
+    plant peers ifc67/steam.cpp '#include "if97/region1.h"'
+    plant peers_back if97/region1.cpp '  #  include <ifc67/units.h>'
+    plant base_up base/property_error.h '#include "props/validity.h"'
     plant up shell/numbers.cpp '#include "catalog/catalog.h"'
-    plant up_far props/steam.h '  #  include <ui/qt_host.h>'
+    plant up_far props/validity.h '  #  include <ui/qt_host.h>'
     plant neighbour equipment/pipe.cpp '#include "steamcalc/press.h"'
     plant host cli/main.cpp '#include "ui/app_icon.h"'
     plant not_a_layer catalog/c.cpp '#include "tests/support/invariants.h"'
-    for name in down formulations own system; do
+    for name in down facade shared shared_far own system; do
         check "$tmp/$name" >/dev/null || { echo "self-test: a sound tree ($name) was refused"; bad=1; }
     done
-    for name in up up_far neighbour host not_a_layer; do
+    for name in cycle past_facade past_facade_near peers peers_back base_up up up_far neighbour host not_a_layer; do
         ! check "$tmp/$name" >/dev/null || { echo "self-test: the fault '$name' went unnoticed"; bad=1; }
     done
     [ $bad -eq 0 ] && echo "layer check self-test ok"

@@ -1,16 +1,15 @@
-// The formulation of a calculation: its names, its scope on one thread, and
-// SteamProperties and the saturation line following it.
+// The formulation of a calculation: its names, and the water and steam of
+// each formulation as one press holds it.
 #include "props/formulation.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
-#include <thread>
 
-#include "props/public.h"
-#include "props/saturation.h"
+#include "ifc67/saturation.h"
 #include "props/validity.h"
+#include "props/water_steam.h"
 
 namespace entalix::props {
 namespace {
@@ -29,29 +28,27 @@ TEST(Formulation, NamesAndSpellings) {
     EXPECT_EQ(formulation_name(Formulation::IF97), "IAPWS-IF97");
 }
 
-TEST(Formulation, ScopesNestAndStayOnTheirThread) {
-    EXPECT_EQ(current_formulation(), Formulation::IFC67);
-    {
-        const FormulationScope outer(Formulation::IF97);
-        EXPECT_EQ(current_formulation(), Formulation::IF97);
-        {
-            const FormulationScope inner(Formulation::IFC67);
-            EXPECT_EQ(current_formulation(), Formulation::IFC67);
-            EXPECT_EQ(SteamProperties().formulation(), Formulation::IFC67);
-        }
-        EXPECT_EQ(current_formulation(), Formulation::IF97);
-        EXPECT_EQ(SteamProperties().formulation(), Formulation::IF97);
-        Formulation elsewhere = Formulation::IF97;
-        std::thread([&elsewhere] { elsewhere = current_formulation(); }).join();
-        EXPECT_EQ(elsewhere, Formulation::IFC67);
-    }
-    EXPECT_EQ(current_formulation(), Formulation::IFC67);
+// Each press holds its own water and steam: two formulations side by side in
+// one thread give each its own line (1 MPa boils at 179.8847 degC after IFC-67
+// and at 453.035632 K after IAPWS-IF97), and an object says whether anything
+// was asked of it.
+TEST(Formulation, EachPressHasItsOwnFormulation) {
+    const auto ifc = make_water_steam(Formulation::IFC67);
+    const auto if97 = make_water_steam(Formulation::IF97);
+    EXPECT_FALSE(ifc->used());
+    EXPECT_NEAR(if97->pswsat_t(1), 453.035632 - 273.15, 1e-6);
+    EXPECT_NEAR(ifc->pswsat_t(1), 179.8847, 1e-4);
+    EXPECT_TRUE(ifc->used());
+    const auto asked = make_water_steam(Formulation::IF97);
+    EXPECT_EQ(asked->formulation(), Formulation::IF97);
+    EXPECT_TRUE(asked->used());
 }
 
 // The computer-program verification values of the IAPWS-IF97 release (regions
 // 1, 2 and 5 at (p, T)), reached through the public functions in degC.
 TEST(Formulation, If97PropertiesGiveTheReleaseValues) {
-    SteamProperties w(Formulation::IF97);
+    const auto owned = make_water_steam(Formulation::IF97);
+    WaterSteam& w = *owned;
     const struct {
         double p, t;
         bool water;
@@ -81,24 +78,24 @@ TEST(Formulation, If97PropertiesGiveTheReleaseValues) {
 TEST(Formulation, If97RangeRefusesAndMetastableStatesWarn) {
     struct Case {
         const char* name;
-        std::function<double(SteamProperties&)> call;
+        std::function<double(WaterSteam&)> call;
         const char* refusal;  // nullptr: answers
         bool warns;
     };
     const Case cases[] = {
-        {"1500 degC at 40 MPa", [](SteamProperties& w) { return w.pswh_ptstm(40, 1500); }, nullptr, false},
-        {"1500 degC at 60 MPa", [](SteamProperties& w) { return w.pswh_ptstm(60, 1500); }, kMsgOutsideIf97, false},
-        {"2100 degC", [](SteamProperties& w) { return w.pswv_ptstm(1, 2100); }, kMsgOutsideIf97, false},
-        {"(p, h) beyond 2000 degC", [](SteamProperties& w) { return w.pswt_ph(1, 9000); }, kMsgOutsideIf97, false},
-        {"saturation above the critical pressure", [](SteamProperties& w) { return w.pswsat_t(25); },
+        {"1500 degC at 40 MPa", [](WaterSteam& w) { return w.pswh_ptstm(40, 1500); }, nullptr, false},
+        {"1500 degC at 60 MPa", [](WaterSteam& w) { return w.pswh_ptstm(60, 1500); }, kMsgOutsideIf97, false},
+        {"2100 degC", [](WaterSteam& w) { return w.pswv_ptstm(1, 2100); }, kMsgOutsideIf97, false},
+        {"(p, h) beyond 2000 degC", [](WaterSteam& w) { return w.pswt_ph(1, 9000); }, kMsgOutsideIf97, false},
+        {"saturation above the critical pressure", [](WaterSteam& w) { return w.pswsat_t(25); },
          kMsgIf97SaturationRange, false},
-        {"saturation at the critical temperature", [](SteamProperties& w) { return w.pswsat_p(373.946); }, nullptr,
-         false},
-        {"water heated past boiling", [](SteamProperties& w) { return w.pswh_ptwtr(1, 200); }, nullptr, true},
-        {"supercritical water", [](SteamProperties& w) { return w.pswh_ptwtr(25, 380); }, nullptr, false},
+        {"saturation at the critical temperature", [](WaterSteam& w) { return w.pswsat_p(373.946); }, nullptr, false},
+        {"water heated past boiling", [](WaterSteam& w) { return w.pswh_ptwtr(1, 200); }, nullptr, true},
+        {"supercritical water", [](WaterSteam& w) { return w.pswh_ptwtr(25, 380); }, nullptr, false},
     };
     for (const Case& c : cases) {
-        SteamProperties w(Formulation::IF97);
+        const auto owned = make_water_steam(Formulation::IF97);
+        WaterSteam& w = *owned;
         if (c.refusal != nullptr) {
             try {
                 c.call(w);
@@ -112,20 +109,16 @@ TEST(Formulation, If97RangeRefusesAndMetastableStatesWarn) {
         EXPECT_EQ(w.warning().find("亚稳态") != std::string::npos, c.warns) << c.name << ": " << w.warning();
     }
     // IFC-67 refuses what IAPWS-IF97 reaches.
-    SteamProperties ifc(Formulation::IFC67);
-    EXPECT_THROW(ifc.pswh_ptstm(40, 1500), PropertyRefusal);
+    EXPECT_THROW(make_water_steam(Formulation::IFC67)->pswh_ptstm(40, 1500), PropertyRefusal);
 }
 
-TEST(Formulation, TheBareSaturationLineFollowsTheScope) {
-    const double ifc = pswsat_t(1);
-    const FormulationScope scope(Formulation::IF97);
-    EXPECT_NEAR(pswsat_t(1), 453.035632 - 273.15, 1e-6);
-    EXPECT_GT(std::abs(pswsat_t(1) - ifc), 5e-4);
+TEST(Formulation, TheBareIf97SaturationLineAnswersRegionTests) {
+    const auto w = make_water_steam(Formulation::IF97);
     // For region tests: beyond the line the critical temperature above, 0 degC below.
-    EXPECT_EQ(pswsat_t(25), kIf97CriticalTemperature);
-    EXPECT_EQ(pswsat_t(1e-4), 0.0);
-    EXPECT_THROW(pswsat_t(0), PropertyError);
-    EXPECT_THROW(pswsat_p(380), PropertyError);
+    EXPECT_EQ(w->saturation_line_t(25), kIf97CriticalTemperature);
+    EXPECT_EQ(w->saturation_line_t(1e-4), 0.0);
+    EXPECT_THROW(w->saturation_line_t(0), PropertyError);
+    EXPECT_THROW(w->saturation_line_p(380), PropertyError);
 }
 
 }  // namespace

@@ -1,18 +1,18 @@
 // States from (p, h) and (p, s): the published figures, the region boundaries,
 // round trips through the forward equations, and the searches' failures.
-#include "props/inverse.h"
+#include "ifc67/inverse.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "props/iteration.h"
-#include "props/property_error.h"
-#include "props/saturation.h"
-#include "props/steam.h"
-#include "props/units.h"
-#include "props/water.h"
+#include "base/property_error.h"
+#include "ifc67/iteration.h"
+#include "ifc67/saturation.h"
+#include "ifc67/steam.h"
+#include "ifc67/units.h"
+#include "ifc67/water.h"
 #include "tests/props/printed.h"
 
 namespace entalix::props {

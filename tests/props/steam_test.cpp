@@ -1,15 +1,15 @@
 // Superheated steam against the published figures, the consistency of its
 // equations as derivatives of one Gibbs function, and where they end.
-#include "props/steam.h"
+#include "ifc67/steam.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "props/property_error.h"
-#include "props/saturation.h"
-#include "props/units.h"
+#include "base/property_error.h"
+#include "ifc67/saturation.h"
+#include "ifc67/units.h"
 #include "tests/props/printed.h"
 
 namespace entalix::props {
@@ -63,7 +63,7 @@ Reduced reduced_at(double beta, double theta) {
 // figures may not notice.
 TEST(Steam, EnthalpyEntropyAndVolumeAreConsistent) {
     for (double p_mpa : {0.002, 0.05, 0.3, 1.0, 1.7, 3.0, 6.0, 10.0, 14.0, 19.0}) {
-        const double ts = pswsat_t(p_mpa);
+        const double ts = ifc_pswsat_t(p_mpa);
         for (double t : {ts + 2.0, ts + 30.0, 350.0, 480.0, 620.0, 800.0}) {
             if (t <= ts) continue;
             const double beta = p_mpa / kMPaPerAt / kPc, theta = (t + kKelvinOffset) / kTc;

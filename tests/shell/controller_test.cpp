@@ -2,7 +2,7 @@
 // stand; a failure or a note keeps the line for itself.
 #include <gtest/gtest.h>
 
-#include "props/property_error.h"
+#include "base/property_error.h"
 #include "shell/controller.h"
 #include "shell/memory_app.h"
 #include "shell/menus.h"

@@ -4,10 +4,12 @@
 
 #include <string>
 
-#include "props/public.h"
+#include "ifc67/saturation.h"
+#include "props/water_steam.h"
 #include "shell/errors.h"
 #include "shell/numbers.h"
 #include "steamcalc/state_solver.h"
+#include "tests/support/presses.h"
 
 namespace entalix::steamcalc {
 namespace {
@@ -21,9 +23,9 @@ PairInput pair(Row a, std::string a_text, Row b, std::string b_text) {
 }
 
 std::string gauge(const PairInput& input, const char* atmospheric = "0.0983") {
-    return SolveGaugeStateFromPair(input, atmospheric).caption.value_or("<none>");
+    return test::gauge_press(input, atmospheric).caption.value_or("<none>");
 }
-std::string absolute(const PairInput& input) { return SolveStateFromPair(input).caption.value_or("<none>"); }
+std::string absolute(const PairInput& input) { return test::absolute_press(input).caption.value_or("<none>"); }
 
 // Line 1 replaced, lines 2 to 6 as the absolute screen shows them.
 std::string with_first_line(const std::string& caption, const std::string& line) {
@@ -49,7 +51,7 @@ TEST(GaugeScreen, SaturationPressureIsShownLessTheAtmosphere) {
 
 TEST(GaugeScreen, VacuumIsShownNegative) {
     // At 20 degC the saturation pressure lies far below the atmosphere.
-    const std::string p_abs = shell::FormatWithPattern(props::pswsat_p(20), "0.000000");
+    const std::string p_abs = shell::FormatWithPattern(props::ifc_pswsat_p(20), "0.000000");
     const std::string caption = gauge(pair(kRowT, "20", kRowX, "0"));
     EXPECT_EQ(caption.substr(0, 3), "p=-");
     // 0.002337 - 0.0983 = -0.095963, worked out by hand from the rounded text.
@@ -75,19 +77,19 @@ TEST(GaugeScreen, AtmosphericPressureIsUsedAsTyped) {
     EXPECT_EQ(gauge(pair(kRowP, "1", kRowT, "100"), "0"),
               with_first_line(absolute(pair(kRowP, "1", kRowT, "100")), "p=1"));
     // A negative atmosphere is no atmosphere: refused, naming the field.
-    EXPECT_THROW(SolveGaugeStateFromPair(pair(kRowT, "100", kRowX, "50"), "-0.5"), shell::OutOfDomain);
+    EXPECT_THROW(test::gauge_press(pair(kRowT, "100", kRowX, "50"), "-0.5"), shell::OutOfDomain);
 }
 
 TEST(GaugeScreen, SupercriticalEnthalpyAtOrAboveTheLowestPressureChangesNothing) {
     // The absolute screen refuses it: no pressure gives that enthalpy back.
     const PairInput input = pair(kRowT, "500", kRowH, "4000");
-    EXPECT_THROW(SolveStateFromPair(input), shell::CalculationError);
-    const StateAnswer answer = SolveGaugeStateFromPair(input, "0.0983");
+    EXPECT_THROW(test::absolute_press(input), shell::CalculationError);
+    const StateAnswer answer = test::gauge_press(input, "0.0983");
     EXPECT_FALSE(answer.caption);
     EXPECT_EQ(answer.note, kNoStateNote);
     // Below it the scan runs, as on the absolute screen.
     EXPECT_EQ(gauge(pair(kRowT, "500", kRowH, "3300")).substr(2, 6), [] {
-        const std::string a = SolveStateFromPair(pair(kRowT, "500", kRowH, "3300")).caption.value();
+        const std::string a = test::absolute_press(pair(kRowT, "500", kRowH, "3300")).caption.value();
         const double p = shell::ParseStrictNumber(a.substr(2, a.find('\r') - 2)).value();
         return shell::FormatGeneralNumber(p - 0.0983).substr(0, 6);
     }());
@@ -107,14 +109,14 @@ TEST_P(BadAtmosphere, StopsEveryPair) {
                                   : kSecond[index] == kRowV ? "0.1"
                                                             : "50";
     try {
-        SolveGaugeStateFromPair(input, atmospheric);
+        test::gauge_press(input, atmospheric);
         FAIL() << "the press went on";
     } catch (const shell::CalculationError& e) {
         EXPECT_STREQ(e.what(), message);
     }
     // A bad second value stops the press as well.
     input.texts[kSecond[index]] = "x";
-    EXPECT_THROW(SolveGaugeStateFromPair(input, atmospheric), shell::NotANumber);
+    EXPECT_THROW(test::gauge_press(input, atmospheric), shell::NotANumber);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPair, BadAtmosphere,
@@ -124,12 +126,12 @@ INSTANTIATE_TEST_SUITE_P(EveryPair, BadAtmosphere,
                                             ::testing::Range(0, 9)));
 
 TEST(GaugeScreen, AbsurdExponents) {
-    EXPECT_THROW(SolveGaugeStateFromPair(pair(kRowP, "1e999999999", kRowT, "100"), "0.0983"), shell::NumberTooLarge);
+    EXPECT_THROW(test::gauge_press(pair(kRowP, "1e999999999", kRowT, "100"), "0.0983"), shell::NumberTooLarge);
     // A vanishing atmosphere is used as typed: the gauge pressure is then the absolute one.
-    const auto vanishing = SolveGaugeStateFromPair(pair(kRowP, "1", kRowT, "300"), "1e-999999999");
+    const auto vanishing = test::gauge_press(pair(kRowP, "1", kRowT, "300"), "1e-999999999");
     ASSERT_TRUE(vanishing.caption.has_value());
     EXPECT_EQ(vanishing.caption->substr(0, vanishing.caption->find('\r')), "p=1");
-    const auto tiny_gauge = SolveGaugeStateFromPair(pair(kRowP, "1e-401", kRowT, "300"), "0.0983");
+    const auto tiny_gauge = test::gauge_press(pair(kRowP, "1e-401", kRowT, "300"), "0.0983");
     ASSERT_TRUE(tiny_gauge.caption.has_value());
     EXPECT_EQ(tiny_gauge.caption->substr(0, tiny_gauge.caption->find('\r')), "p=0");
 }

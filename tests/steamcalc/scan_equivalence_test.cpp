@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "props/property_error.h"
-#include "props/public.h"
+#include "base/property_error.h"
+#include "ifc67/saturation.h"
+#include "props/water_steam.h"
 #include "shell/errors.h"
+#include "steamcalc/press.h"
 #include "steamcalc/state_solver.h"
 
 namespace entalix::steamcalc {
@@ -27,8 +29,10 @@ std::string text_of(double value) {
 // What a press shows, failures included, as one comparable text.
 std::string shown(const PairInput& input, ScanMethod method, bool gauge) {
     try {
-        const StateAnswer answer =
-            gauge ? SolveGaugeStateFromPair(input, "0.0983", method) : SolveStateFromPair(input, method);
+        const auto water = props::make_water_steam(props::Formulation::IFC67);
+        const std::optional<std::string_view> atmospheric =
+            gauge ? std::optional<std::string_view>("0.0983") : std::nullopt;
+        const StateAnswer answer = solve_state(input, atmospheric, *water, method);
         return answer.caption ? *answer.caption : "unchanged: " + answer.note;
     } catch (const shell::CalculationError& e) {
         return std::string("stopped: ") + e.what();
@@ -48,7 +52,7 @@ PairInput pair(Row first, double a, Row second, double b) {
 struct ScanKind {
     const char* name;
     // Makes the i-th input from a random source and the property functions.
-    std::function<PairInput(std::mt19937_64&, props::SteamProperties&, int)> make;
+    std::function<PairInput(std::mt19937_64&, props::WaterSteam&, int)> make;
     int count;
 };
 
@@ -64,9 +68,9 @@ const ScanKind kKinds[] = {
     // (p, v) compressed water: cooled from the saturation temperature; every
     // fourth target lies near the density maximum at about 4 degC, on either side.
     {"PressureVolumeWater",
-     [](std::mt19937_64& r, props::SteamProperties& w, int i) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int i) {
          const double p = log_uniform(r, 0.0007, 30.0);
-         const double ts = props::pswsat_t(p);
+         const double ts = props::ifc_pswsat_t(p);
          const double t = i % 4 == 0 ? uniform(r, 0.0, 9.0) : uniform(r, 0.0, std::min(ts, 250.0));
          const double v = w.pswv_ptwtr(p, std::max(t, 0.0)) * (1.0 + uniform(r, -2e-6, 2e-6));
          return pair(kRowP, p, kRowV, v);
@@ -74,25 +78,25 @@ const ScanKind kKinds[] = {
      300},
     // (p, v) steam: heated from the saturation temperature, up to and past 800 degC.
     {"PressureVolumeSteam",
-     [](std::mt19937_64& r, props::SteamProperties& w, int i) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int i) {
          const double p = log_uniform(r, 0.001, 20.0);
-         const double ts = props::pswsat_t(p);
+         const double ts = props::ifc_pswsat_t(p);
          const double t = i % 10 == 0 ? 810.0 : ts + log_uniform(r, 0.01, 300.0);
          return pair(kRowP, p, kRowV, w.pswv_ptstm(p, t) * (1.0 + uniform(r, -1e-5, 1e-5)));
      },
      250},
     // (t, h) compressed water, scanned up in pressure; both guards included.
     {"TemperatureEnthalpyWater",
-     [](std::mt19937_64& r, props::SteamProperties& w, int) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int) {
          const double t = uniform(r, 1.0, 364.0);
-         const double lo = w.pswh_ptwtr(22.129, t), hi = w.pswh_ptwtr(props::pswsat_p(t), t);
+         const double lo = w.pswh_ptwtr(22.129, t), hi = w.pswh_ptwtr(props::ifc_pswsat_p(t), t);
          return pair(kRowT, t, kRowH, uniform(r, std::min(lo, hi) - 0.2, std::max(lo, hi) + 0.2));
      },
      250},
     // (t, h) supercritical, scanned up from 0.001 MPa. Below about 406 degC
     // the saturated-water value of the first step fails, so the press stops.
     {"TemperatureEnthalpySupercritical",
-     [](std::mt19937_64& r, props::SteamProperties& w, int i) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int i) {
          const double t = i % 10 == 0 ? uniform(r, 374.15, 406.0) : uniform(r, 406.3, 800.0);
          // Far up, the extrapolated steam equations turn back; some targets lie there.
          const double lo = w.pswh_ptstm(i % 7 == 0 ? 60.0 : 15.0, t), hi = w.pswh_ptstm(0.001, t);
@@ -101,37 +105,37 @@ const ScanKind kKinds[] = {
      200},
     // (t, h) superheated below the critical temperature, scanned down.
     {"TemperatureEnthalpySteam",
-     [](std::mt19937_64& r, props::SteamProperties& w, int) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int) {
          const double t = uniform(r, 1.0, 364.0);
-         const double lo = w.pswh_ptstm(props::pswsat_p(t), t), hi = w.pswh_ptstm(0.001, t);
+         const double lo = w.pswh_ptstm(props::ifc_pswsat_p(t), t), hi = w.pswh_ptstm(0.001, t);
          return pair(kRowT, t, kRowH, uniform(r, lo, hi + 1.0));
      },
      300},
     {"TemperatureEntropyWater",
-     [](std::mt19937_64& r, props::SteamProperties& w, int) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int) {
          const double t = uniform(r, 1.0, 364.0);
-         const double lo = s_of(w.pswA_ptwtr("s", 22.129, t)), hi = s_of(w.pswA_ptwtr("s", props::pswsat_p(t), t));
+         const double lo = s_of(w.pswA_ptwtr("s", 22.129, t)), hi = s_of(w.pswA_ptwtr("s", props::ifc_pswsat_p(t), t));
          return pair(kRowT, t, kRowS, uniform(r, lo - 1e-4, hi + 1e-5));
      },
      250},
     {"TemperatureEntropySteam",
-     [](std::mt19937_64& r, props::SteamProperties& w, int) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int) {
          const double t = uniform(r, 1.0, 364.0);
-         const double lo = s_of(w.pswA_ptstm("s", props::pswsat_p(t), t)), hi = s_of(w.pswA_ptstm("s", 0.001, t));
+         const double lo = s_of(w.pswA_ptstm("s", props::ifc_pswsat_p(t), t)), hi = s_of(w.pswA_ptstm("s", 0.001, t));
          return pair(kRowT, t, kRowS, uniform(r, lo, hi + 0.01));
      },
      300},
     {"TemperatureVolumeWater",
-     [](std::mt19937_64& r, props::SteamProperties& w, int) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int) {
          const double t = uniform(r, 1.0, 364.0);
-         const double lo = s_of(w.pswA_ptwtr("v", 22.129, t)), hi = s_of(w.pswA_ptwtr("v", props::pswsat_p(t), t));
+         const double lo = s_of(w.pswA_ptwtr("v", 22.129, t)), hi = s_of(w.pswA_ptwtr("v", props::ifc_pswsat_p(t), t));
          return pair(kRowT, t, kRowV, uniform(r, lo - 1e-7, hi));
      },
      250},
     {"TemperatureVolumeSteam",
-     [](std::mt19937_64& r, props::SteamProperties& w, int) {
+     [](std::mt19937_64& r, props::WaterSteam& w, int) {
          const double t = uniform(r, 1.0, 364.0);
-         const double lo = s_of(w.pswA_ptstm("v", props::pswsat_p(t), t)), hi = s_of(w.pswA_ptstm("v", 0.001, t));
+         const double lo = s_of(w.pswA_ptstm("v", props::ifc_pswsat_p(t), t)), hi = s_of(w.pswA_ptstm("v", 0.001, t));
          return pair(kRowT, t, kRowV, log_uniform(r, lo, hi * 1.01));
      },
      300},
@@ -142,7 +146,8 @@ class FastScan : public ::testing::TestWithParam<ScanKind> {};
 TEST_P(FastScan, GivesThePlainScansCaption) {
     const ScanKind& kind = GetParam();
     std::mt19937_64 random(2024);
-    props::SteamProperties w;
+    const auto w_owned = props::make_water_steam(props::Formulation::IFC67);
+    props::WaterSteam& w = *w_owned;
     // The inputs reach past the formulation's range on purpose (810 degC, the
     // extrapolated steam equations), to see both methods fail alike there.
     w.set_checking(false);

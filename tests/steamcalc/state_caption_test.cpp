@@ -10,17 +10,19 @@
 #include <string>
 
 #include "catalog/catalog.h"
-#include "props/public.h"
+#include "ifc67/saturation.h"
+#include "props/water_steam.h"
 #include "shell/errors.h"
 #include "shell/memory_app.h"
 #include "shell/numbers.h"
 #include "steamcalc/state_solver.h"
+#include "tests/support/presses.h"
 
 namespace entalix::steamcalc {
 namespace {
 
-using props::pswsat_p;
-using props::pswsat_t;
+constexpr auto pswsat_p = &props::ifc_pswsat_p;
+constexpr auto pswsat_t = &props::ifc_pswsat_t;
 using props::selected_number;
 
 std::string r6(double y) { return shell::FormatWithPattern(y, "0.000000"); }
@@ -46,7 +48,7 @@ PairInput pair(Row a, std::string a_text, Row b, std::string b_text) {
     return input;
 }
 
-std::string solved(const PairInput& input) { return SolveStateFromPair(input).caption.value_or("<none>"); }
+std::string solved(const PairInput& input) { return test::absolute_press(input).caption.value_or("<none>"); }
 
 // The definition of a scan: one step of 0.001 after the other.
 double scan(double y, double step, const std::function<bool(double)>& goes_on) {
@@ -56,7 +58,8 @@ double scan(double y, double step, const std::function<bool(double)>& goes_on) {
 
 class StateCaption : public ::testing::Test {
 protected:
-    props::SteamProperties w;
+    const std::unique_ptr<props::WaterSteam> w_owned = props::make_water_steam(props::Formulation::IFC67);
+    props::WaterSteam& w = *w_owned;
     double x_of_ps(double p, const std::string& s) {
         return 100.0 * val(r4(selected_number(w.pswA_ps("x", p, val(s)))));
     }
@@ -247,11 +250,11 @@ INSTANTIATE_TEST_SUITE_P(Guards, OutOfRange, ::testing::ValuesIn(kOutOfRangeCase
 
 TEST(ScanBoundsOnScreen, ShowParameterOutOfRange) {
     // Smaller than any water volume at 1 MPa: the cooling scan reaches 0 degC.
-    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "1", kRowV, "0.0009")).caption, std::string(kOutOfRange));
+    EXPECT_EQ(test::absolute_press(pair(kRowP, "1", kRowV, "0.0009")).caption, std::string(kOutOfRange));
     // Larger than the steam volume at 800 degC.
-    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "1", kRowV, "100")).caption, std::string(kOutOfRange));
+    EXPECT_EQ(test::absolute_press(pair(kRowP, "1", kRowV, "100")).caption, std::string(kOutOfRange));
     // Below the triple-point pressure the water scan would start below 0 degC.
-    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "0.0005", kRowV, "0.0009")).caption, std::string(kOutOfRange));
+    EXPECT_EQ(test::absolute_press(pair(kRowP, "0.0005", kRowV, "0.0009")).caption, std::string(kOutOfRange));
 }
 
 struct UnchangedCase {
@@ -263,7 +266,7 @@ struct UnchangedCase {
 class Unchanged : public ::testing::TestWithParam<UnchangedCase> {};
 
 TEST_P(Unchanged, LeavesTheCaptionAndSaysWhy) {
-    const StateAnswer answer = SolveStateFromPair(GetParam().input);
+    const StateAnswer answer = test::absolute_press(GetParam().input);
     EXPECT_FALSE(answer.caption.has_value());
     EXPECT_EQ(answer.note, GetParam().note);
 }

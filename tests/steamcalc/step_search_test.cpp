@@ -8,7 +8,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "props/property_error.h"
+#include "base/property_error.h"
 
 namespace entalix::steamcalc {
 namespace {

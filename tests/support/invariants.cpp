@@ -11,11 +11,11 @@
 
 #include "catalog/catalog.h"
 #include "equipment/pipe_screen.h"
+#include "ifc67/steam.h"
+#include "ifc67/units.h"
 #include "props/formulation.h"
-#include "props/public.h"
-#include "props/steam.h"
-#include "props/units.h"
 #include "props/validity.h"
+#include "props/water_steam.h"
 #include "shell/numbers.h"
 #include "shell/reading.h"
 
@@ -67,13 +67,13 @@ bool never_negative(const shell::Meaning& m) {
 
 // Specific entropy of a pipe stream (kJ/(kg K)): water below the saturation
 // temperature at (pa + pg) + 0.000001 MPa, steam from it on.
-double stream_s(props::SteamProperties& sp, double pg, double t, double pa) {
+double stream_s(props::WaterSteam& sp, double pg, double t, double pa) {
     const double p = (pa + pg) + 0.000001;
-    return props::selected_number(t < props::pswsat_t(p) ? sp.pswA_ptwtr("s", p, t) : sp.pswA_ptstm("s", p, t));
+    return props::selected_number(t < sp.saturation_line_t(p) ? sp.pswA_ptwtr("s", p, t) : sp.pswA_ptstm("s", p, t));
 }
 
 // Saturated water taken 0.01 degC below the saturation temperature at p.
-double saturated_water_s(props::SteamProperties& sp, double p, double t_saturation) {
+double saturated_water_s(props::WaterSteam& sp, double p, double t_saturation) {
     return props::selected_number(sp.pswA_ptwtr("s", p, t_saturation - 0.01));
 }
 
@@ -87,7 +87,8 @@ std::string broken_second_law(ScreenId screen, const shell::Fields& f, const she
             if (control == name) return shell::ParseStrictNumber(text).value();
         return 0.0;
     };
-    props::SteamProperties sp;
+    const auto sp_owned = props::make_water_steam(f.formulation());
+    props::WaterSteam& sp = *sp_owned;
     std::vector<std::pair<double, double>> in;   // flow, s
     std::vector<std::pair<double, double>> out;  // flow, s
     if (screen == ScreenId::Form5) {
@@ -95,7 +96,7 @@ std::string broken_second_law(ScreenId screen, const shell::Fields& f, const she
         const double ph = (pa + typed("Text6")) + 0.000001;
         in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa)},
               {typed("Text5"), stream_s(sp, typed("Text4"), typed("Text3"), pa)}};
-        out = {{written("csll"), saturated_water_s(sp, ph, props::pswsat_t(ph))}};
+        out = {{written("csll"), saturated_water_s(sp, ph, sp.saturation_line_t(ph))}};
     } else if (screen == ScreenId::Form6) {
         const double pa = typed("Text9");
         const double td = typed("Text8");
@@ -103,7 +104,7 @@ std::string broken_second_law(ScreenId screen, const shell::Fields& f, const she
         const double G = typed("Text7");
         in = {{D, stream_s(sp, typed("Text2"), typed("Text1"), pa)},
               {G, stream_s(sp, typed("Text3"), typed("Text4"), pa)}};
-        out = {{D, saturated_water_s(sp, props::pswsat_p(td), td)},
+        out = {{D, saturated_water_s(sp, sp.saturation_line_p(td), td)},
                {G, stream_s(sp, typed("Text5"), typed("Text6"), pa)}};
     } else if (screen == ScreenId::Form7) {
         const double pa = typed("Text9");
@@ -209,8 +210,6 @@ const std::vector<std::string>& hostile_texts() {
 
 std::string broken_promise(ScreenId screen, const std::string& event, const shell::Fields& fields,
                            const shell::Outcome& outcome) {
-    // Everything recomputed here uses the formulation the press used.
-    const props::FormulationScope scope(fields.formulation());
     if (outcome.failed) {
         if (!outcome.texts.empty() || !outcome.visibility.empty()) return "a failed press wrote results";
         if (outcome.message.empty()) return "a failed press does not say why";

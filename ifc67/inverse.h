@@ -2,7 +2,7 @@
 // saturated liquid and vapour, the lever rule, and searches on the forward equations.
 #pragma once
 
-#include "props/steam_state.h"
+#include "ifc67/steam_state.h"
 
 namespace entalix::props {
 

@@ -1,16 +1,16 @@
 // ifc_ph and ifc_ps: the state of water or steam from pressure with enthalpy or
 // entropy. Wet steam by the lever rule; compressed water and superheated steam by
 // searching the temperature on the forward equations of subregions 1 and 2.
-#include "props/inverse.h"
+#include "ifc67/inverse.h"
 
 #include <cmath>
 
-#include "props/iteration.h"
-#include "props/property_error.h"
-#include "props/saturation.h"
-#include "props/steam.h"
-#include "props/units.h"
-#include "props/water.h"
+#include "base/property_error.h"
+#include "ifc67/iteration.h"
+#include "ifc67/saturation.h"
+#include "ifc67/steam.h"
+#include "ifc67/units.h"
+#include "ifc67/water.h"
 
 namespace entalix::props {
 namespace {

@@ -1,13 +1,13 @@
 // IFC-67 subregion 2: the reduced volume, enthalpy and entropy of superheated steam,
 // all three from one set of powers of X = exp(b (1 - theta)) and of beta.
-#include "props/steam.h"
+#include "ifc67/steam.h"
 
 #include <array>
 #include <cmath>
 #include <utility>
 
-#include "props/property_error.h"
-#include "props/units.h"
+#include "base/property_error.h"
+#include "ifc67/units.h"
 
 namespace entalix::props {
 namespace {

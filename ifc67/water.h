@@ -1,7 +1,7 @@
 // Compressed water (IFC-67 subregion 1) from pressure and temperature.
 #pragma once
 
-#include "props/steam_state.h"
+#include "ifc67/steam_state.h"
 
 namespace entalix::props {
 

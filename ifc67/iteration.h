@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "props/property_error.h"
-#include "props/steam_state.h"
+#include "base/property_error.h"
+#include "ifc67/steam_state.h"
 
 namespace entalix::props {
 

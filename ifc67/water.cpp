@@ -1,12 +1,12 @@
 // IFC-67 subregion 1: the reduced volume, enthalpy and entropy of compressed water,
 // all three from one set of powers of theta and beta.
-#include "props/water.h"
+#include "ifc67/water.h"
 
 #include <array>
 #include <cmath>
 
-#include "props/property_error.h"
-#include "props/units.h"
+#include "base/property_error.h"
+#include "ifc67/units.h"
 
 namespace entalix::props {
 namespace {

@@ -1,14 +1,11 @@
 // The IFC-67 saturation line (the K-function) and its fixed-slope inversion.
-#include "props/saturation.h"
+#include "ifc67/saturation.h"
 
 #include <array>
 #include <cmath>
 
-#include "if97/state.h"
-#include "props/formulation.h"
-#include "props/property_error.h"
-#include "props/units.h"
-#include "props/validity.h"
+#include "base/property_error.h"
+#include "ifc67/units.h"
 
 namespace entalix::props {
 namespace {
@@ -56,18 +53,5 @@ double ifc_sat_t(double p) {
 double ifc_pswsat_p(double t) { return ifc_sat_p(t) * kMPaPerAt; }
 
 double ifc_pswsat_t(double p) { return ifc_sat_t(p / kMPaPerAt); }
-
-double pswsat_p(double t) {
-    if (current_formulation() == Formulation::IF97) return if97::saturation_pressure_c(t);
-    return ifc_pswsat_p(t);
-}
-
-double pswsat_t(double p) {
-    if (current_formulation() != Formulation::IF97) return ifc_pswsat_t(p);
-    if (!(finite(p, "pressure") > 0.0)) throw PropertyError("no saturation temperature at or below zero pressure");
-    if (p > kIf97CriticalPressure) return kIf97CriticalTemperature;
-    if (p < kIf97LowestSaturationPressure) return kLowestTemperature;
-    return if97::saturation_temperature_c(p);
-}
 
 }  // namespace entalix::props

@@ -1,7 +1,7 @@
 // Superheated steam (IFC-67 subregion 2) from pressure and temperature.
 #pragma once
 
-#include "props/steam_state.h"
+#include "ifc67/steam_state.h"
 
 namespace entalix::props {
 

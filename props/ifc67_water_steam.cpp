@@ -1,0 +1,157 @@
+// Water and steam after IFC-67: MPa, degC and kJ outside, at and kcal in the
+// equations. Arguments are divided by the factors on the way in, results
+// multiplied on the way out.
+#include "base/property_error.h"
+#include "ifc67/inverse.h"
+#include "ifc67/saturation.h"
+#include "ifc67/steam.h"
+#include "ifc67/steam_state.h"
+#include "ifc67/units.h"
+#include "ifc67/water.h"
+#include "props/implementations.h"
+
+namespace entalix::props {
+namespace {
+
+double to_at(double p_mpa) { return p_mpa / kMPaPerAt; }
+double to_kcal(double kj) { return kj / kKJPerKcal; }
+double to_kj(double kcal) { return kcal * kKJPerKcal; }
+
+// The member of an evaluated state that a name picks; names are exact and case-sensitive.
+Selected select(const SteamState& state, std::string_view name) {
+    if (name == "p") return state.p * kMPaPerAt;
+    if (name == "t") return state.t;
+    if (name == "v") return state.v;
+    if (name == "h") return to_kj(state.h);
+    if (name == "s") return to_kj(state.s);
+    if (name == "x") return state.x;
+    return std::string(kNoSuchPara);
+}
+
+// Every call evaluates one state afresh into state_ and converts the chosen
+// member back; nothing is reused from one call to the next.
+class Ifc67WaterSteam final : public WaterSteam {
+public:
+    Ifc67WaterSteam() : WaterSteam(Formulation::IFC67) {}
+    bool solves_pairs() const override { return false; }
+
+private:
+    double sat_p(double t) override {
+        if (!checking()) return ifc_pswsat_p(t);
+        check_temperature(t);
+        const double p = ifc_pswsat_p(t);
+        check_pressure(p);
+        marks().saturation = marks().saturation || reduced_temperature(t) > 1.0;
+        return p;
+    }
+
+    double sat_t(double p) override {
+        if (!checking()) return ifc_pswsat_t(p);
+        check_pressure(p);
+        const double t = ifc_pswsat_t(p);
+        check_found_temperature(t);
+        marks().saturation = marks().saturation || to_at(p) > kPc;
+        return t;
+    }
+
+    double line_p(double t) override { return ifc_pswsat_p(t); }
+    double line_t(double p) override { return ifc_pswsat_t(p); }
+
+    Selected pt(std::string_view name, double p, double t, Side side) override {
+        side == Side::Water ? water(p, t) : steam(p, t);
+        return select(state_, name);
+    }
+    Selected ph(std::string_view name, double p, double h) override {
+        from_ph(p, h);
+        return select(state_, name);
+    }
+    Selected ps(std::string_view name, double p, double s) override {
+        from_ps_kcal(p, to_kcal(s));
+        return select(state_, name);
+    }
+
+    double effi_pt(double p1, double t1, double p2, double t2) override {
+        check_expansion(p1, p2);
+        steam(p1, t1);
+        const double h1 = state_.h;
+        const double s1 = state_.s;
+        from_ps_kcal(p2, s1);
+        const double h2s = state_.h;
+        steam(p2, t2);
+        // All three in kcal/kg: the unit cancels.
+        return expansion_efficiency(h1, state_.h, h2s);
+    }
+
+    double effi_ph(double p1, double h1, double p2, double h2) override {
+        check_expansion(p1, p2);
+        from_ph(p1, h1);
+        from_ps_kcal(p2, state_.s);
+        return expansion_efficiency(finite(h1, "inlet enthalpy"), finite(h2, "outlet enthalpy"), to_kj(state_.h));
+    }
+
+    double t2_ptpeffi(double p1, double t1, double p2, double effi) override {
+        check_expansion(p1, p2);
+        check_efficiency(effi);
+        steam(p1, t1);
+        const double h1 = to_kj(state_.h);
+        // The inlet entropy from the (p,h) inverse of the inlet, not from the evaluation above.
+        from_ph(p1, h1);
+        const double s1 = to_kj(state_.s);
+        from_ps_kcal(p2, to_kcal(s1));
+        const double h2s = to_kj(state_.h);
+        const double h2 = finite(h1 + (h2s - h1) * (finite(effi, "efficiency") * 0.01), "outlet enthalpy");
+        // An outlet in the wet region gives the saturation temperature at p2.
+        from_ph(p2, h2);
+        return state_.t;
+    }
+
+    FluidState pair(KnownPair, double, double) override {
+        throw PropertyError("IFC-67 finds the state of a pair by its step lists");
+    }
+
+    void water(double p, double t) {
+        if (checking()) {
+            check_pressure(p);
+            check_temperature(t);
+        }
+        ifc_pt_water(state_, to_at(p), t);
+        if (checking()) marks().add({water_tier(t), 0, false});
+    }
+
+    void steam(double p, double t) {
+        if (!checking()) return ifc_pt_steam(state_, to_at(p), t);
+        check_pressure(p);
+        check_temperature(t);
+        // Refused before the evaluation where the equations mean nothing.
+        const int tier = steam_tier(to_at(p), t);
+        ifc_pt_steam(state_, to_at(p), t);
+        marks().add({0, tier, false});
+    }
+
+    void from_ph(double p, double h) {
+        if (checking()) check_pressure(p);
+        ifc_ph(state_, to_at(p), to_kcal(h));
+        found();
+    }
+
+    void from_ps_kcal(double p, double s_kcal) {
+        if (checking()) check_pressure(p);
+        ifc_ps(state_, to_at(p), s_kcal);
+        found();
+    }
+
+    // Checks and marks the state an inverse found.
+    void found() {
+        if (!checking()) return;
+        check_found_temperature(state_.t);
+        marks().add(extrapolation_of(state_));
+    }
+
+    SteamState state_;
+};
+
+}  // namespace
+
+std::unique_ptr<WaterSteam> make_ifc67_water_steam() { return std::make_unique<Ifc67WaterSteam>(); }
+
+}  // namespace entalix::props

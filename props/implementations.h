@@ -1,0 +1,13 @@
+// The two implementations of WaterSteam, each in its own file.
+#pragma once
+
+#include <memory>
+
+#include "props/water_steam.h"
+
+namespace entalix::props {
+
+std::unique_ptr<WaterSteam> make_ifc67_water_steam();
+std::unique_ptr<WaterSteam> make_if97_water_steam();
+
+}  // namespace entalix::props
