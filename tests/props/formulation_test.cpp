@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <type_traits>
 
 #include "ifc67/saturation.h"
 #include "props/validity.h"
@@ -27,6 +28,11 @@ TEST(Formulation, NamesAndSpellings) {
     EXPECT_EQ(formulation_name(Formulation::IFC67), "IFC-67");
     EXPECT_EQ(formulation_name(Formulation::IF97), "IAPWS-IF97");
 }
+
+// A property is reached only through an object built for one formulation:
+// there is no default one to build, and none to copy from another press.
+static_assert(std::is_abstract_v<WaterSteam>);
+static_assert(!std::is_copy_constructible_v<WaterSteam>);
 
 // Each press holds its own water and steam: two formulations side by side in
 // one thread give each its own line (1 MPa boils at 179.8847 degC after IFC-67
