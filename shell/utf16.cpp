@@ -100,9 +100,7 @@ std::wstring widen(std::string_view utf8) {
     return std::wstring(wide.begin(), wide.end());
 }
 
-std::string narrow(std::wstring_view utf16) {
-    return utf16_to_utf8(std::u16string(utf16.begin(), utf16.end()));
-}
+std::string narrow(std::wstring_view utf16) { return utf16_to_utf8(std::u16string(utf16.begin(), utf16.end())); }
 #endif
 
 }  // namespace entalix::shell
