@@ -33,7 +33,7 @@ public:
     shell::Controller& controller() { return controller_; }
     ScreenWindow* window(shell::ScreenId id) const;  // nullptr until created
 
-    // The user guide, opened by F1 and by the main menu's "?".
+    // The user guide, opened by F1 and by the "?" of every screen.
     void show_guide();
     GuideWindow* guide() const { return guide_.get(); }
 
