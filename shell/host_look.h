@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "shell/screen.h"
+
 namespace entalix::shell {
 
 struct Colour {
@@ -18,6 +20,10 @@ inline constexpr Colour kFailureColour{255, 0, 0};
 // A warning alone (a result shown but extrapolated): dark amber, so that it
 // does not read as a failure.
 inline constexpr Colour kWarningColour{0xB0, 0x5A, 0x00};
+// The message line after a press: a failure or a note in red, a warning alone in amber.
+inline Colour message_colour(const Outcome& outcome) {
+    return outcome.message.empty() && !outcome.warning.empty() ? kWarningColour : kFailureColour;
+}
 // A plant drawing stands on white inside a thin grey border.
 inline constexpr Colour kDrawingBackground{255, 255, 255};
 inline constexpr Colour kDrawingBorder{128, 128, 128};

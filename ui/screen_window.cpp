@@ -414,14 +414,11 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
     }
     for (const auto& [name, shown] : outcome.visibility) controls_.at(name)->setVisible(shown);
     if (!outcome.formulation.empty()) setWindowTitle(qs(shell::window_title(desc_, outcome.formulation)));
-    // A failure or a note in red; a warning alone (a result shown but
-    // extrapolated) in dark amber, so it does not read as a failure.
-    const bool warning_only = outcome.message.empty() && !outcome.warning.empty();
     for (const ControlDesc& c : desc_.controls) {
         if (c.meaning.role != shell::Role::Message) continue;
         auto* label = static_cast<QLabel*>(controls_.at(c.name));
         QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, colour(warning_only ? shell::kWarningColour : shell::kFailureColour));
+        pal.setColor(QPalette::WindowText, colour(shell::message_colour(outcome)));
         label->setPalette(pal);
         set_label_text(label, shell::message_line(outcome));
     }

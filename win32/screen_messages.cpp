@@ -90,10 +90,10 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
             const Control* c = find(reinterpret_cast<HWND>(l));
             if (c == nullptr || c->widget == Widget::Combo) break;
             const bool red = (c->desc->style & (shell::kRed | shell::kMessage)) != 0;
-            SetTextColor(dc, c->widget == Widget::Message && warning_only_ ? colour(shell::kWarningColour)
-                             : c->greyed                                   ? GetSysColor(COLOR_GRAYTEXT)
-                             : red                                         ? colour(shell::kFailureColour)
-                                                                           : GetSysColor(COLOR_WINDOWTEXT));
+            SetTextColor(dc, c->widget == Widget::Message ? colour(message_colour_)
+                             : c->greyed                  ? GetSysColor(COLOR_GRAYTEXT)
+                             : red                        ? colour(shell::kFailureColour)
+                                                          : GetSysColor(COLOR_WINDOWTEXT));
             if (message == WM_CTLCOLOREDIT) {
                 SetBkColor(dc, GetSysColor(COLOR_WINDOW));
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));

@@ -111,9 +111,7 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
     // A result computed with water and steam properties names their formulation in the title.
     if (!outcome.formulation.empty())
         SetWindowTextW(hwnd_, widen(shell::window_title(desc_, outcome.formulation)).c_str());
-    // A failure or a note in red; a warning alone (a result shown but
-    // extrapolated) in dark amber, so it does not read as a failure.
-    warning_only_ = outcome.message.empty() && !outcome.warning.empty();
+    message_colour_ = shell::message_colour(outcome);
 }
 
 void ScreenWindow::set_input(std::string_view name, const std::string& text) {

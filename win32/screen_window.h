@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/host_look.h"
 #include "shell/screen.h"
 #include "shell/shown_results.h"
 
@@ -139,7 +140,7 @@ private:
     const shell::ControlDesc* help_picture_ = nullptr;  // the drawing that holds it, if one does
     HWND help_return_ = nullptr;                        // the control that had the keyboard before it was clicked
     HWND focus_ = nullptr;                              // the control that had the keyboard when the window was left
-    bool warning_only_ = false;                         // the message line holds a warning, not a failure
+    shell::Colour message_colour_ = shell::kFailureColour;  // of the message line, after the last press
     props::Formulation formulation_ = props::Formulation::IFC67;
     shell::ShownResults shown_;
 };
