@@ -8,41 +8,20 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <iostream>
 #include <streambuf>
 
+#include "shell/utf16.h"
+
 namespace entalix::cli {
-
-namespace {
-
-std::string narrow(const wchar_t* utf16) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 1) return {};
-    std::string out(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16, -1, out.data(), length, nullptr, nullptr);
-    out.pop_back();  // the terminating zero
-    return out;
-}
-
-std::wstring widen(std::string_view utf8) {
-    if (utf8.empty() || utf8.size() > INT_MAX) return {};
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), length);
-    return out;
-}
-
-}  // namespace
 
 std::vector<std::string> utf8_arguments() {
     std::vector<std::string> args;
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr) return args;
-    for (int i = 0; i < count; ++i) args.push_back(narrow(wide[i]));
+    for (int i = 0; i < count; ++i) args.push_back(shell::narrow(wide[i]));
     LocalFree(wide);
     return args;
 }
@@ -74,7 +53,7 @@ protected:
             if (needed > back) complete = pending_.size() - back;
             break;
         }
-        const std::wstring wide = widen(std::string_view(pending_).substr(0, complete));
+        const std::wstring wide = shell::widen(std::string_view(pending_).substr(0, complete));
         pending_.erase(0, complete);
         // A console write takes a bounded count; long texts go in pieces.
         constexpr std::size_t kPiece = 8192;

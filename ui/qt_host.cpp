@@ -6,15 +6,12 @@
 #include <QScreen>
 
 #include "shell/errors.h"
-#include "shell/numbers.h"
 #include "ui/guide_window.h"
 #include "ui/placement.h"
 
 namespace entalix::ui {
 
 namespace {
-
-bool is_main_menu(const shell::ScreenDesc& desc) { return desc.close_event.empty(); }
 
 // The default atmospheric pressure of the screens' descriptions.
 QString default_atmospheric(const shell::Catalog& catalog) {
@@ -31,9 +28,9 @@ QScreen* monitor_at(const QPoint& point) {
 
 }  // namespace
 
-QtHost::QtHost(shell::Catalog catalog, QSettings* settings) : controller_(*this, catalog), remembered_(settings) {
-    const std::optional<QString> kept = remembered_.atmospheric();
-    atmospheric_ = kept && shell::is_keepable_number(kept->toStdString()) ? *kept : default_atmospheric(catalog);
+QtHost::QtHost(shell::Catalog catalog, QSettings* settings) : controller_(*this, catalog), store_(settings) {
+    const std::optional<std::string> kept = remembered_.atmospheric();
+    atmospheric_ = kept ? QString::fromStdString(*kept) : default_atmospheric(catalog);
     formulation_ = remembered_.formulation().value_or(props::Formulation::IFC67);
 }
 
@@ -80,40 +77,25 @@ void QtHost::create_screen(const shell::ScreenDesc& desc) {
     hooks.help = [this] { show_guide(); };
     auto window = std::make_unique<ScreenWindow>(desc, std::move(hooks));
     window->set_formulation(formulation_);
-    const std::map<std::string, QString> inputs = remembered_.inputs(desc.id);
-    for (const shell::ControlDesc* c : desc.typed_fields()) {
-        if (c->meaning.role == shell::Role::Atmospheric) {
-            window->set_field_text(c->name, atmospheric_);
-        } else if (const auto it = inputs.find(c->name); it != inputs.end() && c->meaning.role == shell::Role::Input) {
-            window->set_field_text(c->name, it->second);
-        }
-    }
+    for (const shell::ControlDesc* c : desc.typed_fields())
+        if (c->meaning.role == shell::Role::Atmospheric) window->set_field_text(c->name, atmospheric_);
+    for (const auto& [name, text] : remembered_.inputs(desc))
+        window->set_field_text(name, QString::fromStdString(text));
     ScreenWindow* created = window.get();
     windows_[desc.id] = std::move(window);
-    // The steam calculators' ticks come back as clicks, top row first, so that
-    // the rows they show and the compute button stand as they were left.
-    for (const shell::ControlDesc* c : desc.typed_fields())
-        if (const auto it = inputs.find(c->name);
-            c->meaning.role == shell::Role::TickBox && it != inputs.end() && it->second == QStringLiteral("1"))
-            created->restore_tick(c->name);
+    for (const std::string& name : remembered_.ticks(desc)) created->restore_tick(name);
 }
 
 void QtHost::share_atmospheric(const QString& text) {
     atmospheric_ = text;
-    if (shell::is_keepable_number(text.toStdString())) remembered_.set_atmospheric(text);
+    remembered_.atmospheric_typed(text.toStdString());
     for (const auto& [id, window] : windows_)
         for (const shell::ControlDesc* c : window->desc().typed_fields())
             if (c->meaning.role == shell::Role::Atmospheric) window->set_field_text(c->name, text);
 }
 
 void QtHost::remember(const ScreenWindow& window) {
-    std::map<std::string, QString> inputs;
-    const shell::Fields fields = window.fields();
-    for (const shell::ControlDesc* c : window.desc().typed_fields())
-        if (c->meaning.role == shell::Role::Input || c->meaning.role == shell::Role::TickBox)
-            inputs[c->name] = QString::fromStdString(fields.text(c->name));
-    remembered_.set_inputs(window.id(), inputs);
-    if (is_main_menu(window.desc())) remembered_.set_main_position(window.pos());
+    remembered_.screen_left(window.desc(), window.fields(), shell::WindowPlace{window.pos().x(), window.pos().y()});
 }
 
 // Each screen opens where the one it replaces stood, on that screen's monitor,
@@ -129,7 +111,7 @@ void QtHost::place(ScreenWindow& window) {
         monitor = previous->screen();
         if (const QSize extra = previous->frameGeometry().size() - previous->size(); !extra.isEmpty())
             frame_extra_ = extra;
-    } else if (const std::optional<QPoint> saved = last_position_ ? last_position_ : remembered_.main_position()) {
+    } else if (const std::optional<QPoint> saved = last_position_ ? last_position_ : remembered_main_position()) {
         anchor = *saved;
         monitor = monitor_at(*saved + QPoint(window.width() / 2, window.height() / 2));
     } else {
@@ -141,6 +123,12 @@ void QtHost::place(ScreenWindow& window) {
     const QRect area = monitor->availableGeometry();
     window.fit_within(area.size() - frame_extra_);
     window.move(fit_on_screen(QRect(anchor, window.size() + frame_extra_), area).topLeft());
+}
+
+std::optional<QPoint> QtHost::remembered_main_position() const {
+    const std::optional<shell::WindowPlace> place = remembered_.main_place();
+    if (!place) return std::nullopt;
+    return QPoint(place->left, place->top);
 }
 
 void QtHost::show_screen(shell::ScreenId id) {

@@ -5,8 +5,9 @@
 #include <memory>
 
 #include "shell/controller.h"
-#include "ui/remembered.h"
+#include "shell/remembered.h"
 #include "ui/screen_window.h"
+#include "ui/settings_store.h"
 
 class QScreen;
 class QSettings;
@@ -32,7 +33,7 @@ public:
     shell::Controller& controller() { return controller_; }
     ScreenWindow* window(shell::ScreenId id) const;  // nullptr until created
 
-    // The user guide, opened by F1 and by the main menu's "?".
+    // The user guide, opened by F1 and by the "?" of every screen.
     void show_guide();
     GuideWindow* guide() const { return guide_.get(); }
 
@@ -45,10 +46,12 @@ private:
     void share_atmospheric(const QString& text);
     void remember(const ScreenWindow& window);
     void place(ScreenWindow& window);
+    std::optional<QPoint> remembered_main_position() const;
     QString formulation_text() const;
 
     shell::Controller controller_;
-    Remembered remembered_;
+    QtSettingsStore store_;
+    shell::Remembered remembered_{store_};
     QString atmospheric_;  // the site's, in every screen's atmospheric-pressure field
     props::Formulation formulation_ = props::Formulation::IFC67;
     std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "shell/controller.h"
+#include "shell/host_look.h"
 #include "ui/drawings.h"
 
 namespace entalix::ui {
@@ -55,14 +56,13 @@ constexpr const char* kTextProperty = "entalixText";
 // The least room above a heading, in pixels.
 constexpr int kHeadingTop = 8;
 
-// The smallest type a caption may shrink to so that it fits its place.
-constexpr int kSmallestPixelSize = 9;
+QColor colour(shell::Colour c) { return QColor(c.red, c.green, c.blue); }
 
 // A one-line caption wider than its place is set in a smaller type rather than
 // wrapped out of sight or cut.
 void fit_width(QWidget* widget, const QString& text, int room) {
     QFont font = widget->font();
-    while (font.pixelSize() > kSmallestPixelSize && QFontMetrics(font).horizontalAdvance(text) > room)
+    while (font.pixelSize() > shell::kSmallestTextPixels && QFontMetrics(font).horizontalAdvance(text) > room)
         font.setPixelSize(font.pixelSize() - 1);
     widget->setFont(font);
 }
@@ -135,7 +135,7 @@ void fit_height(QLabel* label, const QString& shown) {
     const int width = label->width();
     if (shown.isEmpty() || label->heightForWidth(width) <= label->height()) return;
     label->setTextFormat(Qt::RichText);
-    for (int size = font.pixelSize(); size >= kSmallestPixelSize; --size) {
+    for (int size = font.pixelSize(); size >= shell::kSmallestTextPixels; --size) {
         font.setPixelSize(size);
         label->setFont(font);
         const int percent = std::min(100, 115 * size / QFontMetrics(font).lineSpacing());
@@ -201,7 +201,7 @@ public:
     PictureBox(const QString& drawing, QWidget* parent) : QWidget(parent), drawing_(drawing) {
         setAutoFillBackground(true);
         QPalette pal = palette();
-        pal.setColor(QPalette::Window, Qt::white);
+        pal.setColor(QPalette::Window, colour(shell::kDrawingBackground));
         setPalette(pal);
     }
 
@@ -211,7 +211,7 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing, true);
         paint_drawing(painter, drawing_);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QColor(128, 128, 128));
+        painter.setPen(colour(shell::kDrawingBorder));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
@@ -232,8 +232,7 @@ void install_application_font() {
     font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
                       QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK"),
                       QStringLiteral("WenQuanYi Zen Hei")});
-    // 9 points on a 96 dpi screen, the customary size of dialog text.
-    font.setPixelSize(12);
+    font.setPixelSize(shell::kTextPixels);
     QGuiApplication::setFont(font);
 }
 
@@ -309,7 +308,7 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
             }
             if (c.style & shell::kHeading) {
                 QFont font = label->font();
-                font.setPixelSize(std::min(px(c.rect.height) - 4, 22));
+                font.setPixelSize(std::min(px(c.rect.height) - 4, shell::kLargestHeadingPixels));
                 font.setBold(true);
                 label->setFont(font);
                 label->setAlignment(alignment(c.align) | Qt::AlignVCenter);
@@ -370,8 +369,8 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
     }
     if (c.style & shell::kRed) {
         QPalette pal = widget->palette();
-        pal.setColor(QPalette::Text, Qt::red);
-        pal.setColor(QPalette::WindowText, Qt::red);
+        pal.setColor(QPalette::Text, colour(shell::kFailureColour));
+        pal.setColor(QPalette::WindowText, colour(shell::kFailureColour));
         widget->setPalette(pal);
     }
     widget->setObjectName(qs(c.name));
@@ -415,14 +414,11 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
     }
     for (const auto& [name, shown] : outcome.visibility) controls_.at(name)->setVisible(shown);
     if (!outcome.formulation.empty()) setWindowTitle(qs(shell::window_title(desc_, outcome.formulation)));
-    // A failure or a note in red; a warning alone (a result shown but
-    // extrapolated) in dark amber, so it does not read as a failure.
-    const bool warning_only = outcome.message.empty() && !outcome.warning.empty();
     for (const ControlDesc& c : desc_.controls) {
         if (c.meaning.role != shell::Role::Message) continue;
         auto* label = static_cast<QLabel*>(controls_.at(c.name));
         QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, warning_only ? QColor(0xB0, 0x5A, 0x00) : QColor(Qt::red));
+        pal.setColor(QPalette::WindowText, colour(shell::message_colour(outcome)));
         label->setPalette(pal);
         set_label_text(label, shell::message_line(outcome));
     }

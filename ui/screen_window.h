@@ -8,10 +8,12 @@
 #include <set>
 #include <string>
 
+#include "shell/field_menu.h"
 #include "shell/screen.h"
 #include "shell/shown_results.h"
 
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QScrollArea;
 
@@ -64,8 +66,8 @@ public:
     // it, then its results. Empty before the first successful press.
     QString results_text() const;
     void copy_results() const;
-    // The right-click menu of a field ("复制", "复制全部结果", "恢复默认" on the
-    // atmospheric pressure); the caller owns it. nullptr for other controls.
+    // The right-click menu of a field, with the items of shell/field_menu.h;
+    // the caller owns it. nullptr for other controls.
     QMenu* field_menu(const std::string& name);
     // A result shown greyed: its inputs changed, or its last press failed.
     bool stale(const std::string& result) const;
@@ -76,12 +78,14 @@ protected:
 private:
     QWidget* build(const shell::ControlDesc& c, QWidget* parent);
     void bind_keys();
+    void add_help_button();
     void bind_field(const shell::ControlDesc& c, QWidget* widget);
     void dispatch(const std::string& event);
     void press_enter(const std::string& field);
     void inputs_changed(const std::string& field);
     void note_press(const std::string& event, const shell::Outcome& outcome);
     void show_stale();
+    void run_field_action(const shell::ControlDesc& c, QLineEdit* edit, QLabel* label, shell::FieldAction action);
 
     const shell::ScreenDesc& desc_;
     Hooks hooks_;

@@ -12,7 +12,10 @@
 #include <QStyle>
 
 #include "shell/clipboard_text.h"
+#include "shell/field_menu.h"
 #include "shell/field_ranges.h"
+#include "shell/help_button.h"
+#include "shell/host_look.h"
 #include "shell/tab_order.h"
 #include "ui/screen_window.h"
 
@@ -29,10 +32,6 @@ constexpr const char* kStaleProperty = "entalixStale";
 
 bool typed(const ControlDesc& c) {
     return c.meaning.role == Role::Input || c.meaning.role == Role::Atmospheric || c.meaning.role == Role::TickBox;
-}
-
-bool has_menu(const ControlDesc& c) {
-    return c.meaning.role == Role::Input || c.meaning.role == Role::Atmospheric || c.meaning.role == Role::Result;
 }
 
 void copy_text(const QString& text) { QGuiApplication::clipboard()->setText(text); }
@@ -55,16 +54,8 @@ void ScreenWindow::bind_keys() {
         });
     } else if (desc_.close_event.empty()) {
         key("Ctrl+Q", [this] { close(); });  // the main menu: closing it ends the program
-        // A small "?" in the corner right of the title, clear of the menu's buttons.
-        auto* help = new QPushButton(QStringLiteral("?"), page_);
-        help->setObjectName(QStringLiteral("Help"));
-        help->setToolTip(QStringLiteral("使用说明（F1）"));
-        help->setFocusPolicy(Qt::NoFocus);
-        help->setGeometry(page_->width() - 28, 8, 20, 20);
-        QObject::connect(help, &QPushButton::clicked, this, [this] {
-            if (hooks_.help) hooks_.help();
-        });
     }
+    add_help_button();
     QWidget* previous = nullptr;
     for (const ControlDesc* c : shell::tab_order(desc_)) {
         QWidget* next = controls_.at(c->name);
@@ -73,17 +64,29 @@ void ScreenWindow::bind_keys() {
     }
 }
 
+// The "?" where every host puts it (shell/help_button.h).
+void ScreenWindow::add_help_button() {
+    const ControlDesc* holder = shell::help_button_holder(desc_);
+    QWidget* parent = holder != nullptr ? controls_.at(holder->name) : page_;
+    auto* help = new QPushButton(QStringLiteral("?"), parent);
+    help->setObjectName(QStringLiteral("Help"));
+    help->setToolTip(qs(std::string(shell::kHelpTooltip)));
+    help->setFocusPolicy(Qt::NoFocus);
+    help->setGeometry(parent->width() - shell::kHelpButtonMargin - shell::kHelpButtonSize, shell::kHelpButtonMargin,
+                      shell::kHelpButtonSize, shell::kHelpButtonSize);
+    QObject::connect(help, &QPushButton::clicked, this, [this] {
+        if (hooks_.help) hooks_.help();
+    });
+}
+
 void ScreenWindow::bind_field(const ControlDesc& c, QWidget* widget) {
     if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c, formulation_)));
-    if (c.meaning.role == Role::Formulation)
-        widget->setToolTip(
-            QStringLiteral("各画面计算水和水蒸汽性质所用的公式：\n"
-                           "IFC-67（1967年工业公式）或IAPWS-IF97（1997年工业公式）"));
+    if (c.meaning.role == Role::Formulation) widget->setToolTip(qs(std::string(shell::kFormulationTooltip)));
     if (c.meaning.role == Role::Result) {
         own_palettes_[c.name] = widget->palette();
         if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    if (!has_menu(c)) return;
+    if (!shell::has_field_menu(c)) return;
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(widget, &QWidget::customContextMenuRequested, widget, [this, widget, name = c.name](QPoint at) {
         QMenu* menu = field_menu(name);
@@ -199,33 +202,64 @@ void ScreenWindow::copy_results() const {
 
 QMenu* ScreenWindow::field_menu(const std::string& name) {
     const ControlDesc* c = desc_.find(name);
-    if (c == nullptr || !has_menu(*c)) return nullptr;
-    auto* menu = new QMenu(this);
-    const auto item = [menu](const QString& text, auto action) {
-        QAction* a = menu->addAction(text);
-        QObject::connect(a, &QAction::triggered, menu, action);
-        return a;
-    };
+    if (c == nullptr || !shell::has_field_menu(*c)) return nullptr;
     QWidget* widget = control(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        item(QStringLiteral("剪切"), [edit] { edit->cut(); })->setEnabled(edit->hasSelectedText());
-        item(QStringLiteral("复制"),
-             [edit] { copy_text(edit->hasSelectedText() ? edit->selectedText() : edit->text()); });
-        item(QStringLiteral("粘贴"), [edit] { edit->paste(); });
-        item(QStringLiteral("全选"), [edit] { edit->selectAll(); });
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        item(QStringLiteral("复制"),
-             [label] { copy_text(label->hasSelectedText() ? label->selectedText() : label_text(label)); });
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    auto* label = qobject_cast<QLabel*>(widget);
+    shell::FieldState state;
+    if (edit != nullptr) {
+        state.can_undo = edit->isUndoAvailable();
+        state.has_selection = edit->hasSelectedText();
+        state.has_text = !edit->text().isEmpty();
     }
-    menu->addSeparator();
-    item(QStringLiteral("复制全部结果"), [this] { copy_results(); })->setEnabled(shown_.any());
-    if (c->meaning.role == Role::Atmospheric) {
-        item(QStringLiteral("恢复默认"), [this, c] {
-            set_field_text(c->name, qs(c->text));
-            if (hooks_.typed) hooks_.typed(desc_.id, *c, qs(c->text));
-        });
+    state.clipboard_has_text = !QGuiApplication::clipboard()->text().isEmpty();
+    state.results_shown = shown_.any();
+    auto* menu = new QMenu(this);
+    for (const shell::FieldMenuItem& item : shell::field_menu(*c, state)) {
+        if (item.separator_before) menu->addSeparator();
+        QAction* action = menu->addAction(QString::fromUtf8(item.text.data(), static_cast<int>(item.text.size())));
+        action->setEnabled(item.enabled);
+        QObject::connect(action, &QAction::triggered, menu,
+                         [this, c, edit, label, what = item.action] { run_field_action(*c, edit, label, what); });
     }
     return menu;
+}
+
+void ScreenWindow::run_field_action(const ControlDesc& c, QLineEdit* edit, QLabel* label, shell::FieldAction action) {
+    using shell::FieldAction;
+    if (action == FieldAction::CopyAllResults) {
+        copy_results();
+    } else if (action == FieldAction::RestoreDefault) {
+        set_field_text(c.name, qs(c.text));
+        if (hooks_.typed) hooks_.typed(desc_.id, c, qs(c.text));
+    } else if (action == FieldAction::Copy && label != nullptr) {
+        copy_text(label->hasSelectedText() ? label->selectedText() : label_text(label));
+    } else if (edit != nullptr) {
+        // What changes the text arrives as typing does (textEdited).
+        switch (action) {
+            case FieldAction::Undo:
+                edit->undo();
+                break;
+            case FieldAction::Cut:
+                edit->cut();
+                break;
+            case FieldAction::Copy:
+                copy_text(edit->hasSelectedText() ? edit->selectedText() : edit->text());
+                break;
+            case FieldAction::Paste:
+                edit->paste();
+                break;
+            case FieldAction::Delete:
+                edit->del();
+                break;
+            case FieldAction::SelectAll:
+                edit->selectAll();
+                break;
+            case FieldAction::CopyAllResults:
+            case FieldAction::RestoreDefault:
+                break;
+        }
+    }
 }
 
 }  // namespace entalix::ui

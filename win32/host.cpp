@@ -4,10 +4,7 @@
 
 #include <shellapi.h>
 
-#include <charconv>
-
 #include "shell/errors.h"
-#include "shell/numbers.h"
 #include "win32/settings.h"
 
 namespace entalix::win32 {
@@ -33,24 +30,13 @@ POINT frame_origin(HWND hwnd) {
             placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
 }
 
-bool is_input_box(const shell::ControlDesc& c) {
-    return c.kind == shell::ControlKind::TextBox && c.meaning.role == shell::Role::Input;
-}
-
-bool is_tick_box(const shell::ControlDesc& c) {
-    return c.kind == shell::ControlKind::CheckBox && c.meaning.role == shell::Role::TickBox;
-}
-
 }  // namespace
 
 Win32Host::Win32Host(shell::Catalog catalog, Settings settings)
-    : controller_(*this, std::move(catalog)), settings_(std::move(settings)) {
-    if (std::optional<std::string> stored = settings_.get(kAtmosphericPressure);
-        stored && shell::is_keepable_number(*stored))
-        atmospheric_ = std::move(stored);
+    : controller_(*this, std::move(catalog)), settings_(std::move(settings)), remembered_(settings_) {
+    atmospheric_ = remembered_.atmospheric();
     // A value this version does not know (edited by hand, or of a later version) leaves IFC-67.
-    if (std::optional<std::string> stored = settings_.get(kFormulation))
-        formulation_ = props::parse_formulation(*stored).value_or(props::Formulation::IFC67);
+    formulation_ = remembered_.formulation().value_or(props::Formulation::IFC67);
 }
 
 Win32Host::~Win32Host() = default;
@@ -62,36 +48,16 @@ void Win32Host::create_screen(const shell::ScreenDesc& desc) {
     auto window = std::make_unique<ScreenWindow>(desc, *this, at, atmospheric_);
     window->set_formulation(formulation_);
     // The inputs typed when the screen was last left, as they were typed.
-    const std::string section = inputs_section(shell::screen_name(desc.id));
-    for (const shell::ControlDesc& c : desc.controls)
-        if (is_input_box(c))
-            if (const std::optional<std::string> kept = settings_.get(section, c.name))
-                window->set_input(c.name, *kept);
+    for (const auto& [name, text] : remembered_.inputs(desc)) window->set_input(name, text);
     ScreenWindow* created = window.get();
     windows_[desc.id] = std::move(window);
-    // The steam calculators' ticks come back as clicks, top row first, so that
-    // the rows they show and the compute button stand as they were left.
-    for (const shell::ControlDesc& c : desc.controls)
-        if (is_tick_box(c) && settings_.get(section, c.name) == std::optional<std::string>("1"))
-            created->restore_tick(c.name);
+    for (const std::string& name : remembered_.ticks(desc)) created->restore_tick(name);
 }
 
 void Win32Host::remember(shell::ScreenId id) {
     const ScreenWindow& w = *windows_.at(id);
-    const std::string section = inputs_section(shell::screen_name(id));
-    const shell::Fields fields = w.fields();
-    for (const shell::ControlDesc& c : w.desc().controls) {
-        if (is_tick_box(c)) settings_.set(section, c.name, fields.text(c.name));
-        if (!is_input_box(c)) continue;
-        // What cannot be kept (a pasted page) is not remembered at all, rather than an older text.
-        if (!settings_.set(section, c.name, w.text_of(c.name))) settings_.remove(section, c.name);
-    }
-    // Where the main menu stood: the next start opens there.
-    if (w.desc().close_event.empty()) {
-        const POINT at = frame_origin(w.hwnd());
-        settings_.set(kMainLeft, std::to_string(at.x));
-        settings_.set(kMainTop, std::to_string(at.y));
-    }
+    const POINT at = frame_origin(w.hwnd());
+    remembered_.screen_left(w.desc(), w.fields(), shell::WindowPlace{at.x, at.y});
 }
 
 void Win32Host::remember_all() {
@@ -117,21 +83,9 @@ void Win32Host::show_screen(shell::ScreenId id) {
 }
 
 std::optional<POINT> Win32Host::remembered_main_position() const {
-    const auto coordinate = [this](const char* key) -> std::optional<int> {
-        const std::optional<std::string> text = settings_.get(key);
-        int value = 0;
-        if (!text || text->empty()) return std::nullopt;
-        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-        if (error != std::errc() || end != text->data() + text->size()) return std::nullopt;
-        // No desktop reaches this far; a file edited by hand may.
-        constexpr int kFarthest = 100000;
-        if (value < -kFarthest || value > kFarthest) return std::nullopt;
-        return value;
-    };
-    const std::optional<int> left = coordinate(kMainLeft);
-    const std::optional<int> top = coordinate(kMainTop);
-    if (!left || !top) return std::nullopt;
-    return POINT{*left, *top};
+    const std::optional<shell::WindowPlace> place = remembered_.main_place();
+    if (!place) return std::nullopt;
+    return POINT{place->left, place->top};
 }
 
 void Win32Host::hide_screen(shell::ScreenId id) {
@@ -205,7 +159,7 @@ void Win32Host::on_atmospheric_typed(shell::ScreenId id, const std::string& text
     atmospheric_ = text;
     for (const auto& [other, window] : windows_)
         if (other != id) window->set_atmospheric(text);
-    if (shell::is_keepable_number(text)) settings_.set(kAtmosphericPressure, text);
+    remembered_.atmospheric_typed(text);
 }
 
 void Win32Host::on_chosen(const shell::ControlDesc& control, const std::string& text) {
@@ -216,7 +170,7 @@ void Win32Host::on_chosen(const shell::ControlDesc& control, const std::string& 
 void Win32Host::set_formulation(props::Formulation formulation) {
     formulation_ = formulation;
     for (const auto& [id, window] : windows_) window->set_formulation(formulation);
-    settings_.set(kFormulation, std::string(props::formulation_name(formulation)));
+    remembered_.set_formulation(formulation);
 }
 
 void Win32Host::show_guide() {

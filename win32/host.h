@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shell/controller.h"
+#include "shell/remembered.h"
 #include "win32/screen_window.h"
 #include "win32/settings.h"
 
@@ -74,6 +75,7 @@ private:
 
     shell::Controller controller_;
     Settings settings_;
+    shell::Remembered remembered_;
     std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;
     std::vector<std::pair<shell::ScreenId, shell::Outcome>> applied_;
     std::optional<std::string> atmospheric_;

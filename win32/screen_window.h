@@ -1,6 +1,9 @@
 // One top-level window built from a screen description: buttons, edit boxes,
 // labels, tick boxes, results in read-only boxes that can be selected and
-// copied, the red message line and the picture boxes with their drawings.
+// copied, the red message line and the picture boxes with their drawings. Its
+// member functions stand in a file per job: screen_controls.cpp (making the
+// controls), screen_layout.cpp, screen_fonts.cpp, screen_messages.cpp (the
+// window procedures), field_menu.cpp, tooltips.cpp, help_button.cpp.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/host_look.h"
 #include "shell/screen.h"
 #include "shell/shown_results.h"
 
@@ -61,11 +65,10 @@ public:
     // Ctrl+Shift+C: every result shown with the inputs that produced it, as
     // tab-separated lines on the clipboard. False when there is none yet.
     bool copy_results();
-    // The right-click menu of a text box in Chinese: a result's "复制",
-    // "复制全部结果"; an input's the edit box's own items ("撤销", "剪切", "复制",
-    // "粘贴", "删除", "全选") and "复制全部结果"; the atmospheric pressure's
-    // also "恢复默认". The caller destroys it; nullptr for other controls.
-    // field_command runs one of its items.
+    // The right-click menu of a text box or a result, with the items every
+    // host shows (shell/field_menu.h); a command is the item's action counted
+    // from 1. The caller destroys it; nullptr for other controls. field_command
+    // runs one of its items.
     HMENU field_menu(std::string_view name) const;
     void field_command(std::string_view name, UINT command);
 
@@ -110,6 +113,7 @@ private:
     void fit(Control& c);
     void fit_combo(const Control& c);
     void add_tooltips();
+    void update_tooltips();
     void create_help_button();
     void place_help_button();
     void click_help();
@@ -136,7 +140,7 @@ private:
     const shell::ControlDesc* help_picture_ = nullptr;  // the drawing that holds it, if one does
     HWND help_return_ = nullptr;                        // the control that had the keyboard before it was clicked
     HWND focus_ = nullptr;                              // the control that had the keyboard when the window was left
-    bool warning_only_ = false;                         // the message line holds a warning, not a failure
+    shell::Colour message_colour_ = shell::kFailureColour;  // of the message line, after the last press
     props::Formulation formulation_ = props::Formulation::IFC67;
     shell::ShownResults shown_;
 };

@@ -1,4 +1,4 @@
-// entalix.exe --self-test CASES OUT [--screenshot DIR]: drives the real windows
+// entalix-selftest.exe CASES OUT [--screenshot DIR]: drives the real windows
 // as a person would (menu buttons, typing, tick boxes, the calculation buttons,
 // Enter, Esc, the close control) and writes what the screens then show, in the
 // form entalix-calc prints the same events, so the two can be compared.

@@ -67,8 +67,6 @@ Settings Settings::for_this_program() {
     return Settings(app_data_file());
 }
 
-std::string inputs_section(std::string_view screen_name) { return "inputs " + std::string(screen_name); }
-
 namespace {
 
 // The profile functions keep the encoding a file has: one that starts with the

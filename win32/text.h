@@ -1,12 +1,12 @@
-// UTF-8 (the core's texts) to UTF-16 (the Windows API's) and back.
+// UTF-8 (the core's texts) to UTF-16 (the Windows API's) and back: the
+// conversion the command line shares, under the names the window host uses.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "shell/utf16.h"
 
 namespace entalix::win32 {
 
-std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view utf16);
+using shell::narrow;
+using shell::widen;
 
 }  // namespace entalix::win32

@@ -255,6 +255,23 @@ TEST_F(Hand, F1AndTheQuestionMarkOpenTheGuideWithVersionAndFormulation) {
     EXPECT_TRUE(host.guide()->isVisible());
 }
 
+// Every screen has the "?", inside what holds it and clear of every control
+// there, also those a screen shows only at times.
+TEST_F(Hand, HelpButtonOnEveryScreenStandsClearOfItsControls) {
+    for (ScreenId id : shell::all_screens()) {
+        const auto* help = open(id)->findChild<QPushButton*>(QStringLiteral("Help"));
+        ASSERT_NE(help, nullptr) << shell::screen_name(id);
+        const QWidget* holder = help->parentWidget();
+        EXPECT_TRUE(holder->rect().contains(help->geometry())) << shell::screen_name(id);
+        for (const QObject* object : holder->children()) {
+            const auto* other = qobject_cast<const QWidget*>(object);
+            if (other == nullptr || other == help) continue;
+            EXPECT_FALSE(other->geometry().intersects(help->geometry()))
+                << shell::screen_name(id) << " " << other->objectName().toStdString();
+        }
+    }
+}
+
 TEST(QtTexts, AreInChinese) {
     install_qt_translation();
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("复制(&C)"));

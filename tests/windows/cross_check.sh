@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Cross-builds entalix.exe and entalix-calc.exe for 64-bit and 32-bit Windows,
-# checks that they import only Windows' own DLLs and that entalix.exe stays
-# small, and, where wine is installed, runs the 64-bit programs on a virtual X
-# display against the Linux build:
+# Cross-builds entalix.exe, its self-test entalix-selftest.exe and
+# entalix-calc.exe for 64-bit and 32-bit Windows, checks that they import only
+# Windows' own DLLs and that entalix.exe stays small, and, where wine is
+# installed, runs the 64-bit programs on a virtual X display against the Linux
+# build:
 #   - entalix-calc.exe on the calls of calc_calls.txt and on batch_requests.jsonl:
 #     standard output, standard error and exit status equal byte for byte;
-#   - entalix.exe --self-test on screen_steps.txt: every press shows what the
+#   - entalix-selftest.exe on screen_steps.txt, through the windows of
+#     entalix.exe: every press shows what the
 #     Linux entalix-calc writes for the same event, a result copied lands on
 #     the clipboard, Enter and Esc do what they promise; the atmospheric pressure
 #     typed last, the formulation chosen and each screen's last inputs are
 #     remembered in entalix.ini for the next starts;
 #   - a screenshot of every screen, as PNG, in build/windows/screens/.
-#   - the portable zips, when the tree has its LICENSE.
+#   - the portable zips, when the tree has its LICENSE: entalix.exe without the self-test.
 # The 32-bit programs are built and inspected but not run: that needs wine32
 # from Debian's i386 architecture.
 set -euo pipefail
@@ -139,16 +141,16 @@ if [ "${1:-}" = "--under-display" ]; then
     } >"$work/want.steps"
     # A copy in a folder of its own, where it keeps its entalix.ini.
     mkdir -p "$work/app" build/windows/screens
-    cp "$exes/win32/entalix.exe" "$work/app/"
+    cp "$exes/win32/entalix-selftest.exe" "$work/app/"
     rm -f build/windows/screens/*.bmp build/windows/screens/*.png
     status=0
-    wine "$work/app/entalix.exe" --self-test "$(winpath "$here/screen_steps.txt")" "$(winpath "$work")\\got.steps" \
+    wine "$work/app/entalix-selftest.exe" "$(winpath "$here/screen_steps.txt")" "$(winpath "$work")\\got.steps" \
         --screenshot "$(winpath build/windows/screens)" || status=$?
-    [ -f "$work/got.steps" ] || { echo "FAILED: entalix.exe --self-test wrote no report (status $status)"; exit 1; }
-    [ "$status" -eq 0 ] || { echo "FAILED: entalix.exe --self-test ended with status $status"; failures=$((failures + 1)); }
-    differ "entalix.exe --self-test" "$work/want.steps" "$work/got.steps"
+    [ -f "$work/got.steps" ] || { echo "FAILED: entalix-selftest.exe wrote no report (status $status)"; exit 1; }
+    [ "$status" -eq 0 ] || { echo "FAILED: entalix-selftest.exe ended with status $status"; failures=$((failures + 1)); }
+    differ "entalix-selftest.exe" "$work/want.steps" "$work/got.steps"
     steps=$(grep -c '^> ' "$work/got.steps")
-    echo "entalix.exe --self-test: $steps steps through the windows in $((SECONDS - start)) s"
+    echo "entalix-selftest.exe: $steps steps through the windows in $((SECONDS - start)) s"
 
     # The next start remembers the atmospheric pressure, the formulation, each
     # screen's last inputs and ticks and where the main menu stood. A screen made at the
@@ -156,9 +158,9 @@ if [ "${1:-}" = "--under-display" ]; then
     # pressure left empty stands on every screen but is not kept for the start
     # after; "恢复默认" in its right-click menu brings 0.0983 back everywhere, kept.
     restart() {  # restart <name>: steps in $work/<name>.txt, expected report in $work/want.<name>
-        wine "$work/app/entalix.exe" --self-test "$(winpath "$work/$1.txt")" "$(winpath "$work")\\got.$1" || true
+        wine "$work/app/entalix-selftest.exe" "$(winpath "$work/$1.txt")" "$(winpath "$work")\\got.$1" || true
         touch "$work/got.$1"
-        differ "entalix.exe restarted ($1, entalix.ini beside it)" "$work/want.$1" "$work/got.$1"
+        differ "entalix-selftest.exe restarted ($1, entalix.ini beside it)" "$work/want.$1" "$work/got.$1"
     }
     printf '%s\n' 'Form1 at 40,60' 'Form8 tooltip Text1 373.946' 'Form14 shows Text5 60' 'Form9 shows Text1 １０．５' \
         Form12 'Form12 shows Check6 1' 'Form12 shows Check1 0' 'Form12 type Text7' 'Form8 copy Text2' 'Form8 menu Text7 恢复默认' 'Form12 shows Text7 0.0983' \
@@ -203,7 +205,7 @@ for preset in windows windows32; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j"$jobs" >/dev/null
     dir=build/$preset
-    for exe in "$dir/win32/entalix.exe" "$dir/cli/entalix-calc.exe"; do
+    for exe in "$dir/win32/entalix.exe" "$dir/win32/entalix-selftest.exe" "$dir/cli/entalix-calc.exe"; do
         [ -f "$exe" ] || { echo "no $exe"; exit 1; }
         # Statically linked: nothing but Windows' own DLLs.
         imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
@@ -229,6 +231,7 @@ for preset in windows windows32; do
         for entry in entalix.exe entalix-calc.exe user-guide.html images/Form1.png LICENSE.txt; do
             grep -q "^entalix-[^/]*/$entry\$" <<<"$listing" || { echo "FAILED: $zip has no $entry"; exit 1; }
         done
+        ! grep -q "entalix-selftest" <<<"$listing" || { echo "FAILED: $zip carries the self-test"; exit 1; }
         echo "$zip: $(stat -c %s "$zip") bytes, $(wc -l <<<"$listing") entries"
     else
         echo "no zip for $preset: LICENSE is not in the tree yet"

@@ -1,0 +1,170 @@
+// What a screen's window does with its messages: clicks, ticks and typing go
+// to the host, Enter presses a calculation, Esc goes back, and the colours of
+// the texts and the drawings are painted.
+#include "win32/screen_window.h"
+
+#include "win32/drawings.h"
+#include "win32/field_roles.h"
+#include "win32/host.h"
+#include "win32/screen_window_parts.h"
+#include "win32/text.h"
+
+namespace entalix::win32 {
+
+using namespace detail;
+
+void ScreenWindow::on_command(int id, int code) {
+    if (id == kHelpId && code == BN_CLICKED) {
+        click_help();
+        return;
+    }
+    const std::size_t index = static_cast<std::size_t>(id - kFirstId);
+    if (id < kFirstId || index >= controls_.size()) return;
+    const Control& c = controls_[index];
+    const std::string& name = c.desc->name;
+    if ((c.widget == Widget::Button || c.widget == Widget::CheckBox) && code == BN_CLICKED) {
+        // A tick box's click arrives with its new state already in place.
+        if (c.widget == Widget::CheckBox) {
+            shown_.input_changed(name);
+            show_grey();
+        }
+        host_.on_event(desc_.id, name + "_Click");
+    } else if (c.widget == Widget::Combo && code == CBN_SELCHANGE && programmatic_ == 0) {
+        host_.on_chosen(*c.desc, narrow(window_text(c.hwnd)));
+    } else if (c.widget == Widget::Edit && code == EN_CHANGE && programmatic_ == 0) {
+        typed(c);
+    }
+}
+
+void ScreenWindow::typed(const Control& c) {
+    const std::string& name = c.desc->name;
+    shown_.input_changed(name);
+    show_grey();
+    if (is_atmospheric(*c.desc)) host_.on_atmospheric_typed(desc_.id, narrow(window_text(c.hwnd)));
+    if (desc_.find_event(name + "_Change") != nullptr) host_.on_event(desc_.id, name + "_Change");
+}
+
+// Enter in a field presses the button of its calculation; on a button, the button.
+void ScreenWindow::on_enter() {
+    Control* c = find(GetFocus());
+    if (c == nullptr) return;
+    if (c->widget == Widget::Button) {
+        SendMessageW(c->hwnd, BM_CLICK, 0, 0);
+        return;
+    }
+    if (c->widget != Widget::Edit) return;
+    const auto it = enter_events_.find(c->desc->name);
+    if (it == enter_events_.end() || it->second.empty()) return;
+    const std::string button = it->second.substr(0, it->second.rfind("_Click"));
+    if (const Control* b = find(button); b != nullptr && IsWindowVisible(b->hwnd))
+        SendMessageW(b->hwnd, BM_CLICK, 0, 0);
+}
+
+LRESULT CALLBACK ScreenWindow::window_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(l);
+        auto* self = static_cast<ScreenWindow*>(create->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<ScreenWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(hwnd, message, w, l);
+    return self->handle(message, w, l);
+}
+
+LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_COMMAND:
+            if (l == 0 || LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) {
+                // The dialog keys: Enter calculates; Esc goes back, except on the main menu.
+                if (LOWORD(w) == IDOK) on_enter();
+                if (LOWORD(w) == IDCANCEL && !desc_.close_event.empty()) host_.on_close(desc_.id);
+                return 0;
+            }
+            on_command(LOWORD(w), HIWORD(w));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN: {
+            HDC dc = reinterpret_cast<HDC>(w);
+            const Control* c = find(reinterpret_cast<HWND>(l));
+            if (c == nullptr || c->widget == Widget::Combo) break;
+            const bool red = (c->desc->style & (shell::kRed | shell::kMessage)) != 0;
+            SetTextColor(dc, c->widget == Widget::Message ? colour(message_colour_)
+                             : c->greyed                  ? GetSysColor(COLOR_GRAYTEXT)
+                             : red                        ? colour(shell::kFailureColour)
+                                                          : GetSysColor(COLOR_WINDOWTEXT));
+            if (message == WM_CTLCOLOREDIT) {
+                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+            }
+            // Labels on a drawing stand on its white; elsewhere on the window's face.
+            SetBkColor(dc, c->in_picture ? colour(shell::kDrawingBackground) : GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(c->in_picture ? white_ : GetSysColorBrush(COLOR_BTNFACE));
+        }
+        case WM_CLOSE:
+            host_.on_close(desc_.id);
+            return 0;
+        case WM_ENDSESSION:
+            // Windows ends the session with the program open: what a person typed is kept all the same.
+            if (w != 0 && IsWindowVisible(hwnd_)) host_.remember_all();
+            return 0;
+        case WM_ACTIVATE:
+            // The field that had the keyboard gets it back when the window is active again.
+            if (LOWORD(w) == WA_INACTIVE) {
+                if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+            } else {
+                SetFocus(focus_ != nullptr && IsWindowVisible(focus_) ? focus_ : hwnd_);
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another scale: every control anew, where Windows suggests.
+            const RECT* suggested = reinterpret_cast<const RECT*>(l);
+            layout(HIWORD(w));
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, message, w, l);
+}
+
+LRESULT CALLBACK ScreenWindow::picture_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(l);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<ScreenWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    switch (message) {
+        case WM_COMMAND:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            // What the fields on a drawing report goes to the screen's window.
+            return SendMessageW(GetParent(hwnd), message, w, l);
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+        case WM_PRINTCLIENT: {
+            PAINTSTRUCT ps{};
+            HDC dc = message == WM_PAINT ? BeginPaint(hwnd, &ps) : reinterpret_cast<HDC>(w);
+            RECT area;
+            GetClientRect(hwnd, &area);
+            FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            if (self != nullptr)
+                if (const Control* c = self->find(hwnd)) paint_drawing(dc, c->desc->text, self->dpi_);
+            HBRUSH grey = CreateSolidBrush(colour(shell::kDrawingBorder));
+            FrameRect(dc, &area, grey);
+            DeleteObject(grey);
+            if (message == WM_PAINT) EndPaint(hwnd, &ps);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, w, l);
+}
+
+}  // namespace entalix::win32
