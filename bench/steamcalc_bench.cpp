@@ -82,7 +82,7 @@ void press(benchmark::State& state, const Press& p) {
     for (auto _ : state) {
         try {
             const StateAnswer answer = p.gauge ? SolveGaugeStateFromPair(input, "0.0983") : SolveStateFromPair(input);
-            shown = answer.caption.value_or(answer.note);
+            shown = answer.caption().value_or(answer.note);
         } catch (const std::exception& e) {
             shown = e.what();
         }

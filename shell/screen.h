@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "props/formulation.h"
+#include "shell/state_values.h"
 
 namespace entalix::shell {
 
@@ -147,6 +148,9 @@ struct Outcome {
     // The formulation a calculation used ("IFC-67", "IAPWS-IF97"), set by
     // run_event for a Compute event that wrote its result; empty otherwise.
     std::string formulation;
+    // The steam state a press of the steam calculators showed, as the texts
+    // it wrote and the numbers they stand for; nullopt for any other press.
+    std::optional<StateValues> state;
 };
 
 using Handler = std::function<Outcome(const Fields&)>;

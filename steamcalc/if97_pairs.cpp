@@ -38,7 +38,7 @@ constexpr std::array<Pair, 9> kPairs{{
 }};
 
 // The reading of the typed texts, the gauge sum, the checks of a state found
-// and its caption are those of every press (Press); what differs is how the
+// and how it is shown are those of every press (Press); what differs is how the
 // state is found.
 class If97Press {
 public:
@@ -51,7 +51,7 @@ public:
         press_.read_atmospheric();
         const StateTexts state = pair_.first == kRowP ? at_pressure() : at_temperature();
         if (const std::optional<std::string> flaw = press_.flaw(state)) throw shell::CalculationError(*flaw);
-        return Shown{press_.caption(state), std::string(), state};
+        return Shown{press_.values(state), std::string(), state};
     }
 
 private:
@@ -144,10 +144,10 @@ StateAnswer solve_if97(const PairInput& input, std::optional<std::string_view> a
         if (!input.ticks[pair.first] || !input.ticks[pair.second]) continue;
         any_pair = true;
         Shown shown = If97Press(input, atmospheric, pair).solve();
-        answer.caption = std::move(shown.caption);
+        answer.state = std::move(shown.values);
         answer.warning.clear();
     }
-    if (!answer.caption) answer.note = any_pair ? kNoStateNote : kNoPairNote;
+    if (!answer.state) answer.note = any_pair ? kNoStateNote : kNoPairNote;
     return answer;
 }
 

@@ -29,7 +29,7 @@ std::string shown(const PairInput& input, ScanMethod method, bool gauge) {
     try {
         const StateAnswer answer =
             gauge ? SolveGaugeStateFromPair(input, "0.0983", method) : SolveStateFromPair(input, method);
-        return answer.caption ? *answer.caption : "unchanged: " + answer.note;
+        return answer.caption().value_or("unchanged: " + answer.note);
     } catch (const shell::CalculationError& e) {
         return std::string("stopped: ") + e.what();
     } catch (const props::PropertyError&) {

@@ -46,7 +46,7 @@ PairInput pair(Row a, std::string a_text, Row b, std::string b_text) {
     return input;
 }
 
-std::string solved(const PairInput& input) { return SolveStateFromPair(input).caption.value_or("<none>"); }
+std::string solved(const PairInput& input) { return SolveStateFromPair(input).caption().value_or("<none>"); }
 
 // The definition of a scan: one step of 0.001 after the other.
 double scan(double y, double step, const std::function<bool(double)>& goes_on) {
@@ -247,11 +247,11 @@ INSTANTIATE_TEST_SUITE_P(Guards, OutOfRange, ::testing::ValuesIn(kOutOfRangeCase
 
 TEST(ScanBoundsOnScreen, ShowParameterOutOfRange) {
     // Smaller than any water volume at 1 MPa: the cooling scan reaches 0 degC.
-    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "1", kRowV, "0.0009")).caption, std::string(kOutOfRange));
+    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "1", kRowV, "0.0009")).caption(), std::string(kOutOfRange));
     // Larger than the steam volume at 800 degC.
-    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "1", kRowV, "100")).caption, std::string(kOutOfRange));
+    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "1", kRowV, "100")).caption(), std::string(kOutOfRange));
     // Below the triple-point pressure the water scan would start below 0 degC.
-    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "0.0005", kRowV, "0.0009")).caption, std::string(kOutOfRange));
+    EXPECT_EQ(SolveStateFromPair(pair(kRowP, "0.0005", kRowV, "0.0009")).caption(), std::string(kOutOfRange));
 }
 
 struct UnchangedCase {
@@ -264,7 +264,7 @@ class Unchanged : public ::testing::TestWithParam<UnchangedCase> {};
 
 TEST_P(Unchanged, LeavesTheCaptionAndSaysWhy) {
     const StateAnswer answer = SolveStateFromPair(GetParam().input);
-    EXPECT_FALSE(answer.caption.has_value());
+    EXPECT_FALSE(answer.caption().has_value());
     EXPECT_EQ(answer.note, GetParam().note);
 }
 
