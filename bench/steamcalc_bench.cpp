@@ -84,7 +84,7 @@ void press(benchmark::State& state, const Press& p) {
             const auto water = entalix::props::make_water_steam(p.formulation);
             const StateAnswer answer =
                 p.gauge ? SolveGaugeStateFromPair(input, "0.0983", *water) : SolveStateFromPair(input, *water);
-            shown = answer.caption.value_or(answer.note);
+            shown = answer.caption().value_or(answer.note);
         } catch (const std::exception& e) {
             shown = e.what();
         }

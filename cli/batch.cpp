@@ -60,13 +60,13 @@ json answer_screen(const json& request, props::Formulation formulation) {
     if (outcome.failed) return {{"error", outcome.message}};
     json texts = json::object();
     json out;
-    for (const auto& [name, text] : outcome.texts) {
-        texts[name] = text;
-        if (const auto state = state_numbers(text))
-            out["state"] = {{"p", (*state)[0]}, {"t", (*state)[1]}, {"v", (*state)[2]},
-                            {"h", (*state)[3]}, {"s", (*state)[4]}, {"x", (*state)[5]}};
-    }
+    for (const auto& [name, text] : outcome.texts) texts[name] = text;
     out["texts"] = texts;
+    if (outcome.state) {
+        json state = json::object();
+        for (const auto& [name, value] : state_columns(*outcome.state)) state[name] = value;
+        out["state"] = state;
+    }
     if (!outcome.visibility.empty()) {
         json shown = json::object();
         for (const auto& [name, visible] : outcome.visibility) shown[name] = visible;

@@ -109,8 +109,10 @@ std::vector<std::string> compute_row(const Target& t, const std::vector<std::str
                 if (written == name) text = value;
             const shell::ControlDesc* c = desc.find(name);
             if (c->meaning.format == "state") {
-                const auto state = state_numbers(text);
-                for (int i = 0; i < 6; ++i) out.push_back(state ? shortest((*state)[i]) : "");
+                if (outcome.state)
+                    for (const auto& column : state_columns(*outcome.state)) out.push_back(shortest(column.second));
+                else
+                    out.insert(out.end(), 6, "");
             } else {
                 out.push_back(text);
             }

@@ -5,7 +5,6 @@
 #include "cli/usage.h"
 #include "props/formulation.h"
 #include "shell/controller.h"
-#include "shell/numbers.h"
 
 namespace entalix::cli {
 
@@ -51,21 +50,13 @@ bool outcome_failed(const shell::Outcome& outcome) {
     return false;
 }
 
-std::optional<std::array<double, 6>> state_numbers(const std::string& caption) {
-    static constexpr const char* kNames[] = {"p=", "t=", "v=", "h=", "s=", "x="};
-    std::array<double, 6> out{};
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < 6; ++i) {
-        const std::size_t end = i < 5 ? caption.find("\r\n", start) : caption.size();
-        if (end == std::string::npos || caption.compare(start, 2, kNames[i]) != 0) return std::nullopt;
-        std::string value = caption.substr(start + 2, end - start - 2);
-        if (i == 5 && !value.empty() && value.back() == '%') value.pop_back();
-        const std::optional<double> number = shell::ParseStrictNumber(value);
-        if (!number) return std::nullopt;
-        out[i] = *number;
-        start = end + 2;
-    }
-    return out;
+std::array<std::pair<const char*, double>, 6> state_columns(const shell::StateValues& state) {
+    return {{{"p", state.p.value},
+             {"t", state.t.value},
+             {"v", state.v.value},
+             {"h", state.h.value},
+             {"s", state.s.value},
+             {"x", state.x.value}}};
 }
 
 }  // namespace entalix::cli

@@ -3,8 +3,8 @@
 
 #include <array>
 #include <map>
-#include <optional>
 #include <string>
+#include <utility>
 
 #include "shell/screen.h"
 
@@ -20,8 +20,9 @@ shell::Outcome run_screen_event(const std::string& screen, const std::string& ev
 // True when the press failed or wrote the screen's "错误".
 bool outcome_failed(const shell::Outcome& outcome);
 
-// The six numbers of a steam-state caption ("p=..\r\nt=..\r\n...x=..%"), in
-// the order p, t, v, h, s, x, as shown (x in percent); nullopt for another text.
-std::optional<std::array<double, 6>> state_numbers(const std::string& caption);
+// The numbers of a shown steam state by their names, in the order of its lines
+// (p, t, v, h, s, x; p gauge on Form12, x in percent): the batch answer's
+// "state" member and the CSV columns.
+std::array<std::pair<const char*, double>, 6> state_columns(const shell::StateValues& state);
 
 }  // namespace entalix::cli

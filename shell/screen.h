@@ -11,6 +11,7 @@
 
 #include "props/formulation.h"
 #include "props/water_steam.h"
+#include "shell/state_values.h"
 
 namespace entalix::shell {
 
@@ -148,6 +149,9 @@ struct Outcome {
     // The formulation a calculation used ("IFC-67", "IAPWS-IF97"), set by
     // run_event for a Compute event that wrote its result; empty otherwise.
     std::string formulation;
+    // The steam state a press of the steam calculators showed, as the texts
+    // it wrote and the numbers they stand for; nullopt for any other press.
+    std::optional<StateValues> state;
 };
 
 // An event's function: the screen's texts and the press's water and steam,

@@ -105,9 +105,10 @@ PairInput pair_input(const Fields& fields) {
 
 Outcome state_outcome(const StateAnswer& answer) {
     Outcome outcome;
-    if (answer.caption) {
-        outcome.texts = {{"Label3", *answer.caption}};
+    if (std::optional<std::string> caption = answer.caption()) {
+        outcome.texts = {{"Label3", std::move(*caption)}};
         outcome.warning = answer.warning;
+        outcome.state = answer.state;
     } else
         outcome.message = answer.note;
     return outcome;

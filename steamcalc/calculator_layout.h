@@ -33,7 +33,8 @@ std::vector<shell::EventBinding> tick_box_events();
 // The ticks and the six input texts of a press.
 PairInput pair_input(const shell::Fields& fields);
 
-// Label3 takes the new caption; with no change the message line says why.
+// Label3 takes the new caption, and the outcome the state as numbers; with no
+// change the message line says why.
 shell::Outcome state_outcome(const StateAnswer& answer);
 
 }  // namespace entalix::steamcalc

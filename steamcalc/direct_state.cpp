@@ -142,7 +142,7 @@ StateTexts mixed_state(Press& press, const std::string& p_text, double p, double
     return state;
 }
 
-Shown out_of_range() { return Shown{std::string(kOutOfRange), std::string(), std::nullopt}; }
+Shown out_of_range() { return Shown{std::nullopt, std::string(), std::nullopt}; }
 
 // The state at p and t, shown as p_text and t_text: the values shown, or the
 // state found itself where six decimals cannot hold its pressure.

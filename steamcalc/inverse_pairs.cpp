@@ -32,7 +32,7 @@ public:
         press_.read_atmospheric();
         const StateTexts state = at_pressure() ? on_isobar() : on_isotherm();
         if (const std::optional<std::string> flaw = press_.flaw(state)) throw shell::CalculationError(*flaw);
-        return Shown{press_.caption(state), std::string(), state};
+        return Shown{press_.values(state), std::string(), state};
     }
 
 private:

@@ -1,6 +1,6 @@
 // The working values of one press of "计  算": typed and rounded texts read
 // strictly and checked against the range of the formulation, the exact gauge
-// sum, the caption in either screen's pressure, and whether a found state
+// sum, the shown state in either screen's pressure, and whether a found state
 // gives back the two values that were typed.
 #include "steamcalc/press.h"
 
@@ -8,6 +8,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "props/validity.h"
 #include "shell/errors.h"
@@ -106,17 +107,23 @@ double Press::TypedPressure::value() const { return absolute_ ? absolute_->to_do
 
 std::string Press::TypedPressure::rounded() const { return absolute_ ? absolute_->fixed(6) : R6(value()); }
 
-std::string Press::caption(const StateTexts& state) {
-    if (!gauge()) return ComposeStateCaption(state.p, state.t, state.v, state.h, state.s, state.x);
-    read_atmospheric();
-    // The shown pressure is gauge again: the rounded absolute pressure less the
-    // atmospheric pressure, digit for digit.
-    const std::optional<ExactDecimal> absolute = ExactDecimal::parse(state.p);
-    if (!absolute) throw std::logic_error("a rounded pressure is not a number: " + state.p);
-    return ComposeStateCaption((*absolute - *pa_).general(), state.t, state.v, state.h, state.s, state.x);
+shell::StateValues Press::values(const StateTexts& state) {
+    std::string p = state.p;
+    if (gauge()) {
+        read_atmospheric();
+        // The shown pressure is gauge again: the rounded absolute pressure less
+        // the atmospheric pressure, digit for digit.
+        const std::optional<ExactDecimal> absolute = ExactDecimal::parse(state.p);
+        if (!absolute) throw std::logic_error("a rounded pressure is not a number: " + state.p);
+        p = (*absolute - *pa_).general();
+    }
+    // The dryness in percent with at most 15 significant digits.
+    return {shell::shown_number(std::move(p)), shell::shown_number(state.t),
+            shell::shown_number(state.v),      shell::shown_number(state.h),
+            shell::shown_number(state.s),      shell::shown_number(shell::FormatGeneralNumber(state.x))};
 }
 
-Shown Press::shown(const StateTexts& state) { return Shown{caption(state), state.warning, state}; }
+Shown Press::shown(const StateTexts& state) { return Shown{values(state), state.warning, state}; }
 
 bool Press::gives_back(const StateTexts& state, Row row) {
     switch (row) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "props/water_steam.h"
+#include "shell/state_values.h"
 #include "steamcalc/exact_decimal.h"
 #include "steamcalc/state_solver.h"
 
@@ -29,9 +30,9 @@ struct StateTexts {
     std::string warning;  // why the numbers deserve care, when an equation was extrapolated
 };
 
-// What a pair procedure shows: a found state with its caption, or "参数超限".
+// What a pair procedure shows: a found state as shown, or "参数超限".
 struct Shown {
-    std::string caption;
+    std::optional<shell::StateValues> values;  // nullopt for "参数超限"
     std::string warning;
     std::optional<StateTexts> state;  // nullopt for "参数超限"
 };
@@ -89,7 +90,8 @@ public:
     void read_atmospheric();
     bool gauge() const { return atmospheric_.has_value(); }
 
-    std::string caption(const StateTexts& state);
+    // The state as shown: on the gauge screen with its gauge pressure.
+    shell::StateValues values(const StateTexts& state);
     Shown shown(const StateTexts& state);
 
     // Why a found state cannot be shown: a volume not above zero, a dryness

@@ -99,27 +99,19 @@ StateAnswer solve_state(const PairInput& input, std::optional<std::string_view> 
         any_pair = true;
         Press press(input, atmospheric, water, method, pair.first, pair.second);
         if (std::optional<Shown> shown = solve_pair(press, pair)) {
-            answer.caption = std::move(shown->caption);
+            answer.out_of_range = !shown->values;
+            answer.state = std::move(shown->values);
             answer.warning = std::move(shown->warning);
         }
     }
-    if (!answer.caption) answer.note = any_pair ? kNoStateNote : kNoPairNote;
+    if (!answer.state && !answer.out_of_range) answer.note = any_pair ? kNoStateNote : kNoPairNote;
     return answer;
 }
 
-std::string ComposeStateCaption(std::string_view p, std::string_view t, std::string_view v, std::string_view h,
-                                std::string_view s, double dryness_percent) {
-    std::string caption;
-    const auto line = [&caption](std::string_view name, std::string_view text) {
-        caption.append(name).append(text).append("\r\n");
-    };
-    line("p=", p);
-    line("t=", t);
-    line("v=", v);
-    line("h=", h);
-    line("s=", s);
-    caption.append("x=").append(shell::FormatGeneralNumber(dryness_percent)).append("%");
-    return caption;
+std::optional<std::string> StateAnswer::caption() const {
+    if (state) return shell::state_caption(*state);
+    if (out_of_range) return std::string(kOutOfRange);
+    return std::nullopt;
 }
 
 StateAnswer SolveStateFromPair(const PairInput& input, props::WaterSteam& water) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "props/water_steam.h"
+#include "shell/state_values.h"
 #include "steamcalc/pair_selection.h"
 #include "steamcalc/step_search.h"
 
@@ -20,19 +21,17 @@ struct PairInput {
 
 // What a press does to the result label Label3.
 struct StateAnswer {
-    std::optional<std::string> caption;  // the new caption, or no change
-    std::string note;                    // with no change: why, for the message line
-    std::string warning;                 // with a caption: why its numbers deserve care (extrapolated)
+    std::optional<shell::StateValues> state;  // the state shown; p gauge on the gauge screen
+    bool out_of_range = false;                // "参数超限" shown in place of a state
+    std::string note;                         // with no change: why, for the message line
+    std::string warning;                      // with a state: why its numbers deserve care (extrapolated)
+    // The new text of Label3: the state's six lines or "参数超限"; nullopt for no change.
+    std::optional<std::string> caption() const;
 };
 
 inline constexpr std::string_view kOutOfRange = "参数超限";
 inline constexpr std::string_view kNoPairNote = "请勾选两个已知参数";
 inline constexpr std::string_view kNoStateNote = "无法由这两个参数确定状态，结果未改变";
-
-// Six lines joined by CR LF: p, t, v, h and s as the texts they hold, then the
-// dryness in percent with at most 15 significant digits.
-std::string ComposeStateCaption(std::string_view p, std::string_view t, std::string_view v, std::string_view h,
-                                std::string_view s, double dryness_percent);
 
 // Both compute with the water and steam of the press; with IAPWS-IF97 each
 // pair is found on its inverses directly.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <map>
 
@@ -103,8 +104,50 @@ TEST_P(BadInputSweepIn, EveryEventEveryFieldEveryHostileText) {
     }
 }
 
-// The property functions at and around every boundary give a number or a
-// PropertyError, never a non-finite number.
+// What a property call gave: a finite number, a refusal, or what it must never give.
+enum class Gave { Number, Refusal, NonFinite, Text };
+
+std::string argument_text(double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17g", v);
+    return buffer;
+}
+
+// A call of entalix-calc's property functions with numbers as arguments. A
+// NaN or an infinity does not read as a number: only such an argument may be
+// refused before the library is asked.
+Gave call_in(props::Formulation formulation, const std::string& name, const std::vector<std::string>& names,
+             const std::vector<double>& numbers) {
+    std::vector<std::string> args = names;
+    bool finite = true;
+    for (double v : numbers) {
+        args.push_back(argument_text(v));
+        finite = finite && std::isfinite(v);
+    }
+    try {
+        const props::Selected result = cli::call_function(name, args, formulation);
+        const double* value = std::get_if<double>(&result);
+        if (value == nullptr) return Gave::Text;
+        return std::isfinite(*value) ? Gave::Number : Gave::NonFinite;
+    } catch (const props::PropertyError&) {
+        return Gave::Refusal;
+    } catch (const shell::CalculationError&) {
+        if (finite) throw;
+        return Gave::Refusal;
+    }
+}
+
+template <typename Call>
+Gave direct(Call f) {
+    try {
+        return std::isfinite(f()) ? Gave::Number : Gave::NonFinite;
+    } catch (const props::PropertyError&) {
+        return Gave::Refusal;
+    }
+}
+
+// The property functions at and around every boundary give a finite number
+// or a PropertyError, and a point well inside the range gives a number.
 TEST_P(BadInputSweepIn, PropertyFunctionsAtTheBoundaries) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -115,47 +158,42 @@ TEST_P(BadInputSweepIn, PropertyFunctionsAtTheBoundaries) {
                                            406.23, 800, 801, 1e300, 100,  2600, 350,     373.946, 2000,   2000.01};
     const std::vector<double> enthalpies{0, -1, nan, inf, 1e300, 419, 2676, 4000, 9000};
     const std::vector<double> entropies{0, -1, nan, inf, 1e300, 1.3, 7.36, 12, 20};
-    auto check = [formulation = GetParam()](const std::string& name, std::vector<std::string> args) {
-        try {
-            const props::Selected result = cli::call_function(name, args, formulation);
-            if (const double* value = std::get_if<double>(&result)) {
-                EXPECT_TRUE(std::isfinite(*value)) << name;
-            }
-        } catch (const props::PropertyError&) {
-        } catch (const shell::CalculationError&) {  // a NaN or infinity does not read as a number
-        }
+    const auto call = [formulation = GetParam()](const std::string& name, const std::vector<std::string>& names,
+                                                 const std::vector<double>& numbers) {
+        return call_in(formulation, name, names, numbers);
     };
-    auto text = [](double v) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.17g", v);
-        return std::string(buffer);
-    };
-    for (double t : temperatures) check("pswsat_p", {text(t)});
+    const auto answers = [](Gave gave) { return gave == Gave::Number || gave == Gave::Refusal; };
+    for (double t : temperatures) EXPECT_TRUE(answers(call("pswsat_p", {}, {t}))) << "pswsat_p " << t;
     for (double p : pressures) {
-        check("pswsat_t", {text(p)});
+        EXPECT_TRUE(answers(call("pswsat_t", {}, {p}))) << "pswsat_t " << p;
         for (double t : temperatures)
-            for (const char* f : {"pswv_ptwtr", "pswv_ptstm", "pswh_ptwtr", "pswh_ptstm"}) check(f, {text(p), text(t)});
-        for (double h : enthalpies) check("pswA_ph", {"t", text(p), text(h)});
-        for (double s : entropies) check("pswA_ps", {"h", text(p), text(s)});
+            for (const char* f : {"pswv_ptwtr", "pswv_ptstm", "pswh_ptwtr", "pswh_ptstm"})
+                EXPECT_TRUE(answers(call(f, {}, {p, t}))) << f << ' ' << p << ' ' << t;
+        for (double h : enthalpies) EXPECT_TRUE(answers(call("pswA_ph", {"t"}, {p, h}))) << "pswA_ph " << p << ' ' << h;
+        for (double s : entropies) EXPECT_TRUE(answers(call("pswA_ps", {"h"}, {p, s}))) << "pswA_ps " << p << ' ' << s;
     }
-    // The same directly in doubles, where NaN and infinity do reach the library.
+    // The same directly in doubles, where NaN and infinity do reach the library;
+    // 1 MPa with 350 degC, 3500 kJ/kg and 7 kJ/(kg K) is steam in both formulations.
     for (double p : pressures)
         for (double t : temperatures) {
-            const auto psw_owned = props::make_water_steam(GetParam());
-            props::WaterSteam& psw = *psw_owned;
-            try {
-                EXPECT_TRUE(std::isfinite(psw.pswh_ptstm(p, t)));
-            } catch (const props::PropertyError&) {
-            }
-            try {
-                EXPECT_TRUE(std::isfinite(psw.pswt_ph(p, t * 10)));
-            } catch (const props::PropertyError&) {
-            }
-            try {
-                EXPECT_TRUE(std::isfinite(props::selected_number(psw.pswA_ps("t", p, t / 50))));
-            } catch (const props::PropertyError&) {
+            const auto owned = props::make_water_steam(GetParam());
+            props::WaterSteam& psw = *owned;
+            const Gave gave[] = {direct([&] { return psw.pswh_ptstm(p, t); }),
+                                 direct([&] { return psw.pswt_ph(p, t * 10); }),
+                                 direct([&] { return props::selected_number(psw.pswA_ps("t", p, t / 50)); })};
+            for (Gave g : gave) EXPECT_TRUE(answers(g)) << p << ' ' << t;
+            if (p == 1 && t == 350) {
+                for (Gave g : gave) EXPECT_EQ(g, Gave::Number);
             }
         }
+    // Points of the sweep well inside both formulations: a sweep that refused
+    // everything would pass the checks above.
+    EXPECT_EQ(call("pswsat_p", {}, {100}), Gave::Number);
+    EXPECT_EQ(call("pswsat_t", {}, {1}), Gave::Number);
+    EXPECT_EQ(call("pswv_ptwtr", {}, {1, 100}), Gave::Number);
+    EXPECT_EQ(call("pswh_ptstm", {}, {1, 350}), Gave::Number);
+    EXPECT_EQ(call("pswA_ph", {"t"}, {1, 2676}), Gave::Number);
+    EXPECT_EQ(call("pswA_ps", {"h"}, {1, 7.36}), Gave::Number);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formulations, BadInputSweepIn,
@@ -184,7 +222,13 @@ TEST(BadInputSweep, CheckerCatchesBrokenPromises) {
     caption.texts = {{"Label3", "p=1.000000\r\nt=2.000000\r\nv=3.000000\r\nh=4.0000\r\ns=5.000000\r\nx=100%"}};
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");  // unnamed
     caption.formulation = "IFC-67";
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");  // no numbers
+    caption.state = shell::StateValues{{1, "1.000000"}, {2, "2.000000"}, {3, "3.000000"},
+                                       {4, "4.0000"},   {5, "5.000000"}, {100, "100"}};
     EXPECT_EQ(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
+    caption.state->h.value = 4.0001;
+    EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
+    caption.state->h.value = 4;
     shell::Fields if97;
     if97.set_formulation(props::Formulation::IF97);
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", if97, caption), "");

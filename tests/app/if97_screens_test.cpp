@@ -11,7 +11,6 @@
 #include <string>
 
 #include "catalog/catalog.h"
-#include "cli/screens_cli.h"
 #include "props/validity.h"
 #include "shell/controller.h"
 #include "shell/memory_app.h"
@@ -90,16 +89,16 @@ TEST(If97Screens, SteamCalculatorsSolveEveryPairOverTheWholeRange) {
             {"Text" + std::to_string(c.second), values[c.second - 1]},
         };
         const shell::Outcome outcome = press(ScreenId::Form11, "Command1_Click", fields);
-        const auto shown = cli::state_numbers(written(outcome, "Label3"));
-        ASSERT_TRUE(shown) << c.name << ": " << written(outcome, "Label3");
+        ASSERT_TRUE(outcome.state) << c.name << ": " << written(outcome, "Label3");
+        const shell::StateValues& shown = *outcome.state;
         // Six decimals shown; the typed h of (p,h) and s of (p,s) with four.
         const bool s_typed = c.first == 1 && c.second == 4;
-        EXPECT_NEAR((*shown)[0], s.p, 1e-6 + 1e-5 * s.p) << c.name;
-        EXPECT_NEAR((*shown)[1], s.t, 2e-4) << c.name;
-        EXPECT_NEAR((*shown)[2], s.v, 6e-7 + 1e-6 * s.v) << c.name;
-        EXPECT_NEAR((*shown)[3], s.h, 2e-4) << c.name;
-        EXPECT_NEAR((*shown)[4], s.s, s_typed ? 6e-5 : 2e-6) << c.name;
-        EXPECT_EQ((*shown)[5], s.x) << c.name;
+        EXPECT_NEAR(shown.p.value, s.p, 1e-6 + 1e-5 * s.p) << c.name;
+        EXPECT_NEAR(shown.t.value, s.t, 2e-4) << c.name;
+        EXPECT_NEAR(shown.v.value, s.v, 6e-7 + 1e-6 * s.v) << c.name;
+        EXPECT_NEAR(shown.h.value, s.h, 2e-4) << c.name;
+        EXPECT_NEAR(shown.s.value, s.s, s_typed ? 6e-5 : 2e-6) << c.name;
+        EXPECT_EQ(shown.x.value, s.x) << c.name;
         EXPECT_EQ(outcome.formulation, "IAPWS-IF97") << c.name;
         EXPECT_TRUE(outcome.warning.empty()) << c.name;
     }

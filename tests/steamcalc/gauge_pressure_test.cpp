@@ -23,9 +23,9 @@ PairInput pair(Row a, std::string a_text, Row b, std::string b_text) {
 }
 
 std::string gauge(const PairInput& input, const char* atmospheric = "0.0983") {
-    return test::gauge_press(input, atmospheric).caption.value_or("<none>");
+    return test::gauge_press(input, atmospheric).caption().value_or("<none>");
 }
-std::string absolute(const PairInput& input) { return test::absolute_press(input).caption.value_or("<none>"); }
+std::string absolute(const PairInput& input) { return test::absolute_press(input).caption().value_or("<none>"); }
 
 // Line 1 replaced, lines 2 to 6 as the absolute screen shows them.
 std::string with_first_line(const std::string& caption, const std::string& line) {
@@ -85,11 +85,11 @@ TEST(GaugeScreen, SupercriticalEnthalpyAtOrAboveTheLowestPressureChangesNothing)
     const PairInput input = pair(kRowT, "500", kRowH, "4000");
     EXPECT_THROW(test::absolute_press(input), shell::CalculationError);
     const StateAnswer answer = test::gauge_press(input, "0.0983");
-    EXPECT_FALSE(answer.caption);
+    EXPECT_FALSE(answer.caption());
     EXPECT_EQ(answer.note, kNoStateNote);
     // Below it the scan runs, as on the absolute screen.
     EXPECT_EQ(gauge(pair(kRowT, "500", kRowH, "3300")).substr(2, 6), [] {
-        const std::string a = test::absolute_press(pair(kRowT, "500", kRowH, "3300")).caption.value();
+        const std::string a = test::absolute_press(pair(kRowT, "500", kRowH, "3300")).caption().value();
         const double p = shell::ParseStrictNumber(a.substr(2, a.find('\r') - 2)).value();
         return shell::FormatGeneralNumber(p - 0.0983).substr(0, 6);
     }());
@@ -129,11 +129,11 @@ TEST(GaugeScreen, AbsurdExponents) {
     EXPECT_THROW(test::gauge_press(pair(kRowP, "1e999999999", kRowT, "100"), "0.0983"), shell::NumberTooLarge);
     // A vanishing atmosphere is used as typed: the gauge pressure is then the absolute one.
     const auto vanishing = test::gauge_press(pair(kRowP, "1", kRowT, "300"), "1e-999999999");
-    ASSERT_TRUE(vanishing.caption.has_value());
-    EXPECT_EQ(vanishing.caption->substr(0, vanishing.caption->find('\r')), "p=1");
+    ASSERT_TRUE(vanishing.state.has_value());
+    EXPECT_EQ(vanishing.state->p.text, "1");
     const auto tiny_gauge = test::gauge_press(pair(kRowP, "1e-401", kRowT, "300"), "0.0983");
-    ASSERT_TRUE(tiny_gauge.caption.has_value());
-    EXPECT_EQ(tiny_gauge.caption->substr(0, tiny_gauge.caption->find('\r')), "p=0");
+    ASSERT_TRUE(tiny_gauge.state.has_value());
+    EXPECT_EQ(tiny_gauge.state->p.text, "0");
 }
 
 }  // namespace

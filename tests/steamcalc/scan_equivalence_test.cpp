@@ -33,7 +33,7 @@ std::string shown(const PairInput& input, ScanMethod method, bool gauge) {
         const std::optional<std::string_view> atmospheric =
             gauge ? std::optional<std::string_view>("0.0983") : std::nullopt;
         const StateAnswer answer = solve_state(input, atmospheric, *water, method);
-        return answer.caption ? *answer.caption : "unchanged: " + answer.note;
+        return answer.caption().value_or("unchanged: " + answer.note);
     } catch (const shell::CalculationError& e) {
         return std::string("stopped: ") + e.what();
     } catch (const props::PropertyError&) {

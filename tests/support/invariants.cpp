@@ -60,6 +60,23 @@ std::string broken_caption(bool gauge, const std::string& caption) {
     return {};
 }
 
+// The numbers a state press carries are those of its shown lines, and
+// "参数超限" carries none. For a caption broken_caption has passed.
+std::string broken_numbers(const std::string& caption, const std::optional<shell::StateValues>& state) {
+    if (caption == "参数超限") return state ? "\"参数超限\" carries a state's numbers" : "";
+    if (!state) return "a state shown without its numbers";
+    const shell::ShownNumber* const numbers[] = {&state->p, &state->t, &state->v, &state->h, &state->s, &state->x};
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < 6; ++i) {
+        const std::size_t end = i < 5 ? caption.find("\r\n", start) : caption.size() - 1;  // x ends in "%"
+        const std::string text = caption.substr(start + 2, end - start - 2);
+        if (text != numbers[i]->text || shell::ParseStrictNumber(text) != numbers[i]->value)
+            return "the state's numbers are not its shown line " + caption.substr(start, end - start);
+        start = end + 2;
+    }
+    return {};
+}
+
 // Results that no plant can have below zero: flows, powers, areas, diameters.
 bool never_negative(const shell::Meaning& m) {
     return m.unit == "t/h" || m.unit == "kW" || m.unit == "万平方米" || m.unit == "mm";
@@ -240,6 +257,7 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
             return control + " written without " + std::to_string(decimals) + " decimals: " + text;
         if (format == "state") {
             if (std::string broken = broken_caption(gauge_state, text); !broken.empty()) return broken;
+            if (std::string broken = broken_numbers(text, outcome.state); !broken.empty()) return broken;
             if (std::string broken = broken_state(screen, fields, text, outcome.warning); !broken.empty())
                 return broken;
         }
