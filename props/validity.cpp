@@ -45,6 +45,7 @@ void Extrapolation::add(const Extrapolation& other) {
     if (other.steam > steam) steam = other.steam;
     saturation = saturation || other.saturation;
     metastable = metastable || other.metastable;
+    if (other.transport != nullptr) transport = other.transport;
 }
 
 bool inside_if97(double p_mpa, double t) {
@@ -113,6 +114,7 @@ std::string warning_text(const Extrapolation& e) {
         add(tier_words("过热蒸汽公式越过了它靠临界区一侧的边界", kSteamTiers[static_cast<std::size_t>(e.steam) - 1]));
     if (e.saturation) add("临界点（22.12 MPa，374.15 ℃）以上没有饱和线，所示饱和值只是饱和线公式的延伸");
     if (e.metastable) add("IAPWS-IF97的水或蒸汽方程越过饱和线用于亚稳态（过热水或过冷蒸汽），并非稳定状态");
+    if (e.transport != nullptr) add(e.transport);
     return text;
 }
 

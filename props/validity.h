@@ -58,7 +58,9 @@ struct Extrapolation {
     // IAPWS-IF97's water or steam equation continued past the saturation line
     // into the metastable state of that phase.
     bool metastable = false;
-    bool any() const { return water > 0 || steam > 0 || saturation || metastable; }
+    // A transport property near the edge of its release's range: the words.
+    const char* transport = nullptr;
+    bool any() const { return water > 0 || steam > 0 || saturation || metastable || transport != nullptr; }
     void add(const Extrapolation& other);
 };
 
