@@ -15,7 +15,7 @@ struct Derivatives67 {     // public units
 // p absolute in MPa, t in degC; water from the subregion 1 equations, steam from the
 // subregion 2 equations (the same equations ifc_pt_water / ifc_pt_steam evaluate).
 // Throws PropertyError where those fail, and where the equations give a state with
-// no real speed of sound (cv or kappa_t not positive, far into the metastable range).
+// no real speed of sound (cp, cv or kappa_t not positive, far beyond the subregion).
 Derivatives67 ifc_derivatives_water(double p_mpa, double t);
 Derivatives67 ifc_derivatives_steam(double p_mpa, double t);
 

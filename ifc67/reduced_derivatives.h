@@ -92,8 +92,9 @@ inline Derivatives67 public_derivatives(double theta, const Dual& chi, double ep
     // T v alpha^2 / kappa is in MPa m^3/(kg K), a thousand kJ/(kg K).
     const double cv = cp - 1e3 * T * v * alpha_v * alpha_v / kappa_t;
     // Beyond the limit of mechanical or thermal stability the equations still give
-    // numbers, but no speed of sound: cp/cv and 1/kappa must be positive.
-    if (!(kappa_t > 0.0) || !(cv > 0.0)) throw PropertyError("no speed of sound: cv or kappa_t not positive");
+    // numbers, but no speed of sound: cp, cv and kappa must be positive.
+    if (!(kappa_t > 0.0) || !(cv > 0.0) || !(cp > 0.0))
+        throw PropertyError("no speed of sound: cp, cv or kappa_t not positive");
     // w^2 = (cp/cv) / (rho kappa) with kappa in 1/Pa.
     const double w = fractional_pow(cp / cv * v / (kappa_t * 1e-6), 0.5, "speed of sound");
     return {finite(cp, "cp"), finite(cv, "cv"), w, finite(alpha_v, "alpha_v"), finite(kappa_t, "kappa_t")};
