@@ -3,9 +3,11 @@
 // 800-2000 degC up to 50 MPa) and marked where an equation gave a state past
 // the saturation line (metastable).
 #include "base/property_error.h"
+#include "if97/point.h"
 #include "if97/properties.h"
 #include "if97/state.h"
 #include "props/implementations.h"
+#include "props/more_properties.h"
 
 namespace entalix::props {
 namespace {

@@ -2,6 +2,7 @@
 // equations. Arguments are divided by the factors on the way in, results
 // multiplied on the way out.
 #include "base/property_error.h"
+#include "ifc67/derivatives.h"
 #include "ifc67/inverse.h"
 #include "ifc67/saturation.h"
 #include "ifc67/steam.h"
@@ -9,6 +10,7 @@
 #include "ifc67/units.h"
 #include "ifc67/water.h"
 #include "props/implementations.h"
+#include "props/more_properties.h"
 
 namespace entalix::props {
 namespace {
@@ -59,15 +61,28 @@ private:
 
     Selected pt(std::string_view name, double p, double t, Side side) override {
         side == Side::Water ? water(p, t) : steam(p, t);
-        return select(state_, name);
+        return chosen(name);
     }
     Selected ph(std::string_view name, double p, double h) override {
         from_ph(p, h);
-        return select(state_, name);
+        return chosen(name);
     }
     Selected ps(std::string_view name, double p, double s) override {
         from_ps_kcal(p, to_kcal(s));
-        return select(state_, name);
+        return chosen(name);
+    }
+
+    // The named property of the state just evaluated: the six of the state
+    // itself, or one that follows from the derivatives of its subregion's
+    // equations (water x = 0, steam x = 1) or, wet, from the lever rule.
+    Selected chosen(std::string_view name) {
+        if (!is_more_property(name)) return select(state_, name);
+        const double p = state_.p * kMPaPerAt;
+        const double v = state_.v;
+        const double h = to_kj(state_.h);
+        if (state_.x > 0.0 && state_.x < 1.0) return wet_property(name, p, v, h);
+        const Derivatives67 d = state_.x == 0.0 ? ifc_derivatives_water(p, state_.t) : ifc_derivatives_steam(p, state_.t);
+        return more_property(name, {p, state_.t, v, h, d.cp, d.cv, d.w, d.kappa_t}, checking(), marks());
     }
 
     double effi_pt(double p1, double t1, double p2, double t2) override {
