@@ -64,7 +64,6 @@ inline Dual pow(const Dual& x, double exponent, const char* what) {
     const double r = fractional_pow(x.v, exponent, what);
     return finite(apply(x, r, exponent * r / x.v), what);
 }
-inline Dual log(const Dual& x, const char* what) { return finite(apply(x, std::log(x.v), 1.0 / x.v), what); }
 inline Dual exp(const Dual& x) { return apply(x, std::exp(x.v), std::exp(x.v)); }
 
 // x^n for a whole n (|n| <= 64) by repeated squaring; negative n through 1/x.
