@@ -64,17 +64,20 @@ inline Dual pow(const Dual& x, double exponent, const char* what) {
     const double r = fractional_pow(x.v, exponent, what);
     return finite(apply(x, r, exponent * r / x.v), what);
 }
-inline Dual log(const Dual& x, const char* what) { return finite(apply(x, std::log(x.v), 1.0 / x.v), what); }
 inline Dual exp(const Dual& x) { return apply(x, std::exp(x.v), std::exp(x.v)); }
 
-// x^n for a whole n (|n| <= 64) by repeated products; negative n through 1/x.
+// x^n for a whole n (|n| <= 64) by repeated squaring; negative n through 1/x.
 inline Dual powi(const Dual& x, int n, const char* what) {
     const int m = n < 0 ? -n : n;
     if (m > 64) throw PropertyError(std::string("power out of range: ") + what);
+    if (m == 0) return {1.0, 0.0, 0.0};
     const double base = n < 0 ? finite(1.0 / x.v, what) : x.v;
     double below = 1.0;  // base^(m-1)
-    for (int i = 1; i < m; ++i) below *= base;
-    if (m == 0) return {1.0, 0.0, 0.0};
+    double square = base;
+    for (int k = m - 1; k > 0; k >>= 1) {  // at most seven halvings
+        if (k & 1) below *= square;
+        square *= square;
+    }
     // d(x^n)/dx = n x^(n-1); for n < 0 that is n base^(m+1).
     const double value = below * base;
     const double slope = n < 0 ? n * value * base : n * below;
