@@ -45,7 +45,12 @@ Call selector(F f) {
 }
 
 const std::vector<Entry>& entries() {
-    const std::string any = "按名称取 p、t、v、h、s 或 x，其他名称得 \"No such Para.\"";
+    const std::string any =
+        "按名称取 p、t、v、h、s、x，或 rho(kg/m³)、u(kJ/kg)、cp、cv(kJ/(kg·K))、w(m/s)、kappa、mu(Pa·s)、"
+        "lambda(W/(m·K))、nu(m²/s)、Pr，其他名称得 \"No such Para.\"";
+    const std::string saturated =
+        "按名称取饱和状态的 p、t，饱和水(1)与饱和蒸汽(2)的 v、rho、h、s、cp、w、mu、lambda（如 h1、h2），"
+        "汽化潜热 r(kJ/kg)，表面张力 sigma(N/m)";
     static const std::vector<Entry> table{
         {{"pswsat_p", {kT}, "饱和压力, MPa"},
          [](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
@@ -65,6 +70,18 @@ const std::vector<Entry>& entries() {
         {{"pswA_ps", {kName, kP, kS}, any}, selector(std::mem_fn(&WaterSteam::pswA_ps))},
         {{"pswA_ptwtr", {kName, kP, kT}, any}, selector(std::mem_fn(&WaterSteam::pswA_ptwtr))},
         {{"pswA_ptstm", {kName, kP, kT}, any}, selector(std::mem_fn(&WaterSteam::pswA_ptstm))},
+        {{"pswsigma_t", {kT}, "饱和线上的表面张力, N/m"},
+         [](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
+             return psw.pswsigma_t(a[0]);
+         }},
+        {{"pswA_sat_t", {kName, kT}, saturated},
+         [](WaterSteam& psw, const std::string& name, const std::vector<double>& a) -> Selected {
+             return psw.pswA_sat_t(name, a[0]);
+         }},
+        {{"pswA_sat_p", {kName, kP}, saturated},
+         [](WaterSteam& psw, const std::string& name, const std::vector<double>& a) -> Selected {
+             return psw.pswA_sat_p(name, a[0]);
+         }},
         {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "等熵效率, %"}, four(std::mem_fn(&WaterSteam::psw_effi_pt))},
         {{"psw_effi_ph", {kP1, kH1, kP2, kH2}, "等熵效率, %"}, four(std::mem_fn(&WaterSteam::psw_effi_ph))},
         {{"pswt2_ptpeffi", {kP1, kT1, kP2, kEffi}, "出口温度, °C"}, four(std::mem_fn(&WaterSteam::pswt2_ptpeffi))},

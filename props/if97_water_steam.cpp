@@ -66,14 +66,35 @@ private:
     }
 
     Selected pt(std::string_view name, double p, double t, Side side) override {
-        return at(p, t,
-                  [&] { return side == Side::Water ? if97_.pswA_ptwtr(name, p, t) : if97_.pswA_ptstm(name, p, t); });
+        const std::string_view evaluated = is_more_property(name) ? "p" : name;
+        const Selected own = at(p, t, [&] {
+            return side == Side::Water ? if97_.pswA_ptwtr(evaluated, p, t) : if97_.pswA_ptstm(evaluated, p, t);
+        });
+        return evaluated == name ? own : more(name);
     }
     Selected ph(std::string_view name, double p, double h) override {
-        return inverse(p, [&] { return if97_.pswA_ph(name, p, h); });
+        const std::string_view evaluated = is_more_property(name) ? "p" : name;
+        const Selected own = inverse(p, [&] { return if97_.pswA_ph(evaluated, p, h); });
+        return evaluated == name ? own : more(name);
     }
     Selected ps(std::string_view name, double p, double s) override {
-        return inverse(p, [&] { return if97_.pswA_ps(name, p, s); });
+        const std::string_view evaluated = is_more_property(name) ? "p" : name;
+        const Selected own = inverse(p, [&] { return if97_.pswA_ps(evaluated, p, s); });
+        return evaluated == name ? own : more(name);
+    }
+
+    // A property beyond the six of the state just evaluated: from the
+    // derivatives of its region's basic equation, in the region it was
+    // evaluated in (a metastable state in the region of its side), or wet from
+    // the lever rule.
+    Selected more(std::string_view name) {
+        const if97::State& s = if97_.state();
+        if (s.region == if97::Region::four && s.x > 0.0 && s.x < 1.0) return wet_property(name, s.p, s.v, s.h);
+        const if97::Phase side = s.x == 0.0 ? if97::Phase::liquid : vapour();
+        const double T = s.t + 273.15;
+        const if97::Region region = s.region == if97::Region::four ? if97::region_of(s.p, T, side) : s.region;
+        const if97::Point d = if97::point_in(region, s.p, T, side);
+        return more_property(name, {s.p, s.t, s.v, s.h, d.cp, d.cv, d.w, d.kappa_t}, checking(), marks());
     }
 
     double effi_pt(double p1, double t1, double p2, double t2) override {

@@ -81,7 +81,8 @@ private:
         const double v = state_.v;
         const double h = to_kj(state_.h);
         if (state_.x > 0.0 && state_.x < 1.0) return wet_property(name, p, v, h);
-        const Derivatives67 d = state_.x == 0.0 ? ifc_derivatives_water(p, state_.t) : ifc_derivatives_steam(p, state_.t);
+        const Derivatives67 d =
+            state_.x == 0.0 ? ifc_derivatives_water(p, state_.t) : ifc_derivatives_steam(p, state_.t);
         return more_property(name, {p, state_.t, v, h, d.cp, d.cv, d.w, d.kappa_t}, checking(), marks());
     }
 

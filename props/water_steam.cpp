@@ -3,6 +3,7 @@
 
 #include "base/property_error.h"
 #include "props/implementations.h"
+#include "transport/transport.h"
 
 namespace entalix::props {
 
@@ -11,6 +12,44 @@ std::unique_ptr<WaterSteam> make_water_steam(Formulation formulation) {
 }
 
 double WaterSteam::number(const Selected& selected) { return selected_number(selected); }
+
+double WaterSteam::sigma(double t) {
+    constexpr double kKelvin = 273.15;
+    if (checking_) {
+        const transport::Verdict verdict = transport::judge(transport::kSurfaceTensionRange, t + kKelvin);
+        if (verdict.standing == transport::Standing::refuse) throw PropertyRefusal(verdict.words);
+        if (verdict.standing == transport::Standing::warn) extrapolation_.transport = verdict.words;
+    }
+    return transport::surface_tension(finite(t, "temperature") + kKelvin);
+}
+
+// One side's property is its name with 1 (saturated water) or 2 (saturated
+// steam) after it, evaluated on that side's equation at (p, t).
+Selected WaterSteam::saturated(std::string_view name, double p, double t) {
+    if (name == "p") return p;
+    if (name == "t") return t;
+    if (name == "sigma") return sigma(t);
+    if (name == "r") {
+        const bool metastable = extrapolation_.metastable;
+        const double r = number(pt("h", p, t, Side::Steam)) - number(pt("h", p, t, Side::Water));
+        extrapolation_.metastable = metastable;
+        return r;
+    }
+    static constexpr std::string_view kSideNames[] = {"v", "rho", "h", "s", "cp", "w", "mu", "lambda"};
+    if (name.size() >= 2 && (name.back() == '1' || name.back() == '2')) {
+        const std::string_view base = name.substr(0, name.size() - 1);
+        for (std::string_view known : kSideNames) {
+            if (base != known) continue;
+            // On the line itself neither side is metastable, whichever way the
+            // rounding of the line put (p, t).
+            const bool metastable = extrapolation_.metastable;
+            Selected value = pt(base, p, t, name.back() == '1' ? Side::Water : Side::Steam);
+            extrapolation_.metastable = metastable;
+            return value;
+        }
+    }
+    return std::string(kNoSuchPara);
+}
 
 double selected_number(const Selected& selected) {
     if (const double* number = std::get_if<double>(&selected)) return *number;

@@ -28,6 +28,10 @@ struct FluidState {
     double x = 0.0;
 };
 
+// The names the selectors know beyond p, t, v, h, s and x (props/more_properties.h):
+// rho, u, cp, cv, w, kappa, mu, lambda, nu and Pr, of a single-phase state; of a
+// wet state rho and u alone.
+
 // The pairs a state can be found from, first quantity p or t.
 enum class KnownPair { PT, PH, PS, PV, PX, TH, TS, TV, TX };
 
@@ -79,6 +83,20 @@ public:
     Selected pswA_ptwtr(std::string_view name, double p, double t) { return use().pt(name, p, t, Side::Water); }
     Selected pswA_ptstm(std::string_view name, double p, double t) { return use().pt(name, p, t, Side::Steam); }
 
+    // The saturated states at t (degC) or at p (MPa absolute): p, t; v1, rho1,
+    // h1, s1, cp1, w1, mu1, lambda1 of the saturated water and the same with 2
+    // of the saturated steam; the latent heat r = h2 - h1 (kJ/kg); sigma, the
+    // surface tension (N/m). The line is evaluated first, so a failing state
+    // fails whatever the name.
+    Selected pswA_sat_t(std::string_view name, double t) { return use().saturated(name, sat_p(t), t); }
+    Selected pswA_sat_p(std::string_view name, double p) {
+        use();
+        const double t = sat_t(p);
+        return saturated(name, p, t);
+    }
+    // The surface tension of water against its vapour at t on the saturation line, N/m.
+    double pswsigma_t(double t) { return use().sigma(t); }
+
     double psw_effi_pt(double p1, double t1, double p2, double t2) { return use().effi_pt(p1, t1, p2, t2); }
     double psw_effi_ph(double p1, double h1, double p2, double h2) { return use().effi_ph(p1, h1, p2, h2); }
     double pswt2_ptpeffi(double p1, double t1, double p2, double effi) { return use().t2_ptpeffi(p1, t1, p2, effi); }
@@ -125,6 +143,8 @@ private:
         return *this;
     }
     static double number(const Selected& selected);
+    Selected saturated(std::string_view name, double p, double t);
+    double sigma(double t);
 
     Formulation formulation_;
     Extrapolation extrapolation_;
