@@ -129,7 +129,7 @@ CallResult call_function_warned(std::string_view name, const std::vector<std::st
             if (!value) throw shell::NotANumber(e.info.arguments[i].name);
             numbers.push_back(*value);
         }
-        const std::unique_ptr<WaterSteam> psw = props::make_water_steam(formulation);
+        const props::WaterSteamFor psw(formulation);
         props::Selected value = e.call(*psw, selector_name, numbers);
         return {std::move(value), psw->warning()};
     }

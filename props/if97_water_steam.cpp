@@ -2,6 +2,8 @@
 // each call checked against the formulation's range (0-800 degC up to 100 MPa,
 // 800-2000 degC up to 50 MPa) and marked where an equation gave a state past
 // the saturation line (metastable).
+#include <new>
+
 #include "base/property_error.h"
 #include "if97/point.h"
 #include "if97/properties.h"
@@ -66,21 +68,22 @@ private:
     }
 
     Selected pt(std::string_view name, double p, double t, Side side) override {
-        const std::string_view evaluated = is_more_property(name) ? "p" : name;
-        const Selected own = at(p, t, [&] {
-            return side == Side::Water ? if97_.pswA_ptwtr(evaluated, p, t) : if97_.pswA_ptstm(evaluated, p, t);
-        });
-        return evaluated == name ? own : more(name);
+        Selected own =
+            at(p, t, [&] { return side == Side::Water ? if97_.pswA_ptwtr(name, p, t) : if97_.pswA_ptstm(name, p, t); });
+        return chosen(std::move(own), name);
     }
     Selected ph(std::string_view name, double p, double h) override {
-        const std::string_view evaluated = is_more_property(name) ? "p" : name;
-        const Selected own = inverse(p, [&] { return if97_.pswA_ph(evaluated, p, h); });
-        return evaluated == name ? own : more(name);
+        return chosen(inverse(p, [&] { return if97_.pswA_ph(name, p, h); }), name);
     }
     Selected ps(std::string_view name, double p, double s) override {
-        const std::string_view evaluated = is_more_property(name) ? "p" : name;
-        const Selected own = inverse(p, [&] { return if97_.pswA_ps(evaluated, p, s); });
-        return evaluated == name ? own : more(name);
+        return chosen(inverse(p, [&] { return if97_.pswA_ps(name, p, s); }), name);
+    }
+
+    // The library's own answer for the six names; for a name beyond them it
+    // has evaluated and kept the state, which more() then takes further.
+    Selected chosen(Selected own, std::string_view name) {
+        if (std::holds_alternative<double>(own) || !is_more_property(name)) return own;
+        return more(name);
     }
 
     // A property beyond the six of the state just evaluated: from the
@@ -166,5 +169,11 @@ private:
 }  // namespace
 
 std::unique_ptr<WaterSteam> make_if97_water_steam() { return std::make_unique<If97WaterSteam>(); }
+
+WaterSteam* build_if97_water_steam(void* storage) {
+    static_assert(sizeof(If97WaterSteam) <= WaterSteamFor::kCapacity &&
+                  alignof(If97WaterSteam) <= alignof(std::max_align_t));
+    return new (storage) If97WaterSteam();
+}
 
 }  // namespace entalix::props

@@ -1,6 +1,8 @@
 // Water and steam after IFC-67: MPa, degC and kJ outside, at and kcal in the
 // equations. Arguments are divided by the factors on the way in, results
 // multiplied on the way out.
+#include <new>
+
 #include "base/property_error.h"
 #include "ifc67/derivatives.h"
 #include "ifc67/inverse.h"
@@ -76,7 +78,8 @@ private:
     // itself, or one that follows from the derivatives of its subregion's
     // equations (water x = 0, steam x = 1) or, wet, from the lever rule.
     Selected chosen(std::string_view name) {
-        if (!is_more_property(name)) return select(state_, name);
+        Selected own = select(state_, name);
+        if (std::holds_alternative<double>(own) || !is_more_property(name)) return own;
         const double p = state_.p * kMPaPerAt;
         const double v = state_.v;
         const double h = to_kj(state_.h);
@@ -169,5 +172,11 @@ private:
 }  // namespace
 
 std::unique_ptr<WaterSteam> make_ifc67_water_steam() { return std::make_unique<Ifc67WaterSteam>(); }
+
+WaterSteam* build_ifc67_water_steam(void* storage) {
+    static_assert(sizeof(Ifc67WaterSteam) <= WaterSteamFor::kCapacity &&
+                  alignof(Ifc67WaterSteam) <= alignof(std::max_align_t));
+    return new (storage) Ifc67WaterSteam();
+}
 
 }  // namespace entalix::props

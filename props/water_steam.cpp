@@ -11,6 +11,10 @@ std::unique_ptr<WaterSteam> make_water_steam(Formulation formulation) {
     return formulation == Formulation::IF97 ? make_if97_water_steam() : make_ifc67_water_steam();
 }
 
+WaterSteamFor::WaterSteamFor(Formulation formulation)
+    : object_(formulation == Formulation::IF97 ? build_if97_water_steam(storage_) : build_ifc67_water_steam(storage_)) {
+}
+
 double WaterSteam::number(const Selected& selected) { return selected_number(selected); }
 
 double WaterSteam::sigma(double t) {

@@ -3,6 +3,7 @@
 // with an IFC-67 and an IAPWS-IF97 implementation.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -152,8 +153,28 @@ private:
     bool used_ = false;
 };
 
-// The water and steam of a formulation, for one press or one call.
+// The water and steam of a formulation, for one press or one call, on the heap.
 std::unique_ptr<WaterSteam> make_water_steam(Formulation formulation);
+
+// The same held in place, without the heap: what a press or a call of the
+// command line builds (a batch line costs a few thousand instructions; an
+// allocation would be a tenth of them).
+class WaterSteamFor {
+public:
+    explicit WaterSteamFor(Formulation formulation);
+    ~WaterSteamFor() { object_->~WaterSteam(); }
+    WaterSteamFor(const WaterSteamFor&) = delete;
+    WaterSteamFor& operator=(const WaterSteamFor&) = delete;
+    WaterSteam& operator*() const { return *object_; }
+    WaterSteam* operator->() const { return object_; }
+
+    // Room for either implementation; each checks that it fits.
+    static constexpr std::size_t kCapacity = 512;
+
+private:
+    alignas(std::max_align_t) unsigned char storage_[kCapacity];
+    WaterSteam* object_;
+};
 
 // The number a selector gave for a name it knows; PropertyError for the text.
 double selected_number(const Selected& selected);

@@ -15,7 +15,7 @@ std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event,
     Outcome failed;
     failed.failed = true;
     // One water and steam per press, of the formulation the fields carry.
-    const std::unique_ptr<props::WaterSteam> water = props::make_water_steam(fields.formulation());
+    const props::WaterSteamFor water(fields.formulation());
     try {
         // A warning travels with the outcome it belongs to.
         Outcome outcome = binding->handler(fields, *water);
