@@ -17,6 +17,7 @@
 #include "props/validity.h"
 #include "props/water_steam.h"
 #include "shell/numbers.h"
+#include "shell/property_table.h"
 #include "shell/reading.h"
 
 namespace entalix::testing {
@@ -253,7 +254,7 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
             return "a negative " + desc.find(control)->meaning.quantity + " was written: " + text;
         const std::string& format = desc.find(control)->meaning.format;
         const int decimals = format.rfind("0.", 0) == 0 ? static_cast<int>(format.size()) - 2 : -1;
-        if (decimals > 0 && text != "错误" && !has_decimals(text, decimals))
+        if (decimals > 0 && text != "错误" && text != shell::kNoValue && !has_decimals(text, decimals))
             return control + " written without " + std::to_string(decimals) + " decimals: " + text;
         if (format == "state") {
             if (std::string broken = broken_caption(gauge_state, text); !broken.empty()) return broken;
