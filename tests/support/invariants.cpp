@@ -271,8 +271,10 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
             return "a press showed or hid a control it does not declare: " + control;
     if (!written.empty() && written != results) return "a press wrote only part of its results";
     // A result computed with water and steam properties names their formulation;
-    // the steam calculators and the saturation screen always use them.
-    const bool steam_screen = screen == ScreenId::Form8 || screen == ScreenId::Form11 || screen == ScreenId::Form12;
+    // the steam calculators, the saturation screen and the property screens
+    // always use them.
+    const bool steam_screen = screen == ScreenId::Form8 || screen == ScreenId::Form11 || screen == ScreenId::Form12 ||
+                              screen == ScreenId::Form16 || screen == ScreenId::Form17;
     if (!written.empty() && binding->kind == shell::EventKind::Compute &&
         (!outcome.formulation.empty() || steam_screen) &&
         outcome.formulation != props::formulation_name(fields.formulation()))
