@@ -44,6 +44,10 @@ const shell::ScreenDesc& screen_desc(ScreenId id) {
             return estimators::form14();
         case ScreenId::Form15:
             return estimators::form15();
+        case ScreenId::Form16:
+            return steamcalc::form16();
+        case ScreenId::Form17:
+            return equipment::form17();
     }
     throw std::out_of_range("no such screen");
 }

@@ -5,10 +5,11 @@
 
 namespace entalix::equipment {
 
-const shell::ScreenDesc& form2();  // 管道计算
-const shell::ScreenDesc& form5();  // 混合式加热器计算画面
-const shell::ScreenDesc& form6();  // 表面式加热器计算画面
-const shell::ScreenDesc& form7();  // 减温器计算画面
-const shell::ScreenDesc& form8();  // 饱和参数 (saturation_screen.h)
+const shell::ScreenDesc& form2();   // 管道计算
+const shell::ScreenDesc& form5();   // 混合式加热器计算画面
+const shell::ScreenDesc& form6();   // 表面式加热器计算画面
+const shell::ScreenDesc& form7();   // 减温器计算画面
+const shell::ScreenDesc& form8();   // 饱和参数 (saturation_screen.h)
+const shell::ScreenDesc& form17();  // 饱和表
 
 }  // namespace entalix::equipment

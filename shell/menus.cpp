@@ -98,10 +98,15 @@ const ScreenDesc& form10() {
             button("Command1", "绝压参数", {360, 1080, 1695, 615}),
             button("Command2", "表压参数", {2400, 1080, 1695, 615}),
             button("Command3", "返回", {3195, 2400, kBackWidth, kBackHeight}),
+            // A second row in the room above "返回".
+            button("Command4", "全部物性", {360, 1800, 1695, 480}),
+            button("Command5", "饱和表", {2400, 1800, 1695, 480}),
         },
         {
             {"Command1_Click", navigate_to(ScreenId::Form11)},
             {"Command2_Click", navigate_to(ScreenId::Form12)},
+            {"Command4_Click", navigate_to(ScreenId::Form16)},
+            {"Command5_Click", navigate_to(ScreenId::Form17)},
             {"Command3_Click", navigate_to(ScreenId::Form1)},
         },
         "Command3_Click",

@@ -31,8 +31,10 @@ enum class ScreenId {
     Form13,
     Form14,
     Form15,
+    Form16,
+    Form17,
 };
-inline constexpr int kScreenCount = 15;
+inline constexpr int kScreenCount = 17;
 
 std::string screen_name(ScreenId id);  // "Form8"
 std::optional<ScreenId> screen_from_name(std::string_view name);

@@ -77,6 +77,10 @@ const std::vector<Demo>& demos() {
          {type("Text1", "1000"), type("Text5", "50"), type("Text6", "100"), type("Text7", "80"), press("Command2")}},
         // 100 GJ an hour at 50 W per square metre.
         {ScreenId::Form15, {type("Text1", "100"), type("Text5", "50"), press("Command2")}},
+        // Every property of steam at 1 MPa gauge and 300 °C.
+        {ScreenId::Form16, {type("Text1", "1"), type("Text2", "300"), press("Command1")}},
+        // The saturated states at 1 MPa gauge.
+        {ScreenId::Form17, {type("Text2", "1"), press("Command2")}},
     };
     return table;
 }

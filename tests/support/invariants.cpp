@@ -17,6 +17,7 @@
 #include "props/validity.h"
 #include "props/water_steam.h"
 #include "shell/numbers.h"
+#include "shell/property_table.h"
 #include "shell/reading.h"
 
 namespace entalix::testing {
@@ -253,7 +254,7 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
             return "a negative " + desc.find(control)->meaning.quantity + " was written: " + text;
         const std::string& format = desc.find(control)->meaning.format;
         const int decimals = format.rfind("0.", 0) == 0 ? static_cast<int>(format.size()) - 2 : -1;
-        if (decimals > 0 && text != "错误" && !has_decimals(text, decimals))
+        if (decimals > 0 && text != "错误" && text != shell::kNoValue && !has_decimals(text, decimals))
             return control + " written without " + std::to_string(decimals) + " decimals: " + text;
         if (format == "state") {
             if (std::string broken = broken_caption(gauge_state, text); !broken.empty()) return broken;
@@ -270,8 +271,10 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
             return "a press showed or hid a control it does not declare: " + control;
     if (!written.empty() && written != results) return "a press wrote only part of its results";
     // A result computed with water and steam properties names their formulation;
-    // the steam calculators and the saturation screen always use them.
-    const bool steam_screen = screen == ScreenId::Form8 || screen == ScreenId::Form11 || screen == ScreenId::Form12;
+    // the steam calculators, the saturation screen and the property screens
+    // always use them.
+    const bool steam_screen = screen == ScreenId::Form8 || screen == ScreenId::Form11 || screen == ScreenId::Form12 ||
+                              screen == ScreenId::Form16 || screen == ScreenId::Form17;
     if (!written.empty() && binding->kind == shell::EventKind::Compute &&
         (!outcome.formulation.empty() || steam_screen) &&
         outcome.formulation != props::formulation_name(fields.formulation()))
