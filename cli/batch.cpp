@@ -65,6 +65,7 @@ json answer_screen(const json& request, props::Formulation formulation) {
     if (outcome.state) {
         json state = json::object();
         for (const auto& [name, value] : state_columns(*outcome.state)) state[name] = value;
+        for (const auto& [name, value] : outcome.state->more) state[name] = value;
         out["state"] = state;
     }
     if (!outcome.visibility.empty()) {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace entalix::shell {
 
@@ -25,6 +27,11 @@ struct StateValues {
     ShownNumber h;  // kJ/kg
     ShownNumber s;  // kJ/(kg K)
     ShownNumber x;  // dryness in percent
+    // The properties of the state beyond the six lines (rho, u, cp, cv, w,
+    // kappa, mu, lambda, nu, Pr), in the units of the selectors, each that the
+    // state has: a wet state has no cp, and a transport property beyond its
+    // release is left out.
+    std::vector<std::pair<std::string, double>> more{};
 };
 
 // The six lines of the result label, "p=1.000000" to "x=100%", joined by CR LF.

@@ -19,7 +19,7 @@ const ScreenDesc& form11() {
         d.controls.push_back(message_line({4440, 3300, 1900, 600}));
         d.events.push_back(compute("Command1_Click", calculation_reads(false), {"Label3"},
                                    [](const Fields& f, props::WaterSteam& water) {
-                                       return state_outcome(SolveStateFromPair(pair_input(f), water));
+                                       return state_outcome(SolveStateFromPair(pair_input(f), water), water, 0.0);
                                    }));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;

@@ -103,12 +103,35 @@ PairInput pair_input(const Fields& fields) {
     return input;
 }
 
-Outcome state_outcome(const StateAnswer& answer) {
+namespace {
+
+// Each property is asked of the shown state checked, as every shown value is;
+// one the state does not have, or one beyond its release, is left out.
+void add_more_properties(shell::StateValues& state, props::WaterSteam& water, double atmospheric) {
+    water.set_checking(true);
+    const double p = state.p.value + atmospheric;
+    const double t = state.t.value;
+    const double x = state.x.value;
+    for (const char* name : {"rho", "u", "cp", "cv", "w", "kappa", "mu", "lambda", "nu", "Pr"}) {
+        try {
+            const props::Selected value = x == 0.0     ? water.pswA_ptwtr(name, p, t)
+                                          : x == 100.0 ? water.pswA_ptstm(name, p, t)
+                                                       : water.pswA_ph(name, p, state.h.value);
+            state.more.emplace_back(name, props::selected_number(value));
+        } catch (const props::PropertyError&) {
+        }
+    }
+}
+
+}  // namespace
+
+Outcome state_outcome(const StateAnswer& answer, props::WaterSteam& water, double atmospheric) {
     Outcome outcome;
     if (std::optional<std::string> caption = answer.caption()) {
         outcome.texts = {{"Label3", std::move(*caption)}};
         outcome.warning = answer.warning;
         outcome.state = answer.state;
+        if (outcome.state) add_more_properties(*outcome.state, water, atmospheric);
     } else
         outcome.message = answer.note;
     return outcome;

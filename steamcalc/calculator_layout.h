@@ -35,6 +35,9 @@ PairInput pair_input(const shell::Fields& fields);
 
 // Label3 takes the new caption, and the outcome the state as numbers; with no
 // change the message line says why.
-shell::Outcome state_outcome(const StateAnswer& answer);
+// With a state, its properties beyond the six lines, from the press's water
+// and steam at the absolute pressure (the shown one plus atmospheric, 0 on
+// the absolute screen).
+shell::Outcome state_outcome(const StateAnswer& answer, props::WaterSteam& water, double atmospheric);
 
 }  // namespace entalix::steamcalc

@@ -1,6 +1,7 @@
 // Screen Form12 ("表压参数"): the steam calculator with gauge pressures and
 // its own atmospheric pressure.
 #include "shell/menus.h"
+#include "shell/reading.h"
 #include "steamcalc/calculator_layout.h"
 #include "steamcalc/screens.h"
 
@@ -25,7 +26,10 @@ const ScreenDesc& form12() {
         d.controls.push_back(message_line({3840, 3240, 2520, 720}));
         d.events.push_back(compute(
             "Command1_Click", calculation_reads(true), {"Label3"}, [](const Fields& f, props::WaterSteam& water) {
-                return state_outcome(SolveGaugeStateFromPair(pair_input(f), f.text("Text7"), water));
+                StateAnswer answer = SolveGaugeStateFromPair(pair_input(f), f.text("Text7"), water);
+                // A press that shows a state has read its atmospheric pressure.
+                const double atmospheric = answer.state ? read_field(form12(), f, "Text7") : 0.0;
+                return state_outcome(answer, water, atmospheric);
             }));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;

@@ -127,6 +127,16 @@ TEST(Batch, EchoesIdsCarriesStatesAndBoundsBadLines) {
         R"({"screen": "Form11", "event": "Command1_Click", "fields": {"Check1": "1", "Check2": "1", "Text1": "1", "Text2": "300"}})"));
     EXPECT_EQ(state["state"]["v"], 0.257974);
     EXPECT_EQ(state["state"]["x"], 100.0);
+    // Beside the six lines, the properties beyond them: steam at 1 MPa and
+    // 300 degC has cp 2.1408 and 578.5 m/s after IAPWS-IF97, from which
+    // IFC-67 differs by a few tenths of a percent.
+    EXPECT_NEAR(state["state"]["rho"].get<double>() * 0.257974, 1.0, 1e-5);
+    EXPECT_NEAR(state["state"]["cp"].get<double>(), 2.1408, 0.01);
+    EXPECT_NEAR(state["state"]["w"].get<double>(), 578.5, 2.0);
+    const json wet = json::parse(answer_line(
+        R"({"screen": "Form11", "event": "Command1_Click", "fields": {"Check1": "1", "Check3": "1", "Text1": "1", "Text3": "2000"}})"));
+    EXPECT_TRUE(wet["state"].contains("u"));
+    EXPECT_FALSE(wet["state"].contains("cp"));  // no heat capacity in two phases
     // Too deep, and a long bad name quoted short.
     EXPECT_NE(json::parse(answer_line(std::string(65, '[')))["error"].get<std::string>().find("64"), std::string::npos);
     const std::string long_name(100000, 'q');
