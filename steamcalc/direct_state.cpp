@@ -127,6 +127,20 @@ std::optional<Found> on_isobar(props::WaterSteam& w, double p, Row row, double y
 
 // The wet state of vapour fraction x at the saturation point (p, t), every
 // value mixed from the two ends.
+StateTexts mixed_state(Press& press, const std::string& p_text, double p, double t, double x);
+
+namespace {
+
+// The vapour fraction of the wet state at the saturation point (p, t) whose
+// property of row is y; nullopt outside the band between the two ends.
+std::optional<double> wet_fraction(props::WaterSteam& w, Row row, double p, double t, double y) {
+    const double at_water = region_value(w, true, row, p, t), at_steam = region_value(w, false, row, p, t);
+    if (!(at_water <= y && y <= at_steam && at_water < at_steam)) return std::nullopt;
+    return (y - at_water) / (at_steam - at_water);
+}
+
+}  // namespace
+
 StateTexts mixed_state(Press& press, const std::string& p_text, double p, double t, double x) {
     auto& w = press.props();
     StateScope scope(w);
@@ -170,8 +184,9 @@ StateTexts region_state(Press& press, const std::string& p_text, const std::stri
 // back the value typed. Its values then come from the state found, and the
 // shown pressure is that state's, rounded.
 StateTexts found_state(Press& press, double p, double t, bool water) {
-    StateTexts state = region_state(press, R6(p), R6(t), water);
-    if (press.flaw(state)) state = region_state(press, R6(p), p, R6(t), t, water);
+    const std::string p_text = press.found_pressure(p);
+    StateTexts state = region_state(press, p_text, R6(t), water);
+    if (press.flaw(state)) state = region_state(press, p_text, p, R6(t), t, water);
     return state;
 }
 
@@ -184,9 +199,20 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
         if (second == kRowX) {
             if (t > props::kWaterEquationLimit) throw props::PropertyRefusal(props::kMsgNearCritical);
             const double p = w.saturation_line_p(t);
-            return press.shown(mixed_state(press, R6(p), p, t, press.typed(kRowX) / 100.0));
+            return press.shown(mixed_state(press, press.found_pressure(p), p, t, press.typed(kRowX) / 100.0));
         }
-        const std::optional<Found> found = on_isotherm(w, t, second, press.typed(second));
+        const double y = press.typed(second);
+        // Wet steam first, as the step lists test it.
+        if (t <= props::kWaterEquationLimit) {
+            const double ps = w.saturation_line_p(t);
+            if (const std::optional<double> x = wet_fraction(w, second, ps, t, y)) {
+                StateTexts state = mixed_state(press, press.found_pressure(ps), ps, t, *x);
+                // (t, h) shows the dryness it mixed with six decimals.
+                if (second == kRowH) state.x = value_of(R6(100.0 * *x));
+                return press.shown(state);
+            }
+        }
+        const std::optional<Found> found = on_isotherm(w, t, second, y);
         if (!found) return std::nullopt;
         return press.shown(found_state(press, found->value, t, found->water));
     }
@@ -208,9 +234,15 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
         return press.shown(region_state(press, p_text, R6(t), water));
     }
     const double y = press.typed(second);
-    const std::optional<Found> found = on_isobar(w, p, second, y);
-    if (!found) return std::nullopt;
-    StateTexts state = region_state(press, p_text, R6(found->value), found->water);
+    std::optional<StateTexts> wet;
+    if (p <= p_limit && p >= w.saturation_line_p(props::kLowestTemperature)) {
+        const double ts = w.saturation_line_t(p);
+        if (const std::optional<double> x = wet_fraction(w, second, p, ts, y))
+            wet = mixed_state(press, p_text, p, ts, *x);
+    }
+    const std::optional<Found> found = wet ? std::nullopt : on_isobar(w, p, second, y);
+    if (!found && !wet) return std::nullopt;
+    StateTexts state = wet ? *wet : region_state(press, p_text, R6(found->value), found->water);
     // The typed enthalpy or entropy is shown with four decimals, as (p, h) and (p, s) do.
     if (second == kRowH) state.h = R4(y);
     if (second == kRowS) state.s = R4(y);

@@ -44,9 +44,9 @@ private:
 
     // Every value of a state found, the typed pressure or temperature as typed
     // and rounded.
-    static StateTexts texts(const props::FluidState& state, const std::string& p_text, const std::string& t_text) {
+    StateTexts texts(const props::FluidState& state, const std::string& p_text, const std::string& t_text) const {
         StateTexts out;
-        out.p = p_text.empty() ? R6(state.p) : p_text;
+        out.p = p_text.empty() ? press_.found_pressure(state.p) : p_text;
         out.t = t_text.empty() ? R6(state.t) : t_text;
         out.v = R6(state.v);
         out.h = R6(state.h);

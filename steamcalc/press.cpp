@@ -52,6 +52,16 @@ double half_unit_of(const std::string& text) {
 std::string R6(double y) { return shell::FormatWithPattern(y, "0.000000"); }
 std::string R4(double y) { return shell::FormatWithPattern(y, "0.0000"); }
 
+std::string pressure_text(double p) {
+    if (!(std::fabs(p) < 0.001) || p == 0.0) return R6(p);
+    // Four significant digits, at most twenty decimals (far below any pressure
+    // the formulations hold).
+    const int decimals = std::clamp(3 - static_cast<int>(std::floor(std::log10(std::fabs(p)))), 6, 20);
+    return shell::FormatWithPattern(p, "0." + std::string(static_cast<std::size_t>(decimals), '0'));
+}
+
+std::string Press::found_pressure(double p) const { return gauge() ? R6(p) : pressure_text(p); }
+
 double value_of(const std::string& rounded_text) {
     const std::optional<double> value = shell::ParseStrictNumber(rounded_text);
     if (!value) throw std::logic_error("a rounded result is not a number: " + rounded_text);
@@ -105,7 +115,7 @@ Press::TypedPressure Press::typed_pressure() {
 
 double Press::TypedPressure::value() const { return absolute_ ? absolute_->to_double() : press_.typed(kRowP); }
 
-std::string Press::TypedPressure::rounded() const { return absolute_ ? absolute_->fixed(6) : R6(value()); }
+std::string Press::TypedPressure::rounded() const { return absolute_ ? absolute_->fixed(6) : pressure_text(value()); }
 
 shell::StateValues Press::values(const StateTexts& state) {
     std::string p = state.p;
@@ -147,13 +157,17 @@ bool Press::gives_back(const StateTexts& state, Row row) {
 std::optional<std::string> Press::flaw(const StateTexts& state) {
     if (!(value_of(state.v) > 0.0)) return std::string("计算所得比容不大于零，这样的状态不存在");
     if (!(state.x >= 0.0 && state.x <= 100.0)) return std::string("计算所得干度不在0–100 %之间，这样的状态不存在");
+    if (!(value_of(state.t) >= props::kLowestTemperature))
+        return "计算所得温度低于0 ℃" + range_of(props_.formulation()) + "，不予显示";
+    if (state.p != found_pressure(value_of(state.p))) return std::string("所得压力太小，六位小数不能示出，不予显示");
     for (Row row : {first_, second_}) {
         if (gives_back(state, row)) continue;
         std::string why = std::string("所得状态不能重现所给的“") + kRowMeanings[row].quantity + "”";
         if (row == kRowH || row == kRowS || row == kRowV) why += "（相差超过0.1 %）";
         return why + "，不予显示";
     }
-    return std::nullopt;
+    const auto wet_pair = [](Row a, Row b) { return a == kRowX || b == kRowX; };
+    return inconsistency(props_, state, wet_pair(first_, second_), first_ == kRowP);
 }
 
 }  // namespace entalix::steamcalc

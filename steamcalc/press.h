@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "props/validity.h"
 #include "props/water_steam.h"
 #include "shell/state_values.h"
 #include "steamcalc/exact_decimal.h"
@@ -16,6 +17,9 @@ namespace entalix::steamcalc {
 // Rounding steps of the procedures: the rounded text is what later steps read.
 std::string R6(double y);
 std::string R4(double y);
+// An absolute pressure as shown: six decimals, or four significant digits
+// below 0.001 MPa, where six decimals would keep too few of them.
+std::string pressure_text(double p);
 // The value of a text the calculation wrote itself.
 double value_of(const std::string& rounded_text);
 // 100 x the value of R4(dryness fraction): the dryness shown, with two decimals.
@@ -51,7 +55,15 @@ public:
     ~StateScope() { w_.set_checking(false); }
     StateScope(const StateScope&) = delete;
     StateScope& operator=(const StateScope&) = delete;
-    std::string warning() const { return w_.warning(); }
+    // Why the numbers deserve care. Where the equations were carried so far
+    // beyond their range that their error may pass 1 % in volume or 10 kJ/kg
+    // in enthalpy, no number is shown at all: the state is refused, as in the
+    // near-critical region, and IAPWS-IF97 named for it.
+    std::string warning() const {
+        const props::Extrapolation& e = w_.extrapolation();
+        if (e.water > 1 || e.steam > 1) throw props::PropertyRefusal(props::kMsgNearCritical);
+        return w_.warning();
+    }
 
 private:
     props::WaterSteam& w_;
@@ -90,14 +102,19 @@ public:
     void read_atmospheric();
     bool gauge() const { return atmospheric_.has_value(); }
 
+    // The text of a pressure the press found: on the gauge screen six decimals,
+    // as its gauge pressure is shown; on the absolute screen pressure_text.
+    std::string found_pressure(double p) const;
+
     // The state as shown: on the gauge screen with its gauge pressure.
     shell::StateValues values(const StateTexts& state);
     Shown shown(const StateTexts& state);
 
     // Why a found state cannot be shown: a volume not above zero, a dryness
-    // outside 0 to 100 %, or the two typed values not given back (p and t to
-    // their six decimals, x to its shown digits, h, s and v within 0.1 %).
-    // nullopt when it can.
+    // outside 0 to 100 %, a temperature below 0 degC, the two typed values not
+    // given back (p and t to their six decimals, x to its shown digits, h, s
+    // and v within 0.1 %), a small pressure shown with too few digits, or a
+    // state that does not agree with itself (inconsistency). nullopt when it can.
     std::optional<std::string> flaw(const StateTexts& state);
     // Whether the state gives back the typed value of row, as flaw() asks.
     bool gives_back(const StateTexts& state, Row row);
@@ -138,6 +155,13 @@ private:
 // steps, and the plain scan is the reference they are compared with.
 StateAnswer solve_state(const PairInput& input, std::optional<std::string_view> atmospheric, props::WaterSteam& water,
                         ScanMethod method);
+
+// Why a shown state does not agree with itself: recomputed from its shown
+// pressure and temperature (one phase), or from its shown temperature (from_p
+// false) or pressure and its dryness (wet: wet_pair, or a dryness strictly
+// between 0 and 100 %), the formulation does not give the shown volume,
+// enthalpy and entropy to their shown digits. nullopt when it does.
+std::optional<std::string> inconsistency(props::WaterSteam& w, const StateTexts& state, bool wet_pair, bool from_p);
 
 // The nine pair procedures; nullopt when no branch applies.
 std::optional<Shown> solve_pt(Press& press);
