@@ -56,9 +56,31 @@ std::optional<Shown> found_directly(Press& press, const Pair& pair) {
     return found;
 }
 
+// A state of one phase that the step list found but wrote with a volume,
+// enthalpy or entropy that its own shown p and t do not give (a value read
+// through an inverse at a rounded input): the same p and t with the values the
+// equations give there, when that state can be shown. A typed enthalpy or
+// entropy keeps its four decimals.
+std::optional<Shown> rewritten(Press& press, const Pair& pair, const StateTexts& found) {
+    if (pair.first == kRowX || pair.second == kRowX || (found.x > 0.0 && found.x < 100.0)) return std::nullopt;
+    StateTexts state;
+    try {
+        state = region_state(press, found.p, found.t, found.x <= 0.0);
+    } catch (const props::PropertyRefusal&) {
+        throw;
+    } catch (const props::PropertyError&) {
+        return std::nullopt;
+    }
+    if (pair.first == kRowP && pair.second == kRowH) state.h = found.h;
+    if (pair.first == kRowP && pair.second == kRowS) state.s = found.s;
+    if (press.flaw(state)) return std::nullopt;
+    return press.shown(state);
+}
+
 // One pair's procedure, then what a shown state must satisfy. Where the step
-// list fails, ends in "参数超限" or finds a state that cannot be shown, the
-// state is looked for directly; what the step list shows otherwise stands.
+// list fails, ends in "参数超限" or finds a state that cannot be shown, its p
+// and t are kept with the values they give, or else the state is looked for
+// directly; what the step list shows otherwise stands.
 std::optional<Shown> run_pair(Press& press, const Pair& pair) {
     std::optional<Shown> shown;
     try {
@@ -75,6 +97,7 @@ std::optional<Shown> run_pair(Press& press, const Pair& pair) {
         return shown;
     }
     if (const std::optional<std::string> flaw = press.flaw(*shown->state)) {
+        if (std::optional<Shown> kept = rewritten(press, pair, *shown->state)) return kept;
         if (std::optional<Shown> found = found_directly(press, pair)) return found;
         throw shell::CalculationError(*flaw);
     }

@@ -219,16 +219,17 @@ TEST(BadInputSweep, CheckerCatchesBrokenPromises) {
     failed.message = "x";
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, failed), "");
     shell::Outcome caption;
-    caption.texts = {{"Label3", "p=1.000000\r\nt=2.000000\r\nv=3.000000\r\nh=4.0000\r\ns=5.000000\r\nx=100%"}};
+    // Steam at 1 MPa, 300 degC: a true state, so that only the fault made below shows.
+    caption.texts = {{"Label3", "p=1.000000\r\nt=300.000000\r\nv=0.257974\r\nh=3052.1431\r\ns=7.125141\r\nx=100%"}};
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");  // unnamed
     caption.formulation = "IFC-67";
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");  // no numbers
-    caption.state = shell::StateValues{{1, "1.000000"}, {2, "2.000000"}, {3, "3.000000"},
-                                       {4, "4.0000"},   {5, "5.000000"}, {100, "100"}};
+    caption.state = shell::StateValues{{1, "1.000000"},          {300, "300.000000"},    {0.257974, "0.257974"},
+                                       {3052.1431, "3052.1431"}, {7.125141, "7.125141"}, {100, "100"}};
     EXPECT_EQ(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
-    caption.state->h.value = 4.0001;
+    caption.state->h.value = 3052.1432;
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", {}, caption), "");
-    caption.state->h.value = 4;
+    caption.state->h.value = 3052.1431;
     shell::Fields if97;
     if97.set_formulation(props::Formulation::IF97);
     EXPECT_NE(testing::broken_promise(shell::ScreenId::Form11, "Command1_Click", if97, caption), "");

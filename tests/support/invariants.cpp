@@ -19,6 +19,7 @@
 #include "shell/numbers.h"
 #include "shell/property_table.h"
 #include "shell/reading.h"
+#include "steamcalc/exact_decimal.h"
 
 namespace entalix::testing {
 
@@ -31,6 +32,15 @@ bool has_decimals(const std::string& text, int decimals) {
     const std::size_t point = text.find('.');
     return point != std::string::npos && static_cast<int>(text.size() - point - 1) == decimals &&
            text.find_first_of("eE") == std::string::npos && text.find(' ') == std::string::npos;
+}
+
+// An absolute pressure keeps its meaning: six decimals from 0.001 MPa up,
+// four significant digits below.
+bool shows_pressure(const std::string& text) {
+    const std::optional<double> p = shell::ParseStrictNumber(text);
+    if (!p || !(std::fabs(*p) < 0.001) || has_decimals(text, 6)) return p && has_decimals(text, 6);
+    const std::size_t first = text.find_first_of("123456789");
+    return first != std::string::npos && text.find_first_of("eE ") == std::string::npos && text.size() - first == 4;
 }
 
 std::string lower(std::string text) {
@@ -53,7 +63,7 @@ std::string broken_caption(bool gauge, const std::string& caption) {
         const std::string value = lines[i].substr(2);
         const bool ok = i == 5   ? (value.size() > 1 && value.back() == '%' &&
                                   shell::ParseStrictNumber(value.substr(0, value.size() - 1)).has_value())
-                        : i == 0 ? (gauge ? shell::ParseStrictNumber(value).has_value() : has_decimals(value, 6))
+                        : i == 0 ? (gauge ? shell::ParseStrictNumber(value).has_value() : shows_pressure(value))
                         : i >= 3 ? (has_decimals(value, 6) || has_decimals(value, 4))
                                  : has_decimals(value, 6);
         if (!ok) return "a caption line badly written: " + lines[i];
@@ -330,6 +340,103 @@ double half_unit(const std::string& caption, int line) {
     return 0.5 * std::pow(10.0, -decimals);
 }
 
+// The span a quantity takes over the corners of the rounding box of the shown
+// inputs, widened by half a unit of the quantity's own last digit.
+struct Span {
+    double lo = INFINITY, hi = -INFINITY;
+    void add(double y) {
+        if (std::isfinite(y)) lo = std::min(lo, y), hi = std::max(hi, y);
+    }
+    bool holds(double y, double unit) const {
+        const double room = unit * (1.0 + 1e-9) + 1e-12 * std::fabs(y);
+        return lo <= hi && y >= lo - room && y <= hi + room;
+    }
+};
+
+// Whether v, h and s (and, for a wet state, the other end of the saturation
+// line) of a shown state come back from its inputs: one phase from p and t;
+// wet from t or p with the dryness x (percent, +-dx). p absolute.
+bool recomputes(props::WaterSteam& w, const std::array<double, 6>& shown, const std::array<double, 6>& unit, bool wet,
+                bool from_p, double dx) {
+    const auto [p, t, v, h, s, x] = shown;
+    Span sv, sh, ss, line;
+    const auto add = [&](double pp, double tt, double xf, bool water) {
+        try {
+            if (wet) {
+                const double vw = w.pswv_ptwtr(pp, tt), vs = w.pswv_ptstm(pp, tt);
+                const double hw = w.pswh_ptwtr(pp, tt), hs = w.pswh_ptstm(pp, tt);
+                const double s_w = props::selected_number(w.pswA_ptwtr("s", pp, tt));
+                const double s_s = props::selected_number(w.pswA_ptstm("s", pp, tt));
+                sv.add(vw + xf * (vs - vw)), sh.add(hw + xf * (hs - hw)), ss.add(s_w + xf * (s_s - s_w));
+                line.add(from_p ? tt : pp);
+            } else {
+                sv.add(water ? w.pswv_ptwtr(pp, tt) : w.pswv_ptstm(pp, tt));
+                sh.add(water ? w.pswh_ptwtr(pp, tt) : w.pswh_ptstm(pp, tt));
+                ss.add(props::selected_number(water ? w.pswA_ptwtr("s", pp, tt) : w.pswA_ptstm("s", pp, tt)));
+            }
+        } catch (const std::exception&) {
+        }
+    };
+    for (const int i : {-1, 0, 1})
+        for (const int j : {-1, 0, 1}) try {
+                if (!wet) {
+                    add(p + i * unit[0], t + j * unit[1], 0.0, x <= 0.0);
+                } else if (from_p) {
+                    const double pp = p + i * unit[0];
+                    if (pp > 0.0) add(pp, w.saturation_line_t(pp), std::clamp(x + j * dx, 0.0, 100.0) / 100.0, true);
+                } else {
+                    const double tt = t + i * unit[1];
+                    add(w.saturation_line_p(tt), tt, std::clamp(x + j * dx, 0.0, 100.0) / 100.0, true);
+                }
+            } catch (const std::exception&) {
+                // no saturation line there
+            }
+    // A state of one phase the equations cannot recompute is left to the other checks.
+    if (!wet && (sv.lo > sv.hi || sh.lo > sh.hi || ss.lo > ss.hi)) return true;
+    return sv.holds(v, unit[2]) && sh.holds(h, unit[3]) && ss.holds(s, unit[4]) &&
+           (!wet || line.holds(from_p ? t : p, unit[from_p ? 1 : 0]));
+}
+
+// Every shown state agrees with itself. The tolerance: recomputed at every
+// corner of the box its shown inputs stand for (each plus or minus half a unit
+// of its last digit; the dryness 0.005 %, but a typed 0 or 100 % exact, as it
+// puts the state on the saturation line), a shown value lies between the least
+// and the greatest result, widened by half a unit of its own last digit. That
+// is the change the rounding of the inputs can cause, with no further room. A
+// state of x 0 or 100 % from other pairs may be one phase or a wet state whose
+// dryness rounds there, and a wet state is recomputed from either end of the
+// saturation line.
+std::string broken_consistency(props::Formulation formulation, const std::array<double, 6>& shown,
+                               const std::array<double, 6>& unit, bool wet_pair) {
+    const auto owned = props::make_water_steam(formulation);
+    props::WaterSteam& w = *owned;
+    w.set_checking(false);
+    // At the critical point the volume changes without bound with p and t: no
+    // rounding box of the shown inputs bounds it.
+    const bool if97 = formulation == props::Formulation::IF97;
+    if (std::fabs(shown[0] - (if97 ? 22.064 : 22.12)) < 0.2 && std::fabs(shown[1] - (if97 ? 373.946 : 374.15)) < 0.1)
+        return {};
+    const double x = shown[5];
+    const bool at_end = x <= 0.0 || x >= 100.0;
+    if (!wet_pair && at_end && recomputes(w, shown, unit, false, false, 0.0)) return {};
+    const double dx = wet_pair && at_end ? 0.0 : 0.005;
+    if (recomputes(w, shown, unit, true, false, dx) || recomputes(w, shown, unit, true, true, dx)) return {};
+    return "a state that does not agree with itself";
+}
+
+// The bound a warning states for IFC-67's equations beyond their range: at
+// most 10 kJ/kg in enthalpy and 1 % in volume, or the state is refused.
+std::string broken_warning_bound(const std::string& warning) {
+    for (std::size_t at = 0; (at = warning.find("焓可能偏差约", at)) != std::string::npos; ++at) {
+        const std::size_t h_at = at + std::string("焓可能偏差约").size();
+        const double dh = std::strtod(warning.c_str() + h_at, nullptr);
+        const std::size_t v_at = warning.find("比容约", h_at);
+        const double dv = v_at == std::string::npos ? 1e9 : std::strtod(warning.c_str() + v_at + 9, nullptr);
+        if (!(dh <= 10.0 && dv <= 1.0)) return "a warning whose bound passes 10 kJ/kg or 1 %: " + warning;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string broken_state(ScreenId screen, const shell::Fields& fields, const std::string& caption,
@@ -339,9 +446,35 @@ std::string broken_state(ScreenId screen, const shell::Fields& fields, const std
     const auto [p, t, v, h, s, x] = *shown;
     if (!(v > 0.0)) return "a state with a volume not above zero: " + caption;
     if (!(x >= 0.0 && x <= 100.0)) return "a state with a dryness outside 0 to 100 %: " + caption;
+    if (!(t >= 0.0)) return "a state below 0 degC: " + caption;
     const bool gauge = screen == ScreenId::Form12;
     double pa = 0.0;
     if (gauge) pa = typed_number(screen, fields, "Text7").value_or(0.0);
+    if (std::string broken = broken_warning_bound(warning); !broken.empty()) return broken;
+    // A gauge pressure written with an exponent (an atmospheric pressure no
+    // plant has) no longer holds the digits of the absolute pressure: such a
+    // state cannot be recomputed from what is shown.
+    const std::string p_line = caption.substr(2, caption.find("\r\n") - 2);
+    if (!gauge || p_line.find_first_of("eE") == std::string::npos) {
+        // The gauge screen adds the two pressures digit for digit; so does this.
+        double p_abs = p + pa;
+        if (gauge) {
+            const auto shown_p = steamcalc::ExactDecimal::parse(p_line);
+            std::optional<steamcalc::ExactDecimal> typed_pa;
+            try {
+                typed_pa = steamcalc::ExactDecimal::parse(shell::field_number_text(fields.text("Text7"), "", "MPa"));
+            } catch (const std::exception&) {
+            }
+            if (shown_p && typed_pa) p_abs = (*shown_p + *typed_pa).to_double();
+        }
+        const std::array<double, 6> absolute{p_abs, t, v, h, s, x};
+        std::array<double, 6> unit{};
+        for (int i = 0; i < 5; ++i) unit[static_cast<std::size_t>(i)] = half_unit(caption, i);
+        if (gauge) unit[0] = 0.5e-6;  // the absolute pressure is rounded to six decimals
+        const bool wet_pair = fields.all().count("Check6") != 0 && fields.ticked("Check6");
+        if (std::string broken = broken_consistency(fields.formulation(), absolute, unit, wet_pair); !broken.empty())
+            return broken + ": " + caption;
+    }
     // Beyond the validity of IFC-67: compressed water above 350 degC, steam
     // beyond the boundary line towards the critical region, wet steam above
     // 350 degC. (IAPWS-IF97 covers that band with its region 3.)
