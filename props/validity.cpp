@@ -19,7 +19,7 @@ struct Tier {
     const char* dv;  // largest volume error met, %
 };
 inline constexpr std::array<Tier, 3> kWaterTiers{{
-    {10.0, "5", "0.5"},
+    {10.0, "6", "0.5"},
     {80.0, "60", "8"},
     {1e9, "200", "55"},
 }};

@@ -217,4 +217,12 @@ std::string FormatGeneralNumber(double value) {
     return out;
 }
 
+std::string FormatPressureMPa(double p) {
+    if (!(std::fabs(p) < 0.001) || p == 0.0) return FormatWithPattern(p, "0.000000");
+    // Four significant digits, with at most twenty decimals (far below any
+    // pressure the formulations hold).
+    const int decimals = std::clamp(3 - static_cast<int>(std::floor(std::log10(std::fabs(p)))), 6, 20);
+    return FormatWithPattern(p, "0." + std::string(static_cast<std::size_t>(decimals), '0'));
+}
+
 }  // namespace entalix::shell

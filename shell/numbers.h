@@ -49,6 +49,10 @@ double convert_normalised(const std::string& normalised);
 // exact half away from zero, never "-0.00"; throws ArithmeticFault if not finite.
 std::string FormatWithPattern(double value, std::string_view pattern);
 
+// A pressure in MPa as a result shows it: six decimals, or four significant
+// digits below 0.001 MPa, where six decimals would keep too few of them.
+std::string FormatPressureMPa(double p);
+
 // At most 15 significant digits in plain decimal notation, trailing zeros and a
 // bare point removed, "0" for zero. Magnitudes below 1e-4 or from 1e15 upward
 // are written with an exponent ("1.5E-05"). Throws ArithmeticFault if not finite.

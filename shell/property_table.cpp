@@ -49,7 +49,10 @@ Outcome property_outcome(const std::vector<PropertyLine>& lines, const Selector&
     for (const PropertyLine& line : lines) {
         std::string text;
         try {
-            text = FormatWithPattern(props::selected_number(select(line.field)) * line.scale, line.format);
+            const double value = props::selected_number(select(line.field)) * line.scale;
+            text = std::string_view(line.unit) == "MPa" && std::string_view(line.format) == "0.000000"
+                       ? FormatPressureMPa(value)
+                       : FormatWithPattern(value, line.format);
         } catch (const props::PropertyRefusal& refusal) {
             if (line.basic) throw;
             text = std::string(kNoValue);

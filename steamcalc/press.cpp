@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "props/ifc67_lines.h"
 #include "props/validity.h"
 #include "shell/errors.h"
 #include "shell/numbers.h"
@@ -52,13 +53,7 @@ double half_unit_of(const std::string& text) {
 std::string R6(double y) { return shell::FormatWithPattern(y, "0.000000"); }
 std::string R4(double y) { return shell::FormatWithPattern(y, "0.0000"); }
 
-std::string pressure_text(double p) {
-    if (!(std::fabs(p) < 0.001) || p == 0.0) return R6(p);
-    // Four significant digits, at most twenty decimals (far below any pressure
-    // the formulations hold).
-    const int decimals = std::clamp(3 - static_cast<int>(std::floor(std::log10(std::fabs(p)))), 6, 20);
-    return shell::FormatWithPattern(p, "0." + std::string(static_cast<std::size_t>(decimals), '0'));
-}
+std::string pressure_text(double p) { return shell::FormatPressureMPa(p); }
 
 std::string Press::found_pressure(double p) const { return gauge() ? R6(p) : pressure_text(p); }
 
@@ -160,6 +155,14 @@ std::optional<std::string> Press::flaw(const StateTexts& state) {
     if (!(value_of(state.t) >= props::kLowestTemperature))
         return "计算所得温度低于0 ℃" + range_of(props_.formulation()) + "，不予显示";
     if (state.p != found_pressure(value_of(state.p))) return std::string("所得压力太小，六位小数不能示出，不予显示");
+    // Steam beyond its boundary line below the critical temperature lies
+    // within a few kPa of the saturation line, where the equations may not
+    // even give the right phase.
+    const double t_shown = value_of(state.t);
+    if (props_.formulation() == props::Formulation::IFC67 && state.x >= 100.0 && t_shown > props::kWaterEquationLimit &&
+        props::ifc67::at_or_below_critical_temperature(t_shown) &&
+        value_of(state.p) > props::ifc67::boundary_pressure(t_shown))
+        return std::string(props::kMsgNearCritical);
     for (Row row : {first_, second_}) {
         if (gives_back(state, row)) continue;
         std::string why = std::string("所得状态不能重现所给的“") + kRowMeanings[row].quantity + "”";

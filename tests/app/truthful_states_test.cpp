@@ -259,7 +259,7 @@ TEST(TruthfulStates, ExtrapolatedResultsCarryTheirWarning) {
          F11,
          {{"Check1", "1"}, {"Check2", "1"}, {"Text1", "17"}, {"Text2", "352"}},
          "p=17.000000\r\nt=352.000000\r\nv=0.001765\r\nh=1687.989457\r\ns=3.804443\r\nx=0%",
-         "约5 kJ/kg"},
+         "约6 kJ/kg"},
     };
     for (const Warned& c : cases) {
         const shell::Outcome outcome = press(c.screen, c.typed);

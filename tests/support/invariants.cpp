@@ -264,7 +264,9 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
             return "a negative " + desc.find(control)->meaning.quantity + " was written: " + text;
         const std::string& format = desc.find(control)->meaning.format;
         const int decimals = format.rfind("0.", 0) == 0 ? static_cast<int>(format.size()) - 2 : -1;
-        if (decimals > 0 && text != "错误" && text != shell::kNoValue && !has_decimals(text, decimals))
+        const bool pressure = desc.find(control)->meaning.unit == "MPa" && decimals == 6;
+        if (decimals > 0 && text != "错误" && text != shell::kNoValue &&
+            !(pressure ? shows_pressure(text) : has_decimals(text, decimals)))
             return control + " written without " + std::to_string(decimals) + " decimals: " + text;
         if (format == "state") {
             if (std::string broken = broken_caption(gauge_state, text); !broken.empty()) return broken;
