@@ -127,11 +127,12 @@ const char* disagreeing(props::WaterSteam& w, const StateTexts& state, bool is_w
 
 }  // namespace
 
-std::optional<std::string> inconsistency(props::WaterSteam& w, const StateTexts& state, bool wet_pair, bool from_p) {
-    // The dryness stands for the shown two decimals, but a typed 0 or 100 %
-    // is exact: the state lies on the saturation line.
+std::optional<std::string> inconsistency(props::WaterSteam& w, const StateTexts& state, bool wet_pair, bool from_p,
+                                         bool x_exact) {
+    // The dryness stands for its shown two decimals, unless it is the one
+    // typed: at 0.1 % a trace of steam already holds most of the volume.
     const bool at_end = state.x <= 0.0 || state.x >= 100.0;
-    const double dx = wet_pair && at_end ? 0.0 : 0.005;
+    const double dx = x_exact ? 0.0 : 0.005;
     // One phase, or a wet state found from its temperature or its pressure:
     // both ends of the saturation line are shown, and a dryness shown as 0 or
     // 100 % may be a wet state rounded.

@@ -169,8 +169,9 @@ std::optional<std::string> Press::flaw(const StateTexts& state) {
         if (row == kRowH || row == kRowS || row == kRowV) why += "（相差超过0.1 %）";
         return why + "，不予显示";
     }
-    const auto wet_pair = [](Row a, Row b) { return a == kRowX || b == kRowX; };
-    return inconsistency(props_, state, wet_pair(first_, second_), first_ == kRowP);
+    const bool wet_pair = first_ == kRowX || second_ == kRowX;
+    const bool x_exact = wet_pair && std::fabs(state.x - typed(kRowX)) <= 1e-9;
+    return inconsistency(props_, state, wet_pair, first_ == kRowP, x_exact);
 }
 
 }  // namespace entalix::steamcalc

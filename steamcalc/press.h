@@ -160,8 +160,10 @@ StateAnswer solve_state(const PairInput& input, std::optional<std::string_view> 
 // pressure and temperature (one phase), or from its shown temperature (from_p
 // false) or pressure and its dryness (wet: wet_pair, or a dryness strictly
 // between 0 and 100 %), the formulation does not give the shown volume,
-// enthalpy and entropy to their shown digits. nullopt when it does.
-std::optional<std::string> inconsistency(props::WaterSteam& w, const StateTexts& state, bool wet_pair, bool from_p);
+// enthalpy and entropy to their shown digits; the dryness is taken as exact
+// (x_exact) where it is the one typed. nullopt when it does.
+std::optional<std::string> inconsistency(props::WaterSteam& w, const StateTexts& state, bool wet_pair, bool from_p,
+                                         bool x_exact);
 
 // The nine pair procedures; nullopt when no branch applies.
 std::optional<Shown> solve_pt(Press& press);

@@ -401,15 +401,16 @@ bool recomputes(props::WaterSteam& w, const std::array<double, 6>& shown, const 
 
 // Every shown state agrees with itself. The tolerance: recomputed at every
 // corner of the box its shown inputs stand for (each plus or minus half a unit
-// of its last digit; the dryness 0.005 %, but a typed 0 or 100 % exact, as it
-// puts the state on the saturation line), a shown value lies between the least
+// of its last digit; the dryness 0.005 %, but exact where it is the typed one:
+// a typed 0 % is saturated water, and at 0.1 % the steam holds most of the
+// volume of a low-pressure state), a shown value lies between the least
 // and the greatest result, widened by half a unit of its own last digit. That
 // is the change the rounding of the inputs can cause, with no further room. A
 // state of x 0 or 100 % from other pairs may be one phase or a wet state whose
 // dryness rounds there, and a wet state is recomputed from either end of the
 // saturation line.
 std::string broken_consistency(props::Formulation formulation, const std::array<double, 6>& shown,
-                               const std::array<double, 6>& unit, bool wet_pair) {
+                               const std::array<double, 6>& unit, bool wet_pair, bool x_exact) {
     const auto owned = props::make_water_steam(formulation);
     props::WaterSteam& w = *owned;
     w.set_checking(false);
@@ -421,7 +422,7 @@ std::string broken_consistency(props::Formulation formulation, const std::array<
     const double x = shown[5];
     const bool at_end = x <= 0.0 || x >= 100.0;
     if (!wet_pair && at_end && recomputes(w, shown, unit, false, false, 0.0)) return {};
-    const double dx = wet_pair && at_end ? 0.0 : 0.005;
+    const double dx = x_exact ? 0.0 : 0.005;
     if (recomputes(w, shown, unit, true, false, dx) || recomputes(w, shown, unit, true, true, dx)) return {};
     return "a state that does not agree with itself";
 }
@@ -474,7 +475,10 @@ std::string broken_state(ScreenId screen, const shell::Fields& fields, const std
         for (int i = 0; i < 5; ++i) unit[static_cast<std::size_t>(i)] = half_unit(caption, i);
         if (gauge) unit[0] = 0.5e-6;  // the absolute pressure is rounded to six decimals
         const bool wet_pair = fields.all().count("Check6") != 0 && fields.ticked("Check6");
-        if (std::string broken = broken_consistency(fields.formulation(), absolute, unit, wet_pair); !broken.empty())
+        const std::optional<double> typed_x = wet_pair ? typed_number(screen, fields, "Text6") : std::nullopt;
+        const bool x_exact = typed_x && std::fabs(*typed_x - x) <= 1e-9;
+        if (std::string broken = broken_consistency(fields.formulation(), absolute, unit, wet_pair, x_exact);
+            !broken.empty())
             return broken + ": " + caption;
     }
     // Beyond the validity of IFC-67: compressed water above 350 degC, steam
