@@ -179,6 +179,20 @@ StateTexts region_state(Press& press, const std::string& p_text, const std::stri
     return region_state(press, p_text, value_of(p_text), t_text, value_of(t_text), water);
 }
 
+// A wet state whose ends the equations cannot give (far above 350 degC) lies
+// in the near-critical region.
+template <typename F>
+StateTexts near_critical_refused(F wet) {
+    try {
+        return wet();
+    } catch (const props::PropertyRefusal& refusal) {
+        if (std::string(refusal.what()) == props::kMsgNearCritical) throw;
+        throw props::PropertyRefusal(props::kMsgNearCritical);
+    } catch (const props::PropertyError&) {
+        throw props::PropertyRefusal(props::kMsgNearCritical);
+    }
+}
+
 // A state found below about 0.0005 MPa: six decimals keep less than three
 // digits of its pressure, and the state at the shown pressure no longer gives
 // back the value typed. Its values then come from the state found, and the
@@ -197,9 +211,14 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
         press.read_atmospheric();
         const double t = press.typed(kRowT);
         if (second == kRowX) {
-            if (t > props::kWaterEquationLimit) throw props::PropertyRefusal(props::kMsgNearCritical);
+            // Above 350 degC both ends of the line are extrapolated: shown while
+            // their warning bounds the error, refused beyond (StateScope).
+            if (!props::ifc67::at_or_below_critical_temperature(t))
+                throw props::PropertyRefusal(props::kMsgNearCritical);
             const double p = w.saturation_line_p(t);
-            return press.shown(mixed_state(press, press.found_pressure(p), p, t, press.typed(kRowX) / 100.0));
+            const double x = press.typed(kRowX) / 100.0;
+            return press.shown(
+                near_critical_refused([&] { return mixed_state(press, press.found_pressure(p), p, t, x); }));
         }
         const double y = press.typed(second);
         // Wet steam first, as the step lists test it.
@@ -220,8 +239,10 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
     const double p = typed_p.value();
     const std::string p_text = typed_p.rounded();
     if (second == kRowX) {
-        if (p > p_limit) throw props::PropertyRefusal(props::kMsgNearCritical);
-        return press.shown(mixed_state(press, p_text, p, w.saturation_line_t(p), press.typed(kRowX) / 100.0));
+        if (props::ifc67::above_critical_pressure(p)) throw props::PropertyRefusal(props::kMsgNearCritical);
+        const double x = press.typed(kRowX) / 100.0;
+        return press.shown(
+            near_critical_refused([&] { return mixed_state(press, p_text, p, w.saturation_line_t(p), x); }));
     }
     if (second == kRowT) {
         // The region as the step list decides it; the state only where that
