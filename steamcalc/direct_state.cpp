@@ -182,12 +182,10 @@ StateTexts region_state(Press& press, const std::string& p_text, const std::stri
 // A wet state whose ends the equations cannot give (far above 350 degC) lies
 // in the near-critical region.
 template <typename F>
-StateTexts near_critical_refused(F wet) {
+StateTexts near_critical_refused(bool above_350, F wet) {
+    if (!above_350) return wet();
     try {
         return wet();
-    } catch (const props::PropertyRefusal& refusal) {
-        if (std::string(refusal.what()) == props::kMsgNearCritical) throw;
-        throw props::PropertyRefusal(props::kMsgNearCritical);
     } catch (const props::PropertyError&) {
         throw props::PropertyRefusal(props::kMsgNearCritical);
     }
@@ -217,8 +215,8 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
                 throw props::PropertyRefusal(props::kMsgNearCritical);
             const double p = w.saturation_line_p(t);
             const double x = press.typed(kRowX) / 100.0;
-            return press.shown(
-                near_critical_refused([&] { return mixed_state(press, press.found_pressure(p), p, t, x); }));
+            return press.shown(near_critical_refused(
+                t > props::kWaterEquationLimit, [&] { return mixed_state(press, press.found_pressure(p), p, t, x); }));
         }
         const double y = press.typed(second);
         // Wet steam first, as the step lists test it.
@@ -241,8 +239,8 @@ std::optional<Shown> direct_state(Press& press, Row first, Row second) {
     if (second == kRowX) {
         if (props::ifc67::above_critical_pressure(p)) throw props::PropertyRefusal(props::kMsgNearCritical);
         const double x = press.typed(kRowX) / 100.0;
-        return press.shown(
-            near_critical_refused([&] { return mixed_state(press, p_text, p, w.saturation_line_t(p), x); }));
+        return press.shown(near_critical_refused(
+            p > p_limit, [&] { return mixed_state(press, p_text, p, w.saturation_line_t(p), x); }));
     }
     if (second == kRowT) {
         // The region as the step list decides it; the state only where that
