@@ -154,6 +154,8 @@ void show_whole(QLabel* label, const QString& shown) {
     if (label->frameWidth() == 0) return;
     const int need = QFontMetrics(label->font()).horizontalAdvance(shown) + 2 * label->frameWidth() + 4;
     QRect box = label->geometry();
+    // Grown, it hides what it covers rather than mingle its digits with a caption's.
+    label->setAutoFillBackground(need > box.width());
     if (need <= box.width()) return;
     const int holder = label->parentWidget()->width();
     box.setLeft(box.center().x() - need / 2);
