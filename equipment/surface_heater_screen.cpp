@@ -7,6 +7,7 @@
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
 #include "shell/errors.h"
+#include "shell/field_ranges.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
 #include "shell/reading.h"
@@ -33,6 +34,16 @@ SurfaceFlow surface_flow(double hs, double hwi, double hwo, double hd, double G)
     return {D, format_not_negative(D, "0.0000", std::string(kNoBalance) + "算得进汽流量为负" + why)};
 }
 
+// Saturated water exists only up to the critical point: a drain hotter than
+// that is refused by its own field, in the words of the saturation line.
+void check_drain_temperature(const Fields& f, double td) {
+    const Meaning saturation{Role::Input, "饱和温度", "℃"};
+    const std::optional<AllowedRange> range = allowed_range(saturation, f.formulation());
+    if (range && td > range->high)
+        throw OutOfDomain("“疏水温度”须在" + range_text(saturation, f.formulation()) + "之间（疏水为饱和水，现为“" +
+                          quoted_text(f.text("Text8")) + "”）");
+}
+
 }  // namespace
 
 std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, double G) {
@@ -46,10 +57,14 @@ std::string SurfaceHeaterBalance(const Fields& f, props::WaterSteam& properties,
     const Stream water_in = read_stream(properties, desc, f, "Text3", "Text4", pa);
     const Stream water_out = read_stream(properties, desc, f, "Text5", "Text6", pa);
     // The drain is saturated water at its own temperature, whatever the
-    // atmosphere; taken just below saturation so that the water equation applies.
+    // atmosphere; taken 0.01 K below saturation so that the water equation
+    // applies. At the melting point nothing lies below: there the pressure is
+    // raised to that of saturation 0.01 K higher instead.
     const double td = read_field(desc, f, "Text8");
-    const double pd = properties.saturation_line_p(td);
-    const double hd = properties.pswh_ptwtr(pd, td - 0.01);
+    check_drain_temperature(f, td);
+    const double tw = td >= 0.01 ? td - 0.01 : td;
+    const double pd = properties.saturation_line_p(td >= 0.01 ? td : td + 0.01);
+    const double hd = properties.pswh_ptwtr(pd, tw);
     const double G = read_field(desc, f, "Text7");
     std::vector<std::string> causes;
     if (!(water_out.t < steam.t))
@@ -61,7 +76,7 @@ std::string SurfaceHeaterBalance(const Fields& f, props::WaterSteam& properties,
                          "），疏水不会比冷却它的水还冷");
     refuse_balance(causes);
     const SurfaceFlow flow = surface_flow(steam.h, water_in.h, water_out.h, hd, G);
-    const double sd = props::selected_number(properties.pswA_ptwtr("s", pd, td - 0.01));
+    const double sd = props::selected_number(properties.pswA_ptwtr("s", pd, tw));
     entropy_production({{flow.D, stream_entropy(properties, steam)}, {G, stream_entropy(properties, water_in)}},
                        {{flow.D, sd}, {G, stream_entropy(properties, water_out)}});
     if (warning != nullptr) *warning = properties.warning();

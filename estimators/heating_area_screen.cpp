@@ -13,6 +13,17 @@ namespace entalix::estimators {
 
 using namespace shell;
 
+namespace {
+
+// The largest cities' district heating supplies some 10 000 GJ an hour; a
+// building needs 10 to 100 W/m2, a well-insulated one the least. The limits
+// keep the area to a figure its field shows whole.
+constexpr double kMostHeat = 100000.0;  // GJ/h
+constexpr double kLeastPower = 10.0;    // W/m2
+constexpr double kMostPower = 1000.0;   // W/m2
+
+}  // namespace
+
 std::string HeatingArea(std::string_view heat_per_hour, std::string_view power_per_m2) {
     const ScreenDesc& desc = form15();
     const double Qh = read_field(desc, "Text1", heat_per_hour);
@@ -27,12 +38,13 @@ const ScreenDesc& form15() {
         // The window caption is the screen's name itself; the task stands in the heading.
         ScreenDesc d{ScreenId::Form15, "Form15", 4560, 3030, {}, {}, "Command3_Click"};
         d.controls.push_back(heading("Label1(1)", "供热面积折算", {1080, 0, 2295, 375}));
-        for (ControlDesc& c : estimator_rows(0, 1560, "yxgl", "0.00",
-                                             {
-                                                 {"小时供热量", "Text1", "Gj", 660, Domain::Positive},
-                                                 {"单位面积功率", "Text5", "w", 1260, Domain::Positive},
-                                                 {"供热面积", "yxgl", "万平方米", 1920},
-                                             }))
+        for (ControlDesc& c :
+             estimator_rows(0, 1560, "yxgl", "0.00",
+                            {
+                                {"小时供热量", "Text1", "Gj", 660, Domain::Positive, kNoLeast, kMostHeat},
+                                {"单位面积功率", "Text5", "w", 1260, Domain::Positive, kLeastPower, kMostPower},
+                                {"供热面积", "yxgl", "万平方米", 1920},
+                            }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {2400, 2520, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command3", "返回", {3480, 2520, kBackWidth, kBackHeight}));

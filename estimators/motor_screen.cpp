@@ -15,6 +15,16 @@ namespace entalix::estimators {
 
 using namespace shell;
 
+namespace {
+
+// A plant's motors run at 0.38 to 13.8 kV and the largest low-voltage ones draw
+// some thousands of amperes. The limits leave room for any motor and keep the
+// running power to a figure its field shows whole.
+constexpr double kMostVoltage = 50.0;     // kV
+constexpr double kMostCurrent = 50000.0;  // A
+
+}  // namespace
+
 std::string MotorRunningPower(std::string_view voltage, std::string_view current, std::string_view rated_current,
                               std::string_view power_factor) {
     const ScreenDesc& desc = form9();
@@ -33,14 +43,15 @@ const ScreenDesc& form9() {
     static const ScreenDesc desc = [] {
         ScreenDesc d{ScreenId::Form9, "电机功率计算", 4680, 3090, {}, {}, "Command3_Click"};
         d.controls.push_back(heading("Label1(1)", "电机功率计算", {1200, 0, 2295, 375}));
-        for (ControlDesc& c : estimator_rows(240, 1680, "yxgl", "0.00",
-                                             {
-                                                 {"运行电压", "Text1", "kV", 540, Domain::Positive},
-                                                 {"运行电流", "Text5", "A", 900, Domain::Positive},
-                                                 {"额定电流", "Text6", "A", 1200, Domain::Positive},
-                                                 {"额定功率因数", "Text7", "", 1500, Domain::Fraction},
-                                                 {"运行功率", "yxgl", "kW", 1920},
-                                             }))
+        for (ControlDesc& c :
+             estimator_rows(240, 1680, "yxgl", "0.00",
+                            {
+                                {"运行电压", "Text1", "kV", 540, Domain::Positive, kNoLeast, kMostVoltage},
+                                {"运行电流", "Text5", "A", 900, Domain::Positive, kNoLeast, kMostCurrent},
+                                {"额定电流", "Text6", "A", 1200, Domain::Positive, kNoLeast, kMostCurrent},
+                                {"额定功率因数", "Text7", "", 1500, Domain::Fraction},
+                                {"运行功率", "yxgl", "kW", 1920},
+                            }))
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {2520, 2520, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command3", "返回", {3600, 2520, kBackWidth, kBackHeight}));

@@ -40,6 +40,8 @@ std::vector<ControlDesc> estimator_rows(int caption_left, int field_left, const 
         } else {
             Meaning meaning = input(row.quantity, unit);
             meaning.domain = row.domain;
+            meaning.plausible_low = row.low;
+            meaning.plausible_high = row.high;
             controls.push_back(with_meaning(text_box(name, "0", field, Align::Center), std::move(meaning)));
         }
         if (*row.unit != '\0')

@@ -72,9 +72,7 @@ bool is_listed_quantity(std::string_view quantity) {
     return false;
 }
 
-}  // namespace
-
-std::optional<AllowedRange> allowed_range(const Meaning& meaning, props::Formulation formulation) {
+std::optional<AllowedRange> table_range(const Meaning& meaning, props::Formulation formulation) {
     if (formulation == props::Formulation::IF97) {
         for (const RangeRow& row : kIf97)
             if (row.key == meaning.quantity) return row.range;
@@ -86,6 +84,20 @@ std::optional<AllowedRange> allowed_range(const Meaning& meaning, props::Formula
     for (const RangeRow& row : kByUnit)
         if (row.key == meaning.unit) return row.range;
     return std::nullopt;
+}
+
+}  // namespace
+
+// The table's range narrowed to what the field's quantity can plausibly be.
+std::optional<AllowedRange> allowed_range(const Meaning& meaning, props::Formulation formulation) {
+    std::optional<AllowedRange> range = table_range(meaning, formulation);
+    const bool low = meaning.plausible_low > -kNone;
+    const bool high = meaning.plausible_high < kNone;
+    if (!low && !high) return range;
+    if (!range) range = AllowedRange{-kNone, kNone, false};
+    if (low && meaning.plausible_low >= range->low) range->low = meaning.plausible_low, range->low_open = false;
+    if (high && meaning.plausible_high < range->high) range->high = meaning.plausible_high;
+    return range;
 }
 
 std::string unit_text(const Meaning& meaning) {

@@ -50,10 +50,10 @@ const ScreenDesc& form1() {
             {"Command6_Click", navigate_to(ScreenId::Form10)},
             {"Command5_Click", navigate_to(ScreenId::Form13)},
             {"Command3_Click",
-             [](const Fields&, props::WaterSteam&) {
+             [](const Fields& fields, props::WaterSteam&) {
                  Outcome outcome;
                  outcome.navigate = ScreenId::Form4;
-                 outcome.target_texts = {{"Label1", NotesText()}};
+                 outcome.target_texts = {{"Label1", NotesText(fields.formulation())}};
                  return outcome;
              }},
         },

@@ -13,8 +13,9 @@ const ScreenDesc& form10();  // steam-properties menu
 const ScreenDesc& form13();  // motor-and-pump menu
 const ScreenDesc& form4();   // notes "说明"
 
-// The five numbered notes joined by CR LF, written at each opening of the notes screen.
-std::string NotesText();
+// The five numbered notes joined by CR LF, written at each opening of the notes
+// screen; the last names the water and steam formulation chosen on the main menu.
+std::string NotesText(props::Formulation formulation = props::Formulation::IFC67);
 
 // Shared shapes of screen descriptions.
 ControlDesc heading(std::string name, std::string text, Twips rect);

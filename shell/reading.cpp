@@ -3,6 +3,7 @@
 #include "shell/reading.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 
@@ -117,6 +118,7 @@ std::string with_unit(std::string_view number, std::string_view unit) {
 
 bool inside(const Meaning& m, double value) {
     if (m.role == Role::Atmospheric && value < 0.0) return false;
+    if (value < m.plausible_low || value > m.plausible_high) return false;
     switch (m.domain) {
         case Domain::Positive:
             return value > 0.0;
@@ -134,7 +136,9 @@ bool inside(const Meaning& m, double value) {
 
 }  // namespace
 
-std::string allowed_range(const Meaning& m) {
+namespace {
+
+std::string domain_range(const Meaning& m) {
     if (m.role == Role::Atmospheric) return "不小于" + with_unit("0", m.unit);
     if (m.pressure == PressureKind::Gauge) return "加上大气压后大于" + with_unit("0", m.unit);
     switch (m.domain) {
@@ -150,6 +154,23 @@ std::string allowed_range(const Meaning& m) {
             break;
     }
     return {};
+}
+
+// The domain narrowed to what the plant's quantity can plausibly be:
+// "不小于10且不大于1000 w", "大于0且不大于50 kV".
+std::string plausible_range(const Meaning& m) {
+    const bool low = std::isfinite(m.plausible_low);
+    std::string text = low ? "不小于" + FormatGeneralNumber(m.plausible_low) : domain_range(m);
+    if (!std::isfinite(m.plausible_high)) return low ? with_unit(text, m.unit) : text;
+    if (m.domain == Domain::Positive && !low) text = "大于0";
+    return text + (text.empty() ? "不大于" : "且不大于") + with_unit(FormatGeneralNumber(m.plausible_high), m.unit);
+}
+
+}  // namespace
+
+std::string allowed_range(const Meaning& m) {
+    if (std::isfinite(m.plausible_low) || std::isfinite(m.plausible_high)) return plausible_range(m);
+    return domain_range(m);
 }
 
 void check_domain(const Meaning& m, double value, std::string_view text) {
@@ -187,6 +208,34 @@ std::string fold_typed_text(std::string_view text) {
         } else if (c.value >= 0xFF01 && c.value <= 0xFF5E) {
             out += static_cast<char>(c.value - 0xFF01 + '!');
         } else {
+            out.append(text.substr(i, c.length));
+        }
+        i += c.length;
+    }
+    return out;
+}
+
+std::string clean_pasted_number(std::string_view text) {
+    // Tabs, line breaks and the other controls cannot be typed into a one-line
+    // field; only a paste or a drop brings them.
+    bool pasted = false;
+    for (std::size_t i = 0; i < text.size() && !pasted;) {
+        const CodePoint c = decode(text, i);
+        pasted = c.value >= 0 &&
+                 (c.value < 0x20 || c.value == 0x7F || c.value == 0x85 || c.value == 0x2028 || c.value == 0x2029);
+        i += c.length;
+    }
+    if (!pasted) return std::string(text);
+    std::string out;
+    bool blank_pending = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const CodePoint c = decode(text, i);
+        const bool blank = c.value >= 0 && (is_blank(c.value) || c.value < 0x20 || c.value == 0x7F);
+        if (blank) {
+            blank_pending = !out.empty();
+        } else {
+            if (blank_pending) out += ' ';
+            blank_pending = false;
             out.append(text.substr(i, c.length));
         }
         i += c.length;

@@ -15,6 +15,14 @@ namespace entalix::shell {
 // Chinese input method types ("１０．５", "－", "ｅ", "ＭＰａ") read as ASCII.
 std::string fold_typed_text(std::string_view text);
 
+// A field's text as it stands after a paste: a spreadsheet cell arrives with a
+// tab or a line break after its number ("80\t", "80\r\n"), which a text box
+// shows as nothing or as a blank. When the text holds a tab, a line break or
+// another control character, the blanks at its ends are dropped and each run
+// inside it becomes one space, so that the field shows what will be read.
+// Any other text, as typed, comes back unchanged.
+std::string clean_pasted_number(std::string_view text);
+
 // The number a field holds, in the shared number syntax ("-12.5e3"): the text
 // folded, the field's unit written after the number dropped ("100mm", "85%",
 // "0.5MPa", "150℃"). Throws UnreadableField naming the field and the text

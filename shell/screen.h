@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string>
@@ -95,6 +96,12 @@ struct Meaning {
     // "text" for a written note. Empty for a field no calculation writes.
     std::string format{};
     Domain domain = Domain::Any;  // of a typed number
+    // What the plant's quantity can plausibly be, inside its domain: a number
+    // typed beyond it is a slip of the keyboard (a motor of 10^6 kV), refused
+    // rather than carried into a result too wide to read. Open where the
+    // domain alone bounds the quantity.
+    double plausible_low = -std::numeric_limits<double>::infinity();
+    double plausible_high = std::numeric_limits<double>::infinity();
 };
 
 struct ControlDesc {

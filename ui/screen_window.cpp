@@ -21,6 +21,7 @@
 
 #include "shell/controller.h"
 #include "shell/host_look.h"
+#include "shell/reading.h"
 #include "ui/drawings.h"
 
 namespace entalix::ui {
@@ -146,6 +147,25 @@ void fit_height(QLabel* label, const QString& shown) {
     }
 }
 
+// A result too wide for its box even in the smallest type is shown whole: the
+// box grows about its centre over what stands beside it, within the window,
+// rather than cut the number into a different-looking one.
+void show_whole(QLabel* label, const QString& shown) {
+    if (label->frameWidth() == 0) return;
+    const int need = QFontMetrics(label->font()).horizontalAdvance(shown) + 2 * label->frameWidth() + 4;
+    QRect box = label->geometry();
+    // Grown, it hides what it covers rather than mingle its digits with a caption's.
+    label->setAutoFillBackground(need > box.width());
+    if (need <= box.width()) return;
+    const int holder = label->parentWidget()->width();
+    box.setLeft(box.center().x() - need / 2);
+    box.setWidth(std::min(need, holder));
+    if (box.left() < 0) box.moveLeft(0);
+    if (box.right() >= holder) box.moveRight(holder - 1);
+    label->setGeometry(box);
+    label->raise();
+}
+
 void set_label_text(QLabel* label, const std::string& text) {
     label->setProperty(kTextProperty, qs(text));
     const QString shown = display_text(text);
@@ -158,6 +178,7 @@ void set_label_text(QLabel* label, const std::string& text) {
         fit_width(label, shown, room.width() - 2 * label->frameWidth());
         label->setTextFormat(Qt::PlainText);
         label->setText(shown);
+        show_whole(label, shown);
     } else if (label->wordWrap()) {
         fit_height(label, shown);
     } else {
@@ -325,7 +346,14 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(qs(c.text), parent);
             edit->setAlignment(alignment(c.align) | Qt::AlignVCenter);
-            QObject::connect(edit, &QLineEdit::textEdited, edit, [this, control = &c](const QString& text) {
+            QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit, control = &c](const QString& edited) {
+                // A spreadsheet cell pastes with a tab or a line break after its
+                // number: the field shows at once the number that will be read.
+                QString text = edited;
+                if (const QString clean = qs(shell::clean_pasted_number(edited.toStdString())); clean != edited) {
+                    edit->setText(clean);
+                    text = clean;
+                }
                 inputs_changed(control->name);
                 if (hooks_.typed) hooks_.typed(desc_.id, *control, text);
                 dispatch(control->name + "_Change");

@@ -132,6 +132,9 @@ HWND ScreenWindow::create_control(Control& c, HWND parent) {
             // A read-only box: the result can be selected and copied, and reads like a label.
             window_class = L"EDIT";
             style |= ES_READONLY | ES_MULTILINE | edit_alignment(d.align);
+            // One number never wraps onto a hidden second line: what the
+            // smallest type cannot hold scrolls, and is copied whole.
+            if (d.meaning.format != "state" && d.meaning.format != "text") style |= ES_AUTOHSCROLL;
             if (d.style & shell::kBorder) style |= WS_BORDER;
             break;
         case Widget::Edit:

@@ -168,8 +168,10 @@ void ScreenWindow::fit(Control& c) {
                                                      : own.bottom - own.top < 2 * line_height(c.hwnd, f);
     const std::wstring text = widen(c.text);
     int size = shell::kTextPixels;
-    if (c.widget == Widget::Label && one_line && c.text.find('\n') == std::string::npos) {
+    const bool one_number = c.widget == Widget::Result && one_line;
+    if ((c.widget == Widget::Label || one_number) && one_line && c.text.find('\n') == std::string::npos) {
         int room = own.right - own.left;
+        if (one_number) room -= 2 * scaled(2, dpi_);  // the margins inside the box
         for (const Control& other : controls_) {
             if (&other == &c || other.desc->parent != d.parent) continue;
             if (other.widget == Widget::Label || other.widget == Widget::Result || other.widget == Widget::Message)

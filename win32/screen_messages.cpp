@@ -3,6 +3,7 @@
 // the texts and the drawings are painted.
 #include "win32/screen_window.h"
 
+#include "shell/reading.h"
 #include "win32/drawings.h"
 #include "win32/field_roles.h"
 #include "win32/host.h"
@@ -32,8 +33,20 @@ void ScreenWindow::on_command(int id, int code) {
     } else if (c.widget == Widget::Combo && code == CBN_SELCHANGE && programmatic_ == 0) {
         host_.on_chosen(*c.desc, narrow(window_text(c.hwnd)));
     } else if (c.widget == Widget::Edit && code == EN_CHANGE && programmatic_ == 0) {
+        clean_paste(controls_[index]);
         typed(c);
     }
+}
+
+// A spreadsheet cell pastes with a tab after its number, which the box shows as
+// nothing: the box shows at once the number that will be read, the caret after it.
+void ScreenWindow::clean_paste(Control& c) {
+    const std::string text = narrow(window_text(c.hwnd));
+    const std::string clean = shell::clean_pasted_number(text);
+    if (clean == text) return;
+    set_text(c, clean);
+    const LPARAM end = static_cast<LPARAM>(widen(clean).size());
+    SendMessageW(c.hwnd, EM_SETSEL, static_cast<WPARAM>(end), end);
 }
 
 void ScreenWindow::typed(const Control& c) {

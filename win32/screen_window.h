@@ -120,6 +120,7 @@ private:
     std::string tooltip_text(const shell::ControlDesc& c) const;
     void on_command(int id, int code);
     void typed(const Control& c);  // a text box's text changed by the person, not the program
+    void clean_paste(Control& c);  // a pasted cell's tab or line break dropped, in sight
     void on_enter();
     HFONT font(int pixels_at_96, bool bold);
     Control* find(std::string_view name);

@@ -93,6 +93,22 @@ bool save_screenshot(HWND hwnd, const std::wstring& path) {
     return write_file(path, data);
 }
 
+bool cell_on_clipboard(HWND owner, const std::wstring& text) {
+    if (!OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    bool done = false;
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+        if (auto* out = static_cast<wchar_t*>(GlobalLock(memory))) {
+            std::copy(text.c_str(), text.c_str() + text.size() + 1, out);
+            GlobalUnlock(memory);
+            done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        }
+        if (!done) GlobalFree(memory);
+    }
+    CloseClipboard();
+    return done;
+}
+
 class SelfTest {
 public:
     SelfTest(Win32Host& host, const SelfTestOptions& options) : host_(host), options_(options) {}
@@ -163,6 +179,17 @@ private:
             HWND box = host_.window(*id)->control(tokens[2]);
             if (box == nullptr) return fail("no field " + tokens[2]);
             type(box, tokens.size() == 4 ? tokens[3] : std::string());
+            return true;
+        }
+        if (tokens[1] == "pastecell" && tokens.size() == 4) {
+            // A spreadsheet cell on the clipboard: its number, a tab and a line break.
+            HWND box = host_.window(*id)->control(tokens[2]);
+            if (box == nullptr) return fail("no field " + tokens[2]);
+            if (!cell_on_clipboard(host_.window(*id)->hwnd(), widen(tokens[3]) + L"\t\r\n"))
+                return fail("the clipboard cannot be opened");
+            SendMessageW(box, EM_SETSEL, 0, -1);
+            SendMessageW(box, WM_PASTE, 0, 0);
+            pump();
             return true;
         }
         if (tokens[1] == "greyed" && tokens.size() >= 3) {

@@ -24,6 +24,7 @@
 //                                         and, for a copying item, the table copied
 //   Form14 type Text5 60                  type into a field, nothing pressed
 //   Form12 type Text7                     empty the field, nothing pressed
+//   Form14 pastecell Text5 60             paste a spreadsheet cell ("60", a tab, a line break) over the field's text
 //   Form14 greyed yxgl yes                whether a result is shown greyed
 //   Form8 shows Text2 12.2460             what a field shows; the last word says what it must be
 //                                         (a tick box: 1 ticked, 0 clear)

@@ -123,7 +123,18 @@ TEST(Notes, FiveNumberedLinesJoinedByCrLf) {
     }
     EXPECT_EQ(lines[0], "1、为了方便生产现场计算，该程序需要输入的压力为表压力（特殊说明除外）。");
     EXPECT_EQ(lines[1], "2、大气压的默认值是根据吉林市全年平均值设定，在计算时可根据需要修正。");
-    EXPECT_EQ(lines[4], "5、该程序涉及水与水蒸气性质的公式是依据“IAPWS-IF97公式”编写。");
+    EXPECT_EQ(lines[4], "5、该程序涉及水与水蒸气性质的公式是依据“IFC-67公式”编写。");
+}
+
+// The last note names the formulation the main menu has chosen, not a fixed one.
+TEST_F(Navigation, NotesNameTheFormulationInUse) {
+    app.choose(ScreenId::Form1, "Combo1", "IAPWS-IF97");
+    app.click(ScreenId::Form1, "Command3");
+    EXPECT_NE(app.text(ScreenId::Form4, "Label1").find("依据“IAPWS-IF97公式”编写"), std::string::npos);
+    app.click(ScreenId::Form4, "Command1");
+    app.choose(ScreenId::Form1, "Combo1", "IFC-67");
+    app.click(ScreenId::Form1, "Command3");
+    EXPECT_NE(app.text(ScreenId::Form4, "Label1").find("依据“IFC-67公式”编写"), std::string::npos);
 }
 
 }  // namespace

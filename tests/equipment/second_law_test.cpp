@@ -96,6 +96,37 @@ TEST(SecondLaw, SurfaceHeater) {
     for (const Balance& b : cases) check(ScreenId::Form6, {"jqll"}, b);
 }
 
+// A drain at the melting point lies inside the range of both formulations: the
+// balance is computed. The IAPWS-IF97 flow agrees with an independent
+// implementation of it (7.820297 t/h). A fresh screen's first press names the
+// field that stops it; a drain above the critical point is refused by its field.
+TEST(SecondLaw, SurfaceHeaterDrainAtMeltingPoint) {
+    const shell::ScreenDesc& desc = catalog::screen_desc(ScreenId::Form6);
+    shell::Fields fields = desc.default_fields();
+    for (const auto& [name, text] : {std::pair{"Text1", "100"},
+                                     {"Text2", "0"},
+                                     {"Text3", "0.5"},
+                                     {"Text4", "0"},
+                                     {"Text5", "0.5"},
+                                     {"Text6", "50"},
+                                     {"Text7", "100"},
+                                     {"Text8", "0"}})
+        fields.set(name, text);
+    fields.set_formulation(props::Formulation::IF97);
+    shell::Outcome outcome = shell::run_event(desc, "Command2_Click", fields).value();
+    ASSERT_FALSE(outcome.failed) << outcome.message;
+    EXPECT_EQ(outcome.texts.at(0).second, "7.8203");
+    fields.set_formulation(props::Formulation::IFC67);
+    outcome = shell::run_event(desc, "Command2_Click", fields).value();
+    ASSERT_FALSE(outcome.failed) << outcome.message;
+
+    outcome = shell::run_event(desc, "Command2_Click", desc.default_fields()).value();
+    EXPECT_EQ(outcome.message, "“进水流量”须大于0 t/h（现为“0”）");
+    fields.set("Text8", "400");
+    outcome = shell::run_event(desc, "Command2_Click", fields).value();
+    EXPECT_EQ(outcome.message, "“疏水温度”须在0 ~ 374.15 ℃之间（疏水为饱和水，现为“400”）");
+}
+
 TEST(SecondLaw, Desuperheater) {
     const Balance cases[] = {
         {"Text1=300 Text2=0 Text3=20 Text4=1 Text5=320 Text6=10 Text7=100",

@@ -32,10 +32,19 @@ TEST(Estimators, MotorRunningPower) {
         {"10", "100", "100", "1", "1732.05"},  // a power factor of one stays one
     };
     for (const auto& c : cases) EXPECT_EQ(MotorRunningPower(c.U, c.I, c.In, c.cn), c.P) << c.I << ' ' << c.cn;
-    EXPECT_EQ(failure([] { MotorRunningPower("10", "100", "0", "0.85"); }), "“额定电流”须大于0 A（现为“0”）");
-    EXPECT_EQ(failure([] { MotorRunningPower("10", "0", "100", "0.85"); }), "“运行电流”须大于0 A（现为“0”）");
-    EXPECT_EQ(failure([] { MotorRunningPower("10", "-50", "100", "0"); }), "“运行电流”须大于0 A（现为“-50”）");
-    EXPECT_EQ(failure([] { MotorRunningPower("1e300", "1e300", "1e300", "0.85"); }), shell::kMsgNotFinite);
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "100", "0", "0.85"); }),
+              "“额定电流”须大于0且不大于50000 A（现为“0”）");
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "0", "100", "0.85"); }),
+              "“运行电流”须大于0且不大于50000 A（现为“0”）");
+    EXPECT_EQ(failure([] { MotorRunningPower("10", "-50", "100", "0"); }),
+              "“运行电流”须大于0且不大于50000 A（现为“-50”）");
+    // A motor of 10^6 kV is a slip of the keyboard: refused by its field, never
+    // a power too wide for its box (1396173043699930747633664.00 kW).
+    EXPECT_EQ(failure([] { MotorRunningPower("1000000", "806111", "100", "0.85"); }),
+              "“运行电流”须大于0且不大于50000 A（现为“806111”）");
+    EXPECT_EQ(failure([] { MotorRunningPower("1e6", "100", "100", "0.85"); }),
+              "“运行电压”须大于0且不大于50 kV（现为“1e6”）");
+    EXPECT_EQ(MotorRunningPower("50", "50000", "50000", "1"), "4330127.02");  // the widest a plant's motor gives
 }
 
 TEST(Estimators, PumpShaftPowerAndHeatingArea) {
@@ -43,12 +52,15 @@ TEST(Estimators, PumpShaftPowerAndHeatingArea) {
     EXPECT_EQ(PumpShaftPower("1000", "50", "100", "80%"), "17.02");
     EXPECT_EQ(PumpShaftPower("1000", "50", "100", "100"), "13.62");
     EXPECT_EQ(failure([] { PumpShaftPower("abc", "50", "100", "80"); }), "“工质密度”无法识别：“abc”");
-    EXPECT_EQ(failure([] { PumpShaftPower("1000", "50", "100", "0"); }), "“水泵效率”须大于0且不大于100 %（现为“0”）");
-    EXPECT_EQ(failure([] { PumpShaftPower("1e300", "1e300", "100", "80"); }), shell::kMsgNotFinite);
+    EXPECT_EQ(failure([] { PumpShaftPower("1000", "50", "100", "0"); }), "“水泵效率”须不小于5且不大于100 %（现为“0”）");
+    EXPECT_EQ(failure([] { PumpShaftPower("1e300", "1e300", "100", "80"); }),
+              "“工质密度”须大于0且不大于3000 kg/m3（现为“1e300”）");
+    EXPECT_EQ(PumpShaftPower("3000", "5000", "100000", "5"), "81699346.41");  // every limit at once
     EXPECT_EQ(HeatingArea("100", "50"), "55.56");
     EXPECT_EQ(HeatingArea("36Gj", "1000w"), "1.00");
-    EXPECT_EQ(failure([] { HeatingArea("100", "0"); }), "“单位面积功率”须大于0 w（现为“0”）");
-    EXPECT_EQ(failure([] { HeatingArea("1e308", "1e-300"); }), shell::kMsgNotFinite);
+    EXPECT_EQ(failure([] { HeatingArea("100", "0"); }), "“单位面积功率”须不小于10且不大于1000 w（现为“0”）");
+    EXPECT_EQ(failure([] { HeatingArea("1e308", "1e-300"); }), "“小时供热量”须大于0且不大于100000 Gj（现为“1e308”）");
+    EXPECT_EQ(HeatingArea("100000", "10"), "277777.78");
     EXPECT_EQ(failure([] { HeatingArea("1e999", "1"); }), "“小时供热量”的数值太大：“1e999”");
 }
 

@@ -87,5 +87,49 @@ TEST(Reading, FieldTextKeepsTheTypedDigitsForExactArithmetic) {
     EXPECT_EQ(field_number_text("1\u00a0000.000000000000000001", "压力", "MPa"), "1000.000000000000000001");
 }
 
+// A spreadsheet cell arrives with its tab or line break; what the field then
+// shows is the number that will be read. Typed text is left as it stands.
+TEST(Reading, PastedCellIsCleanedToItsNumber) {
+    const struct {
+        const char *pasted, *shown;
+    } cases[] = {
+        {"80\t", "80"},
+        {"80\r\n", "80"},
+        {"\t 0.0983 MPa\n", "0.0983 MPa"},
+        {"80\t90", "80 90"},  // two cells stay two numbers in sight
+        {"\xE3\x80\x80"
+         "80\t",
+         "80"},  // an ideographic space before it
+        {"\t\r\n", ""},
+        {"80 ", "80 "},  // typing a blank changes nothing
+        {"\xE2\x80\xA8"
+         "15\xE2\x80\xA9",
+         "15"},  // Unicode line and paragraph separators
+    };
+    for (const auto& c : cases) EXPECT_EQ(clean_pasted_number(c.pasted), c.shown) << c.pasted;
+    EXPECT_EQ(read_typed_number(clean_pasted_number("80\t"), "运行电流", "A"), 80.0);
+}
+
+// A plausible range narrows the domain, and the refusal names the field and both ends.
+TEST(Reading, PlausibleLimitsNameTheFieldAndTheLimit) {
+    Meaning voltage = input("运行电压", "kV");
+    voltage.domain = Domain::Positive;
+    voltage.plausible_high = 50.0;
+    EXPECT_NO_THROW(check_domain(voltage, 50.0, "50"));
+    try {
+        check_domain(voltage, 1e6, "1e6");
+        ADD_FAILURE() << "a motor of 10^6 kV was taken";
+    } catch (const OutOfDomain& e) {
+        EXPECT_STREQ(e.what(), "“运行电压”须大于0且不大于50 kV（现为“1e6”）");
+    }
+    Meaning power = input("单位面积功率", "w");
+    power.domain = Domain::Positive;
+    power.plausible_low = 10.0;
+    power.plausible_high = 1000.0;
+    EXPECT_EQ(allowed_range(power), "不小于10且不大于1000 w");
+    EXPECT_THROW(check_domain(power, 9.99, "9.99"), OutOfDomain);
+    EXPECT_NO_THROW(check_domain(power, 10.0, "10"));
+}
+
 }  // namespace
 }  // namespace entalix::shell

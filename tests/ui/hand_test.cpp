@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -200,6 +201,39 @@ TEST_F(Hand, ResultsGreyAfterAnInputChangesOrAPressFailsUntilTheNextSuccess) {
     click(ScreenId::Form9, "Command2");
     EXPECT_TRUE(w->stale("yxgl"));
     EXPECT_NE(text(ScreenId::Form9, "yxgl"), shown);  // the text of the last success stays
+}
+
+// A spreadsheet cell pastes as "80<TAB>": the field shows 80 at once, and 80 is
+// what the press reads.
+TEST_F(Hand, APastedCellIsCleanedInSight) {
+    open(ScreenId::Form9);
+    for (const auto& [field, typed] : {std::pair{"Text1", "10"}, {"Text6", "100"}, {"Text7", "0.85"}})
+        type(ScreenId::Form9, field, typed);
+    QGuiApplication::clipboard()->setText(QStringLiteral("80\t"));
+    QLineEdit* e = edit(ScreenId::Form9, "Text5");
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(e->text(), QStringLiteral("80"));
+    click(ScreenId::Form9, "Command2");
+    EXPECT_EQ(text(ScreenId::Form9, "yxgl"), QStringLiteral("1130.90"));  // 10 kV, 80 of 100 A, 0.85
+}
+
+// A result wider than its box in the smallest type is shown whole, never cut
+// into a different-looking number.
+TEST_F(Hand, AResultWiderThanItsBoxIsShownWhole) {
+    ScreenWindow* w = open(ScreenId::Form9);
+    const QString wide = QStringLiteral("1396173043699930747633664.00");
+    shell::Outcome outcome;
+    outcome.texts = {{"yxgl", wide.toStdString()}};
+    w->apply(outcome);
+    auto* result = qobject_cast<QLabel*>(w->control("yxgl"));
+    EXPECT_EQ(result->text(), wide);
+    EXPECT_GE(result->contentsRect().width(), QFontMetrics(result->font()).horizontalAdvance(wide));
+    EXPECT_TRUE(w->page()->rect().contains(result->geometry()));
+    outcome.texts = {{"yxgl", "1130.90"}};  // a short one goes back into its own box
+    w->apply(outcome);
+    EXPECT_EQ(result->geometry().width(), w->control("Text5")->width());
 }
 
 TEST_F(Hand, AScreenTallerThanItsMonitorScrolls) {

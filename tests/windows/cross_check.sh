@@ -102,7 +102,8 @@ if [ "${1:-}" = "--under-display" ]; then
                 echo "chosen: $formulation"
             elif [ "${t[1]}" = shows ]; then
                 echo "${t[0]}.${t[2]}=${t[3]:-}"
-            elif [ "${t[1]}" = copyall ] || [ "${t[1]}" = type ] || [ "${t[1]}" = menu ]; then
+            elif [ "${t[1]}" = copyall ] || [ "${t[1]}" = type ] || [ "${t[1]}" = menu ] ||
+                [ "${t[1]}" = pastecell ]; then
                 :
             elif [ "${t[1]}" = greyed ]; then
                 echo "${t[0]}.${t[2]} greyed: ${t[3]}"
