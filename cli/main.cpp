@@ -14,6 +14,7 @@
 #include "catalog/catalog.h"
 #include "cli/batch.h"
 #include "cli/calls.h"
+#include "cli/chart_cli.h"
 #include "cli/csv.h"
 #include "cli/screens_cli.h"
 #include "cli/usage.h"
@@ -202,6 +203,10 @@ int run(std::vector<std::string> args) {
     if (args[0] == "--batch") {
         if (args.size() > 1) throw cli::UsageError("--batch 不带参数");
         return cli::run_batch(std::cin, std::cout, chosen) == cli::BatchEnd::Done ? kSuccess : kOutputLost;
+    }
+    if (args[0] == "--chart") {
+        std::cout << cli::chart_svg(std::vector<std::string>(args.begin() + 1, args.end()), chosen);
+        return kSuccess;
     }
     if (args[0] == "--csv") {
         std::vector<std::string> target(args.begin() + 1, args.end());

@@ -10,6 +10,7 @@ const char* const kShortUsage =
     "  entalix-calc --batch                     每行读一个JSON请求，每行写一个JSON回答\n"
     "  entalix-calc --csv 函数名|FormN 事件 [--bom]  读CSV，在每行后追加结果列\n"
     "  entalix-calc --compare 函数名 参数...     用IFC-67和IAPWS-IF97各算一次，给出差值\n"
+    "  entalix-calc --chart hs|ts [--full] [--process] p=… t=… ...  焓熵图或温熵图（SVG），标出状态\n"
     "  entalix-calc --list | --help | --version\n"
     "  以上计算都可加 --formulation IFC-67|IAPWS-IF97（默认 IFC-67）\n";
 

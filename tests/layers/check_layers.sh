@@ -8,6 +8,7 @@
 #   2  props                              the water and steam a press is handed, either formulation
 #   3  shell                              numbers, screen descriptions, messages
 #   4  steamcalc, equipment, estimators   the calculations, independent of each other
+#      charts                             the h-s and T-s charts of water and steam
 #   5  catalog                            every screen by its id
 #   6  cli, ui, win32                     the programs and window hosts
 # No neighbours may include each other, the two formulations included. A
@@ -18,7 +19,7 @@
 #   tests/layers/check_layers.sh --self-test       check that planted faults are found
 set -euo pipefail
 
-declare -A level=([base]=0 [ifc67]=1 [if97]=1 [transport]=1 [props]=2 [shell]=3 [steamcalc]=4 [equipment]=4 [estimators]=4
+declare -A level=([base]=0 [ifc67]=1 [if97]=1 [transport]=1 [props]=2 [shell]=3 [steamcalc]=4 [equipment]=4 [estimators]=4 [charts]=4
                   [catalog]=5 [cli]=6 [ui]=6 [win32]=6)
 # The layer that alone may include a formulation or the transport properties.
 facade=props
