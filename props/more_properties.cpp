@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "base/property_error.h"
 #include "transport/transport.h"
@@ -73,6 +74,19 @@ PropertySet single_phase_set(const SinglePhase& state, double s, double x, bool 
         set.refusal = refusal.what();
     }
     return set;
+}
+
+double set_member(const PropertySet& set, std::string_view name) {
+    const std::pair<std::string_view, double> members[] = {
+        {"p", set.p},     {"t", set.t},           {"v", set.v},   {"h", set.h},   {"s", set.s}, {"x", set.x},
+        {"rho", set.rho}, {"u", set.u},           {"cp", set.cp}, {"cv", set.cv}, {"w", set.w}, {"kappa", set.kappa},
+        {"mu", set.mu},   {"lambda", set.lambda}, {"nu", set.nu}, {"Pr", set.Pr}};
+    for (const auto& [known, value] : members) {
+        if (known != name) continue;
+        if (std::isnan(value)) throw PropertyRefusal(set.refusal);
+        return value;
+    }
+    throw PropertyError("no such property");
 }
 
 PropertySet wet_set(double p, double t, double v, double h, double s, double x) {

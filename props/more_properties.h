@@ -44,6 +44,9 @@ struct PropertySet {
 // The set of a single-phase state with its entropy s and vapour fraction x:
 // the viscosity is computed once and serves lambda, nu and Pr.
 PropertySet single_phase_set(const SinglePhase& state, double s, double x, bool checking, Extrapolation& marks);
+// The member of a set by its selector name (p, t, v, h, s, x and the names
+// above); one the state does not have refused with the set's refusal.
+double set_member(const PropertySet& set, std::string_view name);
 // The set of a wet state: rho and u from the lever rule, the rest NaN.
 PropertySet wet_set(double p, double t, double v, double h, double s, double x);
 
