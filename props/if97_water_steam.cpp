@@ -72,6 +72,16 @@ private:
             at(p, t, [&] { return side == Side::Water ? if97_.pswA_ptwtr(name, p, t) : if97_.pswA_ptstm(name, p, t); });
         return chosen(std::move(own), name);
     }
+    PropertySet pt_all(double p, double t, Side side) override {
+        at(p, t, [&] { return side == Side::Water ? if97_.pswA_ptwtr("v", p, t) : if97_.pswA_ptstm("v", p, t); });
+        const if97::State& s = if97_.state();
+        if (s.region == if97::Region::four && s.x > 0.0 && s.x < 1.0) return wet_set(s.p, s.t, s.v, s.h, s.s, s.x);
+        const if97::Phase phase = s.x == 0.0 ? if97::Phase::liquid : vapour();
+        const double T = s.t + 273.15;
+        const if97::Region region = s.region == if97::Region::four ? if97::region_of(s.p, T, phase) : s.region;
+        const if97::Point d = if97::point_in(region, s.p, T, phase);
+        return single_phase_set({s.p, s.t, s.v, s.h, d.cp, d.cv, d.w, d.kappa_t}, s.s, s.x, checking(), marks());
+    }
     Selected ph(std::string_view name, double p, double h) override {
         return chosen(inverse(p, [&] { return if97_.pswA_ph(name, p, h); }), name);
     }

@@ -65,6 +65,17 @@ private:
         side == Side::Water ? water(p, t) : steam(p, t);
         return chosen(name);
     }
+    PropertySet pt_all(double p, double t, Side side) override {
+        side == Side::Water ? water(p, t) : steam(p, t);
+        const double pm = state_.p * kMPaPerAt;
+        const double v = state_.v;
+        const double h = to_kj(state_.h);
+        const double s = to_kj(state_.s);
+        if (state_.x > 0.0 && state_.x < 1.0) return wet_set(pm, state_.t, v, h, s, state_.x);
+        const Derivatives67 d =
+            state_.x == 0.0 ? ifc_derivatives_water(pm, state_.t) : ifc_derivatives_steam(pm, state_.t);
+        return single_phase_set({pm, state_.t, v, h, d.cp, d.cv, d.w, d.kappa_t}, s, state_.x, checking(), marks());
+    }
     Selected ph(std::string_view name, double p, double h) override {
         from_ph(p, h);
         return chosen(name);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "base/property_error.h"
 #include "transport/transport.h"
@@ -33,15 +34,77 @@ double viscosity(const SinglePhase& s, bool checking, Extrapolation& marks) {
     return transport::viscosity(s.t + kKelvin, 1.0 / s.v);
 }
 
-double conductivity(const SinglePhase& s, bool checking, Extrapolation& marks) {
-    const double mu = viscosity(s, checking, marks);
+double conductivity_with(double mu, const SinglePhase& s, bool checking, Extrapolation& marks) {
     judge(transport::kConductivityRange, s, checking, marks);
     const double rho = 1.0 / s.v;
     // (d rho / d p)_T = rho kappa_T.
     return transport::thermal_conductivity({s.t + kKelvin, rho, s.cp, s.cv, rho * s.kappa_t, mu});
 }
 
+double conductivity(const SinglePhase& s, bool checking, Extrapolation& marks) {
+    return conductivity_with(viscosity(s, checking, marks), s, checking, marks);
+}
+
 }  // namespace
+
+PropertySet single_phase_set(const SinglePhase& state, double s, double x, bool checking, Extrapolation& marks) {
+    PropertySet set;
+    set.p = state.p;
+    set.t = state.t;
+    set.v = state.v;
+    set.h = state.h;
+    set.s = s;
+    set.x = x;
+    set.rho = 1.0 / state.v;
+    set.u = state.h - state.p * state.v * kKJPerMPaM3;
+    set.cp = state.cp;
+    set.cv = state.cv;
+    set.w = state.w;
+    set.kappa = finite(state.w * state.w / (state.p * 1e6 * state.v), "isentropic exponent");
+    const double none = std::nan("");
+    set.mu = set.lambda = set.nu = set.Pr = none;
+    try {
+        set.mu = viscosity(state, checking, marks);
+        set.nu = set.mu * state.v;
+        set.lambda = conductivity_with(set.mu, state, checking, marks);
+        set.Pr = finite(set.mu * state.cp * 1000.0 / set.lambda, "Prandtl number");
+    } catch (const PropertyRefusal& refusal) {
+        // The viscosity may lie in its range where the conductivity does not:
+        // what was found stays, the rest NaN.
+        set.refusal = refusal.what();
+    }
+    return set;
+}
+
+double set_member(const PropertySet& set, std::string_view name) {
+    const std::pair<std::string_view, double> members[] = {
+        {"p", set.p},     {"t", set.t},           {"v", set.v},   {"h", set.h},   {"s", set.s}, {"x", set.x},
+        {"rho", set.rho}, {"u", set.u},           {"cp", set.cp}, {"cv", set.cv}, {"w", set.w}, {"kappa", set.kappa},
+        {"mu", set.mu},   {"lambda", set.lambda}, {"nu", set.nu}, {"Pr", set.Pr}};
+    for (const auto& [known, value] : members) {
+        if (known != name) continue;
+        if (std::isnan(value)) throw PropertyRefusal(set.refusal);
+        return value;
+    }
+    throw PropertyError("no such property");
+}
+
+PropertySet wet_set(double p, double t, double v, double h, double s, double x) {
+    PropertySet set;
+    const double none = std::nan("");
+    set.p = p;
+    set.t = t;
+    set.v = v;
+    set.h = h;
+    set.s = s;
+    set.x = x;
+    set.rho = 1.0 / v;
+    set.u = h - p * v * kKJPerMPaM3;
+    set.cp = set.cv = set.w = set.kappa = set.mu = set.lambda = set.nu = set.Pr = none;
+    set.wet = true;
+    set.refusal = kMsgNoMeaningWet;
+    return set;
+}
 
 bool is_more_property(std::string_view name) {
     for (std::string_view known : kNames)

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "props/formulation.h"
+#include "props/more_properties.h"
 #include "props/validity.h"
 
 namespace entalix::props {
@@ -84,6 +85,13 @@ public:
     Selected pswA_ptwtr(std::string_view name, double p, double t) { return use().pt(name, p, t, Side::Water); }
     Selected pswA_ptstm(std::string_view name, double p, double t) { return use().pt(name, p, t, Side::Steam); }
 
+    // Every property of the state at (p, t) on the water or the steam side in
+    // one evaluation: the state and its region's derivatives once, the
+    // viscosity once. Refuses as the selectors do; a wet state (the
+    // saturation line itself, IFC-67) gives the lever-rule members alone.
+    PropertySet pswA_ptwtr_all(double p, double t) { return use().pt_all(p, t, Side::Water); }
+    PropertySet pswA_ptstm_all(double p, double t) { return use().pt_all(p, t, Side::Steam); }
+
     // The saturated states at t (degC) or at p (MPa absolute): p, t; v1, rho1,
     // h1, s1, cp1, w1, mu1, lambda1 of the saturated water and the same with 2
     // of the saturated steam; the latent heat r = h2 - h1 (kJ/kg); sigma, the
@@ -130,6 +138,7 @@ protected:
     // The state on one side of (p, t), or from (p, h), (p, s); then the named member.
     virtual Selected pt(std::string_view name, double p, double t, Side side) = 0;
     virtual Selected ph(std::string_view name, double p, double h) = 0;
+    virtual PropertySet pt_all(double p, double t, Side side) = 0;
     virtual Selected ps(std::string_view name, double p, double s) = 0;
     virtual double effi_pt(double p1, double t1, double p2, double t2) = 0;
     virtual double effi_ph(double p1, double h1, double p2, double h2) = 0;

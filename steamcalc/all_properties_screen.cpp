@@ -69,9 +69,9 @@ Outcome press(const Fields& f, props::WaterSteam& water, const char* second) {
     Selector select;
     if (std::string_view(second) == "Text2") {
         const bool steam = !(b < water.saturation_line_t(p));
-        select = [&water, p, b, steam](std::string_view name) {
-            return steam ? water.pswA_ptstm(name, p, b) : water.pswA_ptwtr(name, p, b);
-        };
+        // The whole set in one evaluation; a failing state fails here.
+        const props::PropertySet set = steam ? water.pswA_ptstm_all(p, b) : water.pswA_ptwtr_all(p, b);
+        select = [set](std::string_view name) { return props::Selected(props::set_member(set, name)); };
     } else if (std::string_view(second) == "Text3") {
         select = [&water, p, b](std::string_view name) { return water.pswA_ph(name, p, b); };
     } else {

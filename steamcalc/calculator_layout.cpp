@@ -105,6 +105,8 @@ PairInput pair_input(const Fields& fields) {
 
 namespace {
 
+constexpr const char* kMore[] = {"rho", "u", "cp", "cv", "w", "kappa", "mu", "lambda", "nu", "Pr"};
+
 // Each property is asked of the shown state checked, as every shown value is;
 // one the state does not have, or one beyond its release, is left out.
 void add_more_properties(shell::StateValues& state, props::WaterSteam& water, double atmospheric) {
@@ -112,12 +114,23 @@ void add_more_properties(shell::StateValues& state, props::WaterSteam& water, do
     const double p = state.p.value + atmospheric;
     const double t = state.t.value;
     const double x = state.x.value;
-    for (const char* name : {"rho", "u", "cp", "cv", "w", "kappa", "mu", "lambda", "nu", "Pr"}) {
+    if (x == 0.0 || x == 100.0) {
+        // A single-phase state: its whole set in one evaluation.
         try {
-            const props::Selected value = x == 0.0     ? water.pswA_ptwtr(name, p, t)
-                                          : x == 100.0 ? water.pswA_ptstm(name, p, t)
-                                                       : water.pswA_ph(name, p, state.h.value);
-            state.more.emplace_back(name, props::selected_number(value));
+            const props::PropertySet set = x == 0.0 ? water.pswA_ptwtr_all(p, t) : water.pswA_ptstm_all(p, t);
+            for (const char* name : kMore) {
+                try {
+                    state.more.emplace_back(name, props::set_member(set, name));
+                } catch (const props::PropertyError&) {
+                }
+            }
+        } catch (const props::PropertyError&) {
+        }
+        return;
+    }
+    for (const char* name : kMore) {
+        try {
+            state.more.emplace_back(name, props::selected_number(water.pswA_ph(name, p, state.h.value)));
         } catch (const props::PropertyError&) {
         }
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "props/water_steam.h"
 
@@ -97,6 +98,43 @@ TEST(MoreProperties, TransportBeyondItsReleaseWarns) {
     EXPECT_TRUE(w->warning().empty());
     selected_number(w->pswA_ptstm("mu", 10, 1500));
     EXPECT_FALSE(w->warning().empty());
+}
+
+}  // namespace
+}  // namespace entalix::props
+
+namespace entalix::props {
+namespace {
+
+// The one-call set shares one evaluation between its members: it must give
+// what the per-name selectors give, on both sides and in both formulations.
+TEST(MoreProperties, OneCallSetEqualsTheSelectors) {
+    struct Case {
+        double p, t;
+        bool steam;
+    };
+    // Regions 1, 2, 3 (both densities) and 5 of IF97; water and steam of IFC-67
+    // (its water equations end at the critical temperature).
+    const Case cases[] = {{3.0, 20.0, false},  {1.0, 250.0, true}, {25.0, 380.0, false}, {25.0, 420.0, true},
+                          {5.0, 1200.0, true}, {0.1, 99.0, false}, {25.0, 350.0, false}};
+    for (Formulation f : {Formulation::IF97, Formulation::IFC67}) {
+        for (const Case& c : cases) {
+            if (f == Formulation::IFC67 && c.t > 374.0 && !c.steam) continue;
+            if (f == Formulation::IFC67 && c.t > 800.0) continue;
+            const auto w = make_water_steam(f);
+            const PropertySet set = c.steam ? w->pswA_ptstm_all(c.p, c.t) : w->pswA_ptwtr_all(c.p, c.t);
+            const std::pair<const char*, double> members[] = {
+                {"v", set.v},   {"h", set.h},   {"s", set.s},           {"x", set.x},  {"rho", set.rho},
+                {"u", set.u},   {"cp", set.cp}, {"cv", set.cv},         {"w", set.w},  {"kappa", set.kappa},
+                {"mu", set.mu}, {"nu", set.nu}, {"lambda", set.lambda}, {"Pr", set.Pr}};
+            for (const auto& [name, value] : members) {
+                const Selected one = c.steam ? w->pswA_ptstm(name, c.p, c.t) : w->pswA_ptwtr(name, c.p, c.t);
+                EXPECT_EQ(value, selected_number(one)) << name << " at " << c.p << " MPa " << c.t << " C";
+            }
+            EXPECT_FALSE(set.wet);
+            EXPECT_TRUE(set.refusal.empty());
+        }
+    }
 }
 
 }  // namespace
