@@ -74,17 +74,19 @@ Medium read_medium(const Fields& f, const char* pressure, const char* temperatur
 
 // A line typed within the band of its saturation temperature may carry water
 // or steam, with specific volumes a hundred times apart: the press asks which,
-// naming the temperatures that decide it (rounded outwards, so that typing
-// them is enough).
+// naming the temperatures that decide it (rounded outwards, a little beyond
+// the band, so that typing them is enough). Just above the triple point no
+// water lies below the band.
 void refuse_undecided_phase(props::WaterSteam& properties, const Medium& m) {
     const std::optional<double> ts = two_phase_saturation(properties, m.p);
     if (!ts || !near_saturation(m.t, *ts)) return;
-    const double water = std::floor((*ts - kPhaseBand) * 100.0) / 100.0;
-    const double steam = std::ceil((*ts + kPhaseBand) * 100.0) / 100.0;
+    constexpr double kMargin = 1e-6;  // K
+    const double water = std::floor((*ts - kPhaseBand - kMargin) * 100.0) / 100.0;
+    const double steam = std::ceil((*ts + kPhaseBand + kMargin) * 100.0) / 100.0;
+    const std::string water_hint = water >= 0.0 ? "水请填" + FormatWithPattern(water, "0.00") + " ℃以下，" : "";
     throw OutOfDomain("介质温度" + celsius(m.t) + "与" + megapascal(m.pg) + "（表压）下的饱和温度" +
-                      FormatWithPattern(*ts, "0.00") + " ℃相差不到0.5 K，无法判断是水还是蒸汽：水请填" +
-                      FormatWithPattern(water, "0.00") + " ℃以下，蒸汽（包括饱和蒸汽）请填" +
-                      FormatWithPattern(steam, "0.00") + " ℃以上");
+                      FormatWithPattern(*ts, "0.00") + " ℃相差不到0.5 K，无法判断是水还是蒸汽：" + water_hint +
+                      "蒸汽（包括饱和蒸汽）请填" + FormatWithPattern(steam, "0.00") + " ℃以上");
 }
 
 // The hint reads the typed numbers without their domains and keeps its text

@@ -82,6 +82,38 @@ TEST(PhaseBand, RefusedWithTheCause) {
     }
 }
 
+// The temperatures the pipe screen's refusal names are enough: typed, they
+// give water and steam, in both formulations, from the vacuum to 18 MPa (nearer
+// the critical point IFC-67 refuses the water).
+TEST(PhaseBand, ThePipeRefusalNamesTemperaturesThatDecide) {
+    for (const Formulation f : {Formulation::IFC67, Formulation::IF97}) {
+        const auto sp = props::make_water_steam(f);
+        for (const double pg : {-0.09, 0.0, 0.8, 1.0, 5.0, 15.0, 18.0}) {
+            const double ts = two_phase_saturation(*sp, pg + 0.0983).value();
+            const std::string near = "gdzj=150 jzls=25 jzyl=" + shell::FormatGeneralNumber(pg) + " jzwd=";
+            const shell::Outcome refused =
+                press(ScreenId::Form2, "Command2_Click", near + shell::FormatWithPattern(ts + 0.3, "0.000"), f);
+            ASSERT_TRUE(refused.failed) << pg;
+            const std::string& m = refused.message;
+            const std::size_t water = m.find("水请填");
+            const std::size_t steam = m.find("蒸汽（包括饱和蒸汽）请填");
+            ASSERT_NE(water, std::string::npos) << m;
+            ASSERT_NE(steam, std::string::npos) << m;
+            const std::string water_t = m.substr(water + std::string("水请填").size(), m.find(' ', water) - water - 9);
+            const std::string steam_t = m.substr(steam + std::string("蒸汽（包括饱和蒸汽）请填").size());
+            const shell::Outcome as_water = press(ScreenId::Form2, "Command2_Click", near + water_t, f);
+            const shell::Outcome as_steam =
+                press(ScreenId::Form2, "Command2_Click", near + steam_t.substr(0, steam_t.find(' ')), f);
+            ASSERT_FALSE(as_water.failed) << m << ' ' << as_water.message;
+            ASSERT_FALSE(as_steam.failed) << m << ' ' << as_steam.message;
+            // Water is many times denser than its steam, less so near the critical point.
+            EXPECT_GT(shell::ParseStrictNumber(as_water.texts.at(0).second).value(),
+                      2.0 * shell::ParseStrictNumber(as_steam.texts.at(0).second).value())
+                << m;
+        }
+    }
+}
+
 struct NearLine {
     ScreenId screen;
     const char* fields;  // "{t}" stands for the temperature typed near the line
