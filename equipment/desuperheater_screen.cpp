@@ -47,10 +47,11 @@ DesuperheaterTexts desuperheater_flows(double hin, double hw, double hout, doubl
 DesuperheaterTexts DesuperheaterBalance(const Fields& f, props::WaterSteam& properties, std::string* warning) {
     const ScreenDesc& desc = form7();
     const double pa = read_field(desc, f, "Text9");
-    const Stream in = read_stream(properties, desc, f, "Text2", "Text1", pa);
-    const Stream water = read_stream(properties, desc, f, "Text4", "Text3", pa);
-    const Stream out = read_stream(properties, desc, f, "Text6", "Text5", pa);
+    const Stream in = read_stream(properties, desc, f, "Text2", "Text1", pa, {"进汽", true});
+    const Stream water = read_stream(properties, desc, f, "Text4", "Text3", pa, {"减温水", false});
+    const Stream out = read_stream(properties, desc, f, "Text6", "Text5", pa, {"供汽", true});
     const double G = read_field(desc, f, "Text7");
+    check_phase({&in, &water, &out});
     std::vector<std::string> causes;
     if (out.t > in.t)
         causes.push_back("供汽温度（" + celsius(out.t) + "）高于进汽温度（" + celsius(in.t) + "），喷水不会使蒸汽变热");

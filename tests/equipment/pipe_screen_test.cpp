@@ -63,12 +63,14 @@ protected:
     shell::MemoryApp app;
 };
 
-TEST_F(PipeScreen, BothBlocksTakeSaturationAsSteamAndGiveEachOtherBack) {
+// Just beyond half a kelvin from saturation the medium is steam above the line
+// and water below it.
+TEST_F(PipeScreen, BothBlocksTakeTheSideOfTheLineAndGiveEachOtherBack) {
     const double ts = props::ifc_pswsat_t(kP);
     const auto sp_owned = props::make_water_steam(props::Formulation::IFC67);
     props::WaterSteam& sp = *sp_owned;
     for (const auto& [t, v] :
-         {std::pair{ts, sp.pswv_ptstm(kP, ts)}, std::pair{ts - 0.001, sp.pswv_ptwtr(kP, ts - 0.001)}}) {
+         {std::pair{ts + 0.501, sp.pswv_ptstm(kP, ts + 0.501)}, std::pair{ts - 0.501, sp.pswv_ptwtr(kP, ts - 0.501)}}) {
         left("200", exact(t), "30");
         EXPECT_EQ(text("jzll"), shell::FormatWithPattern(pipe_flow(200, 30, v), "0.0000"));
         right(exact(t), "30", text("jzll"));

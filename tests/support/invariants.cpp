@@ -93,11 +93,17 @@ bool never_negative(const shell::Meaning& m) {
     return m.unit == "t/h" || m.unit == "kW" || m.unit == "万平方米" || m.unit == "mm";
 }
 
-// Specific entropy of a pipe stream (kJ/(kg K)): water below the saturation
-// temperature at (pa + pg) + 0.000001 MPa, steam from it on.
-double stream_s(props::WaterSteam& sp, double pg, double t, double pa) {
+// Specific entropy of a pipe stream (kJ/(kg K)) that the screen calls steam or
+// water: water below the saturation temperature at (pa + pg) + 0.000001 MPa,
+// steam from it on; within half a kelvin of a line below the critical point,
+// saturated steam or water as the screen calls it.
+double stream_s(props::WaterSteam& sp, double pg, double t, double pa, bool steam) {
     const double p = (pa + pg) + 0.000001;
-    return props::selected_number(t < sp.saturation_line_t(p) ? sp.pswA_ptwtr("s", p, t) : sp.pswA_ptstm("s", p, t));
+    const double ts = sp.saturation_line_t(p);
+    const double critical = sp.formulation() == props::Formulation::IF97 ? 373.946 : 374.15;
+    if (p >= 611.212677e-6 && ts < critical && std::fabs(t - ts) < 0.5)
+        return props::selected_number(sp.pswA_sat_p(steam ? "s2" : "s1", p));
+    return props::selected_number(t < ts ? sp.pswA_ptwtr("s", p, t) : sp.pswA_ptstm("s", p, t));
 }
 
 // Saturated water taken 0.01 degC below the saturation temperature at p.
@@ -122,23 +128,23 @@ std::string broken_second_law(ScreenId screen, const shell::Fields& f, const she
     if (screen == ScreenId::Form5) {
         const double pa = typed("Text7");
         const double ph = (pa + typed("Text6")) + 0.000001;
-        in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa)},
-              {typed("Text5"), stream_s(sp, typed("Text4"), typed("Text3"), pa)}};
+        in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa, true)},
+              {typed("Text5"), stream_s(sp, typed("Text4"), typed("Text3"), pa, false)}};
         out = {{written("csll"), saturated_water_s(sp, ph, sp.saturation_line_t(ph))}};
     } else if (screen == ScreenId::Form6) {
         const double pa = typed("Text9");
         const double td = typed("Text8");
         const double D = written("jqll");
         const double G = typed("Text7");
-        in = {{D, stream_s(sp, typed("Text2"), typed("Text1"), pa)},
-              {G, stream_s(sp, typed("Text3"), typed("Text4"), pa)}};
+        in = {{D, stream_s(sp, typed("Text2"), typed("Text1"), pa, true)},
+              {G, stream_s(sp, typed("Text3"), typed("Text4"), pa, false)}};
         out = {{D, saturated_water_s(sp, sp.saturation_line_p(td), td)},
-               {G, stream_s(sp, typed("Text5"), typed("Text6"), pa)}};
+               {G, stream_s(sp, typed("Text5"), typed("Text6"), pa, false)}};
     } else if (screen == ScreenId::Form7) {
         const double pa = typed("Text9");
-        in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa)},
-              {written("jwsll"), stream_s(sp, typed("Text4"), typed("Text3"), pa)}};
-        out = {{typed("Text7"), stream_s(sp, typed("Text6"), typed("Text5"), pa)}};
+        in = {{written("jqll"), stream_s(sp, typed("Text2"), typed("Text1"), pa, true)},
+              {written("jwsll"), stream_s(sp, typed("Text4"), typed("Text3"), pa, false)}};
+        out = {{typed("Text7"), stream_s(sp, typed("Text6"), typed("Text5"), pa, true)}};
     } else {
         return {};
     }
