@@ -10,6 +10,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string_view>
 
 #include "catalog/catalog.h"
@@ -147,11 +148,14 @@ private:
             first = false;
             std::string_view key;
             if (!plain_string(key) || !take(':')) return false;
-            if (key == "call" && name_.empty()) {
+            // A key given twice goes the general way, which refuses it.
+            if (key == "call" && !seen_call_) {
+                seen_call_ = true;
                 std::string_view name;
                 if (!plain_string(name) || name.empty()) return false;
                 name_ = name;
-            } else if (key == "args" && args_.empty()) {
+            } else if (key == "args" && !seen_args_) {
+                seen_args_ = true;
                 if (!take('[')) return false;
                 for (bool first_arg = true; !take(']'); first_arg = false) {
                     if (!first_arg && !take(',')) return false;
@@ -231,20 +235,92 @@ private:
     std::string name_;
     std::vector<std::string> args_;
     std::string_view id_;
+    bool seen_call_ = false, seen_args_ = false;
 };
+
+std::string dump(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
+
+// Over a line that parsed as JSON: from `at`, the end of the value there.
+std::size_t value_end(std::string_view s, std::size_t at) {
+    const auto string_end = [&s](std::size_t i) {
+        for (++i; i < s.size() && s[i] != '"'; ++i)
+            if (s[i] == '\\') ++i;
+        return std::min(i + 1, s.size());
+    };
+    if (at >= s.size()) return at;
+    if (s[at] == '"') return string_end(at);
+    if (s[at] != '[' && s[at] != '{') return std::min(s.find_first_of(",]} \t\r\n", at), s.size());
+    int depth = 0;
+    for (std::size_t i = at; i < s.size();) {
+        const char c = s[i];
+        if (c == '"') {
+            i = string_end(i);
+            continue;
+        }
+        ++i;
+        if (c == '[' || c == '{') ++depth;
+        if ((c == ']' || c == '}') && --depth == 0) return i;
+    }
+    return s.size();
+}
+
+// The text of the request's own "id" member exactly as it was written (a long
+// number keeps all its digits), so that a client can match the answer; empty
+// when there is none, or more than one.
+std::string_view written_id(std::string_view s) {
+    const auto blanks = [&s](std::size_t i) { return std::min(s.find_first_not_of(" \t\r\n", i), s.size()); };
+    std::size_t i = blanks(0);
+    if (i == s.size() || s[i] != '{') return {};
+    std::string_view id;
+    int ids = 0;
+    for (i = blanks(i + 1); i < s.size() && s[i] == '"';) {
+        const std::size_t key_end = value_end(s, i);
+        const std::string_view key = s.substr(i, key_end - i);
+        i = blanks(key_end);
+        if (i == s.size() || s[i] != ':') return {};
+        const std::size_t start = blanks(i + 1);
+        i = value_end(s, start);
+        const bool is_id =
+            key.find('\\') == std::string_view::npos ? key == "\"id\"" : json::parse(key).get<std::string>() == "id";
+        if (is_id) {
+            id = s.substr(start, i - start);
+            ++ids;
+        }
+        i = blanks(i);
+        if (i == s.size() || s[i] != ',') break;
+        i = blanks(i + 1);
+    }
+    return ids == 1 ? id : std::string_view();
+}
 
 }  // namespace
 
 std::string answer_json_line(const std::string& line, props::Formulation formulation) {
     if (std::optional<std::string> plain = PlainCall(line, formulation).answer()) return *plain;
     json answer;
-    json id;
+    std::string_view id;
     try {
         if (nesting_depth(line) > kMaxDepth)
             throw UsageError("请求嵌套超过 " + std::to_string(kMaxDepth) + " 层：" + quote_input(line));
-        const json request = json::parse(line);
+        // The parser keeps the last of two equal keys; a request that gives a
+        // member twice is refused instead, since either value may be meant.
+        std::vector<std::set<std::string>> keys;
+        std::string twice;
+        const auto note_keys = [&](int, json::parse_event_t event, json& parsed) {
+            if (event == json::parse_event_t::object_start) {
+                keys.emplace_back();
+            } else if (event == json::parse_event_t::object_end && !keys.empty()) {
+                keys.pop_back();
+            } else if (event == json::parse_event_t::key && !keys.empty()) {
+                if (!keys.back().insert(parsed.get<std::string>()).second && twice.empty())
+                    twice = parsed.get<std::string>();
+            }
+            return true;
+        };
+        const json request = json::parse(line, note_keys);
         if (!request.is_object()) throw UsageError("请求须是JSON对象：" + quote_input(line));
-        if (const auto it = request.find("id"); it != request.end()) id = *it;
+        id = written_id(line);
+        if (!twice.empty()) throw UsageError("请求中的成员" + quote_input(twice) + "出现了不止一次");
         // A line's own formulation overrides the one of the whole batch.
         props::Formulation line_formulation = formulation;
         if (const auto it = request.find("formulation"); it != request.end()) {
@@ -270,8 +346,20 @@ std::string answer_json_line(const std::string& line, props::Formulation formula
     } catch (...) {
         answer = {{"error", shell::current_failure_message()}};
     }
-    if (!id.is_null()) answer["id"] = id;
-    return answer.dump(-1, ' ', false, json::error_handler_t::replace);
+    if (id.empty() || id == "null") return dump(answer);
+    // The id goes in where the writer would put the member "id", keys in order.
+    std::string out = "{";
+    bool id_written = false;
+    for (const auto& [key, value] : answer.items()) {
+        if (!id_written && key > "id") {
+            out.append("\"id\":").append(id).append(",");
+            id_written = true;
+        }
+        out.append(dump(key)).append(":").append(dump(value)).append(",");
+    }
+    if (!id_written) out.append("\"id\":").append(id).append(",");
+    out.back() = '}';
+    return out;
 }
 
 BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formulation) {
@@ -283,20 +371,24 @@ BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formu
         bool too_long = false;
         bool any = false;
         std::streambuf* buffer = in.rdbuf();
-        for (int c; (c = buffer->sbumpc()) != std::char_traits<char>::eof();) {
-            any = true;
-            if (c == '\n') break;
-            if (line.size() < kMaxLineBytes)
-                line.push_back(static_cast<char>(c));
-            else
-                too_long = true;
+        try {
+            for (int c; (c = buffer->sbumpc()) != std::char_traits<char>::eof();) {
+                any = true;
+                if (c == '\n') break;
+                if (line.size() < kMaxLineBytes)
+                    line.push_back(static_cast<char>(c));
+                else
+                    too_long = true;
+            }
+        } catch (const std::ios_base::failure& e) {
+            out.flush();
+            throw input_error(e);
         }
         if (!any) break;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!too_long && line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines are skipped
         if (too_long)
-            out << json{{"error", "请求超过 1 MiB：" + quote_input(line)}}.dump(-1, ' ', false,
-                                                                                json::error_handler_t::replace);
+            out << dump(json{{"error", "请求超过 1 MiB：" + quote_input(line)}});
         else
             out << answer_json_line(line, formulation);
         out << '\n';

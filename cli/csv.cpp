@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <deque>
 #include <istream>
+#include <iterator>
 #include <map>
 #include <ostream>
+#include <string_view>
 
 #include "catalog/catalog.h"
 #include "cli/calls.h"
@@ -26,21 +29,112 @@ std::string shortest(double value) {
     return std::string(buffer, end);
 }
 
-// One record: a line, or several where a quoted cell holds line breaks.
-bool read_record(std::istream& in, std::string& record) {
-    record.clear();
-    bool quoted_cell = false;
-    bool any = false;
-    for (int c; (c = in.rdbuf()->sbumpc()) != std::char_traits<char>::eof();) {
-        any = true;
-        if (c == '"') quoted_cell = !quoted_cell;
-        if (c == '\n' && !quoted_cell) break;
-        if (record.size() >= kMaxRecordBytes) throw UsageError("CSV 的一行超过 1 MiB");
-        record.push_back(static_cast<char>(c));
+// One line of the input without its line feed; of a longer line the first
+// kMaxRecordBytes are kept and the rest is skipped.
+struct Line {
+    std::string text;
+    bool too_long = false;
+};
+
+// Whether a quoted cell is still open at the end of `text`, which starts inside
+// one when `quoted`. A quote opens a quoted cell only as the cell's first
+// character, as spreadsheets read it; elsewhere (3" for inches) it is a quote.
+// `loose` tells of a closing quote followed by more than a comma or the end.
+bool open_at_end(std::string_view text, bool quoted, bool& loose) {
+    bool cell_start = !quoted;
+    loose = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted && c == '"') {
+            if (i + 1 < text.size() && text[i + 1] == '"') {
+                ++i;
+            } else {
+                quoted = false;
+                if (i + 1 < text.size() && text[i + 1] != ',' && text[i + 1] != '\r') loose = true;
+            }
+        } else if (!quoted && c == '"' && cell_start) {
+            quoted = true;
+        }
+        cell_start = !quoted && c == ',';
     }
-    if (!record.empty() && record.back() == '\r') record.pop_back();
-    return any;
+    return quoted;
 }
+
+// Reads the table record by record. A record is a line, or several where a
+// quoted cell holds line breaks (as a spreadsheet writes them). A quote still
+// open at the end of the input or after 1 MiB, or closed with text after it on
+// a later line, is a mistake in its own line: that line is a malformed record
+// and the lines after it are read again as records of their own, so one stray
+// quote costs one row, not the rest of the table.
+class RecordReader {
+public:
+    explicit RecordReader(std::istream& in) : buffer_(in.rdbuf()) {}
+
+    enum class Kind { Row, TooLong, Unterminated };
+
+    // False at the end of the input; throws InputError when it cannot be read.
+    bool next(std::string& record, Kind& kind) {
+        Line first;
+        if (!next_line(first)) return false;
+        kind = first.too_long ? Kind::TooLong : Kind::Row;
+        record = std::move(first.text);
+        bool loose = false;
+        if (!first.too_long && open_at_end(record, false, loose)) {
+            std::vector<Line> taken;
+            std::size_t size = record.size();
+            bool open = true;
+            for (Line line; open && next_line(line);) {
+                size += 1 + line.text.size();
+                if (line.too_long || size > kMaxRecordBytes) {
+                    taken.push_back(std::move(line));
+                    break;
+                }
+                open = open_at_end(line.text, true, loose);
+                taken.push_back(std::move(line));
+                // A cell that a spreadsheet wrote closes cleanly; text after
+                // the closing quote means the quote was opened by mistake.
+                if (loose) break;
+            }
+            if (open || loose) {
+                kind = Kind::Unterminated;
+                pending_.insert(pending_.begin(), std::make_move_iterator(taken.begin()),
+                                std::make_move_iterator(taken.end()));
+            } else {
+                for (const Line& line : taken) record.append("\n").append(line.text);
+            }
+        }
+        if (!record.empty() && record.back() == '\r') record.pop_back();
+        return true;
+    }
+
+private:
+    bool next_line(Line& line) {
+        if (!pending_.empty()) {
+            line = std::move(pending_.front());
+            pending_.pop_front();
+            return true;
+        }
+        line.text.clear();
+        line.too_long = false;
+        bool any = false;
+        try {
+            for (int c; (c = buffer_->sbumpc()) != std::char_traits<char>::eof();) {
+                any = true;
+                if (c == '\n') break;
+                if (line.text.size() < kMaxRecordBytes)
+                    line.text.push_back(static_cast<char>(c));
+                else
+                    line.too_long = true;
+            }
+        } catch (const std::ios_base::failure& e) {
+            throw input_error(e);
+        }
+        return any;
+    }
+
+    std::streambuf* buffer_;
+    std::deque<Line> pending_;  // lines read past an unclosed quote, at most 2 MiB
+};
 
 struct Target {
     const FunctionInfo* function = nullptr;
@@ -133,6 +227,7 @@ std::vector<std::string> compute_row(const Target& t, const std::vector<std::str
 std::vector<std::string> csv_cells(const std::string& record) {
     std::vector<std::string> cells(1);
     bool quoted_cell = false;
+    bool cell_start = true;
     for (std::size_t i = 0; i < record.size(); ++i) {
         const char c = record[i];
         if (quoted_cell) {
@@ -144,13 +239,14 @@ std::vector<std::string> csv_cells(const std::string& record) {
             } else {
                 cells.back() += c;
             }
-        } else if (c == '"') {
+        } else if (c == '"' && cell_start) {
             quoted_cell = true;
         } else if (c == ',') {
             cells.emplace_back();
         } else {
             cells.back() += c;
         }
+        cell_start = !quoted_cell && c == ',';
     }
     return cells;
 }
@@ -177,8 +273,12 @@ std::string csv_record(const std::vector<std::string>& cells) {
 int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, std::ostream& out,
             props::Formulation formulation) {
     const Target t = find_target(target);
+    RecordReader reader(in);
     std::string record;
-    if (!read_record(in, record)) throw UsageError("CSV 没有表头");
+    RecordReader::Kind kind{};
+    if (!reader.next(record, kind)) throw UsageError("CSV 没有表头");
+    if (kind == RecordReader::Kind::TooLong) throw UsageError("CSV 的表头超过 1 MiB");
+    if (kind == RecordReader::Kind::Unterminated) throw UsageError("CSV 表头的引号没有闭合：" + quote_input(record));
     if (record.rfind("\xEF\xBB\xBF", 0) == 0) record.erase(0, 3);  // a spreadsheet's byte-order mark
     const std::vector<std::string> header = csv_cells(record);
     if (t.function != nullptr)
@@ -191,15 +291,30 @@ int run_csv(const std::vector<std::string>& target, bool bom, std::istream& in, 
     head.emplace_back(kFailureColumn);
     out << csv_record(head) << "\r\n";
     int status = 0;
-    while (read_record(in, record)) {
-        if (record.empty()) continue;
-        std::vector<std::string> cells = csv_cells(record);
-        cells.resize(header.size());
+    while (reader.next(record, kind)) {
+        if (record.empty() && kind == RecordReader::Kind::Row) continue;
         std::string failure, warning;
-        std::vector<std::string> results = compute_row(t, header, cells, failure, warning, formulation);
+        std::vector<std::string> cells, results;
+        if (kind == RecordReader::Kind::TooLong) {
+            // Its cells are not all here: none is echoed, the reason quotes its start.
+            failure = "这一行超过 1 MiB，没有计算：" + quote_input(record);
+        } else {
+            cells = csv_cells(record);
+            if (kind == RecordReader::Kind::Unterminated)
+                failure = "这一行的引号没有闭合（到行尾为止），没有计算";
+            else
+                results = compute_row(t, header, cells, failure, warning, formulation);
+        }
+        // Cells beyond the header come back after the failure column, as they were.
+        std::vector<std::string> extra;
+        if (cells.size() > header.size())
+            extra.assign(std::make_move_iterator(cells.begin() + static_cast<std::ptrdiff_t>(header.size())),
+                         std::make_move_iterator(cells.end()));
+        cells.resize(header.size());
         results.resize(t.result_columns.size());
         cells.insert(cells.end(), results.begin(), results.end());
         cells.push_back(failure.empty() ? warning : failure);
+        cells.insert(cells.end(), extra.begin(), extra.end());
         if (!failure.empty()) status = 1;
         out << csv_record(cells) << "\r\n";
         if (!out) return 3;

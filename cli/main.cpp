@@ -32,7 +32,7 @@ using namespace entalix;
 
 void print_help() {
     std::cout << cli::kShortUsage
-              << "\n退出状态：0 成功（含警告），1 计算失败，2 用法错误，3 输出丢失\n\n"
+              << "\n退出状态：0 成功（含警告），1 计算失败，2 用法错误，3 输出丢失，4 读取输入失败\n\n"
                  "公式：--formulation IFC-67（默认）或 IAPWS-IF97（也可写 IF97），用于函数调用、画面事件、\n"
                  "--csv 和整个 --batch；批处理请求中的 \"formulation\" 成员只改变该行。\n"
                  "--compare 函数名 参数... 分别用两种公式计算，并给出差值（IFC-67 − IAPWS-IF97）和相对差值。\n\n"
@@ -80,6 +80,7 @@ constexpr int kSuccess = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 constexpr int kOutputLost = 3;
+constexpr int kInputFailed = 4;
 
 int run_call(const std::string& name, const std::vector<std::string>& args, props::Formulation formulation) {
     const cli::CallResult result = cli::call_function_warned(name, args, formulation);
@@ -245,6 +246,10 @@ int main(int argc, char** argv) {
     } catch (const cli::UsageError& e) {
         std::cerr << e.what() << "\n\n" << cli::kShortUsage;
         return kUsage;
+    } catch (const cli::InputError& e) {
+        // The answers to what was read before stay written.
+        std::cerr << e.what() << '\n';
+        status = kInputFailed;
     } catch (...) {
         std::cerr << shell::current_failure_message() << '\n';
         status = kFailed;

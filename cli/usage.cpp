@@ -1,5 +1,7 @@
-// Quoting of input in messages and the short usage.
+// Quoting of input in messages, the short usage, and what an unreadable input says.
 #include "cli/usage.h"
+
+#include <system_error>
 
 namespace entalix::cli {
 
@@ -13,6 +15,23 @@ const char* const kShortUsage =
     "  entalix-calc --chart hs|ts [--full] [--process] p=… t=… ...  焓熵图或温熵图（SVG），标出状态\n"
     "  entalix-calc --list | --help | --version\n"
     "  以上计算都可加 --formulation IFC-67|IAPWS-IF97（默认 IFC-67）\n";
+
+InputError input_error(const std::ios_base::failure& failure) {
+    std::string cause = "读不出数据";
+    if (const std::error_code code = failure.code(); code != std::io_errc::stream) {
+        if (code == std::errc::is_a_directory)
+            cause = "输入是一个目录，不是文件";
+        else if (code == std::errc::bad_file_descriptor)
+            cause = "标准输入没有打开";
+        else if (code == std::errc::permission_denied)
+            cause = "没有读取的权限";
+        else if (code == std::errc::io_error)
+            cause = "设备读写错误";
+        else
+            cause = code.message();
+    }
+    return InputError("读取输入失败：" + cause);
+}
 
 std::string quote_input(std::string_view text) {
     constexpr std::size_t kMaxCharacters = 80;

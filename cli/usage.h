@@ -2,6 +2,7 @@
 // it was given.
 #pragma once
 
+#include <ios>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,6 +15,16 @@ class UsageError : public std::runtime_error {
 public:
     explicit UsageError(const std::string& message) : std::runtime_error(message) {}
 };
+
+// The input could not be read (standard input is a directory, closed, or a
+// device that failed): exit status 4, "读取输入失败" with the cause.
+class InputError : public std::runtime_error {
+public:
+    explicit InputError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// The InputError for a failure the stream library reported while reading.
+InputError input_error(const std::ios_base::failure& failure);
 
 // A text of the input as an error message quotes it: at most 80 characters
 // (whole UTF-8 characters), "…" where it was cut.

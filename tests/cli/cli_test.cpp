@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -164,6 +165,78 @@ TEST(Csv, RowsComeBackWithTheirResults) {
     EXPECT_THROW(run_csv({"pswh_ptstm"}, false, missing, written, kIfc67), UsageError);
 }
 
+// A spreadsheet's rows all come back: cells beyond the header after the
+// failure column, a broken row with its reason, the rows after it answered.
+TEST(Csv, EveryRowComesBackWhole) {
+    const std::string h = "3052.1431331649337";  // pswh_ptstm at 1 MPa, 300 degC
+    const struct {
+        const char* name;
+        std::string rows, answers;
+        int status;
+    } cases[] = {
+        {"extra cells", "1,300,x,,\"y,z\"\n", "1,300," + h + ",,x,,\"y,z\"\r\n", 0},
+        {"inch mark inside a cell", "1,300,3\" DN80\n", "1,300," + h + ",,\"3\"\" DN80\"\r\n", 0},
+        {"line break in a quoted cell", "1,300,\"a\nb\"\n", "1,300," + h + ",,\"a\nb\"\r\n", 0},
+        {"quote open to the end", "1,\"300\n1,300\n",
+         "1,300,,这一行的引号没有闭合（到行尾为止），没有计算\r\n1,300," + h + ",\r\n", 1},
+        {"quote closed by a later row's cell", "1,\"300\n1,300,\"note\"\n",
+         "1,300,,这一行的引号没有闭合（到行尾为止），没有计算\r\n1,300," + h + ",,note\r\n", 1},
+        {"row over 1 MiB", "1," + std::string(3 << 20, '3') + "\n1,300\n",
+         ",,,\"这一行超过 1 MiB，没有计算：“1," + std::string(78, '3') + "…”\"\r\n1,300," + h + ",\r\n", 1},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in("p,t\n" + c.rows);
+        std::ostringstream out;
+        EXPECT_EQ(run_csv({"pswh_ptstm"}, false, in, out, kIfc67), c.status) << c.name;
+        EXPECT_EQ(out.str(), "p,t,pswh_ptstm,失败原因\r\n" + c.answers) << c.name;
+    }
+    std::istringstream open_header("p,\"t\n1,300\n");
+    std::ostringstream out;
+    EXPECT_THROW(run_csv({"pswh_ptstm"}, false, open_header, out, kIfc67), UsageError);
+}
+
+// The id comes back as its text was written, so a client can match it; a
+// member given twice (either value may be meant) is refused for that line.
+TEST(Batch, IdsAsWrittenAndKeysOnce) {
+    const struct {
+        const char* line;
+        const char* answer;
+    } cases[] = {
+        {R"({"id": 123456789012345678901234567890, "call": "pswsat_t", "args": [1]})",
+         R"({"id":123456789012345678901234567890,"value":179.88470565414542})"},
+        {R"({"id" : 1.50, "call": "pswsat_t", "args": [1]})", R"({"id":1.50,"value":179.88470565414542})"},
+        {R"({"id": "réf", "call": "nosuch"})", R"({"error":"没有这个函数：“nosuch”","id":"réf"})"},
+        {R"({"id": {"tag": [1, "}"]}, "screen": "Form8", "event": "Command2_Click", "fields": {"Text2": "1"}})",
+         R"({"formulation":"IFC-67","id":{"tag": [1, "}"]},"texts":{"Text1":"183.9991"}})"},
+        {R"({"id": 3, "call": "pswsat_t", "args": [], "args": [1]})",
+         R"({"error":"请求中的成员“args”出现了不止一次","id":3})"},
+        {R"({"id": 4, "screen": "Form8", "event": "Command2_Click", "fields": {"Text2": "1", "Text2": "2"}})",
+         R"({"error":"请求中的成员“Text2”出现了不止一次","id":4})"},
+        {R"({"id": 5, "id": 6, "call": "pswsat_t", "args": [1]})", R"({"error":"请求中的成员“id”出现了不止一次"})"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(answer_line(c.line), c.answer) << c.line;
+}
+
+// A stream that fails as reading a directory does.
+struct UnreadableInput : std::streambuf {
+    int_type underflow() override {
+        throw std::ios_base::failure("read", std::make_error_code(std::errc::is_a_directory));
+    }
+};
+
+TEST(Input, AReadErrorIsReportedAsSuch) {
+    UnreadableInput failing;
+    std::istream in(&failing);
+    std::ostringstream out;
+    try {
+        run_batch(in, out, kIfc67);
+        ADD_FAILURE() << "no error";
+    } catch (const InputError& e) {
+        EXPECT_EQ(std::string(e.what()), "读取输入失败：输入是一个目录，不是文件");
+    }
+    EXPECT_THROW(run_csv({"pswh_ptstm"}, false, in, out, kIfc67), InputError);
+}
+
 TEST(Batch, ShortestRoundTripNumbers) {
     const json answer = json::parse(answer_line(R"({"call": "pswsat_t", "args": ["0.1"]})"));
     EXPECT_EQ(answer["value"].get<double>(), props::ifc_pswsat_t(0.1));
@@ -186,7 +259,7 @@ std::string run(const std::string& arguments, int* status, const std::string& in
 }
 
 // One table of exit statuses: 0 success, 1 a failed calculation, 2 a usage
-// error (with the short usage on standard error), 3 lost output.
+// error (with the short usage on standard error), 3 lost output, 4 unreadable input.
 #if !defined(_WIN32)
 TEST(Executable, ExitStatusTable) {
     const struct {
@@ -210,6 +283,9 @@ TEST(Executable, ExitStatusTable) {
         {"Form11 Command1_Click Check1=1 Check2=1 Check3=1", 2},
         {"pswsat_t 1 > /dev/full", 3},
         {"pswsat_t 1 >&-", 3},
+        {"--batch < /", 4},
+        {"--batch <&-", 4},
+        {"--csv pswh_ptstm < /", 4},
     };
     for (const auto& c : cases) {
         const std::string command = std::string(ENTALIX_CALC) + " " + c.arguments + " 2>/dev/null";
