@@ -47,19 +47,22 @@ struct Local {
     double t, v, x, mu;
 };
 
-// Properties at (p, h); a wet mixture's viscosity by McAdams' mean,
-// 1/mu = x/mu'' + (1 - x)/mu'.
+// Properties at (p, h), each through the checked selectors, so that a state
+// leaving the formulation's range is refused; a wet mixture's viscosity by
+// McAdams' mean, 1/mu = x/mu'' + (1 - x)/mu'.
 Local local_state(props::WaterSteam& ws, double p, double h) {
-    const props::FluidState s = ws.pair_state(props::KnownPair::PH, p, h);
+    const double t = props::selected_number(ws.pswA_ph("t", p, h));
+    const double v = props::selected_number(ws.pswA_ph("v", p, h));
+    const double x = props::selected_number(ws.pswA_ph("x", p, h));
     double mu = 0.0;
-    if (s.x > 0.0 && s.x < 1.0) {
-        const double mu_l = props::selected_number(ws.pswA_ptwtr("mu", p, s.t));
-        const double mu_g = props::selected_number(ws.pswA_ptstm("mu", p, s.t));
-        mu = 1.0 / (s.x / mu_g + (1.0 - s.x) / mu_l);
+    if (x > 0.0 && x < 1.0) {
+        const double mu_l = props::selected_number(ws.pswA_ptwtr("mu", p, t));
+        const double mu_g = props::selected_number(ws.pswA_ptstm("mu", p, t));
+        mu = 1.0 / (x / mu_g + (1.0 - x) / mu_l);
     } else {
         mu = props::selected_number(ws.pswA_ph("mu", p, h));
     }
-    return {s.t, s.v, s.x, mu};
+    return {t, v, x, mu};
 }
 
 std::string metres(double x) {

@@ -106,8 +106,10 @@ void add_row(std::vector<ControlDesc>& c, int column, int top, const Row& row) {
                                  atmospheric()));
     else
         c.push_back(with_meaning(text_box(name, row.text, {box_left, top, kBoxWidth, kHeight}), std::move(meaning)));
+    // The two inlet rows keep room for their "计算" beside the unit.
+    const int unit_width = name == "Text2" || name == "Text3" ? 300 : 840;
     if (std::string_view(row.unit) != "1")
-        c.push_back(label("Unit_" + name, row.unit, {box_left + kBoxWidth + 60, top + 60, 840, 255}));
+        c.push_back(label("Unit_" + name, row.unit, {box_left + kBoxWidth + 60, top + 60, unit_width, 255}));
 }
 
 void add_result(std::vector<ControlDesc>& c, int column, int top, const ResultRow& row) {
@@ -141,7 +143,10 @@ Outcome press(const Fields& f, props::WaterSteam& water, bool wet) {
     double h = 0.0;
     if (wet) {
         const double x = read_field(desc, f, "Text3") / 100.0;
-        h = water.pair_state(props::KnownPair::PX, p, x).h;
+        // The lever rule between the saturated water and the saturated steam at p.
+        const double h1 = props::selected_number(water.pswA_sat_p("h1", p));
+        const double h2 = props::selected_number(water.pswA_sat_p("h2", p));
+        h = h1 + x * (h2 - h1);
     } else {
         const double t = read_field(desc, f, "Text2");
         // Water below the saturation temperature, steam from it on, as on the pipe screen.
@@ -198,8 +203,8 @@ const ScreenDesc& form18() {
             top += kPitch;
         }
         // The inlet from the temperature, or from the dryness of wet steam.
-        c.push_back(button("Command1", "计算", {3720, 240 + 2 * kPitch, 855, kHeight}));
-        c.push_back(button("Command2", "计算", {3720, 240 + 3 * kPitch, 855, kHeight}));
+        c.push_back(button("Command1", "计算", {3960, 240 + 2 * kPitch, 855, kHeight}));
+        c.push_back(button("Command2", "计算", {3960, 240 + 3 * kPitch, 855, kHeight}));
         top = 240;
         for (const Row& row : kRightRows) {
             add_row(c, 1, top, row);

@@ -14,9 +14,9 @@ namespace {
 
 using Typed = std::map<std::string, std::string>;
 
-shell::Outcome press(const char* event, const Typed& typed) {
+shell::Outcome press(const char* event, const Typed& typed, props::Formulation formulation = props::Formulation::IF97) {
     shell::Fields fields = form18().default_fields();
-    fields.set_formulation(props::Formulation::IF97);
+    fields.set_formulation(formulation);
     for (const auto& [name, text] : typed) fields.set(name, text);
     return shell::run_event(form18(), event, fields).value();
 }
@@ -43,6 +43,12 @@ TEST(PipeLineScreen, SteamMainKeepsItsSuperheat) {
     EXPECT_NEAR(std::stod(r["q_m"]), 121938.5 / 800.0, 0.3);
     EXPECT_EQ(r["state"].rfind("过热蒸汽，过热度", 0), 0u) << r["state"];
     EXPECT_EQ(outcome.formulation, "IAPWS-IF97");
+    // IFC-67 gives the same line within what the two formulations differ by.
+    const shell::Outcome ifc67 = press("Command1_Click", kSteamMain, props::Formulation::IFC67);
+    ASSERT_FALSE(ifc67.failed) << ifc67.message;
+    auto old = written(ifc67);
+    EXPECT_NEAR(std::stod(old["dp"]), std::stod(r["dp"]), 2e-3);
+    EXPECT_NEAR(std::stod(old["t_out"]), std::stod(r["t_out"]), 0.5);
 }
 
 TEST(PipeLineScreen, DrynessRowMakesTheInletWetSteamAndTheBarePipeNeedsNoConductivity) {
@@ -53,6 +59,7 @@ TEST(PipeLineScreen, DrynessRowMakesTheInletWetSteamAndTheBarePipeNeedsNoConduct
                {"Text12", "0.05"}, {"Text13", "108"},     {"Text14", "0"}};
     auto r = written(press("Command2_Click", line));
     EXPECT_EQ(r["state"], "湿蒸汽，干度98.70 %");
+    EXPECT_EQ(r["w_in"], "29.01");
     EXPECT_NEAR(std::stod(r["t_out"]), 150.71, 0.03);
     line["Text11"] = "0";
     line["Text12"] = "";
