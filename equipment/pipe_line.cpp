@@ -150,10 +150,16 @@ LineResult march_line(const LineInput& in, props::WaterSteam& ws) {
                 r.error = "在距入口约 " + metres(done) + " m 处流速达到临界（阻塞），压力将降到零，管线无法通过该流量";
                 return r;
             }
-            // The acceleration shortens the segment; the mean state follows.
+            // The acceleration shortens the segment, and so does a medium that
+            // cools fast towards the air: the heat loss follows the medium's
+            // temperature, which may change by 2 % of its excess over the air
+            // in one segment. The mean state follows.
             const double predicted = step;
             const double drop = (gradient(mean, f) + warming) / (1.0 - m2);
             if (drop > 0.0 && drop * step > 0.01 * p * 1e6) step = 0.01 * p * 1e6 / drop;
+            const double cooling = std::fabs(end.t - at.t) * (step / predicted);
+            const double allowed = 0.02 * std::fabs(at.t - in.t_ambient) + 0.01;
+            if (cooling > allowed) step *= allowed / cooling;
             mean = local_state(ws, p - drop * step / 2e6, h - (h - h_end) * (step / predicted) / 2.0);
         }
         p = p_end;

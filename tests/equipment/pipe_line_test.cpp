@@ -89,7 +89,16 @@ TEST(PipeLine, MarchMatchesAnIndependentFineMarch) {
     saturated.insulation = 0.05;
     saturated.lambda_ins = 0.05;
     saturated.t_ambient = 0.0;
+    LineInput small_bare;  // 2 t/h of 130 degC water through 2000 m of bare DN50: cools towards the air
+    small_bare.p_in = 1.0983;
+    small_bare.h_in = 546.948077;
+    small_bare.flow = 2.0 / 3.6;
+    small_bare.d_inner = 0.05;
+    small_bare.length = 2000.0;
+    small_bare.roughness = 0.2e-3;
+    small_bare.d_outer = 0.057;
     const Marched cases[] = {
+        {"cools to the air", small_bare, 0.302527, 66369.7, 0.0300102, 1.04673803, 38.496959, 0.0, 0.284878, 213757.3},
         {"hot water", hot_water, 0.756318, 1659242.6, 0.0162616, 1.08090335, 129.581021, 0.0, 0.756037, 249660.7},
         {"superheated", steam_main(), 30.990179, 2105276.4, 0.0187860, 1.21553521, 290.966763, 1.0, 35.187106,
          121938.5},
