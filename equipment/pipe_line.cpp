@@ -107,16 +107,41 @@ LineResult march_line(const LineInput& in, props::WaterSteam& ws) {
     };
     Local at = first;
     double q_total = 0.0;
+    bool at_air = false;
+    auto heat = [&](double t) {
+        return at_air ? 0.0 : heat_loss_per_metre(t, in.t_ambient, in.d_outer, in.insulation, in.lambda_ins, in.alpha);
+    };
     for (int seg = 0; done < in.length; ++seg) {
         if (seg >= in.max_segments) {
             r.error = "管线分段数超过 " + std::to_string(in.max_segments) + "，无法计算";
             return r;
+        }
+        // A single-phase stream within a thousandth of a kelvin of the air has
+        // reached it: what heat it still holds over the air (G cp 0.001 K at
+        // most) goes at once, and the rest of the line exchanges none, which
+        // spares a march creeping towards the air's temperature.
+        if (!at_air && !(at.x > 0.0 && at.x < 1.0) && std::fabs(at.t - in.t_ambient) < 1e-3) {
+            const double h_air = in.t_ambient < ws.saturation_line_t(p) ? ws.pswh_ptwtr(p, in.t_ambient)
+                                                                        : ws.pswh_ptstm(p, in.t_ambient);
+            q_total += in.flow * (h - h_air) * 1000.0;
+            h = h_air;
+            at = local_state(ws, p, h);
+            at_air = true;
         }
         const double remaining = in.length - done;
         const double f0 = darcy_friction(mass_flux * in.d_inner / at.mu, rel).value_or(r.friction);
         const double g0 = gradient(at, f0);
         double step = remaining;
         if (g0 > 0.0) step = std::min(remaining, 0.01 * p * 1e6 / g0);
+        // The predictor's heat may change the temperature of water or steam
+        // (cp at least 2 kJ/(kg K) in the plant's range) by about 2 % of its
+        // excess over the air, so that a slow stream cooling to the air is
+        // followed there rather than predicted far past it. Wet steam keeps
+        // its temperature as it condenses: 20 kJ/kg, 1 % of dryness or so.
+        const double q0 = heat(at.t);
+        const bool wet = at.x > 0.0 && at.x < 1.0;
+        const double allowance = wet ? 20.0 : std::min(20.0, 2.0 * (0.02 * std::fabs(at.t - in.t_ambient) + 1e-4));
+        if (std::fabs(q0) * step > allowance * 1000.0 * in.flow) step = allowance * 1000.0 * in.flow / std::fabs(q0);
         // Predictor at the segment's far end, then the mean state. A stream
         // whose volume grows along the line accelerates, which costs pressure
         // too: dp (1 - M2) = -(gradient + warming) dx, where warming is what
@@ -126,8 +151,7 @@ LineResult march_line(const LineInput& in, props::WaterSteam& ws) {
         Local mean = at;
         double m2 = 0.0, warming = 0.0;
         for (int pass = 0; pass < 2; ++pass) {
-            const double q =
-                heat_loss_per_metre(mean.t, in.t_ambient, in.d_outer, in.insulation, in.lambda_ins, in.alpha);
+            const double q = heat(mean.t);
             const double f = darcy_friction(mass_flux * in.d_inner / mean.mu, rel).value_or(r.friction);
             const double total = (gradient(mean, f) + warming) / (1.0 - m2);
             // The segment's whole drop stays within 1 % of its inlet pressure.

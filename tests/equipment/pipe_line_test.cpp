@@ -126,6 +126,24 @@ TEST(PipeLine, MarchMatchesAnIndependentFineMarch) {
     }
 }
 
+TEST(PipeLine, SlowStreamLeavesAtTheAirTemperature) {
+    // 0.1 t/h of 130 degC water in 2000 m of bare DN50 gives up its heat in
+    // the first hundred metres: it leaves at the air's 20 degC, having lost
+    // G (h(130 degC) - h(20 degC)) = 0.1/3.6 * (546.95 - 84.95) kW.
+    LineInput slow;
+    slow.p_in = 1.0983;
+    slow.h_in = 546.948077;
+    slow.flow = 0.1 / 3.6;
+    slow.d_inner = 0.05;
+    slow.length = 2000.0;
+    slow.roughness = 0.2e-3;
+    slow.d_outer = 0.057;
+    const LineResult r = run(slow);
+    ASSERT_EQ(r.error, "");
+    EXPECT_NEAR(r.t_out, 20.0, 0.01);
+    EXPECT_NEAR(r.q_total / 1000.0, 0.1 / 3.6 * (546.948 - 84.951), 0.01);
+}
+
 TEST(PipeLine, RefusesALineThatChokesWithTheLengthWhereItDoes) {
     // 30 t/h of steam through DN100: the stream reaches the speed of sound
     // 17.9 m from the inlet (marched in pressure with python3-iapws until
