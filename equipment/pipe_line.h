@@ -47,9 +47,13 @@ struct LineResult {
     int segments = 0;
 };
 
-// Marches along the line in segments whose drop is at most 1 % of their inlet
-// pressure, each with properties at its mean state. Fittings' losses are spread
-// evenly over the length.
+// Marches along the line in segments whose drop, acceleration included, is at
+// most 1 % of their inlet pressure and whose cooling follows the stream towards
+// the air, each with properties at its mean state. Fittings' losses are spread
+// evenly over the length. A stream that reaches the speed of sound (a water
+// line flashes first) is refused with the length where it chokes; so is a
+// line that needs more than max_segments segments. A state leaving the
+// formulation's range throws as every property call does.
 LineResult march_line(const LineInput& in, props::WaterSteam& ws);
 
 }  // namespace entalix::equipment
