@@ -221,7 +221,7 @@ const ScreenDesc& form18() {
         top = kResultTop + 5 * kResultPitch;
         c.push_back(label("Label_state", "出口状态：", {kLeft[0], top + 30, kCaptionWidth, 255}, Align::Right));
         c.push_back(with_meaning(label(kStateField, "", {kLeft[0] + kCaptionWidth + 60, top, 4560, 315}),
-                                 result("出口状态", "", "text")));
+                                 result("出口状态", "1", "text")));
         c.back().style |= kBorder;
         c.push_back(button("Command3", "返回", {8700, 7260, kBackWidth, kBackHeight}));
         const std::vector<std::string> reads{"Text1",  "Text7",  "Text4",  "Text5",  "Text6",  "Text8", "Text9",
