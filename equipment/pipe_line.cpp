@@ -47,19 +47,22 @@ struct Local {
     double t, v, x, mu;
 };
 
-// Properties at (p, h); a wet mixture's viscosity by McAdams' mean,
-// 1/mu = x/mu'' + (1 - x)/mu'.
+// Properties at (p, h), each through the checked selectors, so that a state
+// leaving the formulation's range is refused; a wet mixture's viscosity by
+// McAdams' mean, 1/mu = x/mu'' + (1 - x)/mu'.
 Local local_state(props::WaterSteam& ws, double p, double h) {
-    const props::FluidState s = ws.pair_state(props::KnownPair::PH, p, h);
+    const double t = props::selected_number(ws.pswA_ph("t", p, h));
+    const double v = props::selected_number(ws.pswA_ph("v", p, h));
+    const double x = props::selected_number(ws.pswA_ph("x", p, h));
     double mu = 0.0;
-    if (s.x > 0.0 && s.x < 1.0) {
-        const double mu_l = props::selected_number(ws.pswA_ptwtr("mu", p, s.t));
-        const double mu_g = props::selected_number(ws.pswA_ptstm("mu", p, s.t));
-        mu = 1.0 / (s.x / mu_g + (1.0 - s.x) / mu_l);
+    if (x > 0.0 && x < 1.0) {
+        const double mu_l = props::selected_number(ws.pswA_ptwtr("mu", p, t));
+        const double mu_g = props::selected_number(ws.pswA_ptstm("mu", p, t));
+        mu = 1.0 / (x / mu_g + (1.0 - x) / mu_l);
     } else {
         mu = props::selected_number(ws.pswA_ph("mu", p, h));
     }
-    return {s.t, s.v, s.x, mu};
+    return {t, v, x, mu};
 }
 
 std::string metres(double x) {
@@ -71,10 +74,12 @@ std::string metres(double x) {
 
 LineResult march_line(const LineInput& in, props::WaterSteam& ws) {
     LineResult r;
-    if (!(in.p_in > 0.0) || !(in.flow > 0.0) || !(in.d_inner > 0.0) || !(in.length > 0.0) || !(in.roughness >= 0.0) ||
-        !(in.zeta >= 0.0) || !(in.d_outer > 0.0) || !(in.insulation >= 0.0) || !(in.alpha > 0.0) ||
-        (in.insulation > 0.0 && !(in.lambda_ins > 0.0)) || !std::isfinite(in.rise) || !std::isfinite(in.t_ambient) ||
-        !std::isfinite(in.h_in) || !std::isfinite(in.length)) {
+    const auto positive = [](double x) { return x > 0.0 && std::isfinite(x); };
+    const auto not_negative = [](double x) { return x >= 0.0 && std::isfinite(x); };
+    if (!positive(in.p_in) || !positive(in.flow) || !positive(in.d_inner) || !positive(in.length) ||
+        !not_negative(in.roughness) || !not_negative(in.zeta) || !positive(in.d_outer) ||
+        !not_negative(in.insulation) || !positive(in.alpha) || (in.insulation > 0.0 && !positive(in.lambda_ins)) ||
+        !std::isfinite(in.rise) || !std::isfinite(in.t_ambient) || !std::isfinite(in.h_in) || in.max_segments < 1) {
         r.error = "输入数据不合理";
         return r;
     }
@@ -102,47 +107,84 @@ LineResult march_line(const LineInput& in, props::WaterSteam& ws) {
     };
     Local at = first;
     double q_total = 0.0;
+    bool at_air = false;
+    auto heat = [&](double t) {
+        return at_air ? 0.0 : heat_loss_per_metre(t, in.t_ambient, in.d_outer, in.insulation, in.lambda_ins, in.alpha);
+    };
     for (int seg = 0; done < in.length; ++seg) {
-        if (seg >= kMaxSegments) {
-            r.error = "管线分段数超过 " + std::to_string(kMaxSegments) + "，无法计算";
+        if (seg >= in.max_segments) {
+            r.error = "管线分段数超过 " + std::to_string(in.max_segments) + "，无法计算";
             return r;
+        }
+        // A single-phase stream within a thousandth of a kelvin of the air has
+        // reached it: what heat it still holds over the air (G cp 0.001 K at
+        // most) goes at once, and the rest of the line exchanges none, which
+        // spares a march creeping towards the air's temperature.
+        if (!at_air && !(at.x > 0.0 && at.x < 1.0) && std::fabs(at.t - in.t_ambient) < 1e-3) {
+            const double h_air = in.t_ambient < ws.saturation_line_t(p) ? ws.pswh_ptwtr(p, in.t_ambient)
+                                                                        : ws.pswh_ptstm(p, in.t_ambient);
+            q_total += in.flow * (h - h_air) * 1000.0;
+            h = h_air;
+            at = local_state(ws, p, h);
+            at_air = true;
         }
         const double remaining = in.length - done;
         const double f0 = darcy_friction(mass_flux * in.d_inner / at.mu, rel).value_or(r.friction);
         const double g0 = gradient(at, f0);
         double step = remaining;
         if (g0 > 0.0) step = std::min(remaining, 0.01 * p * 1e6 / g0);
-        // Predictor at the segment's far end, then the mean state.
+        // The predictor's heat may change the temperature of water or steam
+        // (cp at least 2 kJ/(kg K) in the plant's range) by about 2 % of its
+        // excess over the air, so that a slow stream cooling to the air is
+        // followed there rather than predicted far past it. Wet steam keeps
+        // its temperature as it condenses: 20 kJ/kg, 1 % of dryness or so.
+        const double q0 = heat(at.t);
+        const bool wet = at.x > 0.0 && at.x < 1.0;
+        const double allowance = wet ? 20.0 : std::min(20.0, 2.0 * (0.02 * std::fabs(at.t - in.t_ambient) + 1e-4));
+        if (std::fabs(q0) * step > allowance * 1000.0 * in.flow) step = allowance * 1000.0 * in.flow / std::fabs(q0);
+        // Predictor at the segment's far end, then the mean state. A stream
+        // whose volume grows along the line accelerates, which costs pressure
+        // too: dp (1 - M2) = -(gradient + warming) dx, where warming is what
+        // the heat's change of volume costs and M2 = -G^2 (dv/dp)_h, both the
+        // predictor's estimates. M2 reaching 1 is the choke.
         double p_end = 0.0, h_end = 0.0;
         Local mean = at;
+        double m2 = 0.0, warming = 0.0;
         for (int pass = 0; pass < 2; ++pass) {
-            const double q =
-                heat_loss_per_metre(mean.t, in.t_ambient, in.d_outer, in.insulation, in.lambda_ins, in.alpha);
+            const double q = heat(mean.t);
             const double f = darcy_friction(mass_flux * in.d_inner / mean.mu, rel).value_or(r.friction);
-            double g = gradient(mean, f);
-            if (g > 0.0 && g * step > 0.01 * p * 1e6) step = 0.01 * p * 1e6 / g;
-            const double dp = g * step / 1e6;
-            if (p - dp <= 0.0) {
-                r.error = "在距入口约 " + metres(done + p * 1e6 / std::max(g, 1e-300)) +
-                          " m 处压力降到零，管线无法通过该流量";
-                return r;
-            }
+            const double total = (gradient(mean, f) + warming) / (1.0 - m2);
+            // The segment's whole drop stays within 1 % of its inlet pressure.
+            if (total > 0.0 && total * step > 0.01 * p * 1e6) step = 0.01 * p * 1e6 / total;
+            const double dp = total * step / 1e6;
             p_end = p - dp;
             // Energy: heat lost, lift and the change of kinetic energy, kJ/kg.
             h_end = h - q * step / in.flow / 1000.0 - kG * in.rise * step / in.length / 1000.0;
             const Local end = local_state(ws, p_end, h_end);
             const double w0 = mass_flux * at.v, w1 = mass_flux * end.v;
             h_end -= (w1 * w1 - w0 * w0) / 2000.0;
-            // Acceleration of a compressible stream costs pressure too.
-            p_end -= mass_flux * mass_flux * (end.v - at.v) / 1e6;
-            if (p_end <= 0.0) {
-                r.error = "在距入口约 " + metres(done + step) + " m 处压力降到零，管线无法通过该流量";
+            if (pass == 1) {
+                q_total += q * step;
+                break;
+            }
+            const Local heated = local_state(ws, p, h_end);
+            warming = mass_flux * mass_flux * (heated.v - at.v) / step;
+            if (dp > 0.0) m2 = std::max(0.0, mass_flux * mass_flux * (end.v - heated.v) / (dp * 1e6));
+            if (m2 >= 1.0) {
+                r.error = "在距入口约 " + metres(done) + " m 处流速达到临界（阻塞），压力将降到零，管线无法通过该流量";
                 return r;
             }
-            if (pass == 0)
-                mean = local_state(ws, (p + p_end) / 2.0, (h + h_end) / 2.0);
-            else
-                q_total += q * step;
+            // The acceleration shortens the segment, and so does a medium that
+            // cools fast towards the air: the heat loss follows the medium's
+            // temperature, which may change by 2 % of its excess over the air
+            // in one segment. The mean state follows.
+            const double predicted = step;
+            const double drop = (gradient(mean, f) + warming) / (1.0 - m2);
+            if (drop > 0.0 && drop * step > 0.01 * p * 1e6) step = 0.01 * p * 1e6 / drop;
+            const double cooling = std::fabs(end.t - at.t) * (step / predicted);
+            const double allowed = 0.02 * std::fabs(at.t - in.t_ambient) + 0.01;
+            if (cooling > allowed) step *= allowed / cooling;
+            mean = local_state(ws, p - drop * step / 2e6, h - (h - h_end) * (step / predicted) / 2.0);
         }
         p = p_end;
         h = h_end;

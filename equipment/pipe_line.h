@@ -21,19 +21,20 @@ double heat_loss_per_metre(double t, double t_ambient, double outer_diameter, do
 
 // A line and what flows into it, SI units except as named.
 struct LineInput {
-    double p_in = 0.0;        // MPa absolute
-    double h_in = 0.0;        // kJ/kg
-    double flow = 0.0;        // kg/s
-    double d_inner = 0.0;     // m
-    double length = 0.0;      // m
-    double roughness = 0.0;   // m
-    double zeta = 0.0;        // sum of the fittings' loss coefficients
-    double rise = 0.0;        // m, outlet above inlet
-    double d_outer = 0.0;     // m
-    double insulation = 0.0;  // m thickness, 0 for a bare pipe
-    double lambda_ins = 0.0;  // W/(m K)
-    double t_ambient = 20.0;  // degC
-    double alpha = 11.6;      // W/(m2 K)
+    double p_in = 0.0;         // MPa absolute
+    double h_in = 0.0;         // kJ/kg
+    double flow = 0.0;         // kg/s
+    double d_inner = 0.0;      // m
+    double length = 0.0;       // m
+    double roughness = 0.0;    // m
+    double zeta = 0.0;         // sum of the fittings' loss coefficients
+    double rise = 0.0;         // m, outlet above inlet
+    double d_outer = 0.0;      // m
+    double insulation = 0.0;   // m thickness, 0 for a bare pipe
+    double lambda_ins = 0.0;   // W/(m K)
+    double t_ambient = 20.0;   // degC
+    double alpha = 11.6;       // W/(m2 K)
+    int max_segments = 20000;  // reaching it is a failure of its own
 };
 
 struct LineResult {
@@ -46,11 +47,13 @@ struct LineResult {
     int segments = 0;
 };
 
-inline constexpr int kMaxSegments = 20000;
-
-// Marches along the line in segments whose drop is at most 1 % of their inlet
-// pressure, each with properties at its mean state. Fittings' losses are spread
-// evenly over the length.
+// Marches along the line in segments whose drop, acceleration included, is at
+// most 1 % of their inlet pressure and whose cooling follows the stream towards
+// the air, each with properties at its mean state. Fittings' losses are spread
+// evenly over the length. A stream that reaches the speed of sound (a water
+// line flashes first) is refused with the length where it chokes; so is a
+// line that needs more than max_segments segments. A state leaving the
+// formulation's range throws as every property call does.
 LineResult march_line(const LineInput& in, props::WaterSteam& ws);
 
 }  // namespace entalix::equipment

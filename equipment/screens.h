@@ -11,5 +11,6 @@ const shell::ScreenDesc& form6();   // 表面式加热器计算画面
 const shell::ScreenDesc& form7();   // 减温器计算画面
 const shell::ScreenDesc& form8();   // 饱和参数 (saturation_screen.h)
 const shell::ScreenDesc& form17();  // 饱和表
+const shell::ScreenDesc& form18();  // 管道压降与散热
 
 }  // namespace entalix::equipment

@@ -94,8 +94,14 @@ std::optional<AllowedRange> allowed_range(const Meaning& meaning, props::Formula
     const bool low = meaning.plausible_low > -kNone;
     const bool high = meaning.plausible_high < kNone;
     if (!low && !high) return range;
-    if (!range) range = AllowedRange{-kNone, kNone, false};
-    if (low && meaning.plausible_low >= range->low) range->low = meaning.plausible_low, range->low_open = false;
+    // A quantity no table lists starts from its domain: a positive one above 0.
+    if (!range)
+        range =
+            AllowedRange{meaning.domain == Domain::Positive ? 0.0 : -kNone, kNone, meaning.domain == Domain::Positive};
+    // A quantity that may take any sign (a rise, the air's temperature) is
+    // bounded by its plausible figures alone, even below the unit's table.
+    if (low && (meaning.plausible_low >= range->low || meaning.domain == Domain::Any))
+        range->low = meaning.plausible_low, range->low_open = false;
     if (high && meaning.plausible_high < range->high) range->high = meaning.plausible_high;
     return range;
 }
@@ -113,6 +119,7 @@ std::string range_text(const Meaning& meaning, props::Formulation formulation) {
     if (!range) return {};
     const std::string unit = meaning.unit == "1" ? "" : " " + meaning.unit;
     if (range->high == kNone) return (range->low_open ? "大于 " : "不小于 ") + number_text(range->low) + unit;
+    if (range->low == -kNone) return "不大于 " + number_text(range->high) + unit;
     return number_text(range->low) + " ~ " + number_text(range->high) + unit;
 }
 

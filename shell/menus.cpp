@@ -30,7 +30,7 @@ const ScreenDesc& form1() {
         ScreenId::Form1,
         "主画面",
         4800,
-        3570,
+        4320,
         {
             heading("Label1", "Entalix", {600, 240, 3375, 375}),
             button("Command1", "管道计算", {480, 720, 1575, 615}),
@@ -42,6 +42,8 @@ const ScreenDesc& form1() {
             // Below the buttons, out of their way: the formulation every screen computes with.
             label("Label2", "物性公式", {480, 3150, 960, 300}),
             formulation_choice({1440, 3105, 2775, 360}),
+            // A band added below the formulation: what arrives at the far end of a line.
+            button("Command7", "管道压降与散热", {480, 3600, 3735, 480}),
         },
         {
             {"Command1_Click", navigate_to(ScreenId::Form2)},
@@ -49,6 +51,7 @@ const ScreenDesc& form1() {
             {"Command4_Click", navigate_to(ScreenId::Form8)},
             {"Command6_Click", navigate_to(ScreenId::Form10)},
             {"Command5_Click", navigate_to(ScreenId::Form13)},
+            {"Command7_Click", navigate_to(ScreenId::Form18)},
             {"Command3_Click",
              [](const Fields& fields, props::WaterSteam&) {
                  Outcome outcome;

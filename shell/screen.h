@@ -34,8 +34,9 @@ enum class ScreenId {
     Form15,
     Form16,
     Form17,
+    Form18,
 };
-inline constexpr int kScreenCount = 17;
+inline constexpr int kScreenCount = 18;
 
 std::string screen_name(ScreenId id);  // "Form8"
 std::optional<ScreenId> screen_from_name(std::string_view name);

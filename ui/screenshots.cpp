@@ -81,6 +81,11 @@ const std::vector<Demo>& demos() {
         {ScreenId::Form16, {type("Text1", "1"), type("Text2", "300"), press("Command1")}},
         // The saturated states at 1 MPa gauge.
         {ScreenId::Form17, {type("Text2", "1"), press("Command2")}},
+        // A 1.3 MPa gauge, 300 °C steam main: 30 t/h through 800 m of DN250
+        // under 100 mm of insulation.
+        {ScreenId::Form18,
+         {type("Text1", "1.3"), type("Text2", "300"), type("Text4", "30"), type("Text5", "250"), type("Text6", "800"),
+          type("Text9", "5"), type("Text11", "100"), type("Text12", "0.05"), type("Text13", "273"), press("Command1")}},
     };
     return table;
 }

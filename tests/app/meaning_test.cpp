@@ -5,6 +5,7 @@
 
 #include "catalog/catalog.h"
 #include "shell/controller.h"
+#include "shell/field_ranges.h"
 
 namespace entalix {
 namespace {
@@ -78,6 +79,25 @@ TEST(ScreenMeaning, EventsReadOnlyWhatTheyDeclare) {
     }
 }
 
+// A field bounded above only, or allowed below its unit's usual range (the
+// rise of a line, the air's temperature), states its range in finite figures.
+TEST(ScreenMeaning, EveryTypedFieldStatesItsRange) {
+    for (shell::ScreenId id : shell::all_screens()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(id);
+        for (const shell::ControlDesc* c : desc.typed_fields()) {
+            for (auto formulation : {props::Formulation::IFC67, props::Formulation::IF97}) {
+                std::string tip;
+                EXPECT_NO_THROW(tip = shell::field_tooltip(*c, formulation)) << where(desc, c->name);
+                EXPECT_EQ(tip.find("inf"), std::string::npos) << where(desc, c->name) << ' ' << tip;
+            }
+        }
+    }
+    const shell::ScreenDesc& line = catalog::screen_desc(shell::ScreenId::Form18);
+    EXPECT_EQ(shell::range_text(line.find("Text10")->meaning), "-5000 ~ 5000 m");
+    EXPECT_EQ(shell::range_text(line.find("Text14")->meaning), "-60 ~ 60 ℃");
+    EXPECT_EQ(shell::range_text(line.find("Text12")->meaning), "0 ~ 100 W/(m·K)");
+}
+
 TEST(ScreenMeaning, EnterPressesTheBlockOfTheField) {
     const shell::ScreenDesc& pipe = catalog::screen_desc(shell::ScreenId::Form2);
     EXPECT_EQ(pipe.event_for_enter("gdzj")->event, "Command2_Click");
@@ -87,6 +107,10 @@ TEST(ScreenMeaning, EnterPressesTheBlockOfTheField) {
     EXPECT_EQ(saturation.event_for_enter("Text1")->event, "Command1_Click");
     EXPECT_EQ(saturation.back_button()->text, "返回");
     EXPECT_EQ(catalog::screen_desc(shell::ScreenId::Form1).back_button(), nullptr);
+    // The line's inlet: the temperature row or the dryness row.
+    const shell::ScreenDesc& line = catalog::screen_desc(shell::ScreenId::Form18);
+    EXPECT_EQ(line.event_for_enter("Text2")->event, "Command1_Click");
+    EXPECT_EQ(line.event_for_enter("Text3")->event, "Command2_Click");
 }
 
 }  // namespace

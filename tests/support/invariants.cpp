@@ -90,7 +90,23 @@ std::string broken_numbers(const std::string& caption, const std::optional<shell
 
 // Results that no plant can have below zero: flows, powers, areas, diameters.
 bool never_negative(const shell::Meaning& m) {
+    // A line's heat loss turns negative where the air is warmer than the medium.
+    if (m.quantity.find("散热") != std::string::npos) return false;
     return m.unit == "t/h" || m.unit == "kW" || m.unit == "万平方米" || m.unit == "mm";
+}
+
+// The state at a line's far end: on the saturation line, wet with its
+// dryness in percent, superheated with its superheat, or subcooled water.
+bool outlet_state_text(const std::string& text) {
+    const auto number_between = [&text](std::string_view head, std::string_view tail) {
+        if (text.rfind(head, 0) != 0 || text.size() < head.size() + tail.size() ||
+            text.compare(text.size() - tail.size(), tail.size(), tail) != 0)
+            return false;
+        const std::string number = text.substr(head.size(), text.size() - head.size() - tail.size());
+        return has_decimals(number, 2) && shell::ParseStrictNumber(number).has_value();
+    };
+    return text == "饱和水" || text == "饱和蒸汽" || text == "过冷水（未饱和水）" ||
+           number_between("湿蒸汽，干度", " %") || number_between("过热蒸汽，过热度", " ℃");
 }
 
 // Specific entropy of a pipe stream (kJ/(kg K)) that the screen calls steam or
@@ -280,8 +296,10 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
             if (std::string broken = broken_state(screen, fields, text, outcome.warning); !broken.empty())
                 return broken;
         }
-        if (format == "text" && text != "其输入介质压力" && text != "其输入介质温度" &&
-            text != equipment::kWaterVelocities && text != equipment::kSteamVelocities)
+        if (format == "text" && screen == ScreenId::Form18) {
+            if (!outlet_state_text(text)) return "an unknown outlet state: " + text;
+        } else if (format == "text" && text != "其输入介质压力" && text != "其输入介质温度" &&
+                   text != equipment::kWaterVelocities && text != equipment::kSteamVelocities)
             return "an unknown hint: " + text;
     }
     for (const auto& [control, shown] : outcome.visibility)
@@ -292,7 +310,7 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
     // the steam calculators, the saturation screen and the property screens
     // always use them.
     const bool steam_screen = screen == ScreenId::Form8 || screen == ScreenId::Form11 || screen == ScreenId::Form12 ||
-                              screen == ScreenId::Form16 || screen == ScreenId::Form17;
+                              screen == ScreenId::Form16 || screen == ScreenId::Form17 || screen == ScreenId::Form18;
     if (!written.empty() && binding->kind == shell::EventKind::Compute &&
         (!outcome.formulation.empty() || steam_screen) &&
         outcome.formulation != props::formulation_name(fields.formulation()))
