@@ -170,7 +170,15 @@ int run_screen(const std::string& screen, const std::string& event, const std::v
     for (const auto& [name, text] : outcome.texts) std::cout << name << '=' << shell::printed_text(text) << '\n';
     for (const auto& [name, visible] : outcome.visibility)
         std::cout << name << (visible ? " shown" : " hidden") << '\n';
-    if (outcome.texts.empty() && outcome.visibility.empty()) std::cout << "(nothing changed)\n";
+    if (outcome.navigate) {
+        // What the screen shown next holds, each field named with its screen.
+        const std::string target = shell::screen_name(*outcome.navigate);
+        std::cout << "shows " << target << '\n';
+        for (const auto& [name, text] : outcome.target_texts)
+            std::cout << target << '.' << name << '=' << shell::printed_text(text) << '\n';
+    } else if (outcome.texts.empty() && outcome.visibility.empty()) {
+        std::cout << "(nothing changed)\n";
+    }
     if (!outcome.message.empty()) std::cout << "message: " << outcome.message << '\n';
     // An extrapolated result: shown, with the warning apart from the numbers.
     if (!outcome.warning.empty()) std::cerr << outcome.warning << '\n';
