@@ -154,6 +154,9 @@ struct Outcome {
     // atmospheric pressure, say), run as a press of the target. Should it
     // fail, this screen shows why and nothing navigates.
     std::function<Outcome(const Fields&, props::WaterSteam&)> target_press{};
+    // Of a target press: the target's own event whose results it writes, which
+    // the target's window counts as pressed (its results copied, greyed when stale).
+    std::string pressed_as;
     std::string message;  // message line; empty clears it
     // A result shown but extrapolated: everything is written, and the warning
     // says why the number deserves care. Shown on the message line when there

@@ -87,6 +87,7 @@ Outcome carried_state(const CaptionTexts& shown, std::optional<std::string> atmo
     }
     if (!by_temperature) computed = form16().find_event("Command2_Click")->handler(f, water);
     Outcome outcome = std::move(computed);
+    outcome.pressed_as = by_temperature ? "Command1_Click" : "Command2_Click";
     std::vector<std::pair<std::string, std::string>> inputs{
         {"Text1", gauge}, {"Text2", shown[1]}, {"Text3", shown[3]}, {"Text4", shown[4]}};
     if (atmospheric) inputs.emplace_back("Text7", *atmospheric);
