@@ -4,6 +4,7 @@
 #include "base/property_error.h"
 #include "props/water_steam.h"
 #include "shell/errors.h"
+#include "shell/reading.h"
 
 namespace entalix::shell {
 
@@ -39,7 +40,14 @@ Outcome run_handler(const Handler& handler, bool compute, const Fields& fields) 
 std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event, const Fields& fields) {
     const EventBinding* binding = desc.find_event(event);
     if (binding == nullptr) return std::nullopt;
-    return run_handler(binding->handler, binding->kind == EventKind::Compute, fields);
+    Outcome outcome = run_handler(binding->handler, binding->kind == EventKind::Compute, fields);
+    // A result computed from an efficiency that looks like a fraction is shown,
+    // and the press asks whether a percentage was meant.
+    if (binding->kind == EventKind::Compute && !outcome.failed && !outcome.texts.empty()) {
+        const std::string question = percent_question(desc, binding->reads, fields);
+        if (!question.empty()) outcome.warning += (outcome.warning.empty() ? "" : "；") + question;
+    }
+    return outcome;
 }
 
 std::optional<Outcome> run_target_press(const Outcome& outcome, const Fields& target) {
