@@ -66,6 +66,9 @@ void print_help() {
             if (const shell::ControlDesc* c = desc.find(name); c != nullptr && c->meaning.role == shell::Role::Result)
                 std::cout << "      -> " << name << "  " << describe(*c) << '\n';
     }
+    std::cout << "  Form11 Command2_Click、Form12 Command2_Click（全部物性）\n"
+                 "      Label3=  计算出的状态，六行 p= t= v= h= s= x=…%，行间回车换行（Form12 另读 Text7）\n"
+                 "      -> shows Form16，然后 Form16.字段=文字：Form16 显示的这个状态的全部物性\n";
 }
 
 // The shortest text that reads back to the same double.
