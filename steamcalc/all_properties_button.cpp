@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "base/property_error.h"
+#include "props/water_steam.h"
 #include "shell/errors.h"
 #include "shell/menus.h"
 #include "shell/numbers.h"
@@ -81,11 +83,22 @@ Outcome carried_state(const CaptionTexts& shown, std::optional<std::string> atmo
     Outcome computed;
     bool by_temperature = false;
     if (water_shown || steam_shown) {
-        computed = form16().find_event("Command1_Click")->handler(f, water);
-        for (const auto& [name, text] : computed.texts)
-            if (name == "x") by_temperature = text == (steam_shown ? "100.00" : "0.00");
+        try {
+            computed = form16().find_event("Command1_Click")->handler(f, water);
+            for (const auto& [name, text] : computed.texts)
+                if (name == "x") by_temperature = text == (steam_shown ? "100.00" : "0.00");
+        } catch (const CalculationError&) {
+        } catch (const props::PropertyError&) {
+            // (p, h) says what fails, if it fails too.
+        }
+        if (!by_temperature) {
+            // A water and steam of its own, so that no warning of the first try stays on it.
+            const props::WaterSteamFor fresh(f.formulation());
+            computed = form16().find_event("Command2_Click")->handler(f, *fresh);
+        }
+    } else {
+        computed = form16().find_event("Command2_Click")->handler(f, water);
     }
-    if (!by_temperature) computed = form16().find_event("Command2_Click")->handler(f, water);
     Outcome outcome = std::move(computed);
     outcome.pressed_as = by_temperature ? "Command1_Click" : "Command2_Click";
     std::vector<std::pair<std::string, std::string>> inputs{
