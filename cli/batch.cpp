@@ -74,6 +74,12 @@ json answer_screen(const json& request, props::Formulation formulation) {
         for (const auto& [name, visible] : outcome.visibility) shown[name] = visible;
         out["visible"] = shown;
     }
+    if (outcome.navigate) {
+        // The screen opened next, with what it then shows.
+        json shown = json::object();
+        for (const auto& [name, text] : outcome.target_texts) shown[name] = text;
+        out["shows"] = {{"screen", shell::screen_name(*outcome.navigate)}, {"texts", shown}};
+    }
     if (!outcome.message.empty()) out["message"] = outcome.message;
     if (!outcome.warning.empty()) out["warning"] = outcome.warning;
     if (!outcome.formulation.empty()) out["formulation"] = outcome.formulation;

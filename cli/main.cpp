@@ -66,6 +66,9 @@ void print_help() {
             if (const shell::ControlDesc* c = desc.find(name); c != nullptr && c->meaning.role == shell::Role::Result)
                 std::cout << "      -> " << name << "  " << describe(*c) << '\n';
     }
+    std::cout << "  Form11 Command2_Click、Form12 Command2_Click（全部物性）\n"
+                 "      Label3=  计算出的状态，六行 p= t= v= h= s= x=…%，行间回车换行（Form12 另读 Text7）\n"
+                 "      -> shows Form16，然后 Form16.字段=文字：Form16 显示的这个状态的全部物性\n";
 }
 
 // The shortest text that reads back to the same double.
@@ -171,7 +174,15 @@ int run_screen(const std::string& screen, const std::string& event, const std::v
     for (const auto& [name, text] : outcome.texts) std::cout << name << '=' << shell::printed_text(text) << '\n';
     for (const auto& [name, visible] : outcome.visibility)
         std::cout << name << (visible ? " shown" : " hidden") << '\n';
-    if (outcome.texts.empty() && outcome.visibility.empty()) std::cout << "(nothing changed)\n";
+    if (outcome.navigate) {
+        // What the screen shown next holds, each field named with its screen.
+        const std::string target = shell::screen_name(*outcome.navigate);
+        std::cout << "shows " << target << '\n';
+        for (const auto& [name, text] : outcome.target_texts)
+            std::cout << target << '.' << name << '=' << shell::printed_text(text) << '\n';
+    } else if (outcome.texts.empty() && outcome.visibility.empty()) {
+        std::cout << "(nothing changed)\n";
+    }
     if (!outcome.message.empty()) std::cout << "message: " << outcome.message << '\n';
     // An extrapolated result: shown, with the warning apart from the numbers.
     if (!outcome.warning.empty()) std::cerr << outcome.warning << '\n';

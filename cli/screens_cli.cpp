@@ -40,7 +40,26 @@ shell::Outcome run_screen_event(const std::string& screen, const std::string& ev
         fields.set(name, text);
     }
     check_ticks(desc, fields);
-    return *shell::run_event(desc, event, fields);
+    shell::Outcome outcome = *shell::run_event(desc, event, fields);
+    // A navigation that carries a press: the target computes from its default
+    // texts, as on a screen that has not been opened yet.
+    shell::Fields target;
+    if (outcome.navigate) {
+        target = catalog::screen_desc(*outcome.navigate).default_fields();
+        target.set_formulation(formulation);
+    }
+    if (const std::optional<shell::Outcome> on_target = shell::run_target_press(outcome, target)) {
+        if (on_target->failed) {
+            shell::Outcome failed;
+            failed.failed = true;
+            failed.message = on_target->message;
+            return failed;
+        }
+        outcome.target_texts.insert(outcome.target_texts.end(), on_target->texts.begin(), on_target->texts.end());
+        if (outcome.warning.empty()) outcome.warning = on_target->warning;
+        outcome.formulation = on_target->formulation;
+    }
+    return outcome;
 }
 
 bool outcome_failed(const shell::Outcome& outcome) {

@@ -34,6 +34,10 @@ std::string message_line(const Outcome& outcome);
 // An event the screen does not bind gives nullopt.
 std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event, const Fields& fields);
 
+// The target's part of a navigation's outcome (Outcome::target_press), run
+// on the target's texts as run_event runs a press; nullopt without one.
+std::optional<Outcome> run_target_press(const Outcome& outcome, const Fields& target);
+
 class Controller {
 public:
     Controller(ScreenHost& host, Catalog catalog) : host_(host), catalog_(std::move(catalog)) {}

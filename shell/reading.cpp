@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 #include "shell/errors.h"
@@ -118,7 +119,7 @@ std::string with_unit(std::string_view number, std::string_view unit) {
 
 bool inside(const Meaning& m, double value) {
     if (m.role == Role::Atmospheric && value < 0.0) return false;
-    if (value < m.plausible_low || value > m.plausible_high) return false;
+    if ((value < m.plausible_low && !percent_typed_as_fraction(m, value)) || value > m.plausible_high) return false;
     switch (m.domain) {
         case Domain::Positive:
             return value > 0.0;
@@ -171,6 +172,31 @@ std::string plausible_range(const Meaning& m) {
 std::string allowed_range(const Meaning& m) {
     if (std::isfinite(m.plausible_low) || std::isfinite(m.plausible_high)) return plausible_range(m);
     return domain_range(m);
+}
+
+bool percent_typed_as_fraction(const Meaning& m, double value) {
+    return m.domain == Domain::Percent && value > 0.0 && value <= 1.0;
+}
+
+std::string percent_question(const ScreenDesc& desc, const std::vector<std::string>& reads, const Fields& fields) {
+    std::string question;
+    for (const std::string& name : reads) {
+        const ControlDesc* c = desc.find(name);
+        const auto typed = fields.all().find(name);
+        if (c == nullptr || c->meaning.domain != Domain::Percent || typed == fields.all().end()) continue;
+        const Meaning& m = c->meaning;
+        std::string number;
+        try {
+            number = field_number_text(typed->second, m.quantity, m.unit);
+        } catch (const CalculationError&) {
+            continue;
+        }
+        const std::optional<double> value = ParseStrictNumber(number);
+        if (!value || !percent_typed_as_fraction(m, *value)) continue;
+        if (!question.empty()) question += "；";
+        question += m.quantity + "为" + number + " %，是否应为" + FormatGeneralNumber(*value * 100.0) + " %？";
+    }
+    return question;
 }
 
 void check_domain(const Meaning& m, double value, std::string_view text) {

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/screen.h"
 
@@ -41,6 +42,17 @@ std::string quoted_text(std::string_view text);
 // "大于0且不大于1", "不低于0 ℃（水和水蒸汽）"; for a gauge pressure
 // "加上大气压后大于0 MPa". Empty for a field that takes any number.
 std::string allowed_range(const Meaning& meaning);
+
+// Whether a percentage was typed as the fraction it stands for (an efficiency
+// of 0.8 meaning 80 %): above 0 and at most 1 in a field of Domain::Percent.
+// Such a value is computed, beneath the field's plausible floor as well, and
+// the press asks whether it was meant (percent_question).
+bool percent_typed_as_fraction(const Meaning& meaning, double value);
+
+// The question for the percentage fields that a press read as fractions,
+// "水泵效率为0.8 %，是否应为80 %？", the value as typed; empty when there is none.
+// Fields that cannot be read are passed over: the press has said so already.
+std::string percent_question(const ScreenDesc& desc, const std::vector<std::string>& reads, const Fields& fields);
 
 // Throws OutOfDomain naming the field, the allowed range and the text when a
 // number read for a field of this meaning lies outside its domain.

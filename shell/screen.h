@@ -150,7 +150,15 @@ struct Outcome {
     std::vector<std::pair<std::string, bool>> visibility;           // control -> shown
     std::optional<ScreenId> navigate;                               // ShowScreen target
     std::vector<std::pair<std::string, std::string>> target_texts;  // written on the target after it shows
-    std::string message;                                            // message line; empty clears it
+    // For a navigation that carries a press to the target: what the target
+    // writes, computed from the target's own texts before it shows (its
+    // atmospheric pressure, say), run as a press of the target. Should it
+    // fail, this screen shows why and nothing navigates.
+    std::function<Outcome(const Fields&, props::WaterSteam&)> target_press{};
+    // Of a target press: the target's own event whose results it writes, which
+    // the target's window counts as pressed (its results copied, greyed when stale).
+    std::string pressed_as;
+    std::string message;  // message line; empty clears it
     // A result shown but extrapolated: everything is written, and the warning
     // says why the number deserves care. Shown on the message line when there
     // is no message, in its own colour.

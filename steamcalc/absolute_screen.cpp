@@ -15,12 +15,15 @@ const ScreenDesc& form11() {
         d.controls.push_back(button("Command1", "计  算", {3840, 1200, 495, 1935}));
         d.controls.push_back(state_label({4920, 960, 2415, 2295}));
         d.controls.push_back(button("Command3", "返回", {6435, 3360, kBackWidth, kBackHeight}));
+        // Above the result, under the heading, its right edge on that of "返回".
+        d.controls.push_back(button("Command2", "全部物性", {6240, 630, 1095, 315}));
         // Below the result, left of "返回".
         d.controls.push_back(message_line({4440, 3300, 1900, 600}));
         d.events.push_back(compute("Command1_Click", calculation_reads(false), {"Label3"},
                                    [](const Fields& f, props::WaterSteam& water) {
                                        return state_outcome(SolveStateFromPair(pair_input(f), water), water, 0.0);
                                    }));
+        d.events.push_back(all_properties_event("Command2_Click", false));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;
     }();

@@ -2,6 +2,7 @@
 // tick box, label, input box and unit, and the events of the tick boxes.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "shell/screen.h"
@@ -32,6 +33,13 @@ std::vector<shell::EventBinding> tick_box_events();
 
 // The ticks and the six input texts of a press.
 PairInput pair_input(const shell::Fields& fields);
+
+// "全部物性": opens Form16 for the state Label3 shows, computed there as its
+// own press computes it; with no state shown, the message line says so. On
+// the gauge screen (gauge) the pressure and Text7 go over as they are; the
+// absolute pressure of the other becomes a gauge one with Form16's own
+// atmospheric pressure.
+shell::EventBinding all_properties_event(std::string event, bool gauge);
 
 // Label3 takes the new caption, and the outcome the state as numbers; with no
 // change the message line says why.

@@ -22,6 +22,8 @@ const ScreenDesc& form12() {
         d.controls.push_back(button("Command1", "计  算", {3600, 1080, 495, 1935}));
         d.controls.push_back(state_label({4680, 840, 2415, 2295}));
         d.controls.push_back(button("Command3", "返回", {6435, 3480, kBackWidth, kBackHeight}));
+        // Above the result, under the heading, its right edge on that of "返回".
+        d.controls.push_back(button("Command2", "全部物性", {6240, 510, 1095, 315}));
         // Below the result, left of "返回".
         d.controls.push_back(message_line({3840, 3240, 2520, 720}));
         d.events.push_back(compute(
@@ -31,6 +33,7 @@ const ScreenDesc& form12() {
                 const double atmospheric = answer.state ? read_field(form12(), f, "Text7") : 0.0;
                 return state_outcome(answer, water, atmospheric);
             }));
+        d.events.push_back(all_properties_event("Command2_Click", true));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;
     }();

@@ -450,7 +450,11 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
         label->setPalette(pal);
         set_label_text(label, shell::message_line(outcome));
     }
-    if (!pressing_.empty()) note_press(pressing_, outcome);
+    // Results another screen's press computed here count as this screen's own press.
+    if (!pressing_.empty())
+        note_press(pressing_, outcome);
+    else if (!outcome.pressed_as.empty())
+        note_press(outcome.pressed_as, outcome);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

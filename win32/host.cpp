@@ -101,7 +101,11 @@ shell::Fields Win32Host::fields(shell::ScreenId id) const {
 
 void Win32Host::apply(shell::ScreenId id, const shell::Outcome& outcome) {
     windows_.at(id)->apply(outcome);
-    if (pressing_ && pressing_->first == id) windows_.at(id)->note_press(pressing_->second, outcome);
+    if (pressing_ && pressing_->first == id)
+        windows_.at(id)->note_press(pressing_->second, outcome);
+    else if (!outcome.pressed_as.empty())
+        // Results another screen's press computed here count as this screen's own press.
+        windows_.at(id)->note_press(outcome.pressed_as, outcome);
     applied_.emplace_back(id, outcome);
 }
 

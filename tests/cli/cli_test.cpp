@@ -138,6 +138,13 @@ TEST(Batch, EchoesIdsCarriesStatesAndBoundsBadLines) {
         R"({"screen": "Form11", "event": "Command1_Click", "fields": {"Check1": "1", "Check3": "1", "Text1": "1", "Text3": "2000"}})"));
     EXPECT_TRUE(wet["state"].contains("u"));
     EXPECT_FALSE(wet["state"].contains("cp"));  // no heat capacity in two phases
+    // "全部物性" carries the shown state to Form16 and answers what Form16 shows.
+    const json shows = json::parse(answer_line(
+        R"({"screen": "Form12", "event": "Command2_Click", "fields": {"Label3": "p=1\r\nt=300.000000\r\nv=0.234281\r\nh=3049.594893\r\ns=7.016424\r\nx=100%"}})"));
+    EXPECT_EQ(shows["shows"]["screen"], "Form16");
+    EXPECT_EQ(shows["shows"]["texts"]["Text1"], "1");
+    EXPECT_EQ(shows["shows"]["texts"]["p"], "1.098300");
+    EXPECT_NEAR(std::stod(shows["shows"]["texts"]["cp"].get<std::string>()), 2.16, 0.01);
     // Too deep, and a long bad name quoted short.
     EXPECT_NE(json::parse(answer_line(std::string(65, '[')))["error"].get<std::string>().find("64"), std::string::npos);
     const std::string long_name(100000, 'q');

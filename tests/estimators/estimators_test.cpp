@@ -6,6 +6,7 @@
 #include "estimators/heating_area_screen.h"
 #include "estimators/motor_screen.h"
 #include "estimators/pump_screen.h"
+#include "shell/controller.h"
 #include "shell/errors.h"
 #include "shell/memory_app.h"
 
@@ -62,6 +63,34 @@ TEST(Estimators, PumpShaftPowerAndHeatingArea) {
     EXPECT_EQ(failure([] { HeatingArea("1e308", "1e-300"); }), "“小时供热量”须大于0且不大于100000 Gj（现为“1e308”）");
     EXPECT_EQ(HeatingArea("100000", "10"), "277777.78");
     EXPECT_EQ(failure([] { HeatingArea("1e999", "1"); }), "“小时供热量”的数值太大：“1e999”");
+}
+
+// An efficiency typed as a fraction is computed as the percentage typed, and
+// the press asks whether the fraction was meant; a percentage is not asked about.
+TEST(Estimators, AFractionInAPercentageFieldIsQuestioned) {
+    const shell::ScreenDesc& pump = catalog::screen_desc(ScreenId::Form14);
+    const struct {
+        const char* efficiency;
+        const char* power;
+        const char* warning;
+    } cases[] = {
+        {"0.8", "1702.07", "水泵效率为0.8 %，是否应为80 %？"},
+        {"1 %", "1361.66", "水泵效率为1 %，是否应为100 %？"},
+        {"80", "17.02", ""},
+        {"5", "272.33", ""},
+    };
+    for (const auto& c : cases) {
+        shell::Fields fields = pump.default_fields();
+        for (const auto& [field, text] : {std::pair{"Text1", "1000"}, {"Text5", "50"}, {"Text6", "100"}})
+            fields.set(field, text);
+        fields.set("Text7", c.efficiency);
+        const std::optional<shell::Outcome> outcome = shell::run_event(pump, "Command2_Click", fields);
+        ASSERT_TRUE(outcome && !outcome->failed) << c.efficiency;
+        EXPECT_EQ(outcome->texts, (std::vector<std::pair<std::string, std::string>>{{"yxgl", c.power}}));
+        EXPECT_EQ(outcome->warning, c.warning);
+    }
+    // Between the fraction and the plausible floor the press is still refused.
+    EXPECT_EQ(failure([] { PumpShaftPower("1000", "50", "100", "3"); }), "“水泵效率”须不小于5且不大于100 %（现为“3”）");
 }
 
 // The defaults have no value: the first press says why and writes nothing; a

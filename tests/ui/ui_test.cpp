@@ -126,6 +126,24 @@ TEST_F(Windows, WarningShowsInItsOwnColourAndAFailureInRed) {
     EXPECT_EQ(message->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
+TEST_F(Windows, AllPropertiesOfTheShownStateAreFormSixteensOwnResults) {
+    click(ScreenId::Form1, "Command6");
+    click(ScreenId::Form10, "Command1");
+    for (const char* tick : {"Check1", "Check2"})
+        QTest::mouseClick(qobject_cast<QWidget*>(host.window(ScreenId::Form11)->control(tick)), Qt::LeftButton, {},
+                          QPoint(4, 4));
+    edit(ScreenId::Form11, "Text1")->setText(QStringLiteral("1"));
+    edit(ScreenId::Form11, "Text2")->setText(QStringLiteral("300"));
+    click(ScreenId::Form11, "Command1");
+    click(ScreenId::Form11, "Command2");
+    ASSERT_EQ(visible(), std::vector<ScreenId>{ScreenId::Form16});
+    ScreenWindow* w = host.window(ScreenId::Form16);
+    EXPECT_EQ(edit(ScreenId::Form16, "Text1")->text(), QStringLiteral("0.9017"));
+    // Copied as a press of its own (p, t) row, and not greyed.
+    EXPECT_TRUE(w->results_text().contains(QStringLiteral("300.0000"))) << w->results_text().toStdString();
+    EXPECT_FALSE(w->stale("h"));
+}
+
 TEST_F(Windows, NotesShowFiveLines) {
     click(ScreenId::Form1, "Command3");
     auto* notes = qobject_cast<QLabel*>(host.window(ScreenId::Form4)->control("Label1"));
