@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "charts/chart_screen.h"
 #include "equipment/screens.h"
 #include "estimators/screens.h"
 #include "shell/menus.h"
@@ -48,6 +49,8 @@ const shell::ScreenDesc& screen_desc(ScreenId id) {
             return steamcalc::form16();
         case ScreenId::Form17:
             return equipment::form17();
+        case ScreenId::Form19:
+            return charts::form19();
     }
     throw std::out_of_range("no such screen");
 }

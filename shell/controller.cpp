@@ -31,7 +31,9 @@ std::optional<Outcome> run_event(const ScreenDesc& desc, std::string_view event,
     return failed;
 }
 
-void Controller::ShowScreen(ScreenId target) {
+void Controller::ShowScreen(ScreenId target) { show(target, {}); }
+
+void Controller::show(ScreenId target, const std::vector<std::pair<std::string, std::string>>& texts) {
     if (!created_[index(target)]) {
         host_.create_screen(catalog_(target));
         created_[index(target)] = true;
@@ -43,20 +45,19 @@ void Controller::ShowScreen(ScreenId target) {
         host_.hide_screen(other);
         visible_[index(other)] = false;
     }
+    if (!texts.empty()) {
+        Outcome written;
+        written.texts = texts;
+        host_.apply(target, written);
+    }
+    if (const std::string& event = catalog_(target).show_event; !event.empty()) fire(target, event);
 }
 
 void Controller::fire(ScreenId id, std::string_view event) {
     const std::optional<Outcome> outcome = run_event(catalog_(id), event, host_.fields(id));
     if (!outcome) return;
     host_.apply(id, *outcome);
-    if (outcome->navigate) {
-        ShowScreen(*outcome->navigate);
-        if (!outcome->target_texts.empty()) {
-            Outcome written;
-            written.texts = outcome->target_texts;
-            host_.apply(*outcome->navigate, written);
-        }
-    }
+    if (outcome->navigate) show(*outcome->navigate, outcome->target_texts);
 }
 
 bool Controller::close(ScreenId id) {
