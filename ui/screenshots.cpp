@@ -81,6 +81,8 @@ const std::vector<Demo>& demos() {
         {ScreenId::Form16, {type("Text1", "1"), type("Text2", "300"), press("Command1")}},
         // The saturated states at 1 MPa gauge.
         {ScreenId::Form17, {type("Text2", "1"), press("Command2")}},
+        // Steam at 1 MPa gauge and 300 °C on the h-s chart.
+        {ScreenId::Form19, {type("Text1", "1"), type("Text2", "300"), press("Command1")}},
     };
     return table;
 }
