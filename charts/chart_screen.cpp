@@ -99,7 +99,11 @@ void handed_process(const std::string& text, props::WaterSteam& water, ChartRequ
                 values[i] = read_typed_number(pair[i].substr(2), name, "");
             }
             process.push_back(static_cast<int>(request.states.size()));
-            request.states.push_back({chart_state(water, pair[0][0], values[0], pair[1][0], values[1]), name});
+            try {
+                request.states.push_back({chart_state(water, pair[0][0], values[0], pair[1][0], values[1]), name});
+            } catch (const props::PropertyError&) {
+                throw ImpossibleResult("“" + quoted_text(name) + "”的状态超出公式适用范围；按“绘图”只画输入的状态");
+            }
         }
         if (process.size() >= 2) request.processes.push_back(std::move(process));
     }

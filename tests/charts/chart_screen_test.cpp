@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "catalog/catalog.h"
@@ -134,6 +135,38 @@ TEST_F(ChartScreen, DrawsAHandedProcessAndRefusesHalfAState) {
     EXPECT_NE(text("Message"), "");
     EXPECT_EQ(chart().primitives.size(), before);
     EXPECT_FALSE(text("Process").empty());
+}
+
+// The desuperheater's button: 3.8 MPa gauge, 450 degC steam and 6 MPa gauge,
+// 150 degC water to 1.0 MPa gauge, 300 degC, on the whole chart; the outlet at
+// the (s, h) of python3-iapws for 1.0983 MPa absolute and 300 degC.
+TEST_F(ChartScreen, TheDesuperheaterHandsItsThreeStreams) {
+    app.choose(ScreenId::Form19, "Combo2", "全图");
+    app.click(ScreenId::Form19, "Command2");
+    app.click(ScreenId::Form10, "Command3");
+    app.click(ScreenId::Form1, "Command2");
+    app.click(ScreenId::Form3, "Command3");
+    for (const auto& [field, text] : {std::pair{"Text1", "450"},
+                                      {"Text2", "3.8"},
+                                      {"Text3", "150"},
+                                      {"Text4", "6"},
+                                      {"Text5", "300"},
+                                      {"Text6", "1.0"}})
+        app.type(ScreenId::Form7, field, text);
+    app.click(ScreenId::Form7, "Command3");
+    ASSERT_EQ(app.visible_screens(), std::vector<ScreenId>{ScreenId::Form19});
+    EXPECT_EQ(text("Message"), "");
+    const std::vector<shell::Point> at = marks(chart());
+    ASSERT_EQ(at.size(), 3u);
+    const shell::Point want = expected(text("View"), 7.078029908376021, 3049.1054253725983);
+    EXPECT_NEAR(at[1].x, want.x, 0.05);
+    EXPECT_NEAR(at[1].y, want.y, 0.05);
+    bool line = false;
+    for (const shell::Primitive& p : chart().primitives)
+        if (const auto* l = std::get_if<shell::Polyline>(&p); l != nullptr && l->width == 2.0)
+            line =
+                line || (l->points.size() == 3 && std::hypot(l->points[1].x - want.x, l->points[1].y - want.y) < 0.05);
+    EXPECT_TRUE(line);
 }
 
 }  // namespace
