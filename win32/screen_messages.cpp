@@ -3,6 +3,8 @@
 // the texts and the drawings are painted.
 #include "win32/screen_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -164,6 +166,9 @@ LRESULT CALLBACK ScreenWindow::picture_proc(HWND hwnd, UINT message, WPARAM w, L
             return SendMessageW(GetParent(hwnd), message, w, l);
         case WM_ERASEBKGND:
             return 1;
+        case WM_CONTEXTMENU:
+            if (self != nullptr) self->picture_menu(hwnd, l);
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_MOUSEMOVE:
         case WM_LBUTTONUP:
@@ -207,6 +212,53 @@ void ScreenWindow::paint_picture(HWND hwnd, HDC dc) {
     HBRUSH grey = CreateSolidBrush(colour(shell::kDrawingBorder));
     FrameRect(dc, &area, grey);
     DeleteObject(grey);
+}
+
+void ScreenWindow::picture_menu(HWND hwnd, LPARAM at) {
+    const Control* c = find(hwnd);
+    if (c == nullptr || !c->drawing) return;
+    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (p.x == -1 && p.y == -1) {  // from the keyboard (Shift+F10): at the box's top-left corner
+        p = {0, 0};
+        ClientToScreen(hwnd, &p);
+    }
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"复制图片");
+    const UINT command =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, p.x, p.y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+    if (command == 1) copy_picture(*c->drawing);
+}
+
+// The drawing at the monitor's scale, on white, as a bitmap on the clipboard.
+void ScreenWindow::copy_picture(const shell::Drawing& drawing) {
+    const int width = MulDiv(drawing.width, static_cast<int>(dpi_), 96);
+    const int height = MulDiv(drawing.height, static_cast<int>(dpi_), 96);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    if (dc == nullptr || bitmap == nullptr) {
+        if (dc != nullptr) DeleteDC(dc);
+        if (bitmap != nullptr) DeleteObject(bitmap);
+        return;
+    }
+    const HGDIOBJ before = SelectObject(dc, bitmap);
+    RECT area{0, 0, width, height};
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const HGDIOBJ font_before = SelectObject(dc, font(shell::kTextPixels, false));
+    SetBkMode(dc, TRANSPARENT);
+    paint_drawing(dc, drawing, dpi_);
+    SelectObject(dc, font_before);
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    // The clipboard owns the bitmap once it takes it.
+    if (OpenClipboard(hwnd_)) {
+        EmptyClipboard();
+        if (SetClipboardData(CF_BITMAP, bitmap) != nullptr) bitmap = nullptr;
+        CloseClipboard();
+    }
+    if (bitmap != nullptr) DeleteObject(bitmap);
 }
 
 // A drag with the left button on a chart marks a rectangle; on release it goes

@@ -104,6 +104,8 @@ private:
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK picture_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     void paint_picture(HWND hwnd, HDC dc);
+    void picture_menu(HWND hwnd, LPARAM at);  // "复制图片" for a computed drawing
+    void copy_picture(const shell::Drawing& drawing);
     bool drag(HWND hwnd, UINT message, LPARAM l);  // false for a message it leaves
     static LRESULT CALLBACK field_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
     void show_field_menu(HWND field, LPARAM at);
