@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "charts/chart_screen.h"
 #include "equipment/screens.h"
 #include "estimators/screens.h"
 #include "shell/menus.h"
@@ -50,6 +51,8 @@ const shell::ScreenDesc& screen_desc(ScreenId id) {
             return equipment::form17();
         case ScreenId::Form18:
             return equipment::form18();
+        case ScreenId::Form19:
+            return charts::form19();
     }
     throw std::out_of_range("no such screen");
 }

@@ -421,11 +421,16 @@ json field_json(const shell::ControlDesc& c) {
     return out;
 }
 
-json fields_json(const shell::ScreenDesc& desc, const std::vector<std::string>& names) {
+// The fields an event reads carry the text they start with, those it writes
+// do not; a result the event reads back (the part of a chart shown) is both.
+json fields_json(const shell::ScreenDesc& desc, const std::vector<std::string>& names, bool read = false) {
     json out = json::array();
     for (const std::string& name : names)
-        if (const shell::ControlDesc* c = desc.find(name); c != nullptr && c->meaning.role != shell::Role::None)
-            out.push_back(field_json(*c));
+        if (const shell::ControlDesc* c = desc.find(name); c != nullptr && c->meaning.role != shell::Role::None) {
+            json field = field_json(*c);
+            if (read && !field.contains("default")) field["default"] = c->text;
+            out.push_back(std::move(field));
+        }
     return out;
 }
 
@@ -463,7 +468,7 @@ std::string list_json() {
         evs.push_back({{"screen", shell::screen_name(e.screen)},
                        {"event", e.binding->event},
                        {"kind", shell::event_kind_name(e.binding->kind)},
-                       {"fields", fields_json(desc, e.binding->reads)},
+                       {"fields", fields_json(desc, e.binding->reads, true)},
                        {"results", fields_json(desc, e.binding->writes)}});
     }
     out["events"] = evs;

@@ -3,6 +3,7 @@
 #include "equipment/desuperheater_screen.h"
 
 #include "equipment/balance_check.h"
+#include "equipment/chart_button.h"
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
@@ -100,7 +101,8 @@ const ScreenDesc& form7() {
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {6960, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {8040, 5040, kBackWidth, kBackHeight}));
-        d.controls.push_back(message_line({120, 5040, 6720, 375}));
+        d.controls.push_back(chart_button("Command3", 5820, 5040));
+        d.controls.push_back(message_line({120, 5040, 5640, 375}));
         d.events = {
             compute("Command2_Click", {"Text9", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5", "Text7"},
                     {"jqll", "jwsll"},
@@ -110,6 +112,18 @@ const ScreenDesc& form7() {
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"jwsll", std::move(r.jwsll)}};
                         return outcome;
                     }),
+            // The steam and the spray water mix to the outlet steam.
+            chart_event("Command3_Click", {"Text9", "Text2", "Text1", "Text6", "Text5", "Text4", "Text3"},
+                        [](const Fields& f) {
+                            const double pa = read_field(form7(), f, "Text9");
+                            const auto p = [&](const char* field) {
+                                return read_gauge_pressure(form7(), f, field, pa) + pa;
+                            };
+                            const auto t = [&](const char* field) { return read_field(form7(), f, field); };
+                            return ChartProcess{{{"进汽", 'p', p("Text2"), 't', t("Text1")},
+                                                 {"出汽", 'p', p("Text6"), 't', t("Text5")},
+                                                 {"减温水", 'p', p("Text4"), 't', t("Text3")}}};
+                        }),
             {"Command1_Click", navigate_to(ScreenId::Form3)},
         };
         return d;

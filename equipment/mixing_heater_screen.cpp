@@ -3,6 +3,7 @@
 #include "equipment/mixing_heater_screen.h"
 
 #include "equipment/balance_check.h"
+#include "equipment/chart_button.h"
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
@@ -111,7 +112,8 @@ const ScreenDesc& form5() {
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {7080, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {8160, 5040, kBackWidth, kBackHeight}));
-        d.controls.push_back(message_line({120, 5100, 6840, 375}));
+        d.controls.push_back(chart_button("Command3", 5940, 5040));
+        d.controls.push_back(message_line({120, 5100, 5760, 375}));
         d.events = {
             compute("Command2_Click", {"Text7", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5"}, {"jqll", "csll"},
                     [](const Fields& f, props::WaterSteam& water) {
@@ -120,6 +122,18 @@ const ScreenDesc& form5() {
                         outcome.texts = {{"jqll", std::move(r.jqll)}, {"csll", std::move(r.csll)}};
                         return outcome;
                     }),
+            // Steam and water mix to the saturated water of the heater's pressure.
+            chart_event("Command3_Click", {"Text7", "Text2", "Text1", "Text6", "Text4", "Text3"},
+                        [](const Fields& f) {
+                            const double pa = read_field(form5(), f, "Text7");
+                            const auto p = [&](const char* field) {
+                                return read_gauge_pressure(form5(), f, field, pa) + pa;
+                            };
+                            const auto t = [&](const char* field) { return read_field(form5(), f, field); };
+                            return ChartProcess{{{"进汽", 'p', p("Text2"), 't', t("Text1")},
+                                                 {"出水", 'p', p("Text6"), 'x', 0},
+                                                 {"进水", 'p', p("Text4"), 't', t("Text3")}}};
+                        }),
             {"Command1_Click", navigate_to(ScreenId::Form3)},
         };
         return d;

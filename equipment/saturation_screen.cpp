@@ -3,6 +3,7 @@
 #include "equipment/saturation_screen.h"
 
 #include "base/property_error.h"
+#include "equipment/chart_button.h"
 #include "props/validity.h"
 #include "props/water_steam.h"
 #include "shell/errors.h"
@@ -100,6 +101,7 @@ const ScreenDesc& form8() {
                          {Role::Input, "饱和温度", "℃", PressureKind::None, "0.0000", Domain::WaterTemperature}),
             label("Label2(1)", "℃", {3960, 1680, 375, 375}),
             button("Command3", "返回", {120, 1800, kBackWidth, kBackHeight}),
+            button("Command4", "焓熵图", {120, 1290, kBackWidth, 420}),
             message_line({120, 120, 1620, 720}),
         },
         {
@@ -114,6 +116,13 @@ const ScreenDesc& form8() {
                                      pressure_limit_message(water));
                     }),
             {"Command3_Click", navigate_to(ScreenId::Form1)},
+            // Saturated water and steam at the pressure shown, joined by their isobar.
+            chart_event("Command4_Click", {"Text2", "Text7"},
+                        [](const Fields& f) {
+                            const double pa = read_field(form8(), f, "Text7");
+                            const double p = read_gauge_pressure(form8(), f, "Text2", pa) + pa;
+                            return ChartProcess{{{"饱和水", 'p', p, 'x', 0}, {"饱和汽", 'p', p, 'x', 1}}};
+                        }),
         },
         "Command3_Click",
     };

@@ -3,6 +3,7 @@
 #include "equipment/surface_heater_screen.h"
 
 #include "equipment/balance_check.h"
+#include "equipment/chart_button.h"
 #include "equipment/field_layout.h"
 #include "equipment/screens.h"
 #include "equipment/stream_enthalpy.h"
@@ -116,7 +117,8 @@ const ScreenDesc& form6() {
             d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command2", "计算", {6240, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {7320, 5040, kBackWidth, kBackHeight}));
-        d.controls.push_back(message_line({120, 5100, 6000, 375}));
+        d.controls.push_back(chart_button("Command3", 5100, 5040));
+        d.controls.push_back(message_line({120, 5100, 4920, 375}));
         d.events = {
             compute("Command2_Click", {"Text9", "Text2", "Text1", "Text3", "Text4", "Text5", "Text6", "Text8", "Text7"},
                     {"jqll"},
@@ -125,6 +127,17 @@ const ScreenDesc& form6() {
                         outcome.texts = {{"jqll", SurfaceHeaterBalance(f, water, &outcome.warning)}};
                         return outcome;
                     }),
+            // The heating steam condenses to its drain; the feed water warms up.
+            chart_event(
+                "Command3_Click", {"Text9", "Text2", "Text1", "Text8", "Text3", "Text4", "Text5", "Text6"},
+                [](const Fields& f) {
+                    const double pa = read_field(form6(), f, "Text9");
+                    const auto p = [&](const char* field) { return read_gauge_pressure(form6(), f, field, pa) + pa; };
+                    const auto t = [&](const char* field) { return read_field(form6(), f, field); };
+                    return ChartProcess{
+                        {{"进汽", 'p', p("Text2"), 't', t("Text1")}, {"疏水", 't', t("Text8"), 'x', 0}},
+                        {{"进水", 'p', p("Text3"), 't', t("Text4")}, {"出水", 'p', p("Text5"), 't', t("Text6")}}};
+                }),
             {"Command1_Click", navigate_to(ScreenId::Form3)},
         };
         return d;

@@ -55,7 +55,9 @@ std::optional<Outcome> run_target_press(const Outcome& outcome, const Fields& ta
     return run_handler(outcome.target_press, true, target);
 }
 
-void Controller::ShowScreen(ScreenId target) {
+void Controller::ShowScreen(ScreenId target) { show(target, {}); }
+
+void Controller::show(ScreenId target, const std::vector<std::pair<std::string, std::string>>& texts) {
     if (!created_[index(target)]) {
         host_.create_screen(catalog_(target));
         created_[index(target)] = true;
@@ -67,6 +69,12 @@ void Controller::ShowScreen(ScreenId target) {
         host_.hide_screen(other);
         visible_[index(other)] = false;
     }
+    if (!texts.empty()) {
+        Outcome written;
+        written.texts = texts;
+        host_.apply(target, written);
+    }
+    if (const std::string& event = catalog_(target).show_event; !event.empty()) fire(target, event);
 }
 
 void Controller::fire(ScreenId id, std::string_view event) {
@@ -91,12 +99,7 @@ void Controller::fire(ScreenId id, std::string_view event) {
     }
     host_.apply(id, *outcome);
     if (outcome->navigate) {
-        ShowScreen(*outcome->navigate);
-        if (!outcome->target_texts.empty()) {
-            Outcome written;
-            written.texts = outcome->target_texts;
-            host_.apply(*outcome->navigate, written);
-        }
+        show(*outcome->navigate, outcome->target_texts);
         if (on_target) host_.apply(*outcome->navigate, *on_target);
     }
 }

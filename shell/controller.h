@@ -42,7 +42,8 @@ class Controller {
 public:
     Controller(ScreenHost& host, Catalog catalog) : host_(host), catalog_(std::move(catalog)) {}
 
-    // Creates the target on first use, shows it, then hides every other screen.
+    // Creates the target on first use, shows it, then hides every other
+    // screen, and runs the target's show event if it has one.
     void ShowScreen(ScreenId target);
 
     // Runs one event of a screen and applies its outcome, navigation included.
@@ -56,6 +57,8 @@ public:
     const ScreenDesc& desc(ScreenId id) const { return catalog_(id); }
 
 private:
+    // ShowScreen, with the texts a press writes on the target before its show event.
+    void show(ScreenId target, const std::vector<std::pair<std::string, std::string>>& texts);
     static std::size_t index(ScreenId id) { return static_cast<std::size_t>(id); }
 
     ScreenHost& host_;

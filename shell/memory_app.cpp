@@ -30,6 +30,7 @@ void MemoryHost::apply(ScreenId id, const Outcome& outcome) {
     for (const auto& [control, text] : outcome.texts) m.texts.at(control) = text;
     for (const auto& [control, shown] : outcome.visibility) m.shown.at(control) = shown;
     if (!outcome.formulation.empty()) m.formulation = outcome.formulation;
+    for (const auto& [box, drawing] : outcome.pictures) m.pictures[box] = drawing;
     for (const ControlDesc& c : m.desc->controls)
         if (c.style & kMessage) m.texts.at(c.name) = message_line(outcome);
 }
@@ -61,6 +62,7 @@ void MemoryApp::choose(ScreenId id, std::string_view control, std::string_view c
         return;
     m.texts.at(c->name) = std::string(choice);
     if (const auto formulation = chosen_formulation(*c, choice)) host_.set_formulation(*formulation);
+    controller_.fire(id, c->name + "_Click");
 }
 
 void MemoryApp::type(ScreenId id, std::string_view control, std::string text) {

@@ -16,6 +16,7 @@ struct ScreenModel {
     std::map<std::string, bool, std::less<>> shown;         // control visibility
     bool window_visible = false;
     std::string formulation;  // of the last result written, as Outcome::formulation names it
+    std::map<std::string, Drawing, std::less<>> pictures;  // the drawings presses put in picture boxes
 };
 
 class MemoryHost : public ScreenHost {
@@ -53,14 +54,16 @@ public:
     bool close(ScreenId id) { return controller_.close(id); }
     // The user's choice of formulation for the presses that follow.
     void set_formulation(props::Formulation formulation) { host_.set_formulation(formulation); }
-    // Picks one of a combo box's choices; the main menu's sets the formulation.
-    // Hidden windows and texts that are not a choice take nothing.
+    // Picks one of a combo box's choices, then runs its Click event; the main
+    // menu's sets the formulation. Hidden windows and texts that are not a
+    // choice take nothing.
     void choose(ScreenId id, std::string_view control, std::string_view choice);
 
     std::vector<ScreenId> visible_screens() const;
     const std::string& text(ScreenId id, std::string_view control) const;
     bool shown(ScreenId id, std::string_view control) const;
     const MemoryHost& host() const { return host_; }
+    MemoryHost& host() { return host_; }
     Controller& controller() { return controller_; }
 
 private:

@@ -104,12 +104,14 @@ const ScreenDesc& form10() {
             // A second row in the room above "返回".
             button("Command4", "全部物性", {360, 1800, 1695, 480}),
             button("Command5", "饱和表", {2400, 1800, 1695, 480}),
+            button("Command6", "焓熵图", {360, 2400, 1695, 480}),
         },
         {
             {"Command1_Click", navigate_to(ScreenId::Form11)},
             {"Command2_Click", navigate_to(ScreenId::Form12)},
             {"Command4_Click", navigate_to(ScreenId::Form16)},
             {"Command5_Click", navigate_to(ScreenId::Form17)},
+            {"Command6_Click", navigate_to(ScreenId::Form19)},
             {"Command3_Click", navigate_to(ScreenId::Form1)},
         },
         "Command3_Click",

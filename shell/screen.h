@@ -12,6 +12,7 @@
 
 #include "props/formulation.h"
 #include "props/water_steam.h"
+#include "shell/drawing.h"
 #include "shell/state_values.h"
 
 namespace entalix::shell {
@@ -35,8 +36,10 @@ enum class ScreenId {
     Form16,
     Form17,
     Form18,
+    Form19,
 };
-inline constexpr int kScreenCount = 18;
+// The highest id a screen has; all_screens() names those that exist.
+inline constexpr int kScreenCount = 19;
 
 std::string screen_name(ScreenId id);  // "Form8"
 std::optional<ScreenId> screen_from_name(std::string_view name);
@@ -53,6 +56,10 @@ enum Style : unsigned {
     kHeading = 1u << 2,  // the screen's heading label, in a larger type
     kHidden = 1u << 3,   // hidden when the screen is created
     kMessage = 1u << 4,  // the message line that says why a press failed, or warns
+    // A picture box on which a drag of the mouse marks a rectangle: the host
+    // writes it, "x0 y0 x1 y1" in the drawing's pixels, into the hidden label
+    // <box>_Rect and runs the event <box>_MouseUp.
+    kDragRectangle = 1u << 5,
 };
 
 // Positions and sizes in twips (1440 to the inch), from the top-left corner of
@@ -170,6 +177,9 @@ struct Outcome {
     // The steam state a press of the steam calculators showed, as the texts
     // it wrote and the numbers they stand for; nullopt for any other press.
     std::optional<StateValues> state;
+    // Drawings computed by the press (a chart), each shown in the picture box
+    // it names in place of what the box showed before.
+    std::vector<std::pair<std::string, Drawing>> pictures;
 };
 
 // An event's function: the screen's texts and the press's water and steam,
@@ -207,6 +217,9 @@ struct ScreenDesc {
     std::vector<ControlDesc> controls;
     std::vector<EventBinding> events;
     std::string close_event;  // what the frame's close control runs; empty ends the application
+    // What runs each time the screen shows, after any texts the press that led
+    // here writes on it (a chart drawn in the formulation in use); empty for none.
+    std::string show_event{};
 
     const ControlDesc* find(std::string_view control) const;
     const EventBinding* find_event(std::string_view event) const;

@@ -65,8 +65,16 @@ const ControlDesc* button_of(const ScreenDesc& desc, const EventBinding& event) 
 // calculation reads, and its button.
 std::vector<Block> blocks_of(const ScreenDesc& desc) {
     std::vector<const EventBinding*> presses;
+    // A button that writes no result (one that carries the screen's states to
+    // the chart) forms no block: it stands in reading order like "返回".
+    const auto writes_result = [&desc](const EventBinding& e) {
+        return std::any_of(e.writes.begin(), e.writes.end(), [&desc](const std::string& name) {
+            const ControlDesc* c = desc.find(name);
+            return c != nullptr && c->meaning.role != Role::Message;
+        });
+    };
     for (const EventBinding& e : desc.events)
-        if (e.kind == EventKind::Compute && button_of(desc, e) != nullptr) presses.push_back(&e);
+        if (e.kind == EventKind::Compute && button_of(desc, e) != nullptr && writes_result(e)) presses.push_back(&e);
     std::vector<Block> blocks;
     for (const EventBinding* press : presses) {
         const ControlDesc* button = button_of(desc, *press);

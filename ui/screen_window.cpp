@@ -23,6 +23,7 @@
 #include "shell/host_look.h"
 #include "shell/reading.h"
 #include "ui/drawings.h"
+#include "ui/picture_box.h"
 
 namespace entalix::ui {
 
@@ -216,30 +217,6 @@ void separate_stacked_boxes(QWidget* holder) {
 
 QRect to_pixels(const shell::Twips& r) { return QRect(px(r.left), px(r.top), px(r.width), px(r.height)); }
 
-// A picture box: white, a thin sunken border, and the drawing it names.
-class PictureBox : public QWidget {
-public:
-    PictureBox(const QString& drawing, QWidget* parent) : QWidget(parent), drawing_(drawing) {
-        setAutoFillBackground(true);
-        QPalette pal = palette();
-        pal.setColor(QPalette::Window, colour(shell::kDrawingBackground));
-        setPalette(pal);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        paint_drawing(painter, drawing_);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(colour(shell::kDrawingBorder));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-
-private:
-    QString drawing_;
-};
-
 }  // namespace
 
 QString label_text(const QLabel* label) {
@@ -381,15 +358,28 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
             widget = check;
             break;
         }
-        case ControlKind::PictureBox:
-            widget = new PictureBox(qs(c.text), parent);
+        case ControlKind::PictureBox: {
+            std::function<void(QRectF)> dragged;
+            // The rectangle goes to the screen as text, in the drawing's pixels.
+            if (c.style & shell::kDragRectangle)
+                dragged = [this, name = c.name](QRectF r) {
+                    auto* rect = qobject_cast<QLabel*>(control(name + "_Rect"));
+                    if (rect == nullptr) return;
+                    rect->setProperty(
+                        kTextProperty,
+                        QStringLiteral("%1 %2 %3 %4").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom()));
+                    dispatch(name + "_MouseUp");
+                };
+            widget = new PictureBox(qs(c.text), parent, std::move(dragged));
             break;
+        }
         case ControlKind::ComboBox: {
             auto* combo = new QComboBox(parent);
             for (const std::string& choice : c.choices) combo->addItem(qs(choice));
             combo->setCurrentText(qs(c.text));
             QObject::connect(combo, &QComboBox::textActivated, combo, [this, control = &c](const QString& text) {
                 if (hooks_.typed) hooks_.typed(desc_.id, *control, text);
+                dispatch(control->name + "_Click");
             });
             widget = combo;
             break;
@@ -441,6 +431,8 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
             set_label_text(label, text);
     }
     for (const auto& [name, shown] : outcome.visibility) controls_.at(name)->setVisible(shown);
+    for (const auto& [name, drawing] : outcome.pictures)
+        if (auto* box = dynamic_cast<PictureBox*>(controls_.at(name))) box->set_drawing(drawing);
     if (!outcome.formulation.empty()) setWindowTitle(qs(shell::window_title(desc_, outcome.formulation)));
     for (const ControlDesc& c : desc_.controls) {
         if (c.meaning.role != shell::Role::Message) continue;

@@ -86,6 +86,8 @@ const std::vector<Demo>& demos() {
         {ScreenId::Form18,
          {type("Text1", "1.3"), type("Text2", "300"), type("Text4", "30"), type("Text5", "250"), type("Text6", "800"),
           type("Text9", "5"), type("Text11", "100"), type("Text12", "0.05"), type("Text13", "273"), press("Command1")}},
+        // Steam at 1 MPa gauge and 300 °C on the h-s chart.
+        {ScreenId::Form19, {type("Text1", "1"), type("Text2", "300"), press("Command1")}},
     };
     return table;
 }

@@ -3,6 +3,12 @@
 // the texts and the drawings are painted.
 #include "win32/screen_window.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
 #include "shell/reading.h"
 #include "win32/drawings.h"
 #include "win32/field_roles.h"
@@ -32,6 +38,7 @@ void ScreenWindow::on_command(int id, int code) {
         host_.on_event(desc_.id, name + "_Click");
     } else if (c.widget == Widget::Combo && code == CBN_SELCHANGE && programmatic_ == 0) {
         host_.on_chosen(*c.desc, narrow(window_text(c.hwnd)));
+        if (desc_.find_event(name + "_Click") != nullptr) host_.on_event(desc_.id, name + "_Click");
     } else if (c.widget == Widget::Edit && code == EN_CHANGE && programmatic_ == 0) {
         clean_paste(controls_[index]);
         typed(c);
@@ -159,18 +166,19 @@ LRESULT CALLBACK ScreenWindow::picture_proc(HWND hwnd, UINT message, WPARAM w, L
             return SendMessageW(GetParent(hwnd), message, w, l);
         case WM_ERASEBKGND:
             return 1;
+        case WM_CONTEXTMENU:
+            if (self != nullptr) self->picture_menu(hwnd, l);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+            if (self != nullptr && self->drag(hwnd, message, l)) return 0;
+            break;
         case WM_PAINT:
         case WM_PRINTCLIENT: {
             PAINTSTRUCT ps{};
             HDC dc = message == WM_PAINT ? BeginPaint(hwnd, &ps) : reinterpret_cast<HDC>(w);
-            RECT area;
-            GetClientRect(hwnd, &area);
-            FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-            if (self != nullptr)
-                if (const Control* c = self->find(hwnd)) paint_drawing(dc, c->desc->text, self->dpi_);
-            HBRUSH grey = CreateSolidBrush(colour(shell::kDrawingBorder));
-            FrameRect(dc, &area, grey);
-            DeleteObject(grey);
+            if (self != nullptr) self->paint_picture(hwnd, dc);
             if (message == WM_PAINT) EndPaint(hwnd, &ps);
             return 0;
         }
@@ -178,6 +186,114 @@ LRESULT CALLBACK ScreenWindow::picture_proc(HWND hwnd, UINT message, WPARAM w, L
             break;
     }
     return DefWindowProcW(hwnd, message, w, l);
+}
+
+// White, the drawing computed for the box or else the one its text names, the
+// rectangle being dragged, and a thin grey border.
+void ScreenWindow::paint_picture(HWND hwnd, HDC dc) {
+    RECT area;
+    GetClientRect(hwnd, &area);
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    if (const Control* c = find(hwnd)) {
+        if (c->drawing) {
+            const HGDIOBJ before = SelectObject(dc, font(shell::kTextPixels, false));
+            SetBkMode(dc, TRANSPARENT);
+            paint_drawing(dc, *c->drawing, dpi_);
+            SelectObject(dc, before);
+        } else {
+            paint_drawing(dc, c->desc->text, dpi_);
+        }
+        if (c->drag_from) {
+            RECT band{std::min(c->drag_from->x, c->drag_to.x), std::min(c->drag_from->y, c->drag_to.y),
+                      std::max(c->drag_from->x, c->drag_to.x), std::max(c->drag_from->y, c->drag_to.y)};
+            DrawFocusRect(dc, &band);
+        }
+    }
+    HBRUSH grey = CreateSolidBrush(colour(shell::kDrawingBorder));
+    FrameRect(dc, &area, grey);
+    DeleteObject(grey);
+}
+
+void ScreenWindow::picture_menu(HWND hwnd, LPARAM at) {
+    const Control* c = find(hwnd);
+    if (c == nullptr || !c->drawing) return;
+    POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (p.x == -1 && p.y == -1) {  // from the keyboard (Shift+F10): at the box's top-left corner
+        p = {0, 0};
+        ClientToScreen(hwnd, &p);
+    }
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"复制图片");
+    const UINT command =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, p.x, p.y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+    if (command == 1) copy_picture(*c->drawing);
+}
+
+// The drawing at the monitor's scale, on white, as a bitmap on the clipboard.
+void ScreenWindow::copy_picture(const shell::Drawing& drawing) {
+    const int width = MulDiv(drawing.width, static_cast<int>(dpi_), 96);
+    const int height = MulDiv(drawing.height, static_cast<int>(dpi_), 96);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    if (dc == nullptr || bitmap == nullptr) {
+        if (dc != nullptr) DeleteDC(dc);
+        if (bitmap != nullptr) DeleteObject(bitmap);
+        return;
+    }
+    const HGDIOBJ before = SelectObject(dc, bitmap);
+    RECT area{0, 0, width, height};
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const HGDIOBJ font_before = SelectObject(dc, font(shell::kTextPixels, false));
+    SetBkMode(dc, TRANSPARENT);
+    paint_drawing(dc, drawing, dpi_);
+    SelectObject(dc, font_before);
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    // The clipboard owns the bitmap once it takes it.
+    if (OpenClipboard(hwnd_)) {
+        EmptyClipboard();
+        if (SetClipboardData(CF_BITMAP, bitmap) != nullptr) bitmap = nullptr;
+        CloseClipboard();
+    }
+    if (bitmap != nullptr) DeleteObject(bitmap);
+}
+
+// A drag with the left button on a chart marks a rectangle; on release it goes
+// to the screen in the drawing's pixels (96 to the inch), as the label
+// <box>_Rect, and the box's MouseUp event runs.
+bool ScreenWindow::drag(HWND hwnd, UINT message, LPARAM l) {
+    Control* c = find(hwnd);
+    if (c == nullptr || !c->drawing || (c->desc->style & shell::kDragRectangle) == 0) return false;
+    const POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+    if (message == WM_LBUTTONDOWN) {
+        c->drag_from = at;
+        c->drag_to = at;
+        SetCapture(hwnd);
+    } else if (message == WM_MOUSEMOVE && c->drag_from) {
+        c->drag_to = at;
+        InvalidateRect(hwnd, nullptr, FALSE);
+    } else if (message == WM_LBUTTONUP && c->drag_from) {
+        const POINT from = *c->drag_from;
+        c->drag_from.reset();
+        ReleaseCapture();
+        InvalidateRect(hwnd, nullptr, FALSE);
+        constexpr int kLeastDrag = 4;  // a shorter drag either way is a click
+        if (std::abs(at.x - from.x) < kLeastDrag || std::abs(at.y - from.y) < kLeastDrag) return true;
+        const std::string name = c->desc->name;
+        Control* rect = find(name + "_Rect");
+        if (rect == nullptr) return true;
+        const double scale = 96.0 / dpi_;
+        char text[128];
+        std::snprintf(text, sizeof text, "%g %g %g %g", from.x * scale, from.y * scale, at.x * scale, at.y * scale);
+        set_text(*rect, text);
+        host_.on_event(desc_.id, name + "_MouseUp");
+    } else {
+        return false;
+    }
+    return true;
 }
 
 }  // namespace entalix::win32

@@ -106,6 +106,11 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
         if (Control* c = find(name)) set_text(*c, text);
     for (const auto& [name, visible] : outcome.visibility)
         if (Control* c = find(name)) ShowWindow(c->hwnd, visible ? SW_SHOW : SW_HIDE);
+    for (const auto& [name, drawing] : outcome.pictures)
+        if (Control* c = find(name); c != nullptr && c->widget == Widget::Picture) {
+            c->drawing = drawing;
+            InvalidateRect(c->hwnd, nullptr, TRUE);
+        }
     for (Control& c : controls_)
         if (c.widget == Widget::Message) set_text(c, shell::message_line(outcome));
     // A result computed with water and steam properties names their formulation in the title.

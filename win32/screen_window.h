@@ -96,10 +96,17 @@ private:
         bool in_picture = false;
         std::string text;  // labels, results and buttons: the text as written, CR LF included
         bool greyed = false;
+        std::optional<shell::Drawing> drawing;  // a picture box's, computed by the last press
+        std::optional<POINT> drag_from;         // where a drag on it began, in the box's pixels
+        POINT drag_to{};
     };
 
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK picture_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+    void paint_picture(HWND hwnd, HDC dc);
+    void picture_menu(HWND hwnd, LPARAM at);  // "复制图片" for a computed drawing
+    void copy_picture(const shell::Drawing& drawing);
+    bool drag(HWND hwnd, UINT message, LPARAM l);  // false for a message it leaves
     static LRESULT CALLBACK field_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
     void show_field_menu(HWND field, LPARAM at);
     void show_grey();

@@ -1,0 +1,131 @@
+// The picture boxes of the screens, and the copy and export of a chart.
+#include "ui/picture_box.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/host_look.h"
+#include "shell/svg.h"
+#include "ui/drawings.h"
+
+namespace entalix::ui {
+
+namespace {
+
+QColor colour(shell::Colour c) { return QColor(c.red, c.green, c.blue); }
+
+// A drag shorter than this either way is a click.
+constexpr int kLeastDrag = 4;
+
+}  // namespace
+
+PictureBox::PictureBox(const QString& drawing, QWidget* parent, std::function<void(QRectF)> dragged)
+    : QWidget(parent), name_(drawing), dragged_(std::move(dragged)) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour(shell::kDrawingBackground));
+    setPalette(pal);
+    if (dragged_) setCursor(Qt::CrossCursor);
+}
+
+void PictureBox::set_drawing(shell::Drawing drawing) {
+    data_ = std::move(drawing);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (data_)
+        paint_drawing(painter, *data_);
+    else
+        paint_drawing(painter, name_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (from_) {
+        painter.setPen(QPen(Qt::blue, 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(*from_, to_).normalized());
+    }
+    painter.setPen(colour(shell::kDrawingBorder));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (!dragged_ || !data_ || event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    from_ = event->pos();
+    to_ = event->pos();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!from_) return QWidget::mouseMoveEvent(event);
+    to_ = event->pos();
+    update();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (!from_ || event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+    const QPoint from = *from_;
+    from_.reset();
+    update();
+    to_ = event->pos();
+    if (std::abs(to_.x() - from.x()) < kLeastDrag || std::abs(to_.y() - from.y()) < kLeastDrag) return;
+    // The box shows the drawing at its top-left corner in logical pixels, which are the drawing's.
+    dragged_(QRectF(QPointF(from), QPointF(to_)));
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (!data_) return QWidget::contextMenuEvent(event);
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("复制图片"), this, [this] { copy_image(); });
+    menu.addAction(QStringLiteral("保存为PNG…"), this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("保存为PNG"), QStringLiteral("焓熵图.png"), QStringLiteral("PNG 图片 (*.png)"));
+        if (!path.isEmpty() && !save_png(path)) cannot_write(path);
+    });
+    menu.addAction(QStringLiteral("保存为SVG…"), this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("保存为SVG"), QStringLiteral("焓熵图.svg"), QStringLiteral("SVG 图形 (*.svg)"));
+        if (!path.isEmpty() && !save_svg(path)) cannot_write(path);
+    });
+    menu.exec(event->globalPos());
+}
+
+void PictureBox::cannot_write(const QString& path) {
+    QMessageBox::warning(this, QStringLiteral("未能保存"), QStringLiteral("无法写入文件：") + path);
+}
+
+QImage PictureBox::image() const {
+    if (!data_) return {};
+    constexpr int kScale = 2;  // sharp when a report enlarges it
+    QImage image(data_->width * kScale, data_->height * kScale, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(kScale);
+    image.fill(colour(shell::kDrawingBackground));
+    QPainter painter(&image);
+    painter.setFont(font());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paint_drawing(painter, *data_);
+    return image;
+}
+
+void PictureBox::copy_image() const {
+    if (data_) QGuiApplication::clipboard()->setImage(image());
+}
+
+bool PictureBox::save_png(const QString& path) const { return data_ && image().save(path, "PNG"); }
+
+bool PictureBox::save_svg(const QString& path) const {
+    if (!data_) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const std::string svg = shell::svg_of(*data_, font().pixelSize() > 0 ? font().pixelSize() : shell::kTextPixels);
+    return file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+}
+
+}  // namespace entalix::ui
