@@ -48,6 +48,8 @@ const shell::ScreenDesc& screen_desc(ScreenId id) {
             return steamcalc::form16();
         case ScreenId::Form17:
             return equipment::form17();
+        case ScreenId::Form20:
+            return equipment::form20();
     }
     throw std::out_of_range("no such screen");
 }

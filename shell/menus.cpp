@@ -30,7 +30,7 @@ const ScreenDesc& form1() {
         ScreenId::Form1,
         "主画面",
         4800,
-        3570,
+        4920,
         {
             heading("Label1", "Entalix", {600, 240, 3375, 375}),
             button("Command1", "管道计算", {480, 720, 1575, 615}),
@@ -42,6 +42,9 @@ const ScreenDesc& form1() {
             // Below the buttons, out of their way: the formulation every screen computes with.
             label("Label2", "物性公式", {480, 3150, 960, 300}),
             formulation_choice({1440, 3105, 2775, 360}),
+            // The bands below the formulation hold the newer screens; the
+            // turbine's is the second of them.
+            button("Command8", "汽轮机膨胀与节流", {480, 4200, 3735, 480}),
         },
         {
             {"Command1_Click", navigate_to(ScreenId::Form2)},
@@ -49,6 +52,7 @@ const ScreenDesc& form1() {
             {"Command4_Click", navigate_to(ScreenId::Form8)},
             {"Command6_Click", navigate_to(ScreenId::Form10)},
             {"Command5_Click", navigate_to(ScreenId::Form13)},
+            {"Command8_Click", navigate_to(ScreenId::Form20)},
             {"Command3_Click",
              [](const Fields& fields, props::WaterSteam&) {
                  Outcome outcome;

@@ -34,8 +34,11 @@ enum class ScreenId {
     Form15,
     Form16,
     Form17,
+    // Form18 and Form19 are taken by screens built beside this one.
+    Form20 = 20,
 };
-inline constexpr int kScreenCount = 17;
+// The highest screen number; all_screens() lists the numbers in use.
+inline constexpr int kScreenCount = 20;
 
 std::string screen_name(ScreenId id);  // "Form8"
 std::optional<ScreenId> screen_from_name(std::string_view name);

@@ -81,6 +81,10 @@ const std::vector<Demo>& demos() {
         {ScreenId::Form16, {type("Text1", "1"), type("Text2", "300"), press("Command1")}},
         // The saturated states at 1 MPa gauge.
         {ScreenId::Form17, {type("Text2", "1"), press("Command2")}},
+        // A stage from 1 MPa gauge and 300 °C to 0.1 MPa gauge at 85 %, 10 t/h.
+        {ScreenId::Form20,
+         {type("Text1", "1"), type("Text2", "300"), type("Text4", "0.1"), type("Text5", "85"), type("Text8", "10"),
+          press("Command1")}},
     };
     return table;
 }

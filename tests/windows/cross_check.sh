@@ -136,7 +136,7 @@ if [ "${1:-}" = "--under-display" ]; then
                 fi
             fi
         done <"$here/screen_steps.txt"
-        for field in Form2.dqyz Form5.Text7 Form6.Text9 Form7.Text9 Form8.Text7 Form12.Text7 Form16.Text7 Form17.Text7; do
+        for field in Form2.dqyz Form5.Text7 Form6.Text9 Form7.Text9 Form8.Text7 Form12.Text7 Form16.Text7 Form17.Text7 Form20.Text7; do
             echo "$field=0.1013"
         done
     } >"$work/want.steps"
