@@ -55,13 +55,15 @@ struct State {
     double h = 0.0;
     double t = 0.0;
     double s = 0.0;
-    double x = 0.0;  // vapour fraction, 0 for water and 1 for steam
+    double x = 0.0;            // vapour fraction, 0 for water and 1 for steam
+    double s_expansion = 0.0;  // of an inlet: the entropy its isentropic expansion keeps
 };
 
 // The outlet at p from its enthalpy, as the (p, h) inverse finds it.
 State state_ph(props::WaterSteam& water, double p, double h) {
-    return {h, props::selected_number(water.pswA_ph("t", p, h)), props::selected_number(water.pswA_ph("s", p, h)),
-            props::selected_number(water.pswA_ph("x", p, h))};
+    const double s = props::selected_number(water.pswA_ph("s", p, h));
+    return {h, props::selected_number(water.pswA_ph("t", p, h)), s, props::selected_number(water.pswA_ph("x", p, h)),
+            s};
 }
 
 // The inlet: superheated (or saturated) steam at (p, t), water below the
@@ -80,17 +82,19 @@ State inlet_state(props::WaterSteam& water, const Fields& f, Inlet inlet, double
             return props::selected_number(steam ? water.pswA_ptstm(name, p, t) : water.pswA_ptwtr(name, p, t));
         };
         const double h = at("h");
-        // A stage worked out from its efficiency takes the inlet entropy from
-        // the (p, h) inverse of the inlet, as pswt2_ptpeffi does, so that the
-        // exhaust it shows is the one the command line gives.
-        const double s = efficiency ? props::selected_number(water.pswA_ph("s", p, h)) : at("s");
-        return {h, t, s, steam ? 1.0 : 0.0};
+        const double s = at("s");
+        // A stage worked out from its efficiency expands from the inlet
+        // entropy of the (p, h) inverse, as pswt2_ptpeffi does, so that the
+        // exhaust it shows is the one the command line gives (with IFC-67 the
+        // two entropies part in the sixth digit).
+        return {h, t, s, steam ? 1.0 : 0.0, efficiency ? props::selected_number(water.pswA_ph("s", p, h)) : s};
     }
     const double x = read_field(desc(), f, "Text3") * 0.01;
     const auto sat = [&](const char* name) { return props::selected_number(water.pswA_sat_p(name, p)); };
     const double h1 = sat("h1");
     const double s1 = sat("s1");
-    return {h1 + x * (sat("h2") - h1), sat("t"), s1 + x * (sat("s2") - s1), x};
+    const double s = s1 + x * (sat("s2") - s1);
+    return {h1 + x * (sat("h2") - h1), sat("t"), s, x, s};
 }
 
 std::string degrees(double t) { return FormatWithPattern(t, "0.00") + " ℃"; }
@@ -127,9 +131,9 @@ Outcome press(const Fields& f, props::WaterSteam& water, Inlet inlet, Mode mode)
     if (mode == Mode::Throttle) {
         out = state_ph(water, p2, in.h);
     } else {
-        ideal = {props::selected_number(water.pswA_ps("h", p2, in.s)),
-                 props::selected_number(water.pswA_ps("t", p2, in.s)), in.s,
-                 props::selected_number(water.pswA_ps("x", p2, in.s))};
+        const double s = in.s_expansion;
+        ideal = {props::selected_number(water.pswA_ps("h", p2, s)), props::selected_number(water.pswA_ps("t", p2, s)),
+                 s, props::selected_number(water.pswA_ps("x", p2, s)), s};
         if (mode == Mode::Efficiency) {
             eta = read_field(desc(), f, "Text5");
             out = state_ph(water, p2, checked_finite(in.h - (in.h - ideal.h) * eta * 0.01));
@@ -141,8 +145,8 @@ Outcome press(const Fields& f, props::WaterSteam& water, Inlet inlet, Mode mode)
                 throw ImpossibleResult("实测出口温度不高于出口压力下的饱和温度 " +
                                        degrees(water.saturation_line_t(p2)) +
                                        "：湿蒸汽出口的状态不能由温度确定，请按“由效率求”");
-            out = {props::selected_number(water.pswA_ptstm("h", p2, t2)), t2,
-                   props::selected_number(water.pswA_ptstm("s", p2, t2)), 1.0};
+            const double s2 = props::selected_number(water.pswA_ptstm("s", p2, t2));
+            out = {props::selected_number(water.pswA_ptstm("h", p2, t2)), t2, s2, 1.0, s2};
             eta = measured_efficiency(in.h, out.h, ideal.h, t2);
         }
     }
