@@ -218,7 +218,7 @@ void add_input(std::vector<ControlDesc>& controls, const char* name, const char*
     controls.push_back(label(std::string("Label_") + name, caption, {120, top + 60, 2220, 255}, Align::Right));
     controls.push_back(
         with_meaning(text_box(name, text, {kBoxLeft, top, kBoxWidth, kInputHeight}, Align::Left, style), meaning));
-    controls.push_back(label(std::string("Unit_") + name, unit, {kBoxLeft + kBoxWidth + 60, top + 60, 840, 255}));
+    controls.push_back(label(std::string("Unit_") + name, unit, {kBoxLeft + kBoxWidth + 60, top + 60, 600, 255}));
 }
 
 Meaning with_limits(Meaning m, Domain domain, double low, double high) {
@@ -250,7 +250,7 @@ const ScreenDesc& form20() {
                   "100");
         add_input(c, "Text7", "大气压值：", "MPa", 8, atmospheric(), "0.0983", kRed);
         // One row of buttons for each inlet kind, beside the field that makes it.
-        const int button_left[3] = {4200, 5760, 7320};
+        const int button_left[3] = {4380, 5940, 7500};
         const int button_width[3] = {1440, 1440, 1080};
         const char* const button_text[3] = {"由效率求", "由出口温度求", "节流"};
         const char* const names[2][3] = {{"Command1", "Command2", "Command4"}, {"Command5", "Command6", "Command7"}};
@@ -258,7 +258,7 @@ const ScreenDesc& form20() {
             for (int i = 0; i < 3; ++i)
                 c.push_back(button(names[row][i], button_text[i],
                                    {button_left[i], row_top(row + 1), button_width[i], kInputHeight}));
-        c.push_back(message_line({4200, row_top(3), 4200, 1755}));
+        c.push_back(message_line({4380, row_top(3), 4200, 1755}));
         for (std::size_t i = 0; i < lines().size(); ++i) {
             const int column = static_cast<int>(i) / kPerColumn;
             const int top = kResultTop + static_cast<int>(i % kPerColumn) * kResultPitch;
