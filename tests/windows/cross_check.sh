@@ -114,7 +114,7 @@ if [ "${1:-}" = "--under-display" ]; then
             elif [ "${t[1]}" = helpbutton ]; then
                 printf '%s\n' '? clear' "guide: ${t[2]}"
             elif [ "${t[1]}" = helpbuttons ]; then
-                echo "? clear on 17 screens"
+                echo "? clear on 18 screens"
             elif [ "${t[1]}" = move ]; then
                 :
             elif [ "${t[1]}" = at ]; then
@@ -187,7 +187,7 @@ if [ "${1:-}" = "--under-display" ]; then
         convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
         shots=$((shots + 1))
     done
-    [ "$shots" -eq 17 ] || { echo "FAILED: $shots screenshots instead of 17"; failures=$((failures + 1)); }
+    [ "$shots" -eq 18 ] || { echo "FAILED: $shots screenshots instead of 18"; failures=$((failures + 1)); }
     echo "screenshots: $shots in build/windows/screens/"
     [ "$failures" -eq 0 ] || exit 1
     echo "wine checks passed"
