@@ -53,6 +53,8 @@ const shell::ScreenDesc& screen_desc(ScreenId id) {
             return equipment::form18();
         case ScreenId::Form19:
             return charts::form19();
+        case ScreenId::Form20:
+            return equipment::form20();
     }
     throw std::out_of_range("no such screen");
 }

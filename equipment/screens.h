@@ -12,5 +12,6 @@ const shell::ScreenDesc& form7();   // 减温器计算画面
 const shell::ScreenDesc& form8();   // 饱和参数 (saturation_screen.h)
 const shell::ScreenDesc& form17();  // 饱和表
 const shell::ScreenDesc& form18();  // 管道压降与散热
+const shell::ScreenDesc& form20();  // 汽轮机膨胀与节流
 
 }  // namespace entalix::equipment

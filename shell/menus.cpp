@@ -30,7 +30,7 @@ const ScreenDesc& form1() {
         ScreenId::Form1,
         "主画面",
         4800,
-        4320,
+        4920,
         {
             heading("Label1", "Entalix", {600, 240, 3375, 375}),
             button("Command1", "管道计算", {480, 720, 1575, 615}),
@@ -44,6 +44,9 @@ const ScreenDesc& form1() {
             formulation_choice({1440, 3105, 2775, 360}),
             // A band added below the formulation: what arrives at the far end of a line.
             button("Command7", "管道压降与散热", {480, 3600, 3735, 480}),
+            // The bands below the formulation hold the newer screens; the
+            // turbine's is the second of them.
+            button("Command8", "汽轮机膨胀与节流", {480, 4200, 3735, 480}),
         },
         {
             {"Command1_Click", navigate_to(ScreenId::Form2)},
@@ -52,6 +55,7 @@ const ScreenDesc& form1() {
             {"Command6_Click", navigate_to(ScreenId::Form10)},
             {"Command5_Click", navigate_to(ScreenId::Form13)},
             {"Command7_Click", navigate_to(ScreenId::Form18)},
+            {"Command8_Click", navigate_to(ScreenId::Form20)},
             {"Command3_Click",
              [](const Fields& fields, props::WaterSteam&) {
                  Outcome outcome;

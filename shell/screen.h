@@ -37,9 +37,10 @@ enum class ScreenId {
     Form17,
     Form18,
     Form19,
+    Form20,
 };
 // The highest id a screen has; all_screens() names those that exist.
-inline constexpr int kScreenCount = 19;
+inline constexpr int kScreenCount = 20;
 
 std::string screen_name(ScreenId id);  // "Form8"
 std::optional<ScreenId> screen_from_name(std::string_view name);

@@ -88,6 +88,10 @@ const std::vector<Demo>& demos() {
           type("Text9", "5"), type("Text11", "100"), type("Text12", "0.05"), type("Text13", "273"), press("Command1")}},
         // Steam at 1 MPa gauge and 300 °C on the h-s chart.
         {ScreenId::Form19, {type("Text1", "1"), type("Text2", "300"), press("Command1")}},
+        // A stage from 1 MPa gauge and 300 °C to 0.1 MPa gauge at 85 %, 10 t/h.
+        {ScreenId::Form20,
+         {type("Text1", "1"), type("Text2", "300"), type("Text4", "0.1"), type("Text5", "85"), type("Text8", "10"),
+          press("Command1")}},
     };
     return table;
 }

@@ -49,6 +49,7 @@ const Step kTree[] = {
     {ScreenId::Form9, "Command3", ScreenId::Form13},  {ScreenId::Form13, "Command2", ScreenId::Form14},
     {ScreenId::Form14, "Command3", ScreenId::Form13}, {ScreenId::Form13, "Command3", ScreenId::Form1},
     {ScreenId::Form1, "Command7", ScreenId::Form18},  {ScreenId::Form18, "Command3", ScreenId::Form1},
+    {ScreenId::Form1, "Command8", ScreenId::Form20},  {ScreenId::Form20, "Command3", ScreenId::Form1},
 };
 
 TEST_F(Navigation, EveryButtonLeadsWhereTheTreeSaysAndLeavesOneScreenVisible) {

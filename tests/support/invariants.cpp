@@ -310,7 +310,8 @@ std::string broken_promise(ScreenId screen, const std::string& event, const shel
     // the steam calculators, the saturation screen and the property screens
     // always use them.
     const bool steam_screen = screen == ScreenId::Form8 || screen == ScreenId::Form11 || screen == ScreenId::Form12 ||
-                              screen == ScreenId::Form16 || screen == ScreenId::Form17 || screen == ScreenId::Form18;
+                              screen == ScreenId::Form16 || screen == ScreenId::Form17 || screen == ScreenId::Form18 ||
+                              screen == ScreenId::Form20;
     if (!written.empty() && binding->kind == shell::EventKind::Compute &&
         (!outcome.formulation.empty() || steam_screen) &&
         outcome.formulation != props::formulation_name(fields.formulation()))
