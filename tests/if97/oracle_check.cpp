@@ -1,7 +1,8 @@
 // Compares IAPWS-IF97 states with those of an independent implementation
 // (python3-iapws, written by oracle.py): forward values at (p, T), the inverses
-// back to T or p, the saturated states, and the states found from (h, s). Prints the worst difference and
-// exits non-zero where any value differs by more than kTolerance.
+// back to T or p, the saturated states, and the states found from (h, s).
+// Prints the worst difference and exits non-zero where any value differs by
+// more than kTolerance.
 #include <cmath>
 #include <cstdio>
 #include <fstream>
