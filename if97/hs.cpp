@@ -56,7 +56,7 @@ bool stable_in(Region r, double p, double T) {
 // come out in closed form. Steps are bounded (p at most halved or doubled, T
 // by 50 K); once both are below 1e-9 of p and T, the next lands within
 // round-off and the state is evaluated there. A step past T_cap gives up:
-// the state lies beyond the region.
+// the state lies beyond the region; so does steam far past saturation.
 std::optional<Point> newton_pt(Region r, double h, double s, double p, double T, double T_cap = INFINITY) {
     for (int step = 0; step < kMaxNewton; ++step) {
         const Point at = point_in(r, p, T, Phase::liquid);
@@ -74,6 +74,11 @@ std::optional<Point> newton_pt(Region r, double h, double s, double p, double T,
         T += dT;
         if (small) return point_in(r, p, T, Phase::liquid);
         if (T > T_cap) return std::nullopt;
+        // Steam heading well past its saturation line (a wet pair, for which
+        // the backward equation's start looked superheated) finds no stable
+        // state there: given up after two steps.
+        if (r == Region::two && step >= 1 && T >= kTmin && T < kT13 && p > 1.02 * saturation_pressure(T))
+            return std::nullopt;
     }
     return std::nullopt;
 }
