@@ -1,12 +1,15 @@
 // state_hs: the state of a given enthalpy and entropy, as a reading off the
-// h-s chart asks. The backward equations p(h,s) start a Newton on (p, T) in
-// region 1 (water) or region 2 (steam), which settles in three or four steps
-// and is kept when the state it found is stable in that region. Anything else
-// (the wet band, the near-critical region 3, region 5, the region boundaries
-// and whatever lies outside the range) goes to the search along the isentrope:
-// at constant s, dh/dp = v > 0, so that h rises with p and the isentrope meets
-// the given h once; Newton in ln p on state_ps, which settles every region and
-// the wet band on the forward equations, within a bracket that bisects.
+// h-s chart asks. The backward equations p(h,s) and T(p,s) start a Newton on
+// (p, T) in region 1 (water) or region 2 (steam), which settles in two to four
+// steps and is kept when the state it found is stable in that region; region 3
+// likewise on (rho, T) from p3(h,s). A start on the wrong side of the
+// saturation temperature marks a wet pair: Newton in T on the lever rule of
+// the saturated states. What none of these settles (the region boundaries,
+// region 5 beyond region 2's reach, pairs outside the range) goes to the
+// search along the isentrope: at constant s, dh/dp = v > 0, so that h rises
+// with p and the isentrope meets the given h once; Newton in ln p on state_ps,
+// which settles every region and the wet band on the forward equations, within
+// a bracket that bisects. Every iteration is bounded.
 #include <cmath>
 #include <optional>
 
@@ -110,6 +113,10 @@ std::optional<State> wet(double h, double s, double T0) {
             (miss > 0.0 ? hi : lo) = T;
             const double slope = (s - sat.liquid.s) + sat.liquid.v * ds / (sat.vapour.v - sat.liquid.v);
             next = T - miss / slope;
+            // Near the critical point the saturated states of region 3 carry
+            // more rounding than the tolerance allows h: a Newton step below
+            // 1e-11 of T is the answer.
+            if (std::fabs(next - T) <= 1e-11 * T) return mixture(sat, x);
             if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
         }
         if (!(hi - lo > 1e-12 * hi)) break;
@@ -123,8 +130,10 @@ std::optional<State> wet(double h, double s, double T0) {
 // Region 3: Newton in (rho, T) on its Helmholtz equation from the backward
 // equations p3(h,s), then T(p,s) and v(p,s); kept where the state is stable
 // in region 3 (between 623.15 K and the B23 line, and below the critical
-// point on the side of the saturation line its density lies).
-std::optional<State> region3_hs(double h, double s) {
+// point on the side of the saturation line its density lies). T_end: the
+// temperature the iteration ended at, a start for the wet band when the state
+// was metastable.
+std::optional<State> region3_hs(double h, double s, double& T_end) {
     const double p0 = region3_p_hs(h, s);
     if (!(p0 > kPsat623 * 0.9 && p0 <= kPmax)) return std::nullopt;
     double rho = 1.0 / region3_v_ps(p0, s);
@@ -147,6 +156,7 @@ std::optional<State> region3_hs(double h, double s) {
                 point = moved_region3(point, d, d_rho, d_t);
                 const double p = point.p;
                 const double Tn = point.T;
+                T_end = Tn;
                 if (!(Tn >= kT13 && p <= kPmax && d.dp_drho > 0.0)) return std::nullopt;
                 if (Tn <= 863.15 && p < b23_pressure(Tn) * (1.0 - 1e-12)) return std::nullopt;
                 if (Tn < kTc && p < kPc) {
@@ -242,6 +252,7 @@ State state_hs(double h, double s) {
     const double Tsat0 = p0_in_range ? saturation_temperature_or(p0, NAN) : NAN;
     const double wet_start = std::isfinite(Tsat0) ? Tsat0 : 373.15;
     const bool may_be_wet = s > 0.0 && s < 9.2;
+    bool tried_wet = false;
     if (water) {
         if (p0_in_range && T0 <= kT13 && !(T0 > Tsat0)) {
             if (auto state = region1_hs(h, s, p0, T0)) return *state;
@@ -249,15 +260,21 @@ State state_hs(double h, double s) {
     } else if (p0_in_range) {
         if (may_be_wet && T0 < Tsat0) {
             if (auto state = wet(h, s, wet_start)) return *state;
+            tried_wet = true;
         }
         if (auto state = region2_hs(h, s, p0, T0)) return *state;
     }
-    // Between water and steam: region 3 where its backward equation points.
+    // Between water and steam: region 3 where its backward equation points;
+    // a metastable state it found is close to the saturation temperature of
+    // a wet pair, and at a fraction of the cost of the saturated states there.
+    double wet_from = wet_start;
     if (s > 3.3 && s < 5.3) {
-        if (auto state = region3_hs(h, s)) return *state;
+        double T3 = NAN;
+        if (auto state = region3_hs(h, s, T3)) return *state;
+        if (T3 > kT13 && T3 < kTc) wet_from = T3;
     }
-    if (may_be_wet) {
-        if (auto state = wet(h, s, wet_start)) return *state;
+    if (may_be_wet && !(tried_wet && wet_from == wet_start)) {
+        if (auto state = wet(h, s, wet_from)) return *state;
     }
     return along_isentrope(h, s, p0_in_range ? p0 : NAN);
 }
