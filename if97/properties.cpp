@@ -54,6 +54,10 @@ Selected If97Properties::pswA_ps(std::string_view name, double p, double s) {
     return select(keep(state_ps(p, s)), name);
 }
 
+Selected If97Properties::pswA_hs(std::string_view name, double h, double s) {
+    return select(keep(state_hs(h, s)), name);
+}
+
 Selected If97Properties::pswA_ptwtr(std::string_view name, double p, double t) {
     return select(side(p, t, Phase::liquid), name);
 }

@@ -33,6 +33,7 @@ public:
     // fraction (or 0/1 by side) from the others.
     Selected pswA_ph(std::string_view name, double p, double h);
     Selected pswA_ps(std::string_view name, double p, double s);
+    Selected pswA_hs(std::string_view name, double h, double s);
     Selected pswA_ptwtr(std::string_view name, double p, double t);
     Selected pswA_ptstm(std::string_view name, double p, double t);
 

@@ -54,6 +54,11 @@ State state_ts(double t, double s);
 State state_tv(double t, double v);
 State state_tx(double t, double x);
 
+// The state of enthalpy h and entropy s, a reading off the h-s chart: single
+// phase, or wet with its saturation temperature and x by the lever rule. Each
+// pair has one state; PropertyError where none lies in the range.
+State state_hs(double h, double s);
+
 // The saturation line in degC and MPa: 0 degC to 373.946 degC, 611.213 Pa to 22.064 MPa.
 double saturation_pressure_c(double t);
 double saturation_temperature_c(double p);

@@ -88,6 +88,17 @@ private:
     Selected ps(std::string_view name, double p, double s) override {
         return chosen(inverse(p, [&] { return if97_.pswA_ps(name, p, s); }), name);
     }
+    // Every pair the range holds has its state; any other is outside it.
+    Selected hs(std::string_view name, double h, double s) override {
+        if (!checking()) return chosen(if97_.pswA_hs(name, h, s), name);
+        try {
+            return chosen(if97_.pswA_hs(name, h, s), name);
+        } catch (const PropertyRefusal&) {
+            throw;
+        } catch (const PropertyError&) {
+            throw PropertyRefusal(kMsgOutsideIf97);
+        }
+    }
 
     // The library's own answer for the six names; for a name beyond them it
     // has evaluated and kept the state, which more() then takes further.

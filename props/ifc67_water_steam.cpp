@@ -1,9 +1,12 @@
 // Water and steam after IFC-67: MPa, degC and kJ outside, at and kcal in the
 // equations. Arguments are divided by the factors on the way in, results
 // multiplied on the way out.
+#include <cmath>
 #include <new>
 
 #include "base/property_error.h"
+#include "if97/backward.h"
+#include "if97/state.h"
 #include "ifc67/derivatives.h"
 #include "ifc67/inverse.h"
 #include "ifc67/saturation.h"
@@ -11,6 +14,7 @@
 #include "ifc67/steam_state.h"
 #include "ifc67/units.h"
 #include "ifc67/water.h"
+#include "props/ifc67_hs.h"
 #include "props/implementations.h"
 #include "props/more_properties.h"
 
@@ -82,6 +86,10 @@ private:
     }
     Selected ps(std::string_view name, double p, double s) override {
         from_ps_kcal(p, to_kcal(s));
+        return chosen(name);
+    }
+    Selected hs(std::string_view name, double h, double s) override {
+        from_hs(h, s);
         return chosen(name);
     }
 
@@ -167,6 +175,43 @@ private:
     void from_ps_kcal(double p, double s_kcal) {
         if (checking()) check_pressure(p);
         ifc_ps(state_, to_at(p), s_kcal);
+        found();
+    }
+
+    // The pair's IAPWS-IF97 state, within tenths of a kelvin of IFC-67's,
+    // starts the search on IFC-67's own equations, on the side it lies. Near
+    // the saturated-liquid line at low pressure the two formulations may
+    // disagree on the side, or IAPWS-IF97 may find no state at all (h - T s
+    // hardly changes with p there): the search then starts from water at
+    // 1 MPa below the critical entropy, from steam at 0.1 MPa above it.
+    void from_hs(double h, double s) {
+        finite(h, "enthalpy");
+        finite(s, "entropy");
+        if97::State start;
+        Hs67Start first = Hs67Start::Steam;
+        try {
+            start = if97::state_hs(h, s);
+            first = start.region == if97::Region::four ? Hs67Start::Wet
+                    : start.x == 0.0                   ? Hs67Start::Water
+                                                       : Hs67Start::Steam;
+        } catch (const PropertyError&) {
+            const bool water = s < if97::kSc;
+            start.p = water ? 1.0 : 0.1;
+            start.t = water ? std::fmin(std::fmax(h / 4.19, 1.0), 350.0) : 200.0;
+            first = water ? Hs67Start::Water : Hs67Start::Steam;
+        }
+        try {
+            state_ = ifc67_state_hs(h, s, start.p, start.t, first);
+        } catch (const PropertyError&) {
+            // Inside the range, above 350 degC, the pair lies where neither
+            // the water nor the steam equations hold: the near-critical region.
+            if (checking())
+                throw PropertyRefusal(start.t > kWaterEquationLimit && start.p <= kHighestPressure
+                                          ? kMsgNearCritical
+                                          : kMsgOutsideFormulation);
+            throw;
+        }
+        if (checking()) check_pressure(state_.p * kMPaPerAt);
         found();
     }
 

@@ -82,6 +82,11 @@ public:
     // Each selector evaluates first, so a failing state fails whatever the name.
     Selected pswA_ph(std::string_view name, double p, double h) { return use().ph(name, p, h); }
     Selected pswA_ps(std::string_view name, double p, double s) { return use().ps(name, p, s); }
+    // The state of a given enthalpy and entropy, as read off the h-s chart:
+    // single phase, or wet with its saturation pressure and temperature.
+    Selected pswA_hs(std::string_view name, double h, double s) { return use().hs(name, h, s); }
+    double pswp_hs(double h, double s) { return number(use().hs("p", h, s)); }
+    double pswt_hs(double h, double s) { return number(use().hs("t", h, s)); }
     Selected pswA_ptwtr(std::string_view name, double p, double t) { return use().pt(name, p, t, Side::Water); }
     Selected pswA_ptstm(std::string_view name, double p, double t) { return use().pt(name, p, t, Side::Steam); }
 
@@ -140,6 +145,7 @@ protected:
     virtual Selected ph(std::string_view name, double p, double h) = 0;
     virtual PropertySet pt_all(double p, double t, Side side) = 0;
     virtual Selected ps(std::string_view name, double p, double s) = 0;
+    virtual Selected hs(std::string_view name, double h, double s) = 0;
     virtual double effi_pt(double p1, double t1, double p2, double t2) = 0;
     virtual double effi_ph(double p1, double h1, double p2, double h2) = 0;
     virtual double t2_ptpeffi(double p1, double t1, double p2, double effi) = 0;

@@ -172,6 +172,12 @@ TEST_P(BadInputSweepIn, PropertyFunctionsAtTheBoundaries) {
         for (double h : enthalpies) EXPECT_TRUE(answers(call("pswA_ph", {"t"}, {p, h}))) << "pswA_ph " << p << ' ' << h;
         for (double s : entropies) EXPECT_TRUE(answers(call("pswA_ps", {"h"}, {p, s}))) << "pswA_ps " << p << ' ' << s;
     }
+    for (double h : enthalpies)
+        for (double s : entropies) {
+            EXPECT_TRUE(answers(call("pswA_hs", {"t"}, {h, s}))) << "pswA_hs " << h << ' ' << s;
+            const auto owned = props::make_water_steam(GetParam());
+            EXPECT_TRUE(answers(direct([&] { return owned->pswp_hs(h, s); }))) << "pswp_hs " << h << ' ' << s;
+        }
     // The same directly in doubles, where NaN and infinity do reach the library;
     // 1 MPa with 350 degC, 3500 kJ/kg and 7 kJ/(kg K) is steam in both formulations.
     for (double p : pressures)
@@ -194,6 +200,7 @@ TEST_P(BadInputSweepIn, PropertyFunctionsAtTheBoundaries) {
     EXPECT_EQ(call("pswh_ptstm", {}, {1, 350}), Gave::Number);
     EXPECT_EQ(call("pswA_ph", {"t"}, {1, 2676}), Gave::Number);
     EXPECT_EQ(call("pswA_ps", {"h"}, {1, 7.36}), Gave::Number);
+    EXPECT_EQ(call("pswA_hs", {"t"}, {2676, 7.36}), Gave::Number);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formulations, BadInputSweepIn,

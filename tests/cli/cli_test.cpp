@@ -46,6 +46,13 @@ TEST(Calls, ReturnTheLibraryValueOrItsText) {
     EXPECT_EQ(std::get<double>(call("pswsat_t", {"1"})), props::ifc_pswsat_t(1.0));
     EXPECT_EQ(std::get<std::string>(call("pswA_ph", {"P", "1", "3051"})), "No such Para.");
     EXPECT_NEAR(std::get<double>(call("pswh_ptstm", {"1", "300"})), 3052.1431, 5e-5);
+    // The state of (h, s) gives back the (p, t) its h and s came from.
+    const std::string h = std::to_string(std::get<double>(call("pswA_ptstm", {"h", "1", "300"})));
+    const std::string s = std::to_string(std::get<double>(call("pswA_ptstm", {"s", "1", "300"})));
+    EXPECT_NEAR(std::get<double>(call("pswp_hs", {h, s})), 1.0, 1e-5);
+    EXPECT_NEAR(std::get<double>(call("pswt_hs", {h, s})), 300.0, 1e-3);
+    EXPECT_EQ(std::get<double>(call("pswA_hs", {"x", h, s})), 1.0);
+    EXPECT_THROW(call("pswA_hs", {"t", "5000", "1"}), props::PropertyError);
 }
 
 TEST(Calls, BadCallsAndFailedEvaluationsThrow) {

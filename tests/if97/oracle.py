@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes IAPWS-IF97 states computed by python3-iapws, an independent
 implementation, as CSV for oracle_check: single-phase (p, T) states over every
-region and the saturation line up to the critical point.
+region, the saturation line up to the critical point, and the states of
+(h, s) pairs over the regions and the wet band.
 
 usage: oracle.py OUTPUT.csv
 """
@@ -53,10 +54,36 @@ def saturated(out):
                   (T, p, liquid["v"], vapour["v"], liquid["h"], vapour["h"], liquid["s"], vapour["s"]))
 
 
+def from_hs(out):
+    """States found from (h, s): the pairs of single-phase states over the
+    regions and of wet states, each kept where the oracle's own answer gives
+    back the pair (its wet solution near the critical point does not)."""
+    pairs = []
+    for p in [0.002, 0.05, 0.5, 3, 10, 18, 25, 40, 70, 100]:
+        for t in [5, 60, 150, 250, 330, 360, 380, 400, 450, 550, 700, 790, 1000, 1500, 1950]:
+            if t > 800 and p > 50:
+                continue
+            state = iapws97.IAPWS97(P=p, T=t + 273.15)
+            pairs.append((state.h, state.s))
+    for p in [0.001, 0.01, 0.1, 1, 5, 10, 15, 19, 21]:
+        for x in [0.1, 0.5, 0.9, 0.99]:
+            state = iapws97.IAPWS97(P=p, x=x)
+            pairs.append((state.h, state.s))
+    for h, s in pairs:
+        try:
+            state = iapws97.IAPWS97(h=h, s=s)
+        except NotImplementedError:
+            continue  # beyond the oracle's own (h, s) regions
+        if state.P is None or abs(state.h - h) > 1e-12 * abs(h) or abs(state.s - s) > 1e-12 * max(abs(s), 1):
+            continue
+        out.write("hs,%.17g,%.17g,%.17g,%.17g,%.17g,%d\n" % (h, s, state.P, state.T, state.x, state.region))
+
+
 def main():
     with open(sys.argv[1], "w") as out:
         single_phase(out)
         saturated(out)
+        from_hs(out)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,8 @@
 // Compares IAPWS-IF97 states with those of an independent implementation
 // (python3-iapws, written by oracle.py): forward values at (p, T), the inverses
-// back to T or p, and the saturated states. Prints the worst difference and
-// exits non-zero where any value differs by more than kTolerance.
+// back to T or p, the saturated states, and the states found from (h, s).
+// Prints the worst difference and exits non-zero where any value differs by
+// more than kTolerance.
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -106,6 +107,21 @@ void saturated(Tally& tally, const std::vector<double>& f) {
     }
 }
 
+// h, s, p, T, x, region
+void from_hs(Tally& tally, const std::vector<double>& f) {
+    const std::string where = at("h,s", f[0], f[1]);
+    try {
+        const State state = state_hs(f[0], f[1]);
+        tally.check(where + " region", static_cast<int>(state.region), f[5]);
+        tally.check(where + " p", state.p, f[2]);
+        tally.check(where + " T", state.t + 273.15, f[3]);
+        // The oracle's x is 1 of every single-phase state, ours 0 of water.
+        if (state.region == Region::four) tally.check(where + " x", state.x, f[4]);
+    } catch (const entalix::props::PropertyError& e) {
+        tally.fail(where, e.what());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,6 +135,7 @@ int main(int argc, char** argv) {
     while (std::getline(in, line)) {
         if (line.rfind("pt,", 0) == 0) single_phase(tally, fields(line));
         if (line.rfind("sat,", 0) == 0) saturated(tally, fields(line));
+        if (line.rfind("hs,", 0) == 0) from_hs(tally, fields(line));
     }
     std::printf("%d values compared with python3-iapws, worst relative difference %.2g at %s\n", tally.compared,
                 tally.worst, tally.worst_at.c_str());

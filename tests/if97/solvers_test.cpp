@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "base/property_error.h"
 #include "if97/properties.h"
@@ -177,6 +178,56 @@ TEST(If97Properties, SelectorsAndSides) {
     // Above the critical pressure there is one fluid for both.
     EXPECT_EQ(w.pswh_ptwtr(25, 380), w.pswh_ptstm(25, 380));
     EXPECT_FALSE(w.state().extrapolated);
+}
+
+// (p, t) -> (h, s) -> state over every region, the wet band and the lines
+// between them: the state comes back whole. Near the saturated-liquid line at
+// low pressure h - T s hardly changes with p, so that there p and x come back
+// to the rounding of h and s magnified (2e-8 of p, 1e-9 of x at 0.001 MPa).
+TEST(If97StatesFromHs, RoundTripsOverTheRegions) {
+    const double pressures[] = {0.0008, 0.01, 0.1, 1, 5, 16.5, 20, 22, 22.064, 25, 45, 100};
+    for (const double p : pressures) {
+        for (double t = 3; t <= 2000; t += 11.7) {
+            if (t > 800 && p > 50) break;
+            const State want = state_pt(p, t);
+            const State got = state_hs(want.h, want.s);
+            const std::string at = "p=" + std::to_string(p) + " t=" + std::to_string(t);
+            EXPECT_EQ(got.region, want.region) << at;
+            expect_same_state(got, want, at);
+        }
+        if (p >= 22.064) continue;
+        for (const double x : {0.0, 0.02, 0.5, 0.97, 1.0}) {
+            const State want = state_px(p, x);
+            const State got = state_hs(want.h, want.s);
+            const std::string at = "p=" + std::to_string(p) + " x=" + std::to_string(x);
+            EXPECT_NEAR(got.p, want.p, 3e-8 * want.p) << at;
+            EXPECT_NEAR(got.x, want.x, 1e-8) << at;
+            EXPECT_NEAR(got.t, want.t, 1e-6) << at;
+        }
+    }
+    // The lines between regions: 800 degC belongs to region 2, 623.15 K to region 1.
+    EXPECT_EQ(state_hs(state_pt(10, 800).h, state_pt(10, 800).s).region, Region::two);
+    EXPECT_EQ(state_hs(state_pt(30, 350).h, state_pt(30, 350).s).region, Region::one);
+    const State b23 = state_pt(40, 502.5);  // just past the B23 line into region 2 at 40 MPa
+    expect_same_state(state_hs(b23.h, b23.s), b23, "B23");
+}
+
+// A turbine exhaust read off the h-s chart, and pairs no state has.
+TEST(If97StatesFromHs, PlantReadingsAndRefusals) {
+    // Exhaust at 0.0049 MPa with 8 % moisture: h and s from the saturated ends.
+    const State exhaust = state_px(0.0049, 0.92);
+    const State read = state_hs(exhaust.h, exhaust.s);
+    EXPECT_EQ(read.region, Region::four);
+    EXPECT_NEAR(read.p, 0.0049, 1e-12);
+    EXPECT_NEAR(read.t, 32.52, 0.01);  // the saturation temperature at 4.9 kPa
+    EXPECT_NEAR(read.x, 0.92, 1e-9);
+
+    // Below the saturated-liquid line at 0 degC, hotter than 2000 degC at any
+    // pressure, h far below every state of its s; and text that is no number.
+    for (const auto& [h, s] : {std::pair{-100.0, 0.0}, {5000.0, 1.0}, {100.0, 9.0}, {9000.0, 9.0}, {2000.0, -1.0}})
+        EXPECT_THROW(state_hs(h, s), props::PropertyError) << h << ", " << s;
+    EXPECT_THROW(state_hs(NAN, 6.5), props::PropertyError);
+    EXPECT_THROW(state_hs(3000, INFINITY), props::PropertyError);
 }
 
 }  // namespace
