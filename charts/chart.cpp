@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/property_error.h"
 #include "charts/lines.h"
@@ -233,6 +235,27 @@ public:
     }
 
     shell::Drawing build() {
+        build_lines();
+        states();
+        return std::move(drawing_);
+    }
+
+    // The chart without the states: the part that only the kind, the view,
+    // the size and the formulation decide.
+    shell::Drawing lines_only() {
+        build_lines();
+        return std::move(drawing_);
+    }
+
+    // The states of the request marked on a drawing of its lines.
+    shell::Drawing with_states(shell::Drawing lines) {
+        drawing_ = std::move(lines);
+        states();
+        return std::move(drawing_);
+    }
+
+private:
+    void build_lines() {
         const Critical critical = critical_of(water_);
         frame_and_title();
         draw(saturation(water_, request_.kind, critical));
@@ -245,11 +268,8 @@ public:
         if (request_.kind == ChartKind::TS)
             for (double h = 200; h <= 4000; h += 200) draw(isenthalp(water_, h));
         axes();
-        states();
-        return std::move(drawing_);
     }
 
-private:
     template <typename T>
     void add(T primitive) {
         drawing_.primitives.emplace_back(std::in_place_type<T>, std::move(primitive));
@@ -452,10 +472,69 @@ void check_request(const ChartRequest& request) {
 
 }  // namespace
 
+namespace {
+
+// What the lines of a chart depend on. The marks of a state never touch them
+// (their texts are placed after the lines' labels and do not move those), so
+// a press that changes only the state reuses the lines drawn last time.
+struct LinesKey {
+    ChartKind kind;
+    View view;
+    int width;
+    int height;
+    props::Formulation formulation;
+    bool checking;
+
+    bool operator==(const LinesKey&) const = default;
+};
+
+// The lines of the last few charts drawn: the two charts in each of the two
+// ranges a screen switches between. The screens and the command line draw
+// from one thread only, so the cache takes no lock.
+class LinesCache {
+public:
+    const shell::Drawing& lines(const LinesKey& key, const ChartRequest& request, props::WaterSteam& water) {
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            if (entries_[i].first == key) {
+                // The one found moves to the front, so the last used go last.
+                std::rotate(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(i),
+                            entries_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+                return entries_.front().second;
+            }
+        }
+        shell::Drawing drawn = Builder(request, water).lines_only();
+        if (entries_.size() >= kEntries) entries_.pop_back();
+        entries_.insert(entries_.begin(), {key, std::move(drawn)});
+        return entries_.front().second;
+    }
+
+    void clear() { entries_.clear(); }
+
+private:
+    static constexpr std::size_t kEntries = 4;
+    std::vector<std::pair<LinesKey, shell::Drawing>> entries_;
+};
+
+LinesCache& lines_cache() {
+    static LinesCache cache;
+    return cache;
+}
+
+}  // namespace
+
 shell::Drawing chart_drawing(const ChartRequest& request, props::WaterSteam& water) {
+    check_request(request);
+    const LinesKey key{request.kind,   request.view,        request.width,
+                       request.height, water.formulation(), water.checking()};
+    return Builder(request, water).with_states(lines_cache().lines(key, request, water));
+}
+
+shell::Drawing chart_drawing_uncached(const ChartRequest& request, props::WaterSteam& water) {
     check_request(request);
     return Builder(request, water).build();
 }
+
+void forget_chart_lines() { lines_cache().clear(); }
 
 std::vector<ChartLine> chart_lines(const ChartRequest& request, props::WaterSteam& water) {
     std::vector<ChartLine> lines;

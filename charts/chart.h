@@ -64,7 +64,12 @@ View view_of_rectangle(const ChartRequest& request, shell::Point a, shell::Point
 
 // The chart; PropertyError only for a request it cannot draw (an empty view or
 // a size below 200 x 150 pixels). Points the formulation refuses leave gaps.
+// The lines of the last four (kind, view, size, formulation) drawn are kept,
+// so that a new state on a chart already shown costs only its marks.
 shell::Drawing chart_drawing(const ChartRequest& request, props::WaterSteam& water);
+// The same chart with every line computed afresh, and the kept lines dropped.
+shell::Drawing chart_drawing_uncached(const ChartRequest& request, props::WaterSteam& water);
+void forget_chart_lines();
 
 // The lines of the chart as drawn, in drawing pixels and cut at the plot's
 // edges, with what each stands for (the value: MPa, degC, dryness 0..1, kJ/kg).

@@ -5,9 +5,11 @@
 // by (p, x), so the meaning of every field stays fixed.
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "equipment/chart_button.h"
 #include "equipment/screens.h"
 #include "props/validity.h"
 #include "props/water_steam.h"
@@ -198,6 +200,24 @@ EventBinding calculation(const char* event, Inlet inlet, Mode mode) {
                    [inlet, mode](const Fields& f, props::WaterSteam& water) { return press(f, water, inlet, mode); });
 }
 
+// The expansion line of the last press as the results show it: the inlet to
+// the outlet, and to the isentropic outlet where a turbine was worked out (a
+// valve has none). The states go by the pressures of the fields and the
+// enthalpies shown.
+ChartProcess expansion_line(const Fields& f) {
+    const auto shown = [&f](const char* name) { return ParseStrictNumber(f.text(name)); };
+    const std::optional<double> h1 = shown("h1");
+    const std::optional<double> h2 = shown("h2");
+    if (!h1 || !h2) throw ImpossibleResult("请先计算出膨胀或节流过程，再在焓熵图上查看它");
+    const double pa = read_field(desc(), f, "Text7");
+    const double p1 = read_gauge_pressure(desc(), f, "Text1", pa) + pa;
+    const double p2 = read_gauge_pressure(desc(), f, "Text4", pa) + pa;
+    ChartProcess lines{{{"进口", 'p', p1, 'h', *h1}, {"出口", 'p', p2, 'h', *h2}}};
+    if (const std::optional<double> h2s = shown("h2s"))
+        lines.push_back({{"进口", 'p', p1, 'h', *h1}, {"等熵出口", 'p', p2, 'h', *h2s}});
+    return lines;
+}
+
 constexpr int kBoxLeft = 2400;
 constexpr int kBoxWidth = 1200;
 constexpr int kInputHeight = 375;
@@ -258,6 +278,8 @@ const ScreenDesc& form20() {
             for (int i = 0; i < 3; ++i)
                 c.push_back(button(names[row][i], button_text[i],
                                    {button_left[i], row_top(row + 1), button_width[i], kInputHeight}));
+        // Above "节流", in the band the inlet pressure leaves free.
+        c.push_back(button("Command8", "焓熵图", {button_left[2], row_top(0), button_width[2], kInputHeight}));
         c.push_back(message_line({4380, row_top(3), 4200, 1755}));
         for (std::size_t i = 0; i < lines().size(); ++i) {
             const int column = static_cast<int>(i) / kPerColumn;
@@ -275,6 +297,7 @@ const ScreenDesc& form20() {
             calculation("Command6_Click", Inlet::PX, Mode::OutletTemperature),
             calculation("Command7_Click", Inlet::PX, Mode::Throttle),
             {"Command3_Click", navigate_to(ScreenId::Form1)},
+            chart_event("Command8_Click", {"h1", "h2", "h2s", "Text1", "Text4", "Text7"}, expansion_line),
         };
         return s;
     }();

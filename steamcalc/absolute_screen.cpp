@@ -17,6 +17,8 @@ const ScreenDesc& form11() {
         d.controls.push_back(button("Command3", "返回", {6435, 3360, kBackWidth, kBackHeight}));
         // Above the result, under the heading, its right edge on that of "返回".
         d.controls.push_back(button("Command2", "全部物性", {6240, 630, 1095, 315}));
+        // Left of "全部物性", over the result.
+        d.controls.push_back(button("Command4", "焓熵图", {5040, 630, 1095, 315}));
         // Below the result, left of "返回".
         d.controls.push_back(message_line({4440, 3300, 1900, 600}));
         d.events.push_back(compute("Command1_Click", calculation_reads(false), {"Label3"},
@@ -24,6 +26,7 @@ const ScreenDesc& form11() {
                                        return state_outcome(SolveStateFromPair(pair_input(f), water), water, 0.0);
                                    }));
         d.events.push_back(all_properties_event("Command2_Click", false));
+        d.events.push_back(chart_event("Command4_Click", false));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;
     }();

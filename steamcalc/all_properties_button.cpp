@@ -1,8 +1,10 @@
 // "全部物性" on the two steam calculators: the state the result label shows,
 // carried to Form16 and computed there by Form16's own presses. A single-phase
 // state goes by its pressure and temperature, a wet one by its pressure and
-// enthalpy, where the temperature alone cannot say how wet it is.
+// enthalpy, where the temperature alone cannot say how wet it is. "焓熵图"
+// carries the same shown state to the chart screen.
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +27,7 @@ using namespace shell;
 namespace {
 
 constexpr std::string_view kNoStateShown = "请先计算出一个状态，再查看它的全部物性";
+constexpr std::string_view kNoStateToChart = "请先计算出一个状态，再在焓熵图上查看它";
 
 // The six texts of the shown state, "p" to "x" without the "%".
 using CaptionTexts = std::array<std::string, 6>;
@@ -108,7 +111,51 @@ Outcome carried_state(const CaptionTexts& shown, std::optional<std::string> atmo
     return outcome;
 }
 
+// The shown state as the chart screen reads it from its label "Process" (see
+// charts/chart_screen.h): by (p, t) when the temperature puts it in the phase
+// shown, else by (p, h), which holds for wet steam and for a state whose
+// rounded temperature fell on the other side of the saturation line.
+std::string chart_process(const CaptionTexts& shown, double p, props::WaterSteam& water) {
+    const double t = *ParseStrictNumber(shown[1]);
+    const double h = *ParseStrictNumber(shown[3]);
+    const bool water_shown = shown[5] == "0";
+    const bool steam_shown = shown[5] == "100";
+    bool by_temperature = false;
+    if (water_shown || steam_shown) {
+        try {
+            const bool below = t < water.saturation_line_t(p);
+            by_temperature = water_shown == below;
+        } catch (const props::PropertyError&) {
+        }
+    }
+    char text[96];
+    std::snprintf(text, sizeof text, "状态 p=%.10g %c=%.10g", p, by_temperature ? 't' : 'h', by_temperature ? t : h);
+    return text;
+}
+
 }  // namespace
+
+EventBinding chart_event(std::string event, bool gauge) {
+    const std::vector<std::string> reads =
+        gauge ? std::vector<std::string>{"Label3", "Text7"} : std::vector<std::string>{"Label3"};
+    return compute(std::move(event), reads, {"Message"}, [gauge](const Fields& f, props::WaterSteam& water) {
+        Outcome outcome;
+        const auto& texts = f.all();
+        const auto label = texts.find("Label3");
+        const std::optional<CaptionTexts> shown = label == texts.end() ? std::nullopt : read_caption(label->second);
+        if (!shown) {
+            outcome.message = std::string(kNoStateToChart);
+            return outcome;
+        }
+        // The gauge screen shows the gauge pressure: its own atmospheric
+        // pressure makes it absolute, as its press did.
+        double p = *ParseStrictNumber((*shown)[0]);
+        if (gauge) p += read_field(form12(), f, "Text7");
+        outcome.navigate = ScreenId::Form19;
+        outcome.target_texts = {{"Process", chart_process(*shown, p, water)}};
+        return outcome;
+    });
+}
 
 EventBinding all_properties_event(std::string event, bool gauge) {
     return {std::move(event), [gauge](const Fields& f, props::WaterSteam&) {

@@ -41,6 +41,11 @@ PairInput pair_input(const shell::Fields& fields);
 // atmospheric pressure.
 shell::EventBinding all_properties_event(std::string event, bool gauge);
 
+// "焓熵图": opens the chart screen with the state Label3 shows marked on it
+// (on the gauge screen made absolute with Text7); with no state shown, the
+// message line says so.
+shell::EventBinding chart_event(std::string event, bool gauge);
+
 // Label3 takes the new caption, and the outcome the state as numbers; with no
 // change the message line says why.
 // With a state, its properties beyond the six lines, from the press's water

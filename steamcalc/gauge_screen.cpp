@@ -24,6 +24,8 @@ const ScreenDesc& form12() {
         d.controls.push_back(button("Command3", "返回", {6435, 3480, kBackWidth, kBackHeight}));
         // Above the result, under the heading, its right edge on that of "返回".
         d.controls.push_back(button("Command2", "全部物性", {6240, 510, 1095, 315}));
+        // Left of "全部物性", over the result.
+        d.controls.push_back(button("Command4", "焓熵图", {5040, 510, 1095, 315}));
         // Below the result, left of "返回".
         d.controls.push_back(message_line({3840, 3240, 2520, 720}));
         d.events.push_back(compute(
@@ -34,6 +36,7 @@ const ScreenDesc& form12() {
                 return state_outcome(answer, water, atmospheric);
             }));
         d.events.push_back(all_properties_event("Command2_Click", true));
+        d.events.push_back(chart_event("Command4_Click", true));
         d.events.push_back({"Command3_Click", navigate_to(ScreenId::Form10)});
         return d;
     }();

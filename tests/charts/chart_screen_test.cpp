@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <sstream>
+#include <tuple>
+#include <utility>
 
 #include "catalog/catalog.h"
 #include "shell/memory_app.h"
@@ -167,6 +169,73 @@ TEST_F(ChartScreen, TheDesuperheaterHandsItsThreeStreams) {
             line =
                 line || (l->points.size() == 3 && std::hypot(l->points[1].x - want.x, l->points[1].y - want.y) < 0.05);
     EXPECT_TRUE(line);
+}
+
+// The steam calculators hand the state their result shows: 1 MPa absolute,
+// 300 degC, typed on Form11 as it is and on Form12 as 0.9017 MPa gauge with
+// its atmospheric 0.0983 MPa; the mark sits at python3-iapws's (s, h). With
+// no state shown the button says so and stays.
+TEST_F(ChartScreen, TheSteamCalculatorsHandTheStateShown) {
+    for (const auto& [form, button, p] :
+         {std::tuple{ScreenId::Form11, "Command1", "1"}, std::tuple{ScreenId::Form12, "Command2", "0.9017"}}) {
+        app.click(ScreenId::Form19, "Command2");
+        app.click(ScreenId::Form10, button);
+        app.click(form, "Command4");
+        EXPECT_NE(app.text(form, "Message"), "");
+        ASSERT_EQ(app.visible_screens(), std::vector<ScreenId>{form});
+        app.click(form, "Check1");
+        app.click(form, "Check2");
+        app.type(form, "Text1", p);
+        app.type(form, "Text2", "300");
+        app.click(form, "Command1");
+        app.click(form, "Command4");
+        ASSERT_EQ(app.visible_screens(), std::vector<ScreenId>{ScreenId::Form19});
+        EXPECT_EQ(text("Message"), "");
+        ASSERT_EQ(marks(chart()).size(), 1u);
+        const shell::Point want = expected(text("View"), 7.124712479424178, 3051.703185584021);
+        EXPECT_NEAR(marks(chart())[0].x, want.x, 0.05);
+        EXPECT_NEAR(marks(chart())[0].y, want.y, 0.05);
+    }
+}
+
+// The turbine's expansion from 1 MPa absolute, 300 degC to 0.1 MPa at 85 %:
+// the inlet joined to the actual and to the isentropic exhaust, at the (s, h)
+// python3-iapws gives; a valve has no isentropic exhaust; nothing computed,
+// nothing to draw.
+TEST_F(ChartScreen, TheTurbineHandsItsExpansionLine) {
+    app.click(ScreenId::Form19, "Command2");
+    app.click(ScreenId::Form10, "Command3");
+    app.click(ScreenId::Form1, "Command8");
+    app.click(ScreenId::Form20, "Command8");
+    EXPECT_NE(app.text(ScreenId::Form20, "Message"), "");
+    ASSERT_EQ(app.visible_screens(), std::vector<ScreenId>{ScreenId::Form20});
+    for (const auto& [field, typed] :
+         {std::pair{"Text1", "0.9017"}, {"Text2", "300"}, {"Text4", "0.0017"}, {"Text5", "85"}, {"Text8", "10"}})
+        app.type(ScreenId::Form20, field, typed);
+    app.click(ScreenId::Form20, "Command1");
+    app.click(ScreenId::Form20, "Command8");
+    ASSERT_EQ(app.visible_screens(), std::vector<ScreenId>{ScreenId::Form19});
+    EXPECT_EQ(text("Message"), "");
+    const shell::Point inlet = expected(text("View"), 7.124712479424178, 3051.703185584021);
+    const shell::Point outlets[] = {expected(text("View"), 7.311434512535713, 2657.2913100618716),
+                                    expected(text("View"), 7.124712479424178, 2587.6892143814925)};
+    int lines = 0;
+    for (const shell::Primitive& p : chart().primitives)
+        if (const auto* l = std::get_if<shell::Polyline>(&p); l != nullptr && l->width == 2.0) {
+            ASSERT_EQ(l->points.size(), 2u);
+            ASSERT_LT(lines, 2);
+            EXPECT_LT(std::hypot(l->points[0].x - inlet.x, l->points[0].y - inlet.y), 0.05);
+            const shell::Point& out = outlets[lines++];
+            EXPECT_LT(std::hypot(l->points[1].x - out.x, l->points[1].y - out.y), 0.05);
+        }
+    EXPECT_EQ(lines, 2);
+
+    app.click(ScreenId::Form19, "Command2");
+    app.click(ScreenId::Form10, "Command3");
+    app.click(ScreenId::Form1, "Command8");
+    app.click(ScreenId::Form20, "Command4");
+    app.click(ScreenId::Form20, "Command8");
+    EXPECT_EQ(marks(chart()).size(), 2u);
 }
 
 }  // namespace

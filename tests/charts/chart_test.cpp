@@ -8,6 +8,7 @@
 #include <random>
 
 #include "charts/chart_state.h"
+#include "shell/svg.h"
 
 namespace entalix::charts {
 namespace {
@@ -154,6 +155,23 @@ TEST(Chart, RectangleBecomesTheViewItEncloses) {
     EXPECT_NEAR(v.s1, 7, 1e-9);
     EXPECT_NEAR(v.y0, 2500, 1e-9);
     EXPECT_NEAR(v.y1, 3000, 1e-9);
+}
+
+// A chart whose lines come from the kept ones is the chart drawn afresh, even
+// after a chart of the other formulation took its turn in the cache.
+TEST(Chart, KeptLinesDrawTheSameChart) {
+    auto if97 = props::make_water_steam(Formulation::IF97);
+    auto ifc67 = props::make_water_steam(Formulation::IFC67);
+    forget_chart_lines();
+    ChartRequest r{ChartKind::TS, default_view(ChartKind::TS), 720, 540, {}, {}};
+    r.states.push_back({chart_state(*if97, 'p', 1, 't', 300), ""});
+    chart_drawing(r, *if97);
+    chart_drawing(r, *ifc67);
+    r.states[0] = {chart_state(*if97, 'p', 0.1, 'x', 0.9), "出口"};
+    const shell::Drawing kept = chart_drawing(r, *if97);
+    const shell::Drawing fresh = chart_drawing_uncached(r, *if97);
+    EXPECT_EQ(shell::svg_of(kept), shell::svg_of(fresh));
+    EXPECT_NE(shell::svg_of(chart_drawing(r, *ifc67)), shell::svg_of(fresh));
 }
 
 }  // namespace
