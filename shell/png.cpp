@@ -2,8 +2,8 @@
 // with the fixed Huffman codes, whose only matches are runs (distance 1).
 #include "shell/png.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace entalix::shell {

@@ -116,7 +116,7 @@ private:
     void picture_menu(HWND hwnd, LPARAM at);  // copy, save as PNG or SVG, for a computed drawing
     void copy_picture(const shell::Drawing& drawing);
     void save_picture_as(const Control& c, PictureFile kind);  // through the Save dialog
-    bool drag(HWND hwnd, UINT message, LPARAM l);  // false for a message it leaves
+    bool drag(HWND hwnd, UINT message, LPARAM l);              // false for a message it leaves
     static LRESULT CALLBACK field_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
     void show_field_menu(HWND field, LPARAM at);
     void show_grey();

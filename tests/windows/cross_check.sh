@@ -105,6 +105,8 @@ if [ "${1:-}" = "--under-display" ]; then
             elif [ "${t[1]}" = copyall ] || [ "${t[1]}" = type ] || [ "${t[1]}" = menu ] ||
                 [ "${t[1]}" = pastecell ]; then
                 :
+            elif [ "${t[1]}" = save ]; then
+                echo "saved: PNG and SVG"
             elif [ "${t[1]}" = greyed ]; then
                 echo "${t[0]}.${t[2]} greyed: ${t[3]}"
             elif [ "${t[1]}" = tooltip ]; then
