@@ -327,6 +327,11 @@ private:
         const std::wstring nowhere = std::wstring(folder) + L"没有这个文件夹\\焓熵图.svg";
         if (w.save_picture(box, nowhere, ScreenWindow::PictureFile::Svg) || read_file(nowhere))
             return fail("a save into a missing folder was taken for done");
+        // Beside the screenshots, for a person to look at and for another decoder to read.
+        if (!options_.screenshots.empty() &&
+            !w.save_picture(box, options_.screenshots + L"\\" + widen(shell::screen_name(id)) + L"-saved.png",
+                            ScreenWindow::PictureFile::Png))
+            return fail("cannot save the PNG beside the screenshots");
         out_ << "saved: PNG and SVG\n";
         return true;
     }

@@ -191,6 +191,9 @@ if [ "${1:-}" = "--under-display" ]; then
     done
     [ "$shots" -eq 20 ] || { echo "FAILED: $shots screenshots instead of 20"; failures=$((failures + 1)); }
     echo "screenshots: $shots in build/windows/screens/"
+    # The chart as the Windows program saves it, read by ImageMagick's own PNG decoder.
+    saved=$(identify -format '%m %wx%h' build/windows/screens/Form19-saved.png 2>&1) || true
+    [ "$saved" = "PNG 1440x1080" ] || { echo "FAILED: the saved chart reads as: $saved"; failures=$((failures + 1)); }
     [ "$failures" -eq 0 ] || exit 1
     echo "wine checks passed"
     exit 0
