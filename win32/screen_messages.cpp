@@ -224,10 +224,14 @@ void ScreenWindow::picture_menu(HWND hwnd, LPARAM at) {
     }
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, 1, L"复制图片");
+    AppendMenuW(menu, MF_STRING, 2, L"保存为PNG…");
+    AppendMenuW(menu, MF_STRING, 3, L"保存为SVG…");
     const UINT command =
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, p.x, p.y, 0, hwnd_, nullptr);
     DestroyMenu(menu);
     if (command == 1) copy_picture(*c->drawing);
+    if (command == 2) save_picture_as(*c, PictureFile::Png);
+    if (command == 3) save_picture_as(*c, PictureFile::Svg);
 }
 
 // The drawing at the monitor's scale, on white, as a bitmap on the clipboard.

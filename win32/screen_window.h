@@ -3,7 +3,8 @@
 // copied, the red message line and the picture boxes with their drawings. Its
 // member functions stand in a file per job: screen_controls.cpp (making the
 // controls), screen_layout.cpp, screen_fonts.cpp, screen_messages.cpp (the
-// window procedures), field_menu.cpp, tooltips.cpp, help_button.cpp.
+// window procedures), field_menu.cpp, tooltips.cpp, help_button.cpp,
+// picture_files.cpp (a drawing saved as PNG or SVG).
 #pragma once
 
 #include <windows.h>
@@ -82,6 +83,14 @@ public:
     // wholly inside what holds it: empty when it stands clear.
     std::vector<std::string> help_button_overlaps() const;
 
+    // A picture box's drawing saved as a file, as its right-click menu does
+    // once the Save dialog has given the path; false when it cannot be written,
+    // and then any file that stood there is left as it was.
+    enum class PictureFile { Png, Svg };
+    bool save_picture(std::string_view box, const std::wstring& path, PictureFile kind) const;
+    // The drawing the last press computed for a picture box; nullptr for none.
+    const shell::Drawing* drawing_of(std::string_view box) const;
+
     HWND control(std::string_view name) const;         // nullptr for an unknown name
     std::string text_of(std::string_view name) const;  // as the control shows it
     bool shown(std::string_view name) const;
@@ -104,9 +113,10 @@ private:
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK picture_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     void paint_picture(HWND hwnd, HDC dc);
-    void picture_menu(HWND hwnd, LPARAM at);  // "复制图片" for a computed drawing
+    void picture_menu(HWND hwnd, LPARAM at);  // copy, save as PNG or SVG, for a computed drawing
     void copy_picture(const shell::Drawing& drawing);
-    bool drag(HWND hwnd, UINT message, LPARAM l);  // false for a message it leaves
+    void save_picture_as(const Control& c, PictureFile kind);  // through the Save dialog
+    bool drag(HWND hwnd, UINT message, LPARAM l);              // false for a message it leaves
     static LRESULT CALLBACK field_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
     void show_field_menu(HWND field, LPARAM at);
     void show_grey();

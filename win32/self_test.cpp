@@ -4,6 +4,7 @@
 #include "win32/self_test.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <vector>
 
+#include "shell/svg.h"
 #include "win32/field_roles.h"
 #include "win32/message_loop.h"
 #include "win32/text.h"
@@ -170,6 +172,7 @@ private:
             return now && shown_is(*now) && (shell::screen_name(*now) == expected || fail("expected " + expected));
         }
         if (tokens[1] == "copy") return copy(*id, tokens.size() > 2 ? tokens[2] : "");
+        if (tokens[1] == "save" && tokens.size() == 3) return save(*id, tokens[2]);
         if (tokens[1] == "copyall") {
             key(GetFocus() != nullptr ? GetFocus() : host_.window(*id)->hwnd(), 'C', VK_CONTROL, VK_SHIFT);
             return table(clipboard(*id));
@@ -289,6 +292,48 @@ private:
         if (what.empty() && screen.empty()) out_ << "? clear\n";
         if (!what.empty()) out_ << (screen.empty() ? "" : screen + " ") << "? overlaps " << list << '\n';
         return !what.empty();
+    }
+
+    // A picture box's drawing saved as PNG and SVG under Chinese names in the
+    // temporary folder, as its menu does past the Save dialog: the SVG is the
+    // drawing's own, the PNG has twice its pixels; a folder that is not there
+    // fails and leaves nothing.
+    bool save(ScreenId id, const std::string& box) {
+        const ScreenWindow& w = *host_.window(id);
+        const shell::Drawing* drawing = w.drawing_of(box);
+        if (drawing == nullptr) return fail("no drawing in " + box);
+        wchar_t folder[MAX_PATH + 1] = {};
+        if (GetTempPathW(MAX_PATH + 1, folder) == 0) return fail("no temporary folder");
+        const std::wstring png = std::wstring(folder) + L"焓熵图-自检.png";
+        const std::wstring svg = std::wstring(folder) + L"焓熵图-自检.svg";
+        const bool saved = w.save_picture(box, png, ScreenWindow::PictureFile::Png) &&
+                           w.save_picture(box, svg, ScreenWindow::PictureFile::Svg);
+        const std::optional<std::string> png_bytes = read_file(png);
+        const std::optional<std::string> svg_bytes = read_file(svg);
+        DeleteFileW(png.c_str());
+        DeleteFileW(svg.c_str());
+        if (!saved || !png_bytes || !svg_bytes) return fail("the drawing was not saved");
+        if (*svg_bytes != shell::svg_of(*drawing, shell::kTextPixels)) return fail("the SVG is not the drawing's");
+        auto big_endian = [&](std::size_t at) {
+            std::uint32_t v = 0;
+            for (std::size_t i = at; i < at + 4 && i < png_bytes->size(); ++i)
+                v = (v << 8) | static_cast<unsigned char>((*png_bytes)[i]);
+            return v;
+        };
+        if (png_bytes->compare(0, 16, std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16)) != 0 ||
+            big_endian(16) != static_cast<std::uint32_t>(2 * drawing->width) ||
+            big_endian(20) != static_cast<std::uint32_t>(2 * drawing->height))
+            return fail("the PNG does not hold the drawing at twice its pixels");
+        const std::wstring nowhere = std::wstring(folder) + L"没有这个文件夹\\焓熵图.svg";
+        if (w.save_picture(box, nowhere, ScreenWindow::PictureFile::Svg) || read_file(nowhere))
+            return fail("a save into a missing folder was taken for done");
+        // Beside the screenshots, for a person to look at and for another decoder to read.
+        if (!options_.screenshots.empty() &&
+            !w.save_picture(box, options_.screenshots + L"\\" + widen(shell::screen_name(id)) + L"-saved.png",
+                            ScreenWindow::PictureFile::Png))
+            return fail("cannot save the PNG beside the screenshots");
+        out_ << "saved: PNG and SVG\n";
+        return true;
     }
 
     // Selects a field's whole text and copies it, as Ctrl+C in it does.

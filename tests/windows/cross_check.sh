@@ -105,6 +105,8 @@ if [ "${1:-}" = "--under-display" ]; then
             elif [ "${t[1]}" = copyall ] || [ "${t[1]}" = type ] || [ "${t[1]}" = menu ] ||
                 [ "${t[1]}" = pastecell ]; then
                 :
+            elif [ "${t[1]}" = save ]; then
+                echo "saved: PNG and SVG"
             elif [ "${t[1]}" = greyed ]; then
                 echo "${t[0]}.${t[2]} greyed: ${t[3]}"
             elif [ "${t[1]}" = tooltip ]; then
@@ -189,6 +191,9 @@ if [ "${1:-}" = "--under-display" ]; then
     done
     [ "$shots" -eq 20 ] || { echo "FAILED: $shots screenshots instead of 20"; failures=$((failures + 1)); }
     echo "screenshots: $shots in build/windows/screens/"
+    # The chart as the Windows program saves it, read by ImageMagick's own PNG decoder.
+    saved=$(identify -format '%m %wx%h' build/windows/screens/Form19-saved.png 2>&1) || true
+    [ "$saved" = "PNG 1440x1080" ] || { echo "FAILED: the saved chart reads as: $saved"; failures=$((failures + 1)); }
     [ "$failures" -eq 0 ] || exit 1
     echo "wine checks passed"
     exit 0
@@ -212,7 +217,7 @@ for preset in windows windows32; do
         imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
         for dll in $imports; do
             case "${dll^^}" in
-                KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | SHELL32.DLL | ADVAPI32.DLL | MSVCRT.DLL) ;;
+                KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | ADVAPI32.DLL | MSVCRT.DLL) ;;
                 *) echo "FAILED: $exe imports $dll"; exit 1 ;;
             esac
         done
