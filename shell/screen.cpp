@@ -15,8 +15,7 @@ std::optional<ScreenId> screen_from_name(std::string_view name) {
 
 std::vector<ScreenId> all_screens() {
     std::vector<ScreenId> ids;
-    for (int i = 1; i <= kScreenCount; ++i)
-        ids.push_back(static_cast<ScreenId>(i));
+    for (int i = 1; i <= kScreenCount; ++i) ids.push_back(static_cast<ScreenId>(i));
     return ids;
 }
 
