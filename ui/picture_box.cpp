@@ -3,13 +3,13 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSaveFile>
 
 #include "shell/host_look.h"
 #include "shell/svg.h"
@@ -118,14 +118,29 @@ void PictureBox::copy_image() const {
     if (data_) QGuiApplication::clipboard()->setImage(image());
 }
 
-bool PictureBox::save_png(const QString& path) const { return data_ && image().save(path, "PNG"); }
+// Both writes go to a file beside the target that replaces it only when
+// whole, so a failed save never leaves a truncated picture where a good one was.
+bool PictureBox::save_png(const QString& path) const {
+    if (!data_) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!image().save(&file, "PNG")) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
 
 bool PictureBox::save_svg(const QString& path) const {
     if (!data_) return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
     const std::string svg = shell::svg_of(*data_, font().pixelSize() > 0 ? font().pixelSize() : shell::kTextPixels);
-    return file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+    if (file.write(svg.data(), static_cast<qint64>(svg.size())) != static_cast<qint64>(svg.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 }  // namespace entalix::ui
