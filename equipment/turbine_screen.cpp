@@ -281,13 +281,14 @@ const ScreenDesc& form20() {
         // Above "节流", in the band the inlet pressure leaves free.
         c.push_back(button("Command8", "焓熵图", {button_left[2], row_top(0), button_width[2], kInputHeight}));
         c.push_back(message_line({4380, row_top(3), 4200, 1755}));
-        for (std::size_t i = 0; i < lines().size(); ++i) {
-            const int column = static_cast<int>(i) / kPerColumn;
-            const int top = kResultTop + static_cast<int>(i % kPerColumn) * kResultPitch;
-            for (ControlDesc& row :
-                 property_row(lines()[i], {kValueLeft[column], top, kValueWidth, kValueHeight}, kCaptionLeft[column]))
-                c.push_back(std::move(row));
-        }
+        for (ControlDesc& row : property_columns(lines(), {kResultTop,
+                                                           kResultPitch,
+                                                           kPerColumn,
+                                                           {kCaptionLeft[0], kCaptionLeft[1]},
+                                                           {kValueLeft[0], kValueLeft[1]},
+                                                           kValueWidth,
+                                                           kValueHeight}))
+            c.push_back(std::move(row));
         c.push_back(button("Command3", "返回", {8640, 8160, kBackWidth, kBackHeight}));
         s.events = {
             calculation("Command1_Click", Inlet::PT, Mode::Efficiency),

@@ -36,6 +36,19 @@ std::vector<ControlDesc> property_row(const PropertyLine& line, Twips value, int
     };
 }
 
+std::vector<ControlDesc> property_columns(const std::vector<PropertyLine>& lines, const PropertyColumns& layout) {
+    std::vector<ControlDesc> controls;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t column = std::min<std::size_t>(i / static_cast<std::size_t>(layout.per_column), 1);
+        const int top = layout.top + static_cast<int>(i % static_cast<std::size_t>(layout.per_column)) * layout.pitch;
+        for (ControlDesc& row :
+             property_row(lines[i], {layout.value_left[column], top, layout.value_width, layout.value_height},
+                          layout.caption_left[column]))
+            controls.push_back(std::move(row));
+    }
+    return controls;
+}
+
 std::vector<std::string> property_fields(const std::vector<PropertyLine>& lines) {
     std::vector<std::string> fields;
     fields.reserve(lines.size());

@@ -4,6 +4,7 @@
 // properties of one state.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,20 @@ struct PropertyLine {
 std::vector<ControlDesc> property_row(const PropertyLine& line, Twips value, int caption_left);
 // The result label alone, for a second column whose caption stands on the first.
 ControlDesc property_value(const PropertyLine& line, Twips value);
+
+// Where the rows of a two-column result table go: `per_column` rows from
+// `top`, one every `pitch` twips, the left column filled first.
+struct PropertyColumns {
+    int top = 0;
+    int pitch = 0;
+    int per_column = 1;
+    std::array<int, 2> caption_left{};
+    std::array<int, 2> value_left{};
+    int value_width = 0;
+    int value_height = 0;
+};
+// The rows of the lines in their columns, each as property_row places it.
+std::vector<ControlDesc> property_columns(const std::vector<PropertyLine>& lines, const PropertyColumns& layout);
 
 // The fields of the lines.
 std::vector<std::string> property_fields(const std::vector<PropertyLine>& lines);

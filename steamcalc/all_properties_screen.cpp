@@ -108,13 +108,14 @@ const ScreenDesc& form16() {
         c.push_back(button("Command2", "计算", {4260, 1680, 855, kInputHeight}));
         c.push_back(button("Command4", "计算", {4260, 2160, 855, kInputHeight}));
         c.push_back(message_line({5400, 480, 3120, 2055}));
-        for (std::size_t i = 0; i < lines().size(); ++i) {
-            const int column = static_cast<int>(i) / kPerColumn;
-            const int top = kResultTop + static_cast<int>(i % kPerColumn) * kPitch;
-            for (ControlDesc& row :
-                 property_row(lines()[i], {kValueLeft[column], top, kValueWidth, kValueHeight}, kCaptionLeft[column]))
-                c.push_back(std::move(row));
-        }
+        for (ControlDesc& row : property_columns(lines(), {kResultTop,
+                                                           kPitch,
+                                                           kPerColumn,
+                                                           {kCaptionLeft[0], kCaptionLeft[1]},
+                                                           {kValueLeft[0], kValueLeft[1]},
+                                                           kValueWidth,
+                                                           kValueHeight}))
+            c.push_back(std::move(row));
         c.push_back(button("Command3", "返回", {7620, 6120, kBackWidth, kBackHeight}));
         d.events = {
             calculation("Command1_Click", "Text2"),
