@@ -16,6 +16,7 @@
 #include "base/property_error.h"
 #include "if97/backward.h"
 #include "if97/constants.h"
+#include "if97/dome.h"
 #include "if97/lines.h"
 #include "if97/point.h"
 #include "if97/regions.h"
@@ -27,6 +28,10 @@ constexpr int kMaxNewton = 30;
 constexpr int kMaxSearch = 120;
 // The isentrope is searched between these pressures, MPa.
 constexpr double kPminSearch = 1e-8;
+// A state on the 100 MPa edge of the range, found by Newton, lands within
+// rounding of it; the backward equations start it a little beyond.
+constexpr double kPmaxRounded = kPmax * (1.0 + 1e-12);
+constexpr double kPmaxStart = kPmax * 1.02;
 
 // dh = T ds + v dp; v in m3/kg times MPa gives 1000 kJ/kg.
 constexpr double kKJPerMPaM3 = 1000.0;
@@ -39,10 +44,11 @@ bool stable_in(Region r, double p, double T) {
     if (!(p > 0.0) || !(T >= kTmin)) return false;
     switch (r) {
         case Region::one:
-            return T <= kT13 && p <= kPmax && p >= saturation_pressure(T) * (1.0 - 1e-12);
+            return T <= kT13 * (1.0 + 1e-13) && p <= kPmaxRounded &&
+                   p >= saturation_pressure(std::fmin(T, kT13)) * (1.0 - 1e-12);
         case Region::two:
             // 800 degC itself, within the rounding of the Newton steps.
-            if (T > kT25 + 1e-9 || p > kPmax) return false;
+            if (T > kT25 + 1e-9 || p > kPmaxRounded) return false;
             return T <= kT13 ? p <= saturation_pressure(T) * (1.0 + 1e-12) : p <= b23_pressure(T) * (1.0 + 1e-12);
         case Region::five:
             // 800 degC itself belongs to region 2.
@@ -127,6 +133,42 @@ std::optional<State> wet(double h, double s, double T0) {
     return std::nullopt;
 }
 
+// The wet band from a start within microkelvin of the answer (dome_start):
+// Newton in T on the lever rule of the saturated states, continued a little
+// past the dome's edges so that a saturated state (x = 0 or 1 up to rounding)
+// settles like any other. No result where the steps wander from the start or
+// settle outside the band: the pair is single-phase, or the start was poor.
+std::optional<State> wet_from(double h, double s, double T) {
+    constexpr int kSteps = 8;
+    constexpr double kReach = 2.0;  // K from the start
+    constexpr double kXround = 1e-9;
+    const double T0 = T;
+    const double tolerance = 1e-12 * std::fmax(std::fabs(h), 1.0);
+    try {
+        for (int step = 0; step < kSteps; ++step) {
+            const Saturation sat = saturation_at_t(T);
+            const double ds = sat.vapour.s - sat.liquid.s;
+            if (!(ds > 0.0)) return std::nullopt;
+            const double x = (s - sat.liquid.s) / ds;
+            const double miss = sat.liquid.h + x * (sat.vapour.h - sat.liquid.h) - h;
+            const double slope = (s - sat.liquid.s) + sat.liquid.v * ds / (sat.vapour.v - sat.liquid.v);
+            const double next = T - miss / slope;
+            if (!std::isfinite(next)) return std::nullopt;
+            // Above 623.15 K the saturated states of region 3 carry more
+            // rounding than the tolerance allows h: a step within 1e-11 of T
+            // is the answer.
+            if (std::fabs(miss) <= tolerance || std::fabs(next - T) <= (T > kT13 ? 1e-11 : 1e-12) * T) {
+                if (!(x >= -kXround && x <= 1.0 + kXround)) return std::nullopt;
+                return mixture(sat, std::fmin(std::fmax(x, 0.0), 1.0));
+            }
+            if (!(next >= kTmin && next < kTc && std::fabs(next - T0) <= kReach)) return std::nullopt;
+            T = next;
+        }
+    } catch (const props::PropertyError&) {
+    }
+    return std::nullopt;
+}
+
 // Region 3: Newton in (rho, T) on its Helmholtz equation from the backward
 // equations p3(h,s), then T(p,s) and v(p,s); kept where the state is stable
 // in region 3 (between 623.15 K and the B23 line, and below the critical
@@ -135,7 +177,7 @@ std::optional<State> wet(double h, double s, double T0) {
 // was metastable.
 std::optional<State> region3_hs(double h, double s, double& T_end) {
     const double p0 = region3_p_hs(h, s);
-    if (!(p0 > kPsat623 * 0.9 && p0 <= kPmax)) return std::nullopt;
+    if (!(p0 > kPsat623 * 0.9 && p0 <= kPmaxStart)) return std::nullopt;
     double rho = 1.0 / region3_v_ps(p0, s);
     double T = region3_t_ps(p0, s);
     if (!finite_positive(rho) || !finite_positive(T)) return std::nullopt;
@@ -157,7 +199,7 @@ std::optional<State> region3_hs(double h, double s, double& T_end) {
                 const double p = point.p;
                 const double Tn = point.T;
                 T_end = Tn;
-                if (!(Tn >= kT13 && p <= kPmax && d.dp_drho > 0.0)) return std::nullopt;
+                if (!(Tn >= kT13 * (1.0 - 1e-13) && p <= kPmaxRounded && d.dp_drho > 0.0)) return std::nullopt;
                 if (Tn <= 863.15 && p < b23_pressure(Tn) * (1.0 - 1e-12)) return std::nullopt;
                 if (Tn < kTc && p < kPc) {
                     const double psat = saturation_pressure(Tn);
@@ -236,26 +278,37 @@ State along_isentrope(double h, double s, double p_start) {
     throw_no_state(pair_text("h", h, "kJ/kg", Quantity::s, s));
 }
 
-}  // namespace
-
-State state_hs(double h, double s) {
-    props::finite(h, "enthalpy");
-    props::finite(s, "entropy");
+State solve_hs(double h, double s) {
+    // The fitted dome tells a wet pair and its saturation temperature within
+    // microkelvin; a pair at its edge (saturated water or steam) is tried wet
+    // first, then single-phase; water at the edge (compressed water of low
+    // pressure lies within a hair of its saturated state) the other way round.
+    const bool water = s < kSc;
+    const DomeStart dome = dome_start(h, s);
+    const bool edge = dome.kind == DomeStart::Kind::edge;
+    if (dome.kind == DomeStart::Kind::wet || (edge && !water)) {
+        if (auto state = wet_from(h, s, dome.T)) return *state;
+    }
+    const bool clear_of_dome = dome.kind == DomeStart::Kind::single;
     // The backward equation of water below the critical entropy, of steam
     // above it; its T(p,s) at that pressure tells a wet pair, where the
     // equation extrapolates to a state on the wrong side of the saturation
     // temperature, whose own start then is that saturation temperature.
-    const bool water = s < kSc;
     const double p0 = water ? region1_p_hs(h, s) : region2_p_hs(h, s);
-    const bool p0_in_range = p0 > 0.0 && p0 <= kPmax;
+    const bool p0_in_range = p0 > 0.0 && p0 <= kPmaxStart;
     const double T0 = !p0_in_range ? NAN : water ? region1_t_ps(p0, s) : region2_t_ps(p0, s);
-    const double Tsat0 = p0_in_range ? saturation_temperature_or(p0, NAN) : NAN;
+    const double Tsat0 = p0_in_range && !clear_of_dome ? saturation_temperature_or(p0, NAN) : NAN;
     const double wet_start = std::isfinite(Tsat0) ? Tsat0 : 373.15;
-    const bool may_be_wet = s > 0.0 && s < 9.2;
+    const bool may_be_wet = !clear_of_dome && s > 0.0 && s < 9.2;
     bool tried_wet = false;
     if (water) {
-        if (p0_in_range && T0 <= kT13 && !(T0 > Tsat0)) {
+        // The backward equations miss by millikelvin: a state on the 623.15 K
+        // boundary of region 1 may start a hair beyond it.
+        if (p0_in_range && T0 <= kT13 + 1.0 && !(T0 > Tsat0)) {
             if (auto state = region1_hs(h, s, p0, T0)) return *state;
+        }
+        if (edge) {
+            if (auto state = wet_from(h, s, dome.T)) return *state;
         }
     } else if (p0_in_range) {
         if (may_be_wet && T0 < Tsat0) {
@@ -267,16 +320,26 @@ State state_hs(double h, double s) {
     // Between water and steam: region 3 where its backward equation points;
     // a metastable state it found is close to the saturation temperature of
     // a wet pair, and at a fraction of the cost of the saturated states there.
-    double wet_from = wet_start;
+    double wet_from_t = wet_start;
     if (s > 3.3 && s < 5.3) {
         double T3 = NAN;
         if (auto state = region3_hs(h, s, T3)) return *state;
-        if (T3 > kT13 && T3 < kTc) wet_from = T3;
+        if (T3 > kT13 && T3 < kTc) wet_from_t = T3;
     }
-    if (may_be_wet && !(tried_wet && wet_from == wet_start)) {
-        if (auto state = wet(h, s, wet_from)) return *state;
+    if (may_be_wet && !(tried_wet && wet_from_t == wet_start)) {
+        if (auto state = wet(h, s, wet_from_t)) return *state;
     }
     return along_isentrope(h, s, p0_in_range ? p0 : NAN);
+}
+
+}  // namespace
+
+State state_hs(double h, double s) {
+    props::finite(h, "enthalpy");
+    props::finite(s, "entropy");
+    State state = solve_hs(h, s);
+    state.p = std::fmin(state.p, kPmax);
+    return state;
 }
 
 }  // namespace entalix::if97
