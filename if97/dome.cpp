@@ -102,6 +102,7 @@ DomeStart dome_start(double h, double s) {
     if (miss < -kEdge) return {DomeStart::Kind::single, 0.0};
     if (!(miss > 0.0)) return {DomeStart::Kind::edge, temperature(lo)};
     const DomeStart::Kind kind = miss < kEdge ? DomeStart::Kind::edge : DomeStart::Kind::wet;
+    const double edge_T = temperature(lo);
     // Newton in T (the wet lines' heights are nearly straight in T away from
     // the critical point) from where the chord to the triple point's line
     // crosses h.
@@ -124,11 +125,14 @@ DomeStart dome_start(double h, double s) {
         // The forward equations refine the start: a microkelvin is plenty.
         if (std::fabs(T_next - T) <= 1e-6) return {kind, T_next};
         double next = T_next < kTc ? std::sqrt(1.0 - T_next / kTc) : lo;
-        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+        // A step past the bracket goes halfway to its end: a pair at the
+        // dome's edge settles there, where the wet lines flatten.
+        if (!(next > lo)) next = 0.5 * (u + lo);
+        if (!(next < hi)) next = 0.5 * (u + hi);
         if (!(hi - lo > 1e-13)) break;
         u = next;
     }
-    return {DomeStart::Kind::unknown, 0.0};
+    return {kind == DomeStart::Kind::edge ? kind : DomeStart::Kind::unknown, edge_T};
 }
 
 }  // namespace entalix::if97

@@ -41,18 +41,19 @@ bool finite_positive(double x) { return std::isfinite(x) && x > 0.0; }
 // Whether (p, T) lies in region r as a stable state (the saturation line
 // itself counts for both sides, within its rounding).
 bool stable_in(Region r, double p, double T) {
-    if (!(p > 0.0) || !(T >= kTmin)) return false;
+    // 0 degC itself, within the rounding of the Newton steps.
+    if (!(p > 0.0) || !(T >= kTmin * (1.0 - 1e-13))) return false;
     switch (r) {
         case Region::one:
             return T <= kT13 * (1.0 + 1e-13) && p <= kPmaxRounded &&
-                   p >= saturation_pressure(std::fmin(T, kT13)) * (1.0 - 1e-12);
+                   p >= saturation_pressure(std::fmin(std::fmax(T, kTmin), kT13)) * (1.0 - 1e-12);
         case Region::two:
             // 800 degC itself, within the rounding of the Newton steps.
             if (T > kT25 + 1e-9 || p > kPmaxRounded) return false;
             return T <= kT13 ? p <= saturation_pressure(T) * (1.0 + 1e-12) : p <= b23_pressure(T) * (1.0 + 1e-12);
         case Region::five:
             // 800 degC itself belongs to region 2.
-            return T > kT25 && T <= kTmax && p <= kPmax5;
+            return T > kT25 && T <= kTmax * (1.0 + 1e-13) && p <= kPmax5 * (1.0 + 1e-12);
         case Region::three:
         case Region::four:
             break;
@@ -229,11 +230,27 @@ std::optional<State> region2_hs(double h, double s, double p0, double T0) {
     auto point = newton_pt(Region::two, h, s, p0, T0);
     if (!point) return std::nullopt;
     if (stable_in(Region::two, point->p, point->T)) return to_state(*point, Region::two);
-    if (point->T > kT25 && point->p <= kPmax5) {
+    if (point->T > kT25 && point->p <= kPmax5 * 1.02) {
         point = newton_pt(Region::five, h, s, point->p, point->T);
         if (point && stable_in(Region::five, point->p, point->T)) return to_state(*point, Region::five);
     }
     return std::nullopt;
+}
+
+// Region 5 from steam as an ideal gas: its enthalpy hardly depends on p, so
+// T from h at 1 MPa, then p from s - s(1 MPa, T) = -R ln p.
+std::optional<State> region5_hs(double h, double s) {
+    double T = kT25 + 300.0;
+    for (int step = 0; step < 6; ++step) {
+        const Point at = region5(1.0, T);
+        T = std::fmin(std::fmax(T + (h - at.h) / at.cp, kT25), kTmax);
+    }
+    const double p = std::exp((region5(1.0, T).s - s) / kR);
+    // Near 50 MPa and 800 degC the ideal gas misses p by some per cent.
+    if (!(p > 0.0 && p <= kPmax5 * 1.5)) return std::nullopt;
+    const auto point = newton_pt(Region::five, h, s, p, T);
+    if (!point || !stable_in(Region::five, point->p, point->T)) return std::nullopt;
+    return to_state(*point, Region::five);
 }
 
 // The saturation temperature at p where the line has one, else the fallback.
@@ -301,6 +318,8 @@ State solve_hs(double h, double s) {
     const double wet_start = std::isfinite(Tsat0) ? Tsat0 : 373.15;
     const bool may_be_wet = !clear_of_dome && s > 0.0 && s < 9.2;
     bool tried_wet = false;
+    // Steam whose start lies well past the 2-3 boundary is region 3's first.
+    const bool past_b23 = !water && p0_in_range && T0 > kT13 && T0 < 863.15 && p0 > 1.02 * b23_pressure(T0);
     if (water) {
         // The backward equations miss by millikelvin: a state on the 623.15 K
         // boundary of region 1 may start a hair beyond it.
@@ -315,7 +334,9 @@ State solve_hs(double h, double s) {
             if (auto state = wet(h, s, wet_start)) return *state;
             tried_wet = true;
         }
-        if (auto state = region2_hs(h, s, p0, T0)) return *state;
+        if (!past_b23) {
+            if (auto state = region2_hs(h, s, p0, T0)) return *state;
+        }
     }
     // Between water and steam: region 3 where its backward equation points;
     // a metastable state it found is close to the saturation temperature of
@@ -326,8 +347,15 @@ State solve_hs(double h, double s) {
         if (auto state = region3_hs(h, s, T3)) return *state;
         if (T3 > kT13 && T3 < kTc) wet_from_t = T3;
     }
+    if (past_b23) {
+        if (auto state = region2_hs(h, s, p0, T0)) return *state;
+    }
     if (may_be_wet && !(tried_wet && wet_from_t == wet_start)) {
         if (auto state = wet(h, s, wet_from_t)) return *state;
+    }
+    // Hotter than region 2 reaches at any pressure of the range.
+    if (h > 3700.0) {
+        if (auto state = region5_hs(h, s)) return *state;
     }
     return along_isentrope(h, s, p0_in_range ? p0 : NAN);
 }
@@ -339,6 +367,9 @@ State state_hs(double h, double s) {
     props::finite(s, "entropy");
     State state = solve_hs(h, s);
     state.p = std::fmin(state.p, kPmax);
+    // The range's edges, reached within rounding.
+    state.t = std::fmin(std::fmax(state.t, 0.0), kTmax - kKelvin);
+    if (state.t > kT25 - kKelvin) state.p = std::fmin(state.p, kPmax5);
     return state;
 }
 
