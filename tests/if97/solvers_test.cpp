@@ -212,6 +212,30 @@ TEST(If97StatesFromHs, RoundTripsOverTheRegions) {
     expect_same_state(state_hs(b23.h, b23.s), b23, "B23");
 }
 
+// The edges of the range and the lines between regions, where Newton lands
+// within rounding of the edge: compressed water at 0 degC and on the 623.15 K
+// line, 100 MPa, region 5 up to 2000 degC and 50 MPa; saturated water and
+// steam up to 0.005 MPa below the critical pressure, and the wet band there.
+TEST(If97StatesFromHs, EdgesOfTheRangeAndSaturatedStates) {
+    const std::pair<double, double> edges[] = {{0.001, 0}, {10, 0},    {100, 0},   {19, 350},  {20, 350},
+                                               {30, 350},  {100, 490}, {100, 590}, {100, 800}, {0.1, 2000},
+                                               {10, 1200}, {50, 1200}, {50, 2000}, {16.6, 350}};
+    for (const auto& [p, t] : edges) {
+        const State want = state_pt(p, t);
+        expect_same_state(state_hs(want.h, want.s), want, "p=" + std::to_string(p) + " t=" + std::to_string(t));
+    }
+    for (const double p : {15.0, 16.53, 17.0, 19.0, 21.0, 22.0, 22.059}) {
+        for (const double x : {0.0, 0.01, 0.3, 0.8, 0.99, 1.0}) {
+            const State want = state_px(p, x);
+            const State got = state_hs(want.h, want.s);
+            const std::string at = "p=" + std::to_string(p) + " x=" + std::to_string(x);
+            EXPECT_NEAR(got.p, p, 2e-9 * p) << at;
+            // 0.02 K below the critical point x moves by 2 per kelvin.
+            EXPECT_NEAR(got.x, x, p > 22.05 ? 3e-8 : 1e-8) << at;
+        }
+    }
+}
+
 // A turbine exhaust read off the h-s chart, and pairs no state has.
 TEST(If97StatesFromHs, PlantReadingsAndRefusals) {
     // Exhaust at 0.0049 MPa with 8 % moisture: h and s from the saturated ends.
