@@ -74,11 +74,36 @@ const std::vector<Pair>& wet_near_critical() {
     return all;
 }
 
+// Region 3 within 10 K and 1 MPa of the critical point, on both sides.
+const std::vector<Pair>& near_critical() {
+    static const auto all = from_pt({22.1, 22.5, 23.0}, {374.5, 376.0, 378.0, 381.0, 385.0});
+    return all;
+}
+// Saturated water and steam, 0.01 to 21 MPa.
+const std::vector<Pair>& saturated() {
+    static const auto all = from_px({0.01, 1.0, 10.0, 16.0, 19.0, 21.0}, {0.0, 1.0});
+    return all;
+}
+// The range's edges and the lines between regions: 0 degC, 623.15 K above
+// 16.5 MPa, 100 MPa, 800 and 2000 degC.
+const std::vector<Pair>& edges() {
+    static const auto all = [] {
+        auto pairs = from_pt({1.0, 19.0, 30.0, 100.0}, {0.0, 350.0});
+        for (const Pair& pair : from_pt({100.0}, {490.0, 590.0, 800.0})) pairs.push_back(pair);
+        for (const Pair& pair : from_pt({0.1, 10.0, 50.0}, {800.0, 1200.0, 2000.0})) pairs.push_back(pair);
+        return pairs;
+    }();
+    return all;
+}
+
 void BM_hs_if97_water(benchmark::State& b) { run(b, Formulation::IF97, water()); }
 void BM_hs_if97_steam(benchmark::State& b) { run(b, Formulation::IF97, steam()); }
 void BM_hs_if97_wet(benchmark::State& b) { run(b, Formulation::IF97, wet()); }
 void BM_hs_if97_region3(benchmark::State& b) { run(b, Formulation::IF97, dense()); }
 void BM_hs_if97_wet_near_critical(benchmark::State& b) { run(b, Formulation::IF97, wet_near_critical()); }
+void BM_hs_if97_near_critical(benchmark::State& b) { run(b, Formulation::IF97, near_critical()); }
+void BM_hs_if97_saturated(benchmark::State& b) { run(b, Formulation::IF97, saturated()); }
+void BM_hs_if97_edges(benchmark::State& b) { run(b, Formulation::IF97, edges()); }
 void BM_hs_ifc67_water(benchmark::State& b) { run(b, Formulation::IFC67, water()); }
 void BM_hs_ifc67_steam(benchmark::State& b) { run(b, Formulation::IFC67, steam()); }
 void BM_hs_ifc67_wet(benchmark::State& b) { run(b, Formulation::IFC67, wet()); }
@@ -88,6 +113,9 @@ BENCHMARK(BM_hs_if97_steam);
 BENCHMARK(BM_hs_if97_wet);
 BENCHMARK(BM_hs_if97_region3);
 BENCHMARK(BM_hs_if97_wet_near_critical);
+BENCHMARK(BM_hs_if97_near_critical);
+BENCHMARK(BM_hs_if97_saturated);
+BENCHMARK(BM_hs_if97_edges);
 BENCHMARK(BM_hs_ifc67_water);
 BENCHMARK(BM_hs_ifc67_steam);
 BENCHMARK(BM_hs_ifc67_wet);
