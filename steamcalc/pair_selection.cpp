@@ -14,10 +14,11 @@ PairSelection UpdatePairSelection(const std::array<bool, kRowCount>& ticks, int 
         selection.tick_box_shown[row] = ticked < 2 || ticks[row];
     }
     if (clicked_row >= kRowH && clicked_row < kRowCount) {
-        bool other_shown = false;
+        bool unsupported = false;
         for (int row = kRowH; row < kRowCount; ++row)
-            if (row != clicked_row && selection.input_box_shown[row]) other_shown = true;
-        selection.compute_button_shown = !(selection.input_box_shown[clicked_row] && other_shown);
+            if (row != clicked_row && selection.input_box_shown[row] && !IsComputablePair(clicked_row, row))
+                unsupported = true;
+        selection.compute_button_shown = !(selection.input_box_shown[clicked_row] && unsupported);
     }
     return selection;
 }

@@ -1,6 +1,6 @@
 // Which rows of a steam calculator show their input box, and when the compute
-// button can be pressed: a state needs exactly two known properties, and two
-// among h, s, v and x are a pair the calculation does not support.
+// button can be pressed: a state needs exactly two known properties, one of
+// the pairs a state is computed from.
 #pragma once
 
 #include <array>
@@ -29,11 +29,36 @@ inline constexpr std::array<RowMeaning, kRowCount> kRowMeanings{{
     {"干度", "x", "%", "%"},
 }};
 
+// The pairs a state is computed from, each with its rows top to bottom: p or t
+// with any other row, and h with s (a reading off the h-s chart). The other
+// two of h, s, v and x do not fix a state here.
+inline constexpr int kPairCount = 10;
+inline constexpr std::array<std::array<Row, 2>, kPairCount> kComputablePairs{{
+    {kRowP, kRowT},
+    {kRowP, kRowH},
+    {kRowP, kRowS},
+    {kRowP, kRowV},
+    {kRowP, kRowX},
+    {kRowT, kRowH},
+    {kRowT, kRowS},
+    {kRowT, kRowV},
+    {kRowT, kRowX},
+    {kRowH, kRowS},
+}};
+
+// Whether two different rows, in either order, are one of those pairs.
+constexpr bool IsComputablePair(int a, int b) {
+    for (const auto& pair : kComputablePairs)
+        if ((pair[0] == a && pair[1] == b) || (pair[0] == b && pair[1] == a)) return true;
+    return false;
+}
+
 struct PairSelection {
     std::array<bool, kRowCount> tick_box_shown{};
     std::array<bool, kRowCount> input_box_shown{};
-    // Set only after a click on h, s, v or x; a click on p or t leaves the
-    // button as it is.
+    // Set only after a click on h, s, v or x: hidden while that row and
+    // another of them are ticked and not a pair a state is computed from; a
+    // click on p or t leaves the button as it is.
     std::optional<bool> compute_button_shown;
 };
 

@@ -165,7 +165,8 @@ StateAnswer solve_state(const PairInput& input, std::optional<std::string_view> 
 std::optional<std::string> inconsistency(props::WaterSteam& w, const StateTexts& state, bool wet_pair, bool from_p,
                                          bool x_exact);
 
-// The nine pair procedures; nullopt when no branch applies.
+// The pair procedures; nullopt when no branch applies. (h, s) is the same
+// for both formulations: the formulation solves the pair itself.
 std::optional<Shown> solve_pt(Press& press);
 std::optional<Shown> solve_ph(Press& press);
 std::optional<Shown> solve_ps(Press& press);
@@ -175,6 +176,7 @@ std::optional<Shown> solve_th(Press& press);
 std::optional<Shown> solve_ts(Press& press);
 std::optional<Shown> solve_tv(Press& press);
 std::optional<Shown> solve_tx(Press& press);
+std::optional<Shown> solve_hs(Press& press);
 
 // A state of one region's equations at (p, t) given as shown texts: v, h and
 // s from those equations, the dryness 0 for water and 100 % for steam.

@@ -18,15 +18,17 @@ namespace {
 using Procedure = std::optional<Shown> (*)(Press&);
 using props::KnownPair;
 // A pair of known quantities: its rows, IFC-67's step list for it, and the
-// pair as a formulation that solves pairs directly knows it.
+// pair as a formulation that solves pairs directly knows it (none for (h, s),
+// whose procedure asks either formulation for the state of the pair).
 struct Pair {
     Row first;
     Row second;
     Procedure step_list;
-    KnownPair known;
+    std::optional<KnownPair> known;
 };
-// Tested in this order; every pair whose two rows are ticked runs.
-constexpr std::array<Pair, 9> kPairs{{
+// Tested in the order of kComputablePairs; every pair whose two rows are
+// ticked runs.
+constexpr std::array<Pair, kPairCount> kPairs{{
     {kRowP, kRowT, solve_pt, KnownPair::PT},
     {kRowP, kRowH, solve_ph, KnownPair::PH},
     {kRowP, kRowS, solve_ps, KnownPair::PS},
@@ -36,7 +38,14 @@ constexpr std::array<Pair, 9> kPairs{{
     {kRowT, kRowS, solve_ts, KnownPair::TS},
     {kRowT, kRowV, solve_tv, KnownPair::TV},
     {kRowT, kRowX, solve_tx, KnownPair::TX},
+    {kRowH, kRowS, solve_hs, std::nullopt},
 }};
+constexpr bool same_rows() {
+    for (int i = 0; i < kPairCount; ++i)
+        if (kPairs[i].first != kComputablePairs[i][0] || kPairs[i].second != kComputablePairs[i][1]) return false;
+    return true;
+}
+static_assert(same_rows(), "every computable pair has its procedure");
 
 // The state found directly, when there is one that can be shown. A typing
 // slip met only now, or a failure of the equations, leaves the press's own
@@ -107,7 +116,8 @@ std::optional<Shown> run_pair(Press& press, const Pair& pair) {
 // The one seam between the formulations: IAPWS-IF97 finds the state of any
 // pair straight on its own inverses, IFC-67 follows its step lists.
 std::optional<Shown> solve_pair(Press& press, const Pair& pair) {
-    if (press.props().solves_pairs()) return state_on_inverses(press, pair.known);
+    if (!pair.known) return pair.step_list(press);
+    if (press.props().solves_pairs()) return state_on_inverses(press, *pair.known);
     return run_pair(press, pair);
 }
 

@@ -28,7 +28,10 @@ struct SelectionCase {
 const SelectionCase kSelectionCases[] = {
     {"FreshScreen", {}, "111111", "000000", true},
     {"HAlone", {2}, "111111", "001000", true},
-    {"HThenS", {2, 3}, "001100", "001100", false},
+    // h and s are a reading off the h-s chart; s with v, h with x are no pair.
+    {"HThenS", {2, 3}, "001100", "001100", true},
+    {"SThenV", {3, 4}, "000110", "000110", false},
+    {"XThenH", {5, 2}, "001001", "001001", false},
     {"HThenSThenClearS", {2, 3, 3}, "111111", "001000", true},
     {"HThenSThenClearH", {2, 3, 2}, "111111", "000100", true},
     {"PThenX", {0, 5}, "100001", "100001", true},
