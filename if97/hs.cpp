@@ -1,15 +1,17 @@
 // state_hs: the state of a given enthalpy and entropy, as a reading off the
-// h-s chart asks. The backward equations p(h,s) and T(p,s) start a Newton on
-// (p, T) in region 1 (water) or region 2 (steam), which settles in two to four
-// steps and is kept when the state it found is stable in that region; region 3
-// likewise on (rho, T) from p3(h,s). A start on the wrong side of the
-// saturation temperature marks a wet pair: Newton in T on the lever rule of
-// the saturated states. What none of these settles (the region boundaries,
-// region 5 beyond region 2's reach, pairs outside the range) goes to the
-// search along the isentrope: at constant s, dh/dp = v > 0, so that h rises
-// with p and the isentrope meets the given h once; Newton in ln p on state_ps,
-// which settles every region and the wet band on the forward equations, within
-// a bracket that bisects. Every iteration is bounded.
+// h-s chart asks. The fitted saturation dome (if97/dome.h) tells a wet pair
+// and its saturation temperature within microkelvin: Newton in T on the lever
+// rule of the saturated states finishes it. Single-phase pairs: the backward
+// equations p(h,s) and T(p,s) start a Newton on (p, T) in region 1 (water) or
+// region 2 (steam), which settles in two to four steps and is kept when the
+// state it found is stable in that region (the range's edges and the 623.15 K
+// line within rounding); region 3 likewise on (rho, T) from p3(h,s); region 5
+// from the ideal gas. What none of these settles (pairs outside the range, the
+// last millikelvin below the critical point) goes to the search along the
+// isentrope: at constant s, dh/dp = v > 0, so that h rises with p and the
+// isentrope meets the given h once; Newton in ln p on state_ps, which settles
+// every region and the wet band on the forward equations, within a bracket
+// that bisects. Every iteration is bounded.
 #include <cmath>
 #include <optional>
 

@@ -20,10 +20,10 @@ namespace {
 
 using shell::ScreenId;
 
-// Tick patterns that reach the compute button of the steam calculators: the nine pairs.
+// Tick patterns that reach the compute button of the steam calculators: the ten pairs.
 const std::vector<std::pair<const char*, const char*>> kPairs{
     {"Check1", "Check2"}, {"Check1", "Check3"}, {"Check1", "Check4"}, {"Check1", "Check5"}, {"Check1", "Check6"},
-    {"Check2", "Check3"}, {"Check2", "Check4"}, {"Check2", "Check5"}, {"Check2", "Check6"},
+    {"Check2", "Check3"}, {"Check2", "Check4"}, {"Check2", "Check5"}, {"Check2", "Check6"}, {"Check3", "Check4"},
 };
 
 // Ordinary plant figures for the balances, so that a press gets through its
