@@ -266,8 +266,6 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks)
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
-    // A window wider or taller than its scaled screen keeps the screen in its middle.
-    scroll_->setAlignment(Qt::AlignCenter);
     scroll_->setWidget(page_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

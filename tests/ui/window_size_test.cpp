@@ -45,7 +45,7 @@ TEST_F(Sizes, AnEnlargedWindowDrawsItsScreenLargerAndKeepsItsSize) {
         EXPECT_EQ(w->control("gdzj")->font().pixelSize(), 24);
         EXPECT_EQ(help->width(), 2 * help_place.width());
         EXPECT_EQ(help->geometry().right(), 1050 - 1 - 2 * 3);
-        // Wider than tall: the height decides, and the screen stands in the middle.
+        // Wider than tall: the height decides.
         w->resize(1400, 598);
         EXPECT_DOUBLE_EQ(w->scale(), 2.0);
         // Back to its own size: exactly as it was drawn first.
