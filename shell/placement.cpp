@@ -26,11 +26,11 @@ std::optional<WindowPlace> opening_place(bool main_menu, std::optional<WindowPla
     return replaced ? replaced : own_last;
 }
 
-double layout_scale(WindowSize client, WindowSize design) {
+double layout_scale(WindowSize client, WindowSize design, double least) {
     if (design.width <= 0 || design.height <= 0) return 1.0;
     const double across = static_cast<double>(client.width) / design.width;
     const double down = static_cast<double>(client.height) / design.height;
-    return std::max(1.0, std::min(across, down));
+    return std::max(least, std::min(across, down));
 }
 
 WindowSize opening_size(std::optional<WindowSize> kept, WindowSize design, WindowSize room) {

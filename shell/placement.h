@@ -47,9 +47,10 @@ std::optional<WindowPlace> opening_place(bool main_menu, std::optional<WindowPla
 
 // The scale of a screen's layout (type and geometry together) in a client
 // area enlarged by hand: the smaller of the two ratios of the area to the
-// screen's own size, so that the whole screen stays in sight. Never below 1:
-// a window smaller than its screen scrolls rather than shrinks its type.
-double layout_scale(WindowSize client, WindowSize design);
+// screen's own size, so that the whole screen stays in sight. Never below
+// `least`: 1 where a window smaller than its screen scrolls (the Qt host);
+// a host without scroll bars draws it smaller down to its size at 96 dpi.
+double layout_scale(WindowSize client, WindowSize design, double least = 1.0);
 
 // The client area a window opens with: the size it was left with, within the
 // room the monitor gives, and never below the screen's own.

@@ -82,11 +82,15 @@ shell::WindowSize ScreenWindow::client_size() const {
 }
 
 // The layout follows the frame: type and geometry at the scale of the tighter
-// of the two ratios of the client area to the screen's own size.
+// of the two ratios of the client area to the screen's own size. The window
+// has no scroll bars: on a monitor too small for the screen at its scale
+// (1024 x 768 at 200 %) it is drawn smaller, down to its size at 96 dpi, so
+// that every field stays in sight.
 void ScreenWindow::resized() {
     if (sizing_ > 0 || IsIconic(hwnd_)) return;
     const shell::WindowSize design{twips_to_pixels(desc_.width, kBaseDpi), twips_to_pixels(desc_.height, kBaseDpi)};
-    const double scale = shell::layout_scale(client_size(), design);
+    const double least = static_cast<double>(kBaseDpi) / monitor_dpi_;
+    const double scale = shell::layout_scale(client_size(), design, std::min(1.0, least));
     const UINT dpi = static_cast<UINT>(std::lround(monitor_dpi_ * scale));
     if (dpi != dpi_) place_all(dpi);
 }
@@ -269,8 +273,10 @@ void ScreenWindow::show_at(std::optional<POINT> top_left, HMONITOR monitor, std:
     const shell::WindowSize design{twips_to_pixels(desc_.width, kBaseDpi), twips_to_pixels(desc_.height, kBaseDpi)};
     const shell::WindowSize room{MulDiv(area.width - frame.cx, kBaseDpi, dpi),
                                  MulDiv(area.height - frame.cy, kBaseDpi, dpi)};
-    if (!IsZoomed(hwnd_) && (kept || client_size() != design)) {
-        const shell::WindowSize size = shell::opening_size(kept, design, room);
+    shell::WindowSize size = shell::opening_size(kept, design, room);
+    // Larger than the monitor: as large as it can be on it.
+    size = {std::max(1, std::min(size.width, room.width)), std::max(1, std::min(size.height, room.height))};
+    if (!IsZoomed(hwnd_) && size != client_size()) {
         const SIZE outer = outer_size(MulDiv(size.width, dpi, kBaseDpi), MulDiv(size.height, dpi, kBaseDpi),
                                       kFrameStyle, 0, monitor_dpi_);
         SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

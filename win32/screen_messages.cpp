@@ -142,10 +142,10 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
             if (w != SIZE_MINIMIZED) resized();
             return 0;
         case WM_GETMINMAXINFO: {
-            // Never smaller than the screen at its own size: smaller type would not read.
+            // Never smaller than the screen at 96 dpi: smaller type would not read.
             auto* limits = reinterpret_cast<MINMAXINFO*>(l);
-            const SIZE least = outer_size(twips_to_pixels(desc_.width, monitor_dpi_),
-                                          twips_to_pixels(desc_.height, monitor_dpi_), kFrameStyle, 0, monitor_dpi_);
+            const SIZE least = outer_size(twips_to_pixels(desc_.width, kBaseDpi),
+                                          twips_to_pixels(desc_.height, kBaseDpi), kFrameStyle, 0, monitor_dpi_);
             limits->ptMinTrackSize = POINT{least.cx, least.cy};
             return 0;
         }

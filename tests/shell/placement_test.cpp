@@ -58,6 +58,9 @@ TEST(PlacementTest, EnlargedWindowScalesByTheTighterRatio) {
     // Smaller than the screen (a small monitor): it scrolls at its own size.
     EXPECT_DOUBLE_EQ(layout_scale({400, 200}, kPipes), 1.0);
     EXPECT_DOUBLE_EQ(layout_scale({0, 0}, {0, 0}), 1.0);
+    // Without scroll bars, at 200 % on 1024 x 768: drawn smaller to fit, down to 96 dpi.
+    EXPECT_DOUBLE_EQ(layout_scale({1000, 500}, {1050, 598}, 0.5), 500.0 / 598);
+    EXPECT_DOUBLE_EQ(layout_scale({400, 200}, {1050, 598}, 0.5), 0.5);
 }
 
 TEST(PlacementTest, KeptSizeIsBoundedByTheMonitorAndTheScreen) {
