@@ -277,8 +277,10 @@ void ScreenWindow::show_at(std::optional<POINT> top_left, HMONITOR monitor, std:
     // Larger than the monitor: as large as it can be on it.
     size = {std::max(1, std::min(size.width, room.width)), std::max(1, std::min(size.height, room.height))};
     if (!IsZoomed(hwnd_) && size != client_size()) {
-        const SIZE outer = outer_size(MulDiv(size.width, dpi, kBaseDpi), MulDiv(size.height, dpi, kBaseDpi),
-                                      kFrameStyle, 0, monitor_dpi_);
+        // Back to the monitor's pixels, never past its room by a rounding.
+        const int width = std::min(MulDiv(size.width, dpi, kBaseDpi), static_cast<int>(area.width - frame.cx));
+        const int height = std::min(MulDiv(size.height, dpi, kBaseDpi), static_cast<int>(area.height - frame.cy));
+        const SIZE outer = outer_size(width, height, kFrameStyle, 0, monitor_dpi_);
         SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         resized();
     }
