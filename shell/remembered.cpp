@@ -28,6 +28,16 @@ bool is_kept_tick(const ControlDesc& c) { return c.kind == ControlKind::CheckBox
 
 std::string inputs_group(ScreenId id) { return std::string(kInputsGroupPrefix) + screen_name(id); }
 
+std::string window_group(ScreenId id) { return std::string(kWindowGroupPrefix) + screen_name(id); }
+
+std::optional<WindowSize> Remembered::window_size(ScreenId id) const {
+    const std::string group = window_group(id);
+    const std::optional<int> width = coordinate(store_.get(group, kWidthKey));
+    const std::optional<int> height = coordinate(store_.get(group, kHeightKey));
+    if (!width || !height || *width <= 0 || *height <= 0) return std::nullopt;
+    return WindowSize{*width, *height};
+}
+
 std::optional<std::string> Remembered::atmospheric() const {
     std::optional<std::string> kept = store_.get(kProgramGroup, kAtmosphericKey);
     if (!kept || !is_keepable_number(*kept)) return std::nullopt;
@@ -71,13 +81,18 @@ std::vector<std::string> Remembered::ticks(const ScreenDesc& desc) const {
     return out;
 }
 
-void Remembered::screen_left(const ScreenDesc& desc, const Fields& fields, std::optional<WindowPlace> frame) {
+void Remembered::screen_left(const ScreenDesc& desc, const Fields& fields, std::optional<WindowPlace> frame,
+                             std::optional<WindowSize> size) {
     const std::string group = inputs_group(desc.id);
     for (const ControlDesc& c : desc.controls) {
         const auto it = fields.all().find(c.name);
         if (it == fields.all().end()) continue;
         if (is_kept_tick(c)) store_.set(group, c.name, it->second);
         if (is_kept_input(c) && !store_.set(group, c.name, it->second)) store_.remove(group, c.name);
+    }
+    if (size && size->width > 0 && size->height > 0) {
+        store_.set(window_group(desc.id), kWidthKey, std::to_string(size->width));
+        store_.set(window_group(desc.id), kHeightKey, std::to_string(size->height));
     }
     // The main menu: the next start opens where it stood.
     if (desc.close_event.empty() && frame) {

@@ -1,7 +1,7 @@
 // What Entalix keeps from one start to the next, the same in every window
 // host: the site's atmospheric pressure typed last, the formulation chosen on
 // the main menu, each screen's last inputs and the steam calculators' ticks,
-// and where the main menu stood. A value read back that cannot be right (not
+// where the main menu stood and the size each window was left with. A value read back that cannot be right (not
 // a number, a formulation this version does not know, a place no desktop
 // reaches) is ignored, and the screens' defaults stand.
 #pragma once
@@ -11,18 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "shell/placement.h"
 #include "shell/screen.h"
 #include "shell/settings_store.h"
 
 namespace entalix::shell {
-
-// The top-left corner of a window's frame, in the host's screen pixels.
-struct WindowPlace {
-    int left = 0;
-    int top = 0;
-
-    bool operator==(const WindowPlace&) const = default;
-};
 
 class Remembered {
 public:
@@ -40,6 +33,9 @@ public:
     // Where the main menu stood when the program last left it.
     std::optional<WindowPlace> main_place() const;
 
+    // The client area a screen's window was left with, in pixels at 96 dpi.
+    std::optional<WindowSize> window_size(ScreenId id) const;
+
     // What a screen made anew takes back: the texts of its inputs, field by
     // field, and the tick boxes that were ticked, top row first, which the host
     // ticks as a person's clicks would so that the rows they show come back.
@@ -47,10 +43,11 @@ public:
     std::vector<std::string> ticks(const ScreenDesc& desc) const;
 
     // A screen is left (hidden, or open when the program ends): its inputs and
-    // ticks as they stand, and for the main menu where its frame stands. An
-    // input the store cannot keep (a pasted page) is forgotten rather than
-    // brought back older.
-    void screen_left(const ScreenDesc& desc, const Fields& fields, std::optional<WindowPlace> frame);
+    // ticks as they stand, its client area's size, and for the main menu where
+    // its frame stands. An input the store cannot keep (a pasted page) is
+    // forgotten rather than brought back older.
+    void screen_left(const ScreenDesc& desc, const Fields& fields, std::optional<WindowPlace> frame,
+                     std::optional<WindowSize> size = std::nullopt);
 
 private:
     SettingsStore& store_;
@@ -62,5 +59,7 @@ bool is_kept_tick(const ControlDesc& control);
 
 // "inputs Form2".
 std::string inputs_group(ScreenId id);
+// "window Form2": the size of the screen's window.
+std::string window_group(ScreenId id);
 
 }  // namespace entalix::shell

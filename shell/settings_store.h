@@ -32,6 +32,11 @@ inline constexpr std::string_view kMainTopKey = "main_top";
 // Each screen's last inputs and ticks stand in a group of their own, "inputs
 // Form2", under the names of their fields.
 inline constexpr std::string_view kInputsGroupPrefix = "inputs ";
+// The size of each screen's window, client area in pixels at 96 dpi, in a group
+// "window Form2".
+inline constexpr std::string_view kWindowGroupPrefix = "window ";
+inline constexpr std::string_view kWidthKey = "width";
+inline constexpr std::string_view kHeightKey = "height";
 
 // A store that lasts as long as the program: for a host started without a
 // file (the screenshots, the tests).

@@ -34,8 +34,9 @@ fmt() {  # fmt FORMAT VALUE: the number formatted, or the dash as it is
     if [ "$2" = "—" ]; then printf '—'; else printf "$1" "$2"; fi
 }
 
-echo "| p (MPa) | t (℃) | h IFC-67 (kJ/kg) | h IAPWS-IF97 (kJ/kg) | h 之差 (kJ/kg) | v IFC-67 (m³/kg) | v IAPWS-IF97 (m³/kg) | v 之差 | 饱和温度 IFC-67 (℃) | 饱和温度 IAPWS-IF97 (℃) | 饱和温度之差 (K) |"
-echo "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"
+# Three narrow tables (enthalpy, specific volume, saturation temperature), so
+# that the guide fits the width of its window.
+h_rows=() v_rows=() s_rows=()
 for state in "${states[@]}"; do
     read -r p t <<<"$state"
     read -r h1 h2 hd hr <<<"$(compare pswh_ptstm "$p" "$t")"
@@ -44,8 +45,20 @@ for state in "${states[@]}"; do
     # Above the critical pressure there is no saturation line; IFC-67's continued
     # equation still gives a number, with a warning, which the table leaves out.
     [ "$s2" = "—" ] && s1="—" && sd="—"
-    printf '| %s | %s | %s | %s | %s (%s %%) | %s | %s | %s %% | %s | %s | %s |\n' "$p" "$t" \
-        "$(fmt %.2f "$h1")" "$(fmt %.2f "$h2")" "$(fmt %+.2f "$hd")" "$(fmt %+.3f "$hr")" \
-        "$(fmt %.6f "$v1")" "$(fmt %.6f "$v2")" "$(fmt %+.3f "$vr")" \
-        "$(fmt %.3f "$s1")" "$(fmt %.3f "$s2")" "$(fmt %+.3f "$sd")"
+    h_rows+=("$(printf '| %s | %s | %s | %s | %s (%s %%) |' "$p" "$t" \
+        "$(fmt %.2f "$h1")" "$(fmt %.2f "$h2")" "$(fmt %+.2f "$hd")" "$(fmt %+.3f "$hr")")")
+    v_rows+=("$(printf '| %s | %s | %s | %s | %s %% |' "$p" "$t" \
+        "$(fmt %.6f "$v1")" "$(fmt %.6f "$v2")" "$(fmt %+.3f "$vr")")")
+    s_rows+=("$(printf '| %s | %s | %s | %s |' "$p" "$(fmt %.3f "$s1")" "$(fmt %.3f "$s2")" "$(fmt %+.3f "$sd")")")
 done
+echo "| p (MPa) | t (℃) | h IFC-67 (kJ/kg) | h IAPWS-IF97 (kJ/kg) | 之差 (kJ/kg) |"
+echo "|---:|---:|---:|---:|---:|"
+printf '%s\n' "${h_rows[@]}"
+echo
+echo "| p (MPa) | t (℃) | v IFC-67 (m³/kg) | v IAPWS-IF97 (m³/kg) | 之差 |"
+echo "|---:|---:|---:|---:|---:|"
+printf '%s\n' "${v_rows[@]}"
+echo
+echo "| p (MPa) | 饱和温度 IFC-67 (℃) | 饱和温度 IAPWS-IF97 (℃) | 之差 (K) |"
+echo "|---:|---:|---:|---:|"
+printf '%s\n' "${s_rows[@]}"

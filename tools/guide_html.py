@@ -26,7 +26,7 @@ page = f"""<!DOCTYPE html>
 body {{ font-family: "SimSun", "宋体", "Microsoft YaHei", serif; max-width: 60em; margin: 2em auto; padding: 0 1em; line-height: 1.6; }}
 img {{ max-width: 100%; border: 1px solid #ccc; }}
 table {{ border-collapse: collapse; }}
-th, td {{ border: 1px solid #999; padding: 0.2em 0.6em; }}
+th, td {{ border: 1px solid #999; padding: 0.2em 0.6em; overflow-wrap: anywhere; }}
 pre, code {{ font-family: Consolas, "Courier New", monospace; background: #f4f4f4; }}
 pre {{ padding: 0.5em; overflow-x: auto; }}
 </style>

@@ -10,6 +10,7 @@
 #include <QTextDocument>
 
 #include "entalix_version.h"
+#include "shell/guide_sections.h"
 
 // The resource file lives outside any namespace.
 static void load_guide_resource() { Q_INIT_RESOURCE(entalix_guide); }
@@ -24,16 +25,9 @@ const QString kRoot = QStringLiteral(":/guide/");
 constexpr qreal kPicturePixelRatio = 2.0;
 
 // The anchor a heading gets on a Markdown site, which the guide's contents link
-// to: lower case, punctuation dropped, blanks turned into hyphens.
+// to, and which F1 scrolls to.
 QString heading_anchor(const QString& heading) {
-    QString anchor;
-    for (const QChar ch : heading.trimmed().toLower()) {
-        if (ch.isSpace())
-            anchor += QLatin1Char('-');
-        else if (ch == QLatin1Char('-') || ch == QLatin1Char('_') || !ch.isPunct())
-            anchor += ch;
-    }
-    return anchor;
+    return QString::fromStdString(shell::guide_anchor(heading.trimmed().toStdString()));
 }
 
 void name_headings(QTextDocument& document) {
@@ -78,6 +72,11 @@ GuideWindow::GuideWindow(const QString& formulation) {
 void GuideWindow::set_formulation(const QString& formulation) {
     setMarkdown(guide_markdown(formulation));
     name_headings(*document());
+}
+
+void GuideWindow::show_section(shell::ScreenId id) {
+    scrollToAnchor(heading_anchor(
+        QString::fromUtf8(shell::guide_heading(id).data(), static_cast<int>(shell::guide_heading(id).size()))));
 }
 
 QVariant GuideWindow::loadResource(int type, const QUrl& name) {

@@ -4,6 +4,8 @@
 
 #include <QTextBrowser>
 
+#include "shell/screen.h"
+
 namespace entalix::ui {
 
 class GuideWindow : public QTextBrowser {
@@ -12,6 +14,8 @@ public:
 
     // The main menu's choice changed: the line under the title follows it.
     void set_formulation(const QString& formulation);
+    // Scrolls to the section that describes the screen.
+    void show_section(shell::ScreenId id);
 
     QVariant loadResource(int type, const QUrl& name) override;
 };

@@ -11,6 +11,9 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cmath>
+
 #include "shell/host_look.h"
 #include "shell/svg.h"
 #include "ui/drawings.h"
@@ -40,13 +43,26 @@ void PictureBox::set_drawing(shell::Drawing drawing) {
     update();
 }
 
+void PictureBox::set_scale(double scale) {
+    scale_ = scale;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    // The drawing in its own pixels, enlarged with the window; its texts in the
+    // type of the screen's own size, which the enlargement scales with the rest.
+    painter.save();
+    painter.scale(scale_, scale_);
+    QFont type = font();
+    type.setPixelSize(std::max(1, static_cast<int>(std::lround(type.pixelSize() / scale_))));
+    painter.setFont(type);
     if (data_)
         paint_drawing(painter, *data_);
     else
         paint_drawing(painter, name_);
+    painter.restore();
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (from_) {
         painter.setPen(QPen(Qt::blue, 1, Qt::DashLine));
@@ -76,8 +92,9 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     update();
     to_ = event->pos();
     if (std::abs(to_.x() - from.x()) < kLeastDrag || std::abs(to_.y() - from.y()) < kLeastDrag) return;
-    // The box shows the drawing at its top-left corner in logical pixels, which are the drawing's.
-    dragged_(QRectF(QPointF(from), QPointF(to_)));
+    // The box shows the drawing at its top-left corner in logical pixels, which
+    // are the drawing's times the scale of an enlarged window.
+    dragged_(QRectF(QPointF(from) / scale_, QPointF(to_) / scale_));
 }
 
 void PictureBox::contextMenuEvent(QContextMenuEvent* event) {

@@ -21,6 +21,8 @@ public:
     PictureBox(const QString& drawing, QWidget* parent, std::function<void(QRectF)> dragged = {});
 
     void set_drawing(shell::Drawing drawing);
+    // The drawing's pixels to the box's, in a window enlarged by hand.
+    void set_scale(double scale);
     const std::optional<shell::Drawing>& drawing() const { return data_; }
 
     // The computed drawing at twice its pixels, on white, as the box shows it.
@@ -45,6 +47,7 @@ private:
     std::function<void(QRectF)> dragged_;
     std::optional<QPoint> from_;  // where a drag began
     QPoint to_;
+    double scale_ = 1.0;
 };
 
 }  // namespace entalix::ui

@@ -74,7 +74,8 @@ void QtHost::create_screen(const shell::ScreenDesc& desc) {
         if (field.meaning.role == shell::Role::Atmospheric) share_atmospheric(text);
         if (const auto chosen = shell::chosen_formulation(field, text.toStdString())) set_formulation(*chosen);
     };
-    hooks.help = [this] { show_guide(); };
+    hooks.help = [this, id = desc.id] { show_guide(id); };
+    hooks.catalog = [this](shell::ScreenId id) -> const shell::ScreenDesc& { return controller_.desc(id); };
     auto window = std::make_unique<ScreenWindow>(desc, std::move(hooks));
     window->set_formulation(formulation_);
     for (const shell::ControlDesc* c : desc.typed_fields())
@@ -95,33 +96,40 @@ void QtHost::share_atmospheric(const QString& text) {
 }
 
 void QtHost::remember(const ScreenWindow& window) {
-    remembered_.screen_left(window.desc(), window.fields(), shell::WindowPlace{window.pos().x(), window.pos().y()});
+    remembered_.screen_left(window.desc(), window.fields(), shell::WindowPlace{window.pos().x(), window.pos().y()},
+                            shell::WindowSize{window.width(), window.height()});
 }
 
 // Each screen opens where the one it replaces stood, on that screen's monitor,
-// and wholly on it.
+// and wholly on it; the main menu comes back where it was left
+// (shell/placement.h). It opens as large as it was left.
 void QtHost::place(ScreenWindow& window) {
     const ScreenWindow* previous = nullptr;
     for (const auto& [id, other] : windows_)
         if (other.get() != &window && other->isVisible()) previous = other.get();
-    QScreen* monitor = nullptr;
-    QPoint anchor;
+    std::optional<shell::WindowPlace> replaced;
     if (previous != nullptr) {
-        anchor = previous->pos();
-        monitor = previous->screen();
+        replaced = shell::WindowPlace{previous->pos().x(), previous->pos().y()};
         if (const QSize extra = previous->frameGeometry().size() - previous->size(); !extra.isEmpty())
             frame_extra_ = extra;
-    } else if (const std::optional<QPoint> saved = last_position_ ? last_position_ : remembered_main_position()) {
-        anchor = *saved;
-        monitor = monitor_at(*saved + QPoint(window.width() / 2, window.height() / 2));
-    } else {
-        monitor = QGuiApplication::primaryScreen();
-        if (monitor != nullptr)
-            anchor = monitor->availableGeometry().center() - QPoint(window.width() / 2, window.height() / 2);
+    } else if (last_position_) {
+        replaced = shell::WindowPlace{last_position_->x(), last_position_->y()};
     }
+    std::optional<shell::WindowPlace> own;
+    if (const auto it = left_at_.find(window.id()); it != left_at_.end())
+        own = shell::WindowPlace{it->second.x(), it->second.y()};
+    else if (const std::optional<QPoint> kept = remembered_main_position(); kept && window.desc().close_event.empty())
+        own = shell::WindowPlace{kept->x(), kept->y()};
+    const std::optional<shell::WindowPlace> at = shell::opening_place(window.desc().close_event.empty(), own, replaced);
+    const bool beside_previous = previous != nullptr && at == replaced;
+    QScreen* monitor = beside_previous ? previous->screen()
+                       : at ? monitor_at(QPoint(at->left, at->top) + QPoint(window.width() / 2, window.height() / 2))
+                            : QGuiApplication::primaryScreen();
     if (monitor == nullptr) return;
     const QRect area = monitor->availableGeometry();
-    window.fit_within(area.size() - frame_extra_);
+    window.fit_within(area.size() - frame_extra_, remembered_.window_size(window.id()));
+    const QPoint anchor =
+        at ? QPoint(at->left, at->top) : area.center() - QPoint(window.width() / 2, window.height() / 2);
     window.move(fit_on_screen(QRect(anchor, window.size() + frame_extra_), area).topLeft());
 }
 
@@ -145,6 +153,7 @@ void QtHost::hide_screen(shell::ScreenId id) {
     ScreenWindow* w = windows_.at(id).get();
     remember(*w);
     last_position_ = w->pos();
+    left_at_[id] = w->pos();
     w->hide();
 }
 
@@ -157,7 +166,7 @@ ScreenWindow* QtHost::window(shell::ScreenId id) const {
     return it == windows_.end() ? nullptr : it->second.get();
 }
 
-void QtHost::show_guide() {
+void QtHost::show_guide(std::optional<shell::ScreenId> from) {
     if (!guide_) guide_ = std::make_unique<GuideWindow>(formulation_text());
     if (!guide_->isVisible()) {
         QScreen* monitor = QGuiApplication::primaryScreen();
@@ -174,6 +183,7 @@ void QtHost::show_guide() {
         }
     }
     guide_->show();
+    if (from) guide_->show_section(*from);
     guide_->raise();
     guide_->activateWindow();
 }

@@ -33,8 +33,9 @@ public:
     shell::Controller& controller() { return controller_; }
     ScreenWindow* window(shell::ScreenId id) const;  // nullptr until created
 
-    // The user guide, opened by F1 and by the "?" of every screen.
-    void show_guide();
+    // The user guide, opened by F1 and by the "?" of every screen at the
+    // section of the screen (shell/guide_sections.h).
+    void show_guide(std::optional<shell::ScreenId> from = std::nullopt);
     GuideWindow* guide() const { return guide_.get(); }
 
     // The main menu's choice: every later press computes with it, and it is
@@ -56,7 +57,8 @@ private:
     props::Formulation formulation_ = props::Formulation::IFC67;
     std::map<shell::ScreenId, std::unique_ptr<ScreenWindow>> windows_;
     std::unique_ptr<GuideWindow> guide_;
-    std::optional<QPoint> last_position_;  // where the last screen stood when it hid
+    std::optional<QPoint> last_position_;        // where the last screen stood when it hid
+    std::map<shell::ScreenId, QPoint> left_at_;  // where each screen stood when it hid
     // What the window frame adds to a window's size, known once a framed window
     // has shown; a title bar and thin borders until then.
     QSize frame_extra_{8, 32};

@@ -1,6 +1,7 @@
 // Builds the widgets of a screen from its description and binds their events.
 #include "ui/screen_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColor>
@@ -14,12 +15,19 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+
+#include "shell/button_tooltip.h"
 #include "shell/controller.h"
+#include "shell/help_button.h"
 #include "shell/host_look.h"
 #include "shell/reading.h"
 #include "ui/drawings.h"
@@ -254,7 +262,7 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks)
     : desc_(desc), hooks_(std::move(hooks)), shown_(desc) {
     setWindowTitle(qs(desc.caption));
     page_ = new QWidget;
-    page_->setFixedSize(px(desc.width), px(desc.height));
+    page_->setFixedSize(design_size());
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
@@ -262,7 +270,8 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
-    setFixedSize(page_->size());
+    setMinimumSize(page_->size());
+    resize(page_->size());
     // Picture boxes first, so that the controls they hold can be placed inside them.
     for (const ControlDesc& c : desc.controls)
         if (c.kind == ControlKind::PictureBox) controls_[c.name] = build(c, page_);
@@ -271,23 +280,93 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks)
         QWidget* parent = c.parent.empty() ? page_ : controls_.at(c.parent);
         controls_[c.name] = build(c, parent);
     }
-    // Now that every neighbour stands in its place, fit the labels to their room,
-    // and give each tick box the height its box needs, centred on its line.
-    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorHeight) + 2;
-    for (const ControlDesc& c : desc.controls) {
-        QWidget* widget = controls_.at(c.name);
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            if (!label->wordWrap() && !(c.style & shell::kHeading)) set_label_text(label, c.text);
-        } else if (qobject_cast<QCheckBox*>(widget) != nullptr && widget->height() < indicator) {
-            const QRect r = widget->geometry();
-            widget->setGeometry(r.left(), r.center().y() - indicator / 2, r.width(), indicator);
-        }
-        bind_field(c, widget);
-    }
-    separate_stacked_boxes(page_);
-    for (const ControlDesc& c : desc.controls)
-        if (c.kind == ControlKind::PictureBox) separate_stacked_boxes(controls_.at(c.name));
+    lay_out();
+    for (const ControlDesc& c : desc.controls) bind_field(c, controls_.at(c.name));
     bind_keys();
+    // A field reached by Tab in a window smaller than its screen scrolls wholly
+    // into sight, with a little of what stands around it.
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && page_->isAncestorOf(now)) scroll_into_sight(now);
+    });
+}
+
+// QScrollArea::ensureWidgetVisible brings only a text box's caret into sight,
+// which leaves a box at the right edge half hidden: the whole box is brought in.
+void ScreenWindow::scroll_into_sight(const QWidget* widget) {
+    const int margin = static_cast<int>(std::lround(8 * scale_));
+    const QRect wanted =
+        QRect(widget->mapTo(page_, QPoint(0, 0)), widget->size()).adjusted(-margin, -margin, margin, margin);
+    const auto bring = [](QScrollBar* bar, int low, int high, int room) {
+        if (high - low + 1 > room) return bar->setValue(low);  // wider than the view: its start
+        if (high > bar->value() + room - 1) bar->setValue(high - room + 1);
+        if (low < bar->value()) bar->setValue(low);
+    };
+    bring(scroll_->horizontalScrollBar(), wanted.left(), wanted.right(), scroll_->viewport()->width());
+    bring(scroll_->verticalScrollBar(), wanted.top(), wanted.bottom(), scroll_->viewport()->height());
+}
+
+QSize ScreenWindow::design_size() const { return QSize(px(desc_.width), px(desc_.height)); }
+
+QRect ScreenWindow::place_for(const ControlDesc& c) const {
+    const auto scaled = [this](int twips) { return static_cast<int>(std::lround(twips * scale_ / 15.0)); };
+    QRect place(scaled(c.rect.left), scaled(c.rect.top), scaled(c.rect.width), scaled(c.rect.height));
+    // A heading's large type needs air above it, whatever face renders it.
+    const int heading_top = static_cast<int>(std::lround(kHeadingTop * scale_));
+    if ((c.style & shell::kHeading) && place.top() < heading_top) place.moveTop(heading_top);
+    return place;
+}
+
+// Places every control at the scale in use, in type of that scale: the same
+// fitting as at the screen's own size, so an enlarged window reads as a
+// larger copy of it.
+void ScreenWindow::lay_out() {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(static_cast<int>(std::lround(shell::kTextPixels * scale_)));
+    page_->setFont(font);
+    const QSize full = design_size();
+    page_->setFixedSize(static_cast<int>(std::lround(full.width() * scale_)),
+                        static_cast<int>(std::lround(full.height() * scale_)));
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorHeight) + 2;
+    for (const ControlDesc& c : desc_.controls) {
+        QWidget* widget = controls_.at(c.name);
+        const QRect place = place_for(c);
+        widget->setGeometry(place);
+        widget->setProperty(kPlaceProperty, place);
+        if (c.style & shell::kHeading) {
+            QFont bold = font;
+            bold.setPixelSize(
+                std::min(place.height() - 4, static_cast<int>(std::lround(shell::kLargestHeadingPixels * scale_))));
+            bold.setBold(true);
+            widget->setFont(bold);
+        } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
+            push->setText(button_caption(push->property(kTextProperty).toString(), push->font(), place.width()));
+        } else if (qobject_cast<QCheckBox*>(widget) != nullptr && place.height() < indicator) {
+            widget->setGeometry(place.left(), place.center().y() - indicator / 2, place.width(), indicator);
+        } else if (auto* box = dynamic_cast<PictureBox*>(widget)) {
+            box->set_scale(scale_);
+        }
+    }
+    // Now that every neighbour stands in its place, fit the labels to their room.
+    for (const ControlDesc& c : desc_.controls)
+        if (auto* label = qobject_cast<QLabel*>(controls_.at(c.name)); label != nullptr && !(c.style & shell::kHeading))
+            set_label_text(label, label->property(kTextProperty).toString().toStdString());
+    separate_stacked_boxes(page_);
+    for (const ControlDesc& c : desc_.controls)
+        if (c.kind == ControlKind::PictureBox) separate_stacked_boxes(controls_.at(c.name));
+    if (auto* help = findChild<QPushButton*>(QStringLiteral("Help"))) {
+        const int size = static_cast<int>(std::lround(shell::kHelpButtonSize * scale_));
+        const int margin = static_cast<int>(std::lround(shell::kHelpButtonMargin * scale_));
+        help->setGeometry(help->parentWidget()->width() - margin - size, margin, size, size);
+    }
+}
+
+void ScreenWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const QSize full = design_size();
+    const double scale = shell::layout_scale({width(), height()}, {full.width(), full.height()});
+    if (std::abs(scale - scale_) < 1e-3) return;
+    scale_ = scale;
+    lay_out();
 }
 
 QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
@@ -344,6 +423,7 @@ QWidget* ScreenWindow::build(const ControlDesc& c, QWidget* parent) {
             push->setText(button_caption(qs(c.text), push->font(), px(c.rect.width)));
             push->setProperty(kTextProperty, qs(c.text));
             push->setAutoDefault(false);
+            if (hooks_.catalog) push->setToolTip(qs(shell::button_tooltip(desc_, c, hooks_.catalog)));
             QObject::connect(push, &QPushButton::clicked, push, [this, name = c.name] { dispatch(name + "_Click"); });
             widget = push;
             break;

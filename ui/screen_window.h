@@ -5,10 +5,12 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "shell/field_menu.h"
+#include "shell/placement.h"
 #include "shell/screen.h"
 #include "shell/shown_results.h"
 
@@ -32,7 +34,8 @@ public:
         // remembers it, shares the site's atmospheric pressure with the other
         // screens, and takes the main menu's choice of formulation.
         std::function<void(shell::ScreenId, const shell::ControlDesc&, const QString& text)> typed;
-        std::function<void()> help;  // F1: the user guide
+        std::function<void()> help;  // F1: the user guide, at this screen's section
+        shell::Catalog catalog;      // the other screens, which the buttons' tooltips name
     };
 
     ScreenWindow(const shell::ScreenDesc& desc, Hooks hooks);
@@ -59,8 +62,14 @@ public:
     void restore_tick(const std::string& name);
     // The first field a person types or ticks takes the keyboard, its text selected.
     void focus_first_field();
-    // Shrinks the client area to at most `room`; the rest scrolls.
-    void fit_within(const QSize& room);
+    // The client area as the window opens: the size it was left with (`kept`)
+    // within `room`, at least the screen's own; a monitor smaller than the
+    // screen gets the whole room, and the rest scrolls.
+    void fit_within(const QSize& room, std::optional<shell::WindowSize> kept = std::nullopt);
+    // The screen's own client area, in logical pixels, and the scale its
+    // layout is drawn at in a window enlarged by hand (shell/placement.h).
+    QSize design_size() const;
+    double scale() const { return scale_; }
 
     // Every calculation shown, as tab-separated lines: the inputs that produced
     // it, then its results. Empty before the first successful press.
@@ -74,10 +83,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* build(const shell::ControlDesc& c, QWidget* parent);
     void bind_keys();
+    QRect place_for(const shell::ControlDesc& c) const;  // in the page's pixels at the scale in use
+    void lay_out();                                      // every control placed and fitted at the scale
+    void scroll_into_sight(const QWidget* widget);       // a field reached by Tab, whole
     void add_help_button();
     void bind_field(const shell::ControlDesc& c, QWidget* widget);
     void dispatch(const std::string& event);
@@ -96,6 +109,7 @@ private:
     std::string pressing_;                                       // the event being run, while it runs
     shell::ShownResults shown_;  // what the calculations have shown, and which of it is stale
     props::Formulation formulation_ = props::Formulation::IFC67;
+    double scale_ = 1.0;
 };
 
 // The text a label shows, as plain text (a label of several lines may be drawn

@@ -184,14 +184,21 @@ void ScreenWindow::focus_first_field() {
     if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
 }
 
-void ScreenWindow::fit_within(const QSize& room) {
-    const QSize full = page_->size();
+void ScreenWindow::fit_within(const QSize& room, std::optional<shell::WindowSize> kept) {
+    const QSize full = design_size();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    QSize size = full.boundedTo(room);
+    QSize least = full.boundedTo(room);
     // A scroll bar in one direction takes room from the other.
-    if (size.height() < full.height()) size.setWidth(std::min(room.width(), full.width() + bar));
-    if (size.width() < full.width()) size.setHeight(std::min(room.height(), full.height() + bar));
-    setFixedSize(size);
+    if (least.height() < full.height()) least.setWidth(std::min(room.width(), full.width() + bar));
+    if (least.width() < full.width()) least.setHeight(std::min(room.height(), full.height() + bar));
+    setMinimumSize(least);
+    if (least != full) {
+        resize(least);
+        return;
+    }
+    const shell::WindowSize size =
+        shell::opening_size(kept, {full.width(), full.height()}, {room.width(), room.height()});
+    resize(size.width, size.height);
 }
 
 QString ScreenWindow::results_text() const { return qs(shown_.results_text()); }

@@ -3,6 +3,8 @@
 //   entalix-screenshots <folder>          every screen with its default texts
 //   entalix-screenshots --demo <folder>   the calculation screens filled with a
 //                                         plant example and computed, as in the user guide
+//   entalix-screenshots --enlarged <folder> each window dragged half as large again
+//                                         and a little wider, the screen scaled inside it
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -130,10 +132,13 @@ bool play(entalix::ui::QtHost& host, ScreenId id, const std::vector<Step>& steps
 
 int main(int argc, char* argv[]) {
     bool demo = false;
+    bool enlarged = false;
     QString folder = QStringLiteral("screenshots");
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--demo")
             demo = true;
+        else if (std::string_view(argv[i]) == "--enlarged")
+            enlarged = true;
         else
             folder = QString::fromLocal8Bit(argv[i]);
     }
@@ -160,7 +165,13 @@ int main(int argc, char* argv[]) {
         if (QWidget* focus = host.window(id)->focusWidget(); demo && focus != nullptr) focus->clearFocus();
         const QString name = QString::fromStdString(entalix::shell::screen_name(id));
         const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (!host.window(id)->page()->grab().save(path)) {
+        entalix::ui::ScreenWindow* w = host.window(id);
+        if (enlarged) {
+            const QSize own = w->design_size();
+            w->resize(own.width() * 3 / 2 + 40, own.height() * 3 / 2);
+            QApplication::processEvents();
+        }
+        if (!(enlarged ? w->grab() : w->page()->grab()).save(path)) {
             QTextStream(stderr) << "cannot write " << path << '\n';
             return 1;
         }

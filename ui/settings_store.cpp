@@ -24,6 +24,9 @@ QString key_of(std::string_view group, std::string_view key) {
         if (key == shell::kFormulationKey) return QStringLiteral("properties/formulation");
         return {};
     }
+    if (group.starts_with(shell::kWindowGroupPrefix) && (key == shell::kWidthKey || key == shell::kHeightKey))
+        return QStringLiteral("window/") + qs(group.substr(shell::kWindowGroupPrefix.size())) + QLatin1Char('/') +
+               qs(key);
     if (!group.starts_with(shell::kInputsGroupPrefix) || key.empty()) return {};
     return QStringLiteral("inputs/") + qs(group.substr(shell::kInputsGroupPrefix.size())) + QLatin1Char('/') + qs(key);
 }

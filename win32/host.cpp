@@ -3,9 +3,13 @@
 #include "win32/host.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include "shell/errors.h"
+#include "shell/guide_sections.h"
+#include "shell/placement.h"
 #include "win32/settings.h"
+#include "win32/text.h"
 
 namespace entalix::win32 {
 
@@ -28,6 +32,38 @@ POINT frame_origin(HWND hwnd) {
     GetMonitorInfoW(MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &monitor);
     return {placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
             placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
+}
+
+// A local page opened at a section. Opening the file itself drops the part
+// after '#', so the browser that opens .html files is started with the page's
+// file: address; without one found, the page opens at its top.
+bool open_page(HWND owner, const std::wstring& path, const std::wstring& anchor) {
+    if (!anchor.empty()) {
+        wchar_t browser[MAX_PATH] = {};
+        DWORD length = MAX_PATH;
+        if (SUCCEEDED(AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, L".html", L"open", browser, &length))) {
+            std::wstring url = L"\"file:///";
+            for (const wchar_t ch : path) {
+                if (ch == L'\\')
+                    url += L'/';
+                else if (ch == L' ')
+                    url += L"%20";
+                else if (ch == L'#')
+                    url += L"%23";
+                else if (ch == L'%')
+                    url += L"%25";
+                else
+                    url += ch;
+            }
+            url += L"#" + anchor + L"\"";
+            const auto started =
+                reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", browser, url.c_str(), nullptr, SW_SHOWNORMAL));
+            if (started > 32) return true;
+        }
+    }
+    const auto started =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return started > 32;
 }
 
 }  // namespace
@@ -57,7 +93,10 @@ void Win32Host::create_screen(const shell::ScreenDesc& desc) {
 void Win32Host::remember(shell::ScreenId id) {
     const ScreenWindow& w = *windows_.at(id);
     const POINT at = frame_origin(w.hwnd());
-    remembered_.screen_left(w.desc(), w.fields(), shell::WindowPlace{at.x, at.y});
+    // A window minimized or maximized keeps the size it had before.
+    const std::optional<shell::WindowSize> size =
+        IsIconic(w.hwnd()) || IsZoomed(w.hwnd()) ? std::nullopt : std::optional<shell::WindowSize>(w.client_size());
+    remembered_.screen_left(w.desc(), w.fields(), shell::WindowPlace{at.x, at.y}, size);
 }
 
 void Win32Host::remember_all() {
@@ -68,16 +107,29 @@ void Win32Host::remember_all() {
 void Win32Host::show_screen(shell::ScreenId id) {
     ScreenWindow* w = windows_.at(id).get();
     // Each screen opens where the one it replaces stood, on that one's monitor;
-    // the first where the main menu stood when the program last ended.
-    std::optional<POINT> anchor;
+    // the main menu where it was left (shell/placement.h), at the first start
+    // where it stood when the program last ended.
+    std::optional<POINT> replaced;
     HMONITOR monitor = nullptr;
     for (const auto& [other, window] : windows_) {
         if (other == id || !IsWindowVisible(window->hwnd())) continue;
-        anchor = frame_origin(window->hwnd());
+        replaced = frame_origin(window->hwnd());
         monitor = MonitorFromWindow(window->hwnd(), MONITOR_DEFAULTTONEAREST);
     }
-    if (!anchor) anchor = last_position_ ? last_position_ : remembered_main_position();
-    w->show_at(anchor, monitor);
+    if (!replaced) replaced = last_position_;
+    const bool main_menu = w->desc().close_event.empty();
+    std::optional<POINT> own;
+    if (const auto it = left_at_.find(id); it != left_at_.end())
+        own = it->second;
+    else if (main_menu)
+        own = remembered_main_position();
+    const auto place = [](const std::optional<POINT>& p) {
+        return p ? std::optional<shell::WindowPlace>(shell::WindowPlace{p->x, p->y}) : std::nullopt;
+    };
+    const std::optional<shell::WindowPlace> at = shell::opening_place(main_menu, place(own), place(replaced));
+    if (at != place(replaced)) monitor = nullptr;  // the monitor of its own place
+    w->show_at(at ? std::optional<POINT>(POINT{at->left, at->top}) : std::nullopt, monitor,
+               remembered_.window_size(id));
     last_position_ = frame_origin(w->hwnd());
     w->focus_first_field();
 }
@@ -90,6 +142,7 @@ std::optional<POINT> Win32Host::remembered_main_position() const {
 
 void Win32Host::hide_screen(shell::ScreenId id) {
     remember(id);
+    left_at_[id] = frame_origin(windows_.at(id)->hwnd());
     ShowWindow(windows_.at(id)->hwnd(), SW_HIDE);
 }
 
@@ -181,16 +234,15 @@ void Win32Host::show_guide() {
     // The portable folder holds the guide beside entalix.exe.
     const std::wstring path = folder_of_program() + L"user-guide.html";
     const bool present = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    std::wstring anchor;
+    if (const std::optional<shell::ScreenId> id = visible_screen())
+        anchor = widen(shell::guide_anchor(shell::guide_heading(*id)));
     if (guide_opener_) {
-        guide_opener_(path, present);
+        guide_opener_(path, anchor, present);
         return;
     }
     HWND owner = active_window();
-    if (present) {
-        const auto started =
-            reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-        if (started > 32) return;
-    }
+    if (present && open_page(owner, path, anchor)) return;
     const std::wstring text = present ? L"无法打开使用说明：\r\n" + path + L"\r\n请用浏览器打开该文件。"
                                       : L"找不到使用说明：\r\n" + path +
                                             L"\r\n它随 Entalix 的压缩包一起提供，应与 entalix.exe 放在同一文件夹中。";

@@ -50,14 +50,13 @@ public:
     void set_formulation(props::Formulation formulation);
     props::Formulation formulation() const { return formulation_; }
 
-    // F1: the user guide, user-guide.html beside the program, in the browser;
-    // where it is missing a message says so.
+    // F1: the user guide, user-guide.html beside the program, in the browser,
+    // at the section of the screen shown; where it is missing a message says so.
     void show_guide();
-    // How the guide is opened: its path and whether the file is there. The
-    // self-test records instead of starting a browser.
-    void set_guide_opener(std::function<void(const std::wstring& path, bool present)> opener) {
-        guide_opener_ = std::move(opener);
-    }
+    // How the guide is opened: its path, the anchor of the section, and whether
+    // the file is there. The self-test records instead of starting a browser.
+    using GuideOpener = std::function<void(const std::wstring& path, const std::wstring& anchor, bool present)>;
+    void set_guide_opener(GuideOpener opener) { guide_opener_ = std::move(opener); }
     // Ctrl+Shift+C: the visible screen's results with their inputs on the clipboard.
     bool copy_results();
     // Ctrl+Q: on the main menu it ends the program; elsewhere it does nothing (false).
@@ -81,7 +80,8 @@ private:
     std::optional<std::string> atmospheric_;
     props::Formulation formulation_ = props::Formulation::IFC67;
     std::optional<POINT> last_position_;
-    std::function<void(const std::wstring& path, bool present)> guide_opener_;
+    std::map<shell::ScreenId, POINT> left_at_;  // where each screen stood when it hid
+    GuideOpener guide_opener_;
     std::optional<std::pair<shell::ScreenId, std::string>> pressing_;  // the event being run, while it runs
     bool ending_ = false;
 };

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "shell/placement.h"
@@ -59,13 +60,45 @@ std::wstring button_caption(const std::wstring& text, bool fits) {
 
 }  // namespace
 
-void ScreenWindow::layout(UINT dpi) {
+// On another monitor the window keeps its enlargement: the client area is the
+// screen's own size at the new dpi, times the scale it had.
+void ScreenWindow::layout(UINT monitor_dpi) {
+    const double enlarged = scale();
+    monitor_dpi_ = monitor_dpi;
+    const UINT dpi = static_cast<UINT>(std::lround(monitor_dpi * enlarged));
+    const SIZE outer =
+        outer_size(twips_to_pixels(desc_.width, dpi), twips_to_pixels(desc_.height, dpi), kFrameStyle, 0, monitor_dpi);
+    ++sizing_;
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    --sizing_;
+    place_all(dpi);
+}
+
+shell::WindowSize ScreenWindow::client_size() const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int dpi = static_cast<int>(monitor_dpi_);
+    return {MulDiv(client.right, kBaseDpi, dpi), MulDiv(client.bottom, kBaseDpi, dpi)};
+}
+
+// The layout follows the frame: type and geometry at the scale of the tighter
+// of the two ratios of the client area to the screen's own size. The window
+// has no scroll bars: on a monitor too small for the screen at its scale
+// (1024 x 768 at 200 %) it is drawn smaller, down to its size at 96 dpi, so
+// that every field stays in sight.
+void ScreenWindow::resized() {
+    if (sizing_ > 0 || IsIconic(hwnd_)) return;
+    const shell::WindowSize design{twips_to_pixels(desc_.width, kBaseDpi), twips_to_pixels(desc_.height, kBaseDpi)};
+    const double least = static_cast<double>(kBaseDpi) / monitor_dpi_;
+    const double scale = shell::layout_scale(client_size(), design, std::min(1.0, least));
+    const UINT dpi = static_cast<UINT>(std::lround(monitor_dpi_ * scale));
+    if (dpi != dpi_) place_all(dpi);
+}
+
+void ScreenWindow::place_all(UINT dpi) {
     dpi_ = dpi;
     std::map<std::pair<int, bool>, HFONT> old;
     old.swap(fonts_);
-    const SIZE outer =
-        outer_size(twips_to_pixels(desc_.width, dpi), twips_to_pixels(desc_.height, dpi), kFrameStyle, 0, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (Control& c : controls_) place(c);
     place_help_button();
     if (tooltip_ != nullptr) {
@@ -206,7 +239,7 @@ void ScreenWindow::fit(Control& c) {
     }
 }
 
-void ScreenWindow::show_at(std::optional<POINT> top_left, HMONITOR monitor) {
+void ScreenWindow::show_at(std::optional<POINT> top_left, HMONITOR monitor, std::optional<shell::WindowSize> kept) {
     RECT r;
     GetWindowRect(hwnd_, &r);
     if (monitor == nullptr) {
@@ -233,7 +266,24 @@ void ScreenWindow::show_at(std::optional<POINT> top_left, HMONITOR monitor) {
         SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     };
     fit();
-    if (const UINT dpi = window_dpi(hwnd_); dpi != dpi_) layout(dpi);
+    if (const UINT dpi = window_dpi(hwnd_); dpi != monitor_dpi_) layout(dpi);
+    // As large as it was left, where this monitor has room for it.
+    const int dpi = static_cast<int>(monitor_dpi_);
+    const SIZE frame = outer_size(0, 0, kFrameStyle, 0, monitor_dpi_);
+    const shell::WindowSize design{twips_to_pixels(desc_.width, kBaseDpi), twips_to_pixels(desc_.height, kBaseDpi)};
+    const shell::WindowSize room{MulDiv(area.width - frame.cx, kBaseDpi, dpi),
+                                 MulDiv(area.height - frame.cy, kBaseDpi, dpi)};
+    shell::WindowSize size = shell::opening_size(kept, design, room);
+    // Larger than the monitor: as large as it can be on it.
+    size = {std::max(1, std::min(size.width, room.width)), std::max(1, std::min(size.height, room.height))};
+    if (!IsZoomed(hwnd_) && size != client_size()) {
+        // Back to the monitor's pixels, never past its room by a rounding.
+        const int width = std::min(MulDiv(size.width, dpi, kBaseDpi), static_cast<int>(area.width - frame.cx));
+        const int height = std::min(MulDiv(size.height, dpi, kBaseDpi), static_cast<int>(area.height - frame.cy));
+        const SIZE outer = outer_size(width, height, kFrameStyle, 0, monitor_dpi_);
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        resized();
+    }
     fit();
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd_);

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "shell/reading.h"
+#include "win32/dpi.h"
 #include "win32/drawings.h"
 #include "win32/field_roles.h"
 #include "win32/host.h"
@@ -137,6 +138,17 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
                 SetFocus(focus_ != nullptr && IsWindowVisible(focus_) ? focus_ : hwnd_);
             }
             return 0;
+        case WM_SIZE:
+            if (w != SIZE_MINIMIZED) resized();
+            return 0;
+        case WM_GETMINMAXINFO: {
+            // Never smaller than the screen at 96 dpi: smaller type would not read.
+            auto* limits = reinterpret_cast<MINMAXINFO*>(l);
+            const SIZE least = outer_size(twips_to_pixels(desc_.width, kBaseDpi),
+                                          twips_to_pixels(desc_.height, kBaseDpi), kFrameStyle, 0, monitor_dpi_);
+            limits->ptMinTrackSize = POINT{least.cx, least.cy};
+            return 0;
+        }
         case WM_DPICHANGED: {
             // Moved to a monitor of another scale: every control anew, where Windows suggests.
             const RECT* suggested = reinterpret_cast<const RECT*>(l);

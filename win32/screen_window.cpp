@@ -37,9 +37,10 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     hwnd_ = CreateWindowExW(0, kScreenClass, widen(desc.caption).c_str(), kFrameStyle, top_left.x, top_left.y, 100, 100,
                             nullptr, nullptr, GetModuleHandleW(nullptr), this);
     dpi_ = window_dpi(hwnd_);
+    monitor_dpi_ = dpi_;
     ++programmatic_;
     create_controls();
-    layout(dpi_);
+    layout(monitor_dpi_);
     if (atmospheric) set_atmospheric(*atmospheric);
     --programmatic_;
     add_tooltips();

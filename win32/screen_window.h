@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "shell/host_look.h"
+#include "shell/placement.h"
 #include "shell/screen.h"
 #include "shell/shown_results.h"
 
@@ -55,8 +56,13 @@ public:
     // Shows the window with its top-left corner at the point, moved the least
     // that puts it wholly on the monitor's work area, in that monitor's scale.
     // Without a monitor, the one nearest the point; without a point, in the
-    // middle of the primary monitor.
-    void show_at(std::optional<POINT> top_left, HMONITOR monitor);
+    // middle of the primary monitor. Its client area takes the size it was
+    // left with (`kept`, in pixels at 96 dpi) where the monitor has room.
+    void show_at(std::optional<POINT> top_left, HMONITOR monitor, std::optional<shell::WindowSize> kept = std::nullopt);
+    // The client area in pixels at 96 dpi of its monitor, as remembered.
+    shell::WindowSize client_size() const;
+    // The scale of the layout in a window enlarged by hand (shell/placement.h).
+    double scale() const { return static_cast<double>(dpi_) / monitor_dpi_; }
     void focus_first_field();
 
     // A calculation pressed on this screen ended so: its results are current, or stale when it failed.
@@ -124,7 +130,9 @@ private:
 
     void create_controls();
     HWND create_control(Control& c, HWND parent);
-    void layout(UINT dpi);
+    void layout(UINT monitor_dpi);  // for a monitor's dpi, at the scale the window is enlarged to
+    void place_all(UINT dpi);       // every control for a dpi that includes the enlargement
+    void resized();                 // the frame was dragged larger or smaller, or maximized
     void place(Control& c);
     void set_text(Control& c, const std::string& text);
     void fit(Control& c);
@@ -147,8 +155,10 @@ private:
     const shell::ScreenDesc& desc_;
     Win32Host& host_;
     HWND hwnd_ = nullptr;
-    UINT dpi_ = 96;
-    int programmatic_ = 0;  // > 0 while the program writes texts: no Change events then
+    UINT dpi_ = 96;          // the layout's: the monitor's times the enlargement
+    UINT monitor_dpi_ = 96;  // the monitor's own
+    int sizing_ = 0;         // > 0 while the program sets the frame's size
+    int programmatic_ = 0;   // > 0 while the program writes texts: no Change events then
     std::vector<Control> controls_;
     std::map<std::string, std::string, std::less<>> enter_events_;  // text box -> its calculation
     std::map<std::pair<int, bool>, HFONT> fonts_;                   // (pixels at 96 dpi, bold)

@@ -13,7 +13,9 @@ namespace entalix::win32::detail {
 
 inline constexpr const wchar_t* kScreenClass = L"EntalixScreen";
 inline constexpr const wchar_t* kPictureClass = L"EntalixPicture";
-inline constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// A frame that can be enlarged by its edges and maximized: the screen scales with it.
+inline constexpr DWORD kFrameStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
 inline constexpr int kFirstId = 100;   // below are IDOK and IDCANCEL, which the dialog keys send
 inline constexpr int kHelpId = 99;     // the small "?" that opens the guide
 inline constexpr int kIndicator = 13;  // a tick box's square at 96 dpi

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "shell/svg.h"
+#include "win32/dpi.h"
 #include "win32/field_roles.h"
 #include "win32/message_loop.h"
 #include "win32/text.h"
@@ -223,10 +224,34 @@ private:
         if (tokens[1] == "help") {
             // F1 in the field that has the keyboard.
             std::optional<bool> present;
-            host_.set_guide_opener([&present](const std::wstring&, bool there) { present = there; });
+            host_.set_guide_opener(
+                [&present](const std::wstring&, const std::wstring&, bool there) { present = there; });
             key(GetFocus() != nullptr ? GetFocus() : host_.window(*id)->hwnd(), VK_F1);
             host_.set_guide_opener(nullptr);
             out_ << "guide: " << (!present ? "not opened" : *present ? "present" : "missing") << '\n';
+            return true;
+        }
+        if (tokens[1] == "section") {
+            // F1 opens the guide at the screen's own section.
+            std::wstring anchor = L"(not opened)";
+            host_.set_guide_opener([&anchor](const std::wstring&, const std::wstring& at, bool) { anchor = at; });
+            key(GetFocus() != nullptr ? GetFocus() : host_.window(*id)->hwnd(), VK_F1);
+            host_.set_guide_opener(nullptr);
+            out_ << "section: " << narrow(anchor) << '\n';
+            return true;
+        }
+        if (tokens[1] == "size" && tokens.size() == 4) {
+            // As a person drags the frame's corner: the client area W x H pixels;
+            // the layout's scale is reported.
+            ScreenWindow& w = *host_.window(*id);
+            const SIZE outer =
+                outer_size(std::atoi(tokens[2].c_str()), std::atoi(tokens[3].c_str()),
+                           static_cast<DWORD>(GetWindowLongPtrW(w.hwnd(), GWL_STYLE)), 0, window_dpi(w.hwnd()));
+            SetWindowPos(w.hwnd(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
+            pump();
+            char scale[16];
+            std::snprintf(scale, sizeof scale, "%.2f", w.scale());
+            out_ << tokens[0] << " scale " << scale << '\n';
             return true;
         }
         if (tokens[1] == "move" && tokens.size() == 4) {
@@ -261,7 +286,8 @@ private:
             if (w.help_button() == nullptr || !IsWindowVisible(w.help_button())) return fail("no ? button");
             overlaps(w);
             std::optional<bool> present;
-            host_.set_guide_opener([&present](const std::wstring&, bool there) { present = there; });
+            host_.set_guide_opener(
+                [&present](const std::wstring&, const std::wstring&, bool there) { present = there; });
             SendMessageW(w.help_button(), BM_CLICK, 0, 0);
             pump();
             host_.set_guide_opener(nullptr);

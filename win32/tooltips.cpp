@@ -1,13 +1,15 @@
 // The tooltips of a screen: what each field holds and the values it takes in
-// the formulation chosen.
+// the formulation chosen, and what each button does.
 #include "win32/screen_window.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
+#include "shell/button_tooltip.h"
 #include "shell/field_ranges.h"
 #include "win32/dpi.h"
+#include "win32/host.h"
 #include "win32/screen_window_parts.h"
 #include "win32/text.h"
 
@@ -16,8 +18,8 @@ namespace entalix::win32 {
 using namespace detail;
 using shell::ControlDesc;
 
-// The tooltips say what a field holds and which values it takes, in the
-// screen's type so that the Chinese reads as on the screen.
+// The tooltips say what a field holds and which values it takes, and what a
+// button does, in the screen's type so that the Chinese reads as on the screen.
 void ScreenWindow::add_tooltips() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
@@ -52,8 +54,14 @@ void ScreenWindow::add_tooltips() {
 }
 
 std::string ScreenWindow::tooltip_text(const ControlDesc& c) const {
-    std::string text = c.meaning.role == shell::Role::Formulation ? std::string(shell::kFormulationTooltip)
-                                                                  : shell::field_tooltip(c, formulation_);
+    std::string text;
+    if (c.kind == shell::ControlKind::Button)
+        text = shell::button_tooltip(
+            desc_, c, [this](shell::ScreenId id) -> const shell::ScreenDesc& { return host_.controller().desc(id); });
+    else if (c.meaning.role == shell::Role::Formulation)
+        text = std::string(shell::kFormulationTooltip);
+    else
+        text = shell::field_tooltip(c, formulation_);
     // Lines end in CR LF on Windows.
     for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
         text.insert(at, 1, '\r');

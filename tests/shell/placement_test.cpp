@@ -30,5 +30,50 @@ TEST(PlacementTest, FrameLargerThanTheAreaKeepsItsTitleBarOnIt) {
     EXPECT_EQ(fit_on_monitor({-3000, -900, 2000, 1200}, kLeftMonitor), (ScreenRect{-1920, -200, 2000, 1200}));
 }
 
+// The main menu placed at (941, 780) near the corner of a 1920x1040 area opens
+// a larger screen, which is moved in to fit; coming back, the menu is where it was.
+TEST(PlacementTest, MainMenuComesBackWhereItWasLeft) {
+    constexpr ScreenRect kArea{0, 0, 1920, 1040};
+    const WindowPlace menu{941, 780};
+    const std::optional<WindowPlace> opened = opening_place(false, std::nullopt, menu);
+    ASSERT_EQ(opened, menu);
+    const ScreenRect pipes = fit_on_monitor({opened->left, opened->top, 1258, 409}, kArea);
+    EXPECT_EQ(pipes, (ScreenRect{662, 631, 1258, 409}));
+    const WindowPlace left_at{pipes.left, pipes.top};
+    EXPECT_EQ(opening_place(true, menu, left_at), menu);
+    // Another screen follows the one it replaces, not a place of its own.
+    EXPECT_EQ(opening_place(false, WindowPlace{10, 10}, left_at), left_at);
+    // First opening of the program: the kept place, else the monitor's middle.
+    EXPECT_EQ(opening_place(true, menu, std::nullopt), menu);
+    EXPECT_EQ(opening_place(true, std::nullopt, std::nullopt), std::nullopt);
+}
+
+TEST(PlacementTest, EnlargedWindowScalesByTheTighterRatio) {
+    constexpr WindowSize kPipes{525, 299};  // 7875 x 4485 twips
+    EXPECT_DOUBLE_EQ(layout_scale(kPipes, kPipes), 1.0);
+    EXPECT_DOUBLE_EQ(layout_scale({1050, 598}, kPipes), 2.0);
+    // Wider than tall: the height decides, and the rest stays blank.
+    EXPECT_DOUBLE_EQ(layout_scale({1600, 598}, kPipes), 2.0);
+    EXPECT_DOUBLE_EQ(layout_scale({787, 900}, kPipes), 787.0 / 525);
+    // Smaller than the screen (a small monitor): it scrolls at its own size.
+    EXPECT_DOUBLE_EQ(layout_scale({400, 200}, kPipes), 1.0);
+    EXPECT_DOUBLE_EQ(layout_scale({0, 0}, {0, 0}), 1.0);
+    // Without scroll bars, at 200 % on 1024 x 768: drawn smaller to fit, down to 96 dpi.
+    EXPECT_DOUBLE_EQ(layout_scale({1000, 500}, {1050, 598}, 0.5), 500.0 / 598);
+    EXPECT_DOUBLE_EQ(layout_scale({400, 200}, {1050, 598}, 0.5), 0.5);
+}
+
+TEST(PlacementTest, KeptSizeIsBoundedByTheMonitorAndTheScreen) {
+    constexpr WindowSize kDesign{525, 299};
+    constexpr WindowSize kRoom{1366, 728};
+    EXPECT_EQ(opening_size(std::nullopt, kDesign, kRoom), kDesign);
+    EXPECT_EQ(opening_size(WindowSize{800, 450}, kDesign, kRoom), (WindowSize{800, 450}));
+    // Left larger on a larger monitor; a smaller one now.
+    EXPECT_EQ(opening_size(WindowSize{1800, 1000}, kDesign, kRoom), kRoom);
+    // Never below the screen's own size, even where the monitor is smaller still.
+    EXPECT_EQ(opening_size(WindowSize{100, 100}, kDesign, kRoom), kDesign);
+    EXPECT_EQ(opening_size(WindowSize{800, 450}, kDesign, {400, 200}), kDesign);
+}
+
 }  // namespace
 }  // namespace entalix::shell

@@ -69,8 +69,11 @@ TEST(Remembered, WhatAScreenLeftComesBack) {
 
     // Another screen keeps its own inputs, and its place is not the main menu's.
     const ScreenDesc other = screen(ScreenId::Form2, "Command1_Click");
-    remembered.screen_left(other, Fields(Texts{{"Text1", "3"}}), WindowPlace{5, 5});
+    remembered.screen_left(other, Fields(Texts{{"Text1", "3"}}), WindowPlace{5, 5}, WindowSize{1050, 600});
     EXPECT_EQ(next.inputs(other).at(0).second, "3");
+    // Each window its own size.
+    EXPECT_EQ(next.window_size(ScreenId::Form2), (WindowSize{1050, 600}));
+    EXPECT_FALSE(next.window_size(ScreenId::Form1));
     EXPECT_EQ(next.inputs(menu).at(0).second, "１０．５");
     EXPECT_EQ(next.main_place(), (WindowPlace{-1200, 40}));
 }
@@ -96,6 +99,12 @@ TEST(Remembered, ValuesThatCannotBeRightAreIgnored) {
     }
     read_back(kMainLeftKey, "-100000");
     EXPECT_EQ(remembered.main_place(), (WindowPlace{-100000, 10}));
+    // A size must be a positive whole number of pixels.
+    store.set("window Form2", "height", "600");
+    for (const std::string bad : {"0", "-5", "1e3", "wide"}) {
+        store.set("window Form2", "width", bad);
+        EXPECT_FALSE(remembered.window_size(ScreenId::Form2)) << bad;
+    }
     // A tick box reads back ticked only from "1".
     store.set("inputs Form1", "Check1", "yes");
     EXPECT_TRUE(remembered.ticks(screen(ScreenId::Form1, "")).empty());

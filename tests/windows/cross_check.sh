@@ -113,6 +113,10 @@ if [ "${1:-}" = "--under-display" ]; then
                 echo "tooltip ${t[2]} has ${t[3]}"
             elif [ "${t[1]}" = help ]; then
                 echo "guide: ${t[2]}"
+            elif [ "${t[1]}" = section ]; then
+                echo "section: ${t[2]}"
+            elif [ "${t[1]}" = size ]; then
+                :  # the scale it gives follows on a line of its own
             elif [ "${t[1]}" = helpbutton ]; then
                 printf '%s\n' '? clear' "guide: ${t[2]}"
             elif [ "${t[1]}" = helpbuttons ]; then
