@@ -70,7 +70,8 @@ private:
         for (int k = 1; k <= top && k <= 4; ++k) values_[index(sign * k)] = step[k - 1];
         for (int k = 5; k <= top; ++k) values_[index(sign * k)] = values_[index(sign * (k - 4))] * step[3];
     }
-    std::array<double, static_cast<std::size_t>(Hi - Lo + 3)> values_{};
+    // Every slot is written by the constructor.
+    std::array<double, static_cast<std::size_t>(Hi - Lo + 3)> values_;
 };
 
 // sum of n x^I y^J over a table: the shape of every backward and boundary equation.
@@ -134,7 +135,7 @@ enum DerivativeSet : unsigned {
     kAllDerivatives = 63,
     kThermalSet = kF | kFb | kFbb,   // h, s and cp of a Gibbs free energy
     kPressureSet = kFa | kFaa,       // p and its slope of a Helmholtz free energy
-    kVolumeHeatSet = kF | kFa | kFb  // p, h and s of a Helmholtz free energy
+    kVolumeHeatSet = kF | kFa | kFb  // v (p), h and s of a Gibbs (Helmholtz) free energy
 };
 
 // The sum n x^I y^J with the derivatives Want asks for (the others stay zero),

@@ -31,6 +31,19 @@ Point point_from_gibbs(double p, double T, double pi, double tau, const Derivati
     return out;
 }
 
+Point vhs_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g) {
+    Point out;
+    out.p = p;
+    out.T = T;
+    const double rt = kR * T;
+    out.v = finite(rt * pi * g.fa / (1000.0 * p), "specific volume");
+    out.h = finite(rt * tau * g.fb, "enthalpy");
+    out.u = finite(rt * (tau * g.fb - pi * g.fa), "internal energy");
+    out.s = finite(kR * (tau * g.fb - g.f), "entropy");
+    out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::nan("");
+    return out;
+}
+
 Thermal thermal_from_gibbs(double T, double tau, const Derivatives& g) {
     return {finite(kR * T * tau * g.fb, "enthalpy"), finite(kR * (tau * g.fb - g.f), "entropy"),
             finite(-kR * tau * tau * g.fbb, "isobaric heat capacity")};

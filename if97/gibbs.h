@@ -11,24 +11,28 @@
 namespace entalix::if97 {
 
 // Adds the ideal-gas part of regions 2 and 5, ln pi plus the sum n tau^J of
-// Table, to the residual part's derivatives g.
-template <const auto& Table>
+// Table, to the residual part's derivatives g: those of the set Want.
+template <const auto& Table, unsigned Want = kAllDerivatives>
 void add_ideal_gas(Derivatives& g, double pi, double tau) {
     const Powers<min_exponent(Table, &Jn::J), max_exponent(Table, &Jn::J)> t(tau);
     double ideal = props::finite(std::log(pi), "log of reduced pressure");
     for (const Jn& c : Table) {
         ideal += c.n * t[c.J];
-        g.fb += c.n * c.J * t[c.J - 1];
-        g.fbb += c.n * c.J * (c.J - 1.0) * t[c.J - 2];
+        if constexpr ((Want & kFb) != 0) g.fb += c.n * c.J * t[c.J - 1];
+        if constexpr ((Want & kFbb) != 0) g.fbb += c.n * c.J * (c.J - 1.0) * t[c.J - 2];
     }
     g.f += ideal;
-    g.fa += 1.0 / pi;
-    g.faa -= 1.0 / (pi * pi);
+    if constexpr ((Want & kFa) != 0) g.fa += 1.0 / pi;
+    if constexpr ((Want & kFaa) != 0) g.faa -= 1.0 / (pi * pi);
 }
 
 // g holds gamma and its derivatives by pi (a) and tau (b), ideal and residual parts
 // together.
 Point point_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g);
+
+// p, T, v, h, u and s alone, from gamma and its first derivatives (f, fa, fb of
+// g); the other members are NaN.
+Point vhs_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g);
 
 // h, s and cp alone, from gamma and its tau-derivatives (f, fb, fbb of g).
 Thermal thermal_from_gibbs(double T, double tau, const Derivatives& g);

@@ -65,7 +65,7 @@ Thermal thermal(Region r, double p, double T) {
 // state, which the last Newton step (under 1 uK) then moves to first order, so
 // that the state is evaluated with the iteration and not again after it. first,
 // when given, is y's evaluation at T0. No result if y never reaches the target
-// inside the bracket.
+// inside the bracket. The Point found holds p, T, v, h, u and s at least.
 template <typename Y>
 std::optional<Point> refine(Region r, double p, double target, double T0, double t_lo, double t_hi,
                             const Thermal* first = nullptr) {
@@ -84,7 +84,7 @@ std::optional<Point> refine(Region r, double p, double target, double T0, double
             th = step == 0 && first != nullptr && start_inside ? *first : thermal(r, p, T);
         }
         const double miss = Y::of(th) - target;
-        if (std::fabs(miss) <= Y::tolerance(target)) return full ? point : point_in(r, p, T, Phase::liquid);
+        if (std::fabs(miss) <= Y::tolerance(target)) return full ? point : point_in(r, p, T, Phase::liquid, false);
         (miss < 0.0 ? lo : hi) = T;
         const double newton = T - miss / Y::slope(th, T);
         // The bracket is closed: a region's own boundary may hold the root.
@@ -92,7 +92,7 @@ std::optional<Point> refine(Region r, double p, double target, double T0, double
             // A step of under 1 uK lands within 1e-13 K even where cp changes
             // fastest, near the critical point: no further check needed.
             if (std::fabs(newton - T) <= 1e-6)
-                return full ? moved_at_constant_p(point, newton - T) : point_in(r, p, newton, Phase::liquid);
+                return full ? moved_at_constant_p(point, newton - T) : point_in(r, p, newton, Phase::liquid, false);
             // From a step of under 0.05 K, Newton lands within 1e-6 K.
             full = std::fabs(newton - T) <= 0.05;
             T = newton;

@@ -34,6 +34,13 @@ Point region1(double p, double T) {
     return point_from_gibbs(p, T, pi, tau, g);
 }
 
+Point region1_vhs(double p, double T) {
+    const double pi = p / 16.53;
+    const double tau = 1386.0 / T;
+    const Derivatives d = derivative_sum<kRegion1, kVolumeHeatSet>(7.1 - pi, tau - 1.222);
+    return vhs_from_gibbs(p, T, pi, tau, {d.f, -d.fa, 0.0, d.fb, 0.0, 0.0});
+}
+
 Thermal region1_thermal(double p, double T) {
     const double tau = 1386.0 / T;
     return thermal_from_gibbs(T, tau, derivative_sum<kRegion1, kThermalSet>(7.1 - p / 16.53, tau - 1.222));

@@ -51,6 +51,14 @@ Point region2(double p, double T) {
     return point_from_gibbs(p, T, pi, tau, g);
 }
 
+Point region2_vhs(double p, double T) {
+    const double pi = p;
+    const double tau = 540.0 / T;
+    Derivatives g = derivative_sum<kRegion2Residual, kVolumeHeatSet>(pi, tau - 0.5);
+    add_ideal_gas<kRegion2Ideal, kVolumeHeatSet>(g, pi, tau);
+    return vhs_from_gibbs(p, T, pi, tau, g);
+}
+
 Thermal region2_thermal(double p, double T) {
     const double tau = 540.0 / T;
     Derivatives g = derivative_sum<kRegion2Residual, kThermalSet>(p, tau - 0.5);

@@ -38,6 +38,14 @@ Point region5(double p, double T) {
     return point_from_gibbs(p, T, pi, tau, g);
 }
 
+Point region5_vhs(double p, double T) {
+    const double pi = p;
+    const double tau = 1000.0 / T;
+    Derivatives g = derivative_sum<kRegion5Residual, kVolumeHeatSet>(pi, tau);
+    add_ideal_gas<kRegion5Ideal, kVolumeHeatSet>(g, pi, tau);
+    return vhs_from_gibbs(p, T, pi, tau, g);
+}
+
 Thermal region5_thermal(double p, double T) {
     const double tau = 1000.0 / T;
     Derivatives g = derivative_sum<kRegion5Residual, kThermalSet>(p, tau);

@@ -26,6 +26,11 @@ Point region1(double p, double T);
 Point region2(double p, double T);
 Point region5(double p, double T);
 
+// p, T, v, h, u and s alone, at half the work; the other members are NaN.
+Point region1_vhs(double p, double T);
+Point region2_vhs(double p, double T);
+Point region5_vhs(double p, double T);
+
 // What the iterations in T at constant p need, at a third of the work of a Point:
 // h in kJ/kg, s and cp in kJ/(kg K).
 struct Thermal {

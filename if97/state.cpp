@@ -109,14 +109,14 @@ Region region_of(double p, double T, Phase on_saturation) {
     return T <= kT25 ? Region::two : Region::five;
 }
 
-Point point_in(Region r, double p, double T, Phase side) {
+Point point_in(Region r, double p, double T, Phase side, bool whole) {
     switch (r) {
         case Region::one:
-            return region1(p, T);
+            return whole ? region1(p, T) : region1_vhs(p, T);
         case Region::two:
-            return region2(p, T);
+            return whole ? region2(p, T) : region2_vhs(p, T);
         case Region::five:
-            return region5(p, T);
+            return whole ? region5(p, T) : region5_vhs(p, T);
         case Region::three:
         case Region::four:
             break;
@@ -139,12 +139,13 @@ Point point_in(Region r, double p, double T, Phase side) {
             const Saturation sat = saturation_at_t(T);
             rho0 = 1.0 / (liquid ? sat.liquid.v : sat.vapour.v);
         }
-        return liquid ? density_between(p, T, rho0, kRhoc, 1.0e4) : density_between(p, T, rho0, 0.0, kRhoc);
+        return liquid ? density_between(p, T, rho0, kRhoc, 1.0e4, whole)
+                      : density_between(p, T, rho0, 0.0, kRhoc, whole);
     }
-    return density_between(p, T, 1.0 / region3_v_pt(p, T), 0.0, 1.0e4);
+    return density_between(p, T, 1.0 / region3_v_pt(p, T), 0.0, 1.0e4, whole);
 }
 
-Point point_pt(double p, double T, Phase on_saturation, Region* region) {
+Point point_pt(double p, double T, Phase on_saturation, Region* region, bool whole) {
     check_range(p, T);
     const Region r = region_of(p, T, on_saturation);
     if (region) *region = r;
@@ -153,7 +154,7 @@ Point point_pt(double p, double T, Phase on_saturation, Region* region) {
         const double psat = saturation_pressure(T);
         if (p != psat) side = p > psat ? Phase::liquid : Phase::vapour;
     }
-    return point_in(r, p, T, side);
+    return point_in(r, p, T, side, whole);
 }
 
 Saturation saturation_at_t(double T) { return saturation(saturation_pressure(T), T); }
@@ -187,7 +188,7 @@ State mixture(const Saturation& sat, double x) {
 
 State state_pt(double p, double t, Phase on_saturation) {
     Region r = Region::one;
-    const Point point = point_pt(p, kelvin(t), on_saturation, &r);
+    const Point point = point_pt(p, kelvin(t), on_saturation, &r, false);
     return to_state(point, r);
 }
 
