@@ -2,6 +2,7 @@
 #include "if97/gibbs.h"
 
 #include <cmath>
+#include <limits>
 
 #include "base/property_error.h"
 #include "if97/constants.h"
@@ -40,7 +41,7 @@ Point vhs_from_gibbs(double p, double T, double pi, double tau, const Derivative
     out.h = finite(rt * tau * g.fb, "enthalpy");
     out.u = finite(rt * (tau * g.fb - pi * g.fa), "internal energy");
     out.s = finite(kR * (tau * g.fb - g.f), "entropy");
-    out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::nan("");
+    out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::numeric_limits<double>::quiet_NaN();
     return out;
 }
 
