@@ -234,10 +234,11 @@ std::optional<State> fast(double p, double target) {
             if (std::fabs(Y::of(at) - target) <= 0.1 * Y::slope(at, T0))
                 return single<Y>(Region::two, refine<Y>(Region::two, p, target, T0, ts, kT25, &at));
         }
-        const Point vapour = region2(p, ts);
+        // The saturated states give y and the mixture: v, h and s are enough.
+        const Point vapour = region2_vhs(p, ts);
         const double yv = Y::of(Thermal{vapour.h, vapour.s, vapour.cp});
         if (target > yv) return steam<Y>(p, target, ts, T0);
-        return mixture({p, ts, region1(p, ts), vapour}, (target - yl) / (yv - yl));
+        return mixture({p, ts, region1_vhs(p, ts), vapour}, (target - yl) / (yv - yl));
     }
     // Region 1 up to 623.15 K, region 2 from the B23 line, region 3 between;
     // a target beyond what either boundary reaches at any pressure needs no

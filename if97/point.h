@@ -25,8 +25,8 @@ Region region_of(double p, double T, Phase on_saturation);
 Point point_in(Region r, double p, double T, Phase side, bool whole = true);
 Point point_pt(double p, double T, Phase on_saturation, Region* region = nullptr, bool whole = true);
 
-// The saturated states at p and T: p, T, v, h, u and s; above 623.15 K the
-// other members of the Points are not worked out (NaN).
+// The saturated states at p and T: p, T, v, h, u and s; the other members of the
+// Points are not worked out (NaN), except at the critical point.
 struct Saturation {
     double p;
     double T;

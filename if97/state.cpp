@@ -74,7 +74,7 @@ Saturation saturation(double p, double T) {
         const Point critical = region3(kRhoc, kTc);
         return {kPc, kTc, critical, critical};
     }
-    if (T <= kT13) return {p, T, region1(p, T), region2(p, T)};
+    if (T <= kT13) return {p, T, region1_vhs(p, T), region2_vhs(p, T)};
     return {p, T, density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4, false),
             density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc, false)};
 }
