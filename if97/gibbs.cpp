@@ -2,7 +2,6 @@
 #include "if97/gibbs.h"
 
 #include <cmath>
-#include <limits>
 
 #include "base/property_error.h"
 #include "if97/constants.h"
@@ -29,19 +28,6 @@ Point point_from_gibbs(double p, double T, double pi, double tau, const Derivati
     out.w = w2 > 0.0 ? std::sqrt(w2) : std::nan("");
     out.alpha_v = finite(mixed / (g.fa * T), "expansion coefficient");
     out.kappa_t = finite(-pi * g.faa / (g.fa * p), "compressibility");
-    return out;
-}
-
-Point vhs_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g) {
-    Point out;
-    out.p = p;
-    out.T = T;
-    const double rt = kR * T;
-    out.v = finite(rt * pi * g.fa / (1000.0 * p), "specific volume");
-    out.h = finite(rt * tau * g.fb, "enthalpy");
-    out.u = finite(rt * (tau * g.fb - pi * g.fa), "internal energy");
-    out.s = finite(kR * (tau * g.fb - g.f), "entropy");
-    out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::numeric_limits<double>::quiet_NaN();
     return out;
 }
 

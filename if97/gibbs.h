@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 
 #include "base/property_error.h"
 #include "if97/coefficients.h"
+#include "if97/constants.h"
 #include "if97/regions.h"
 
 namespace entalix::if97 {
@@ -31,8 +33,19 @@ void add_ideal_gas(Derivatives& g, double pi, double tau) {
 Point point_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g);
 
 // p, T, v, h, u and s alone, from gamma and its first derivatives (f, fa, fb of
-// g); the other members are NaN.
-Point vhs_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g);
+// g); the other members are NaN. Inline, so that the sums need not be stored.
+inline Point vhs_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g) {
+    Point out;
+    out.p = p;
+    out.T = T;
+    const double rt = kR * T;
+    out.v = props::finite(rt * pi * g.fa / (1000.0 * p), "specific volume");
+    out.h = props::finite(rt * tau * g.fb, "enthalpy");
+    out.u = props::finite(rt * (tau * g.fb - pi * g.fa), "internal energy");
+    out.s = props::finite(kR * (tau * g.fb - g.f), "entropy");
+    out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::numeric_limits<double>::quiet_NaN();
+    return out;
+}
 
 // h, s and cp alone, from gamma and its tau-derivatives (f, fb, fbb of g).
 Thermal thermal_from_gibbs(double T, double tau, const Derivatives& g);

@@ -101,6 +101,9 @@ void throw_no_state(const std::string& what) { throw PropertyError("no IAPWS-IF9
 
 Region region_of(double p, double T, Phase on_saturation) {
     if (T <= kT13) {
+        // Saturation pressures up to 623.15 K stay below 16.53 MPa: above it
+        // compressed water, no saturation pressure needed.
+        if (p > 16.53 && T >= kTmin) return Region::one;
         const double psat = saturation_pressure(T);
         if (p != psat) return p > psat ? Region::one : Region::two;
         return on_saturation == Phase::liquid ? Region::one : Region::two;
