@@ -21,6 +21,8 @@ struct Enthalpy {
     static double of(const Thermal& th) { return th.h; }
     static double slope(const Thermal& th, double) { return th.cp; }
     static double tolerance(double y) { return 1e-11 * std::fmax(std::fabs(y), 1.0); }
+    // Above any saturated water below 623.15 K (1670.9 kJ/kg at 623.15 K).
+    static constexpr double above_water = 1700.0;
     static double t1(double p, double y) { return region1_t_ph(p, y); }
     static double t2(double p, double y) { return region2_t_ph(p, y); }
     static double t3(double p, double y) { return region3_t_ph(p, y); }
@@ -37,6 +39,8 @@ struct Entropy {
     static double of(const Thermal& th) { return th.s; }
     static double slope(const Thermal& th, double T) { return th.cp / T; }
     static double tolerance(double y) { return 1e-13 * std::fmax(std::fabs(y), 1.0); }
+    // Above any saturated water below 623.15 K (3.778 kJ/(kg K) at 623.15 K).
+    static constexpr double above_water = 3.8;
     static double t1(double p, double y) { return region1_t_ps(p, y); }
     static double t2(double p, double y) { return region2_t_ps(p, y); }
     static double t3(double p, double y) { return region3_t_ps(p, y); }
@@ -222,7 +226,10 @@ std::optional<State> fast(double p, double target) {
     if (p < kPsatMin) return steam<Y>(p, target, kTmin, Y::t2(p, target));
     if (p < kPsat623) {
         const double ts = saturation_temperature(p);
-        const double yl = Y::of(region1_thermal(p, ts));
+        // Saturated water at ts is needed for a target that may be water or wet;
+        // one above all saturated water needs it only in the wet region.
+        const bool steam_side = target > Y::above_water;
+        double yl = steam_side ? -INFINITY : Y::of(region1_thermal(p, ts));
         if (target < yl) return single<Y>(Region::one, refine<Y>(Region::one, p, target, Y::t1(p, target), kTmin, ts));
         // The backward equation holds for superheated steam only; on a wet target
         // it extrapolates to anything. Where region 2 at its start gives back the
@@ -238,6 +245,7 @@ std::optional<State> fast(double p, double target) {
         const Point vapour = region2_vhs(p, ts);
         const double yv = Y::of(Thermal{vapour.h, vapour.s, vapour.cp});
         if (target > yv) return steam<Y>(p, target, ts, T0);
+        if (steam_side) yl = Y::of(region1_thermal(p, ts));
         return mixture({p, ts, region1_vhs(p, ts), vapour}, (target - yl) / (yv - yl));
     }
     // Region 1 up to 623.15 K, region 2 from the B23 line, region 3 between;
