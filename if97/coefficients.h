@@ -142,9 +142,10 @@ enum DerivativeSet : unsigned {
     kFbb = 16,
     kFab = 32,
     kAllDerivatives = 63,
-    kThermalSet = kF | kFb | kFbb,   // h, s and cp of a Gibbs free energy
-    kPressureSet = kFa | kFaa,       // p and its slope of a Helmholtz free energy
-    kVolumeHeatSet = kF | kFa | kFb  // v (p), h and s of a Gibbs (Helmholtz) free energy
+    kThermalSet = kF | kFb | kFbb,             // h, s and cp of a Gibbs free energy
+    kPressureSet = kFa | kFaa,                 // p and its slope of a Helmholtz free energy
+    kVolumeHeatSet = kF | kFa | kFb,           // v (p), h and s of a Gibbs (Helmholtz) free energy
+    kNewtonSet = kF | kFa | kFb | kFbb | kFab  // v, h, s, cp and alpha_v of a Gibbs free energy
 };
 
 // The sum n x^I y^J with the derivatives Want asks for (the others stay zero),

@@ -29,8 +29,8 @@ void add_ideal_gas(Derivatives& g, double pi, double tau) {
 }
 
 // g holds gamma and its derivatives by pi (a) and tau (b), ideal and residual parts
-// together.
-Point point_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g);
+// together; for Extent::newton all but faa, and cv, w and kappa_t are left NaN.
+Point point_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g, Extent extent = Extent::whole);
 
 // p, T, v, h, u and s alone, from gamma and its first derivatives (f, fa, fb of
 // g); the other members are NaN. Inline, so that the sums need not be stored.

@@ -65,7 +65,7 @@ Thermal thermal(Region r, double p, double T) {
 
 // Newton in T on region r between t_lo and t_hi, where y rises with T; a step
 // that leaves the bracket becomes a bisection. Far from the root the iterations
-// need h, s and cp only; once a step is small the next evaluation is the full
+// need h, s and cp only; once a step is small the next evaluation is the Point
 // state, which the last Newton step (under 1 uK) then moves to first order, so
 // that the state is evaluated with the iteration and not again after it. first,
 // when given, is y's evaluation at T0. No result if y never reaches the target
@@ -82,13 +82,14 @@ std::optional<Point> refine(Region r, double p, double target, double T0, double
         Point point;
         Thermal th;
         if (full) {
-            point = point_in(r, p, T, Phase::liquid);
+            point = point_in(r, p, T, Phase::liquid, Extent::newton);
             th = {point.h, point.s, point.cp};
         } else {
             th = step == 0 && first != nullptr && start_inside ? *first : thermal(r, p, T);
         }
         const double miss = Y::of(th) - target;
-        if (std::fabs(miss) <= Y::tolerance(target)) return full ? point : point_in(r, p, T, Phase::liquid, false);
+        if (std::fabs(miss) <= Y::tolerance(target))
+            return full ? point : point_in(r, p, T, Phase::liquid, Extent::vhs);
         (miss < 0.0 ? lo : hi) = T;
         const double newton = T - miss / Y::slope(th, T);
         // The bracket is closed: a region's own boundary may hold the root.
@@ -96,7 +97,8 @@ std::optional<Point> refine(Region r, double p, double target, double T0, double
             // A step of under 1 uK lands within 1e-13 K even where cp changes
             // fastest, near the critical point: no further check needed.
             if (std::fabs(newton - T) <= 1e-6)
-                return full ? moved_at_constant_p(point, newton - T) : point_in(r, p, newton, Phase::liquid, false);
+                return full ? moved_at_constant_p(point, newton - T)
+                            : point_in(r, p, newton, Phase::liquid, Extent::vhs);
             // From a step of under 0.05 K, Newton lands within 1e-6 K.
             full = std::fabs(newton - T) <= 0.05;
             T = newton;

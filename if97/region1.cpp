@@ -4,21 +4,27 @@
 
 namespace entalix::if97 {
 
-Point region1(double p, double T) {
+namespace {
+
+// The Point of extent E.
+template <Extent E>
+Point evaluate(double p, double T) {
     const double pi = p / 16.53;
     const double tau = 1386.0 / T;
-    const Derivatives d = derivative_sum<kRegion1>(7.1 - pi, tau - 1.222);
+    constexpr unsigned want = E == Extent::vhs ? kVolumeHeatSet : E == Extent::newton ? kNewtonSet : kAllDerivatives;
+    const Derivatives d = derivative_sum<kRegion1, want>(7.1 - pi, tau - 1.222);
     // The equation is written in (7.1 - pi): its pi-derivatives change sign once.
     const Derivatives g{d.f, -d.fa, d.faa, d.fb, d.fbb, -d.fab};
-    return point_from_gibbs(p, T, pi, tau, g);
+    if constexpr (E == Extent::vhs) return vhs_from_gibbs(p, T, pi, tau, g);
+    return point_from_gibbs(p, T, pi, tau, g, E);
 }
 
-Point region1_vhs(double p, double T) {
-    const double pi = p / 16.53;
-    const double tau = 1386.0 / T;
-    const Derivatives d = derivative_sum<kRegion1, kVolumeHeatSet>(7.1 - pi, tau - 1.222);
-    return vhs_from_gibbs(p, T, pi, tau, {d.f, -d.fa, 0.0, d.fb, 0.0, 0.0});
-}
+}  // namespace
+
+// One function per extent: each sum compiles best on its own.
+Point region1(double p, double T) { return evaluate<Extent::whole>(p, T); }
+Point region1_newton(double p, double T) { return evaluate<Extent::newton>(p, T); }
+Point region1_vhs(double p, double T) { return evaluate<Extent::vhs>(p, T); }
 
 Thermal region1_thermal(double p, double T) {
     const double tau = 1386.0 / T;

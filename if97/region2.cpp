@@ -5,21 +5,33 @@
 
 namespace entalix::if97 {
 
-Point region2(double p, double T) {
-    const double pi = p;
-    const double tau = 540.0 / T;
-    Derivatives g = derivative_sum<kRegion2Residual>(pi, tau - 0.5);
-    add_ideal_gas<kRegion2Ideal>(g, pi, tau);
-    return point_from_gibbs(p, T, pi, tau, g);
+namespace {
+
+// gamma of region 2, ideal-gas and residual parts, with the derivatives of Want.
+template <unsigned Want>
+Derivatives gamma2(double pi, double tau) {
+    Derivatives g = derivative_sum<kRegion2Residual, Want>(pi, tau - 0.5);
+    add_ideal_gas<kRegion2Ideal, Want>(g, pi, tau);
+    return g;
 }
 
-Point region2_vhs(double p, double T) {
+// The Point of extent E.
+template <Extent E>
+Point evaluate(double p, double T) {
     const double pi = p;
     const double tau = 540.0 / T;
-    Derivatives g = derivative_sum<kRegion2Residual, kVolumeHeatSet>(pi, tau - 0.5);
-    add_ideal_gas<kRegion2Ideal, kVolumeHeatSet>(g, pi, tau);
-    return vhs_from_gibbs(p, T, pi, tau, g);
+    constexpr unsigned want = E == Extent::vhs ? kVolumeHeatSet : E == Extent::newton ? kNewtonSet : kAllDerivatives;
+    const Derivatives g = gamma2<want>(pi, tau);
+    if constexpr (E == Extent::vhs) return vhs_from_gibbs(p, T, pi, tau, g);
+    return point_from_gibbs(p, T, pi, tau, g, E);
 }
+
+}  // namespace
+
+// One function per extent: each sum compiles best on its own.
+Point region2(double p, double T) { return evaluate<Extent::whole>(p, T); }
+Point region2_newton(double p, double T) { return evaluate<Extent::newton>(p, T); }
+Point region2_vhs(double p, double T) { return evaluate<Extent::vhs>(p, T); }
 
 Thermal region2_thermal(double p, double T) {
     const double tau = 540.0 / T;

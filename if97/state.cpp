@@ -112,14 +112,15 @@ Region region_of(double p, double T, Phase on_saturation) {
     return T <= kT25 ? Region::two : Region::five;
 }
 
-Point point_in(Region r, double p, double T, Phase side, bool whole) {
+Point point_in(Region r, double p, double T, Phase side, Extent extent) {
+    const bool whole = extent != Extent::vhs;
     switch (r) {
         case Region::one:
-            return whole ? region1(p, T) : region1_vhs(p, T);
+            return whole ? (extent == Extent::newton ? region1_newton(p, T) : region1(p, T)) : region1_vhs(p, T);
         case Region::two:
-            return whole ? region2(p, T) : region2_vhs(p, T);
+            return whole ? (extent == Extent::newton ? region2_newton(p, T) : region2(p, T)) : region2_vhs(p, T);
         case Region::five:
-            return whole ? region5(p, T) : region5_vhs(p, T);
+            return whole ? (extent == Extent::newton ? region5_newton(p, T) : region5(p, T)) : region5_vhs(p, T);
         case Region::three:
         case Region::four:
             break;
@@ -148,7 +149,7 @@ Point point_in(Region r, double p, double T, Phase side, bool whole) {
     return density_between(p, T, 1.0 / region3_v_pt(p, T), 0.0, 1.0e4, whole);
 }
 
-Point point_pt(double p, double T, Phase on_saturation, Region* region, bool whole) {
+Point point_pt(double p, double T, Phase on_saturation, Region* region, Extent extent) {
     check_range(p, T);
     const Region r = region_of(p, T, on_saturation);
     if (region) *region = r;
@@ -157,7 +158,7 @@ Point point_pt(double p, double T, Phase on_saturation, Region* region, bool who
         const double psat = saturation_pressure(T);
         if (p != psat) side = p > psat ? Phase::liquid : Phase::vapour;
     }
-    return point_in(r, p, T, side, whole);
+    return point_in(r, p, T, side, extent);
 }
 
 Saturation saturation_at_t(double T) { return saturation(saturation_pressure(T), T); }
@@ -191,7 +192,7 @@ State mixture(const Saturation& sat, double x) {
 
 State state_pt(double p, double t, Phase on_saturation) {
     Region r = Region::one;
-    const Point point = point_pt(p, kelvin(t), on_saturation, &r, false);
+    const Point point = point_pt(p, kelvin(t), on_saturation, &r, Extent::vhs);
     return to_state(point, r);
 }
 
