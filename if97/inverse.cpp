@@ -65,8 +65,8 @@ Thermal thermal(Region r, double p, double T) {
 
 // Newton in T on region r between t_lo and t_hi, where y rises with T; a step
 // that leaves the bracket becomes a bisection. Far from the root the iterations
-// need h, s and cp only; once a step is small the next evaluation is the Point
-// state, which the last Newton step (under 1 uK) then moves to first order, so
+// need h, s and cp only; once a step is small the next evaluation adds v and
+// alpha_v, with which the last Newton step (under 1 uK) moves it to first order, so
 // that the state is evaluated with the iteration and not again after it. first,
 // when given, is y's evaluation at T0. No result if y never reaches the target
 // inside the bracket. The Point found holds p, T, v, h, u and s at least.
