@@ -11,6 +11,7 @@
 #include "base/property_error.h"
 #include "bench/grid.h"
 #include "bench/if97_grid.h"
+#include "bench/if97_minimal.h"
 #include "if97/state.h"
 
 namespace {
@@ -37,6 +38,19 @@ void BM_if97_pt_region1(benchmark::State& bench) {
 }
 void BM_if97_pt_region2(benchmark::State& bench) {
     run(bench, grid().by_region[2], [](const State& s) { return entalix::if97::state_pt(s.p, s.t); });
+}
+// The floor: a minimal evaluation of v, h and s on the same states (bench/if97_minimal.h).
+void BM_minimal_pt_region1(benchmark::State& bench) {
+    run(bench, grid().by_region[1], [](const State& s) {
+        const entalix::bench::Vhs m = entalix::bench::minimal_region1(s.p, s.t + 273.15);
+        return State{s.p, s.t, m.v, m.h, m.s};
+    });
+}
+void BM_minimal_pt_region2(benchmark::State& bench) {
+    run(bench, grid().by_region[2], [](const State& s) {
+        const entalix::bench::Vhs m = entalix::bench::minimal_region2(s.p, s.t + 273.15);
+        return State{s.p, s.t, m.v, m.h, m.s};
+    });
 }
 void BM_if97_pt_region3(benchmark::State& bench) {
     run(bench, grid().by_region[3], [](const State& s) { return entalix::if97::state_pt(s.p, s.t); });
@@ -167,6 +181,8 @@ void BM_side_by_side_if97_ps_steam(benchmark::State& bench) {
 
 BENCHMARK(BM_if97_pt_region1);
 BENCHMARK(BM_if97_pt_region2);
+BENCHMARK(BM_minimal_pt_region1);
+BENCHMARK(BM_minimal_pt_region2);
 BENCHMARK(BM_if97_pt_region3);
 BENCHMARK(BM_if97_pt_region5);
 BENCHMARK(BM_if97_ph_region1);

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "bench/if97_grid.h"
+#include "bench/if97_minimal.h"
+#include "if97/point.h"
 
 namespace {
 
@@ -18,7 +20,16 @@ using entalix::if97::State;
     const char kind = what[1];
     for (const State& g : states) {
         State out;
-        if (kind == 't')
+        if (what[0] == 'm') {
+            // The minimal evaluation of the same equation, the floor.
+            const entalix::bench::Vhs m = what[2] == '1' ? entalix::bench::minimal_region1(g.p, g.t + 273.15)
+                                                         : entalix::bench::minimal_region2(g.p, g.t + 273.15);
+            out = {g.p, g.t, m.v, m.h, m.s};
+        } else if (what[0] == 'w') {
+            // Every property of the state: cp, cv, w, alpha_v and kappa_t too.
+            const entalix::if97::Point d = entalix::if97::point_pt(g.p, g.t + 273.15, entalix::if97::Phase::liquid);
+            out = {g.p, g.t, d.v, d.h, d.s + d.cp + d.cv + d.w + d.alpha_v + d.kappa_t};
+        } else if (kind == 't')
             out = entalix::if97::state_pt(g.p, g.t);
         else if (kind == 'h')
             out = entalix::if97::state_ph(g.p, g.h);
@@ -34,7 +45,9 @@ using entalix::if97::State;
 int main(int argc, char** argv) {
     // pt1 pt2 pt3 pt5, ph1 ph2 ph3 ph4 ph5, ps1 ... ps5; ph2hp for region 2 above
     // 10 MPa, ph3lp for region 3 below the critical pressure, ph4lp for the wet
-    // states there.
+    // states there; mt1 and mt2 for the minimal evaluation of v, h and s in
+    // regions 1 and 2 (bench/if97_minimal.h); wt1, wt2, wt3, wt5 for the whole
+    // Point at (p, T), with cp, cv, w, alpha_v and kappa_t.
     if (argc != 2 || std::strlen(argv[1]) < 3) {
         std::fprintf(stderr, "usage: if97_count pt1|ph3|ps4|ph2hp...\n");
         return 2;

@@ -70,8 +70,17 @@ private:
         for (int k = 1; k <= top && k <= 4; ++k) values_[index(sign * k)] = step[k - 1];
         for (int k = 5; k <= top; ++k) values_[index(sign * k)] = values_[index(sign * (k - 4))] * step[3];
     }
-    std::array<double, static_cast<std::size_t>(Hi - Lo + 3)> values_{};
+    // Every slot is written by the constructor.
+    std::array<double, static_cast<std::size_t>(Hi - Lo + 3)> values_;
 };
+
+// w a b, where a factor known to be a zeroth power is left out: w times 1 is w
+// to the last bit. Unrolled over a table the knowledge is a constant, and the
+// choice costs nothing.
+inline double product(double w, double a, bool a_is_one, double b, bool b_is_one) {
+    const double wa = a_is_one ? w : w * a;
+    return b_is_one ? wa : wa * b;
+}
 
 // sum of n x^I y^J over a table: the shape of every backward and boundary equation.
 template <const auto& Table>
@@ -87,7 +96,8 @@ double power_sum(double x, double y) {
 #if defined(__GNUC__)
 #pragma GCC unroll 64
 #endif
-    for (std::size_t k = 0; k < Table.size(); ++k) sum[k & 1] += Table[k].n * xi[Table[k].I] * yj[Table[k].J];
+    for (std::size_t k = 0; k < Table.size(); ++k)
+        sum[k & 1] += product(Table[k].n, xi[Table[k].I], Table[k].I == 0, yj[Table[k].J], Table[k].J == 0);
     return sum[0] + sum[1];
 }
 
@@ -132,9 +142,10 @@ enum DerivativeSet : unsigned {
     kFbb = 16,
     kFab = 32,
     kAllDerivatives = 63,
-    kThermalSet = kF | kFb | kFbb,   // h, s and cp of a Gibbs free energy
-    kPressureSet = kFa | kFaa,       // p and its slope of a Helmholtz free energy
-    kVolumeHeatSet = kF | kFa | kFb  // p, h and s of a Helmholtz free energy
+    kThermalSet = kF | kFb | kFbb,             // h, s and cp of a Gibbs free energy
+    kPressureSet = kFa | kFaa,                 // p and its slope of a Helmholtz free energy
+    kVolumeHeatSet = kF | kFa | kFb,           // v (p), h and s of a Gibbs (Helmholtz) free energy
+    kNewtonSet = kF | kFa | kFb | kFbb | kFab  // v, h, s, cp and alpha_v of a Gibbs free energy
 };
 
 // The sum n x^I y^J with the derivatives Want asks for (the others stay zero),
@@ -149,7 +160,8 @@ Derivatives derivative_sum(double x, double y) {
     const Powers<i_lo, i_hi> xi(x);
     const Powers<j_lo, j_hi> yj(y);
     // Unrolled, every exponent is a constant and every power a fixed slot; two
-    // partial sums halve the chains of dependent additions.
+    // partial sums halve the chains of dependent additions. A term whose weight
+    // is zero (the derivative of a zeroth power) adds nothing and is left out.
     Derivatives part[2];
 #if defined(__GNUC__)
 #pragma GCC unroll 64
@@ -161,12 +173,19 @@ Derivatives derivative_sum(double x, double y) {
         const double xI1 = xi[c.I - 1];
         const double yJ = yj[c.J];
         const double yJ1 = yj[c.J - 1];
-        if constexpr ((Want & kF) != 0) d.f += c.n * xI * yJ;
-        if constexpr ((Want & kFa) != 0) d.fa += c.ni * xI1 * yJ;
-        if constexpr ((Want & kFaa) != 0) d.faa += c.nii * xi[c.I - 2] * yJ;
-        if constexpr ((Want & kFb) != 0) d.fb += c.nj * xI * yJ1;
-        if constexpr ((Want & kFbb) != 0) d.fbb += c.njj * xI * yj[c.J - 2];
-        if constexpr ((Want & kFab) != 0) d.fab += c.nij * xI1 * yJ1;
+        const bool i0 = c.I == 0, i1 = c.I == 1, i2 = c.I == 2;
+        const bool j0 = c.J == 0, j1 = c.J == 1, j2 = c.J == 2;
+        if constexpr ((Want & kF) != 0) d.f += product(c.n, xI, i0, yJ, j0);
+        if constexpr ((Want & kFa) != 0)
+            if (c.ni != 0.0) d.fa += product(c.ni, xI1, i1, yJ, j0);
+        if constexpr ((Want & kFaa) != 0)
+            if (c.nii != 0.0) d.faa += product(c.nii, xi[c.I - 2], i2, yJ, j0);
+        if constexpr ((Want & kFb) != 0)
+            if (c.nj != 0.0) d.fb += product(c.nj, xI, i0, yJ1, j1);
+        if constexpr ((Want & kFbb) != 0)
+            if (c.njj != 0.0) d.fbb += product(c.njj, xI, i0, yj[c.J - 2], j2);
+        if constexpr ((Want & kFab) != 0)
+            if (c.nij != 0.0) d.fab += product(c.nij, xI1, i1, yJ1, j1);
     }
     return {part[0].f + part[1].f,   part[0].fa + part[1].fa,   part[0].faa + part[1].faa,
             part[0].fb + part[1].fb, part[0].fbb + part[1].fbb, part[0].fab + part[1].fab};

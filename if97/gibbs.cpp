@@ -10,7 +10,7 @@ namespace entalix::if97 {
 
 using props::finite;
 
-Point point_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g) {
+Point point_from_gibbs(double p, double T, double pi, double tau, const Derivatives& g, Extent extent) {
     Point out;
     out.p = p;
     out.T = T;
@@ -22,6 +22,11 @@ Point point_from_gibbs(double p, double T, double pi, double tau, const Derivati
     out.s = finite(kR * (tau * g.fb - g.f), "entropy");
     out.cp = finite(-kR * tau * tau * g.fbb, "isobaric heat capacity");
     const double mixed = g.fa - tau * g.fab;
+    if (extent == Extent::newton) {
+        out.alpha_v = finite(mixed / (g.fa * T), "expansion coefficient");
+        out.cv = out.w = out.kappa_t = std::nan("");
+        return out;
+    }
     out.cv = finite(kR * (-tau * tau * g.fbb + mixed * mixed / g.faa), "isochoric heat capacity");
     const double w2 = 1000.0 * rt * g.fa * g.fa / (mixed * mixed / (tau * tau * g.fbb) - g.faa);
     // A metastable continuation may be mechanically unstable: no speed of sound there.

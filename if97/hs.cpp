@@ -71,7 +71,7 @@ bool stable_in(Region r, double p, double T) {
 // the state lies beyond the region; so does steam far past saturation.
 std::optional<Point> newton_pt(Region r, double h, double s, double p, double T, double T_cap = INFINITY) {
     for (int step = 0; step < kMaxNewton; ++step) {
-        const Point at = point_in(r, p, T, Phase::liquid);
+        const Point at = point_in(r, p, T, Phase::liquid, Extent::newton);
         if (!std::isfinite(at.h) || !std::isfinite(at.s) || !finite_positive(at.v) || !finite_positive(at.cp))
             return std::nullopt;
         const double dh = h - at.h;
@@ -84,7 +84,7 @@ std::optional<Point> newton_pt(Region r, double h, double s, double p, double T,
         dT = std::fmin(std::fmax(dT, -50.0), 50.0);
         p += dp;
         T += dT;
-        if (small) return point_in(r, p, T, Phase::liquid);
+        if (small) return point_in(r, p, T, Phase::liquid, Extent::vhs);
         if (T > T_cap) return std::nullopt;
         // Steam heading well past its saturation line (a wet pair, for which
         // the backward equation's start looked superheated) finds no stable

@@ -21,6 +21,8 @@ struct Enthalpy {
     static double of(const Thermal& th) { return th.h; }
     static double slope(const Thermal& th, double) { return th.cp; }
     static double tolerance(double y) { return 1e-11 * std::fmax(std::fabs(y), 1.0); }
+    // Above any saturated water below 623.15 K (1670.9 kJ/kg at 623.15 K).
+    static constexpr double above_water = 1700.0;
     static double t1(double p, double y) { return region1_t_ph(p, y); }
     static double t2(double p, double y) { return region2_t_ph(p, y); }
     static double t3(double p, double y) { return region3_t_ph(p, y); }
@@ -37,6 +39,8 @@ struct Entropy {
     static double of(const Thermal& th) { return th.s; }
     static double slope(const Thermal& th, double T) { return th.cp / T; }
     static double tolerance(double y) { return 1e-13 * std::fmax(std::fabs(y), 1.0); }
+    // Above any saturated water below 623.15 K (3.778 kJ/(kg K) at 623.15 K).
+    static constexpr double above_water = 3.8;
     static double t1(double p, double y) { return region1_t_ps(p, y); }
     static double t2(double p, double y) { return region2_t_ps(p, y); }
     static double t3(double p, double y) { return region3_t_ps(p, y); }
@@ -61,11 +65,11 @@ Thermal thermal(Region r, double p, double T) {
 
 // Newton in T on region r between t_lo and t_hi, where y rises with T; a step
 // that leaves the bracket becomes a bisection. Far from the root the iterations
-// need h, s and cp only; once a step is small the next evaluation is the full
-// state, which the last Newton step (under 1 uK) then moves to first order, so
+// need h, s and cp only; once a step is small the next evaluation adds v and
+// alpha_v, with which the last Newton step (under 1 uK) moves it to first order, so
 // that the state is evaluated with the iteration and not again after it. first,
 // when given, is y's evaluation at T0. No result if y never reaches the target
-// inside the bracket.
+// inside the bracket. The Point found holds p, T, v, h, u and s at least.
 template <typename Y>
 std::optional<Point> refine(Region r, double p, double target, double T0, double t_lo, double t_hi,
                             const Thermal* first = nullptr) {
@@ -78,13 +82,14 @@ std::optional<Point> refine(Region r, double p, double target, double T0, double
         Point point;
         Thermal th;
         if (full) {
-            point = point_in(r, p, T, Phase::liquid);
+            point = point_in(r, p, T, Phase::liquid, Extent::newton);
             th = {point.h, point.s, point.cp};
         } else {
             th = step == 0 && first != nullptr && start_inside ? *first : thermal(r, p, T);
         }
         const double miss = Y::of(th) - target;
-        if (std::fabs(miss) <= Y::tolerance(target)) return full ? point : point_in(r, p, T, Phase::liquid);
+        if (std::fabs(miss) <= Y::tolerance(target))
+            return full ? point : point_in(r, p, T, Phase::liquid, Extent::vhs);
         (miss < 0.0 ? lo : hi) = T;
         const double newton = T - miss / Y::slope(th, T);
         // The bracket is closed: a region's own boundary may hold the root.
@@ -92,7 +97,8 @@ std::optional<Point> refine(Region r, double p, double target, double T0, double
             // A step of under 1 uK lands within 1e-13 K even where cp changes
             // fastest, near the critical point: no further check needed.
             if (std::fabs(newton - T) <= 1e-6)
-                return full ? moved_at_constant_p(point, newton - T) : point_in(r, p, newton, Phase::liquid);
+                return full ? moved_at_constant_p(point, newton - T)
+                            : point_in(r, p, newton, Phase::liquid, Extent::vhs);
             // From a step of under 0.05 K, Newton lands within 1e-6 K.
             full = std::fabs(newton - T) <= 0.05;
             T = newton;
@@ -222,7 +228,10 @@ std::optional<State> fast(double p, double target) {
     if (p < kPsatMin) return steam<Y>(p, target, kTmin, Y::t2(p, target));
     if (p < kPsat623) {
         const double ts = saturation_temperature(p);
-        const double yl = Y::of(region1_thermal(p, ts));
+        // Saturated water at ts is needed for a target that may be water or wet;
+        // one above all saturated water needs it only in the wet region.
+        const bool steam_side = target > Y::above_water;
+        double yl = steam_side ? -INFINITY : Y::of(region1_thermal(p, ts));
         if (target < yl) return single<Y>(Region::one, refine<Y>(Region::one, p, target, Y::t1(p, target), kTmin, ts));
         // The backward equation holds for superheated steam only; on a wet target
         // it extrapolates to anything. Where region 2 at its start gives back the
@@ -234,10 +243,12 @@ std::optional<State> fast(double p, double target) {
             if (std::fabs(Y::of(at) - target) <= 0.1 * Y::slope(at, T0))
                 return single<Y>(Region::two, refine<Y>(Region::two, p, target, T0, ts, kT25, &at));
         }
-        const Point vapour = region2(p, ts);
+        // The saturated states give y and the mixture: v, h and s are enough.
+        const Point vapour = region2_vhs(p, ts);
         const double yv = Y::of(Thermal{vapour.h, vapour.s, vapour.cp});
         if (target > yv) return steam<Y>(p, target, ts, T0);
-        return mixture({p, ts, region1(p, ts), vapour}, (target - yl) / (yv - yl));
+        if (steam_side) yl = Y::of(region1_thermal(p, ts));
+        return mixture({p, ts, region1_vhs(p, ts), vapour}, (target - yl) / (yv - yl));
     }
     // Region 1 up to 623.15 K, region 2 from the B23 line, region 3 between;
     // a target beyond what either boundary reaches at any pressure needs no

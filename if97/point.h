@@ -20,12 +20,13 @@ void check_range(double p, double T);
 Region region_of(double p, double T, Phase on_saturation);
 
 // The basic equation of region r at (p, T). Region 3 iterates its density from the
-// backward equation of the side given.
-Point point_in(Region r, double p, double T, Phase side);
-Point point_pt(double p, double T, Phase on_saturation, Region* region = nullptr);
+// backward equation of the side given, and works out the whole Point unless
+// extent is vhs (regions 1, 2 and 5 also newton).
+Point point_in(Region r, double p, double T, Phase side, Extent extent = Extent::whole);
+Point point_pt(double p, double T, Phase on_saturation, Region* region = nullptr, Extent extent = Extent::whole);
 
-// The saturated states at p and T: p, T, v, h, u and s; above 623.15 K the
-// other members of the Points are not worked out (NaN).
+// The saturated states at p and T: p, T, v, h, u and s; the other members of the
+// Points are not worked out (NaN), except at the critical point.
 struct Saturation {
     double p;
     double T;

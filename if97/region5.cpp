@@ -28,15 +28,31 @@ inline constexpr auto kRegion5Residual = std::to_array<IJn>({
 });
 static_assert(kRegion5Residual.size() == 6);
 
-}  // namespace
+// gamma of region 5, ideal-gas and residual parts, with the derivatives of Want.
+template <unsigned Want>
+Derivatives gamma5(double pi, double tau) {
+    Derivatives g = derivative_sum<kRegion5Residual, Want>(pi, tau);
+    add_ideal_gas<kRegion5Ideal, Want>(g, pi, tau);
+    return g;
+}
 
-Point region5(double p, double T) {
+// The Point of extent E.
+template <Extent E>
+Point evaluate(double p, double T) {
     const double pi = p;
     const double tau = 1000.0 / T;
-    Derivatives g = derivative_sum<kRegion5Residual>(pi, tau);
-    add_ideal_gas<kRegion5Ideal>(g, pi, tau);
-    return point_from_gibbs(p, T, pi, tau, g);
+    constexpr unsigned want = E == Extent::vhs ? kVolumeHeatSet : E == Extent::newton ? kNewtonSet : kAllDerivatives;
+    const Derivatives g = gamma5<want>(pi, tau);
+    if constexpr (E == Extent::vhs) return vhs_from_gibbs(p, T, pi, tau, g);
+    return point_from_gibbs(p, T, pi, tau, g, E);
 }
+
+}  // namespace
+
+// One function per extent: each sum compiles best on its own.
+Point region5(double p, double T) { return evaluate<Extent::whole>(p, T); }
+Point region5_newton(double p, double T) { return evaluate<Extent::newton>(p, T); }
+Point region5_vhs(double p, double T) { return evaluate<Extent::vhs>(p, T); }
 
 Thermal region5_thermal(double p, double T) {
     const double tau = 1000.0 / T;

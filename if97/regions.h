@@ -20,11 +20,25 @@ struct Point {
     double kappa_t = 0.0;
 };
 
-// Regions 1, 2 and 5: Gibbs free energy in (p, T). They evaluate anywhere the
-// arithmetic is defined; the range is the callers' business.
+// How much of a Point an evaluation works out; what it leaves out is NaN.
+enum class Extent {
+    vhs,     // p, T, v, h, u and s, at half the work
+    newton,  // those, cp and alpha_v: what a Newton step in T or (p, T) needs
+    whole,
+};
+
+// Regions 1, 2 and 5: Gibbs free energy in (p, T), the whole Point or of the
+// extent in the name. They evaluate anywhere the arithmetic is defined; the
+// range is the callers' business.
 Point region1(double p, double T);
 Point region2(double p, double T);
 Point region5(double p, double T);
+Point region1_newton(double p, double T);
+Point region2_newton(double p, double T);
+Point region5_newton(double p, double T);
+Point region1_vhs(double p, double T);
+Point region2_vhs(double p, double T);
+Point region5_vhs(double p, double T);
 
 // What the iterations in T at constant p need, at a third of the work of a Point:
 // h in kJ/kg, s and cp in kJ/(kg K).

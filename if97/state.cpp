@@ -74,7 +74,7 @@ Saturation saturation(double p, double T) {
         const Point critical = region3(kRhoc, kTc);
         return {kPc, kTc, critical, critical};
     }
-    if (T <= kT13) return {p, T, region1(p, T), region2(p, T)};
+    if (T <= kT13) return {p, T, region1_vhs(p, T), region2_vhs(p, T)};
     return {p, T, density_between(p, T, 1.0 / region3_v_saturated_liquid(p, T), kRhoc, 1.0e4, false),
             density_between(p, T, 1.0 / region3_v_saturated_vapour(p, T), 0.0, kRhoc, false)};
 }
@@ -101,6 +101,9 @@ void throw_no_state(const std::string& what) { throw PropertyError("no IAPWS-IF9
 
 Region region_of(double p, double T, Phase on_saturation) {
     if (T <= kT13) {
+        // Saturation pressures up to 623.15 K stay below 16.53 MPa: above it
+        // compressed water, no saturation pressure needed.
+        if (p > 16.53 && T >= kTmin) return Region::one;
         const double psat = saturation_pressure(T);
         if (p != psat) return p > psat ? Region::one : Region::two;
         return on_saturation == Phase::liquid ? Region::one : Region::two;
@@ -109,14 +112,15 @@ Region region_of(double p, double T, Phase on_saturation) {
     return T <= kT25 ? Region::two : Region::five;
 }
 
-Point point_in(Region r, double p, double T, Phase side) {
+Point point_in(Region r, double p, double T, Phase side, Extent extent) {
+    const bool whole = extent != Extent::vhs;
     switch (r) {
         case Region::one:
-            return region1(p, T);
+            return whole ? (extent == Extent::newton ? region1_newton(p, T) : region1(p, T)) : region1_vhs(p, T);
         case Region::two:
-            return region2(p, T);
+            return whole ? (extent == Extent::newton ? region2_newton(p, T) : region2(p, T)) : region2_vhs(p, T);
         case Region::five:
-            return region5(p, T);
+            return whole ? (extent == Extent::newton ? region5_newton(p, T) : region5(p, T)) : region5_vhs(p, T);
         case Region::three:
         case Region::four:
             break;
@@ -139,12 +143,13 @@ Point point_in(Region r, double p, double T, Phase side) {
             const Saturation sat = saturation_at_t(T);
             rho0 = 1.0 / (liquid ? sat.liquid.v : sat.vapour.v);
         }
-        return liquid ? density_between(p, T, rho0, kRhoc, 1.0e4) : density_between(p, T, rho0, 0.0, kRhoc);
+        return liquid ? density_between(p, T, rho0, kRhoc, 1.0e4, whole)
+                      : density_between(p, T, rho0, 0.0, kRhoc, whole);
     }
-    return density_between(p, T, 1.0 / region3_v_pt(p, T), 0.0, 1.0e4);
+    return density_between(p, T, 1.0 / region3_v_pt(p, T), 0.0, 1.0e4, whole);
 }
 
-Point point_pt(double p, double T, Phase on_saturation, Region* region) {
+Point point_pt(double p, double T, Phase on_saturation, Region* region, Extent extent) {
     check_range(p, T);
     const Region r = region_of(p, T, on_saturation);
     if (region) *region = r;
@@ -153,7 +158,7 @@ Point point_pt(double p, double T, Phase on_saturation, Region* region) {
         const double psat = saturation_pressure(T);
         if (p != psat) side = p > psat ? Phase::liquid : Phase::vapour;
     }
-    return point_in(r, p, T, side);
+    return point_in(r, p, T, side, extent);
 }
 
 Saturation saturation_at_t(double T) { return saturation(saturation_pressure(T), T); }
@@ -187,7 +192,7 @@ State mixture(const Saturation& sat, double x) {
 
 State state_pt(double p, double t, Phase on_saturation) {
     Region r = Region::one;
-    const Point point = point_pt(p, kelvin(t), on_saturation, &r);
+    const Point point = point_pt(p, kelvin(t), on_saturation, &r, Extent::vhs);
     return to_state(point, r);
 }
 
