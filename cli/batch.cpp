@@ -7,6 +7,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <istream>
 #include <map>
 #include <optional>
@@ -492,29 +493,76 @@ std::string answer_json_line(const std::string& line, props::Formulation formula
     return with_id(answer, id);
 }
 
+namespace {
+
+// The lines of the input, read in pieces of what the stream already holds and
+// one character at a time when it holds nothing, so that a script talking
+// through a pipe is never waited on for more than its line.
+class LineReader {
+public:
+    explicit LineReader(std::streambuf& buffer) : buffer_(buffer) {}
+
+    // The next line without its line feed, at most kMaxLineBytes of it
+    // (too_long tells of more); false at the end of the input.
+    bool next(std::string& line, bool& too_long) {
+        line.clear();
+        too_long = false;
+        bool any = false;
+        while (true) {
+            if (at_ == held_.size() && !refill()) return any;
+            any = true;
+            const char* start = held_.data() + at_;
+            const std::size_t left = held_.size() - at_;
+            const void* feed = std::memchr(start, '\n', left);
+            const std::size_t piece = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) : left;
+            const std::size_t kept = std::min(piece, kMaxLineBytes - line.size());
+            line.append(start, kept);
+            too_long = too_long || kept < piece;
+            at_ += feed ? piece + 1 : piece;
+            if (feed) return true;
+        }
+    }
+
+    // Whether a further request is already waiting.
+    bool waiting() { return at_ < held_.size() || buffer_.in_avail() > 0; }
+
+private:
+    bool refill() {
+        held_.clear();
+        at_ = 0;
+        const std::streamsize ready = buffer_.in_avail();
+        if (ready > 0) {
+            held_.resize(static_cast<std::size_t>(std::min<std::streamsize>(ready, kPiece)));
+            held_.resize(
+                static_cast<std::size_t>(buffer_.sgetn(held_.data(), static_cast<std::streamsize>(held_.size()))));
+            if (!held_.empty()) return true;
+        }
+        const int c = buffer_.sbumpc();
+        if (c == std::char_traits<char>::eof()) return false;
+        held_.push_back(static_cast<char>(c));
+        return true;
+    }
+
+    static constexpr std::streamsize kPiece = 1 << 16;
+    std::streambuf& buffer_;
+    std::string held_;
+    std::size_t at_ = 0;
+};
+
+}  // namespace
+
 BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formulation) {
     std::string line;
     line.reserve(256);
+    LineReader reader(*in.rdbuf());
     while (true) {
-        // Read one line, keeping at most kMaxLineBytes of it.
-        line.clear();
         bool too_long = false;
-        bool any = false;
-        std::streambuf* buffer = in.rdbuf();
         try {
-            for (int c; (c = buffer->sbumpc()) != std::char_traits<char>::eof();) {
-                any = true;
-                if (c == '\n') break;
-                if (line.size() < kMaxLineBytes)
-                    line.push_back(static_cast<char>(c));
-                else
-                    too_long = true;
-            }
+            if (!reader.next(line, too_long)) break;
         } catch (const std::ios_base::failure& e) {
             out.flush();
             throw input_error(e);
         }
-        if (!any) break;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!too_long && line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines are skipped
         if (too_long)
@@ -524,7 +572,12 @@ BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formu
         out << '\n';
         // Answers go out as soon as no further request is waiting, so that a
         // script talking through a pipe gets each one at once.
-        if (buffer->in_avail() <= 0) out.flush();
+        bool waiting = false;
+        try {
+            waiting = reader.waiting();
+        } catch (const std::ios_base::failure&) {
+        }
+        if (!waiting) out.flush();
         if (!out) return BatchEnd::OutputLost;
     }
     out.flush();
