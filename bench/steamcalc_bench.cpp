@@ -42,6 +42,11 @@ const Press kPresses[] = {
     // The library's inverses at high pressure.
     {"ph_high_pressure", kRowP, "105.533", kRowH, "2469.31", false},
     {"ps_high_pressure", kRowP, "90.8639", kRowS, "4.69618", false},
+    // The slowest answered presses of bench/press_grid: the superheated search
+    // runs its thousand corrections before the bracketed one settles it.
+    {"ps_slowest_answered", kRowP, "89.99", kRowS, "5.063682", false},
+    {"ps_top_of_range", kRowP, "99.99", kRowS, "5.323682", false},
+    {"ph_slowest_answered", kRowP, "89.5689", kRowH, "2810.0123", false},
     {"tx_extrapolated_refused", kRowT, "506.258", kRowX, "-3.92552", false},
     // States found directly on the equations, refined in the last step, or
     // refused in the near-critical region.

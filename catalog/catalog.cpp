@@ -1,6 +1,7 @@
 // Gathers the screens of every layer into one catalogue.
 #include "catalog/catalog.h"
 
+#include <array>
 #include <stdexcept>
 
 #include "charts/chart_screen.h"
@@ -57,6 +58,19 @@ const shell::ScreenDesc& screen_desc(ScreenId id) {
             return equipment::form20();
     }
     throw std::out_of_range("no such screen");
+}
+
+const shell::Fields& default_fields(ScreenId id) {
+    // Built on first use; the initialisation of a static is thread-safe.
+    static const std::array<shell::Fields, shell::kScreenCount> all = [] {
+        std::array<shell::Fields, shell::kScreenCount> out;
+        for (const ScreenId screen : shell::all_screens())
+            out[static_cast<std::size_t>(screen) - 1] = screen_desc(screen).default_fields();
+        return out;
+    }();
+    const auto index = static_cast<std::size_t>(id) - 1;
+    if (index >= all.size()) throw std::out_of_range("no such screen");
+    return all[index];
 }
 
 std::vector<EventRef> calculation_events() {

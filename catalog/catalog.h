@@ -11,6 +11,10 @@ namespace entalix::catalog {
 
 const shell::ScreenDesc& screen_desc(shell::ScreenId id);
 
+// The texts a screen starts with (ScreenDesc::default_fields), built once for
+// every screen: an event run from the command line starts from them.
+const shell::Fields& default_fields(shell::ScreenId id);
+
 // An event of a screen that computes or reacts to typing or ticking (the
 // navigation of the menus and of "返回" is left out).
 struct EventRef {

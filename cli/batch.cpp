@@ -7,7 +7,9 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <istream>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -27,9 +29,16 @@ using nlohmann::json;
 
 namespace {
 
+void append_number(std::string& out, double value);
+
 // Numbers of a call go through the same strict reading as typed arguments.
 std::string argument_text(const json& value) {
     if (value.is_string()) return value.get<std::string>();
+    if (value.is_number_float() && std::isfinite(value.get<double>())) {
+        std::string text;
+        append_number(text, value.get<double>());
+        return text;
+    }
     if (value.is_number()) return value.dump();
     throw UsageError("参数须是数字或文本：" + quote_input(value.dump()));
 }
@@ -50,14 +59,9 @@ json answer_call(const json& request, props::Formulation formulation) {
     return out;
 }
 
-json answer_screen(const json& request, props::Formulation formulation) {
-    std::map<std::string, std::string> given;
-    if (request.contains("fields")) {
-        if (!request["fields"].is_object()) throw UsageError("\"fields\" 须是对象");
-        for (const auto& [name, value] : request["fields"].items()) given[name] = argument_text(value);
-    }
-    const shell::Outcome outcome = run_screen_event(request["screen"].get<std::string>(),
-                                                    request.value("event", std::string()), given, formulation);
+json answer_screen_event(const std::string& screen, const std::string& event,
+                         const std::map<std::string, std::string>& given, props::Formulation formulation) {
+    const shell::Outcome outcome = run_screen_event(screen, event, given, formulation);
     if (outcome.failed) return {{"error", outcome.message}};
     json texts = json::object();
     json out;
@@ -84,6 +88,16 @@ json answer_screen(const json& request, props::Formulation formulation) {
     if (!outcome.warning.empty()) out["warning"] = outcome.warning;
     if (!outcome.formulation.empty()) out["formulation"] = outcome.formulation;
     return out;
+}
+
+json answer_screen(const json& request, props::Formulation formulation) {
+    std::map<std::string, std::string> given;
+    if (request.contains("fields")) {
+        if (!request["fields"].is_object()) throw UsageError("\"fields\" 须是对象");
+        for (const auto& [name, value] : request["fields"].items()) given[name] = argument_text(value);
+    }
+    return answer_screen_event(request["screen"].get<std::string>(), request.value("event", std::string()), given,
+                               formulation);
 }
 
 // The deepest nesting of arrays and objects in a line, counted before parsing
@@ -120,15 +134,43 @@ void append_number(std::string& out, double value) {
 }
 
 // The common request {"call": "name", "args": [numbers or plain texts], "id": ...}
-// read without building a JSON tree: a batch of property calls then costs
-// little more than the calls. Anything less plain (escapes, other members such
-// as "formulation", a failure) goes the general way, which gives the same answer.
+// read without building a JSON tree, with the line's own "formulation" if it
+// has one: a batch of property calls then costs little more than the calls.
+// Anything less plain (escapes, other members, a formulation not known, a
+// failure) goes the general way, which gives the same answer.
+std::string dump(const json& value);
+
+// The answer with the request's "id" member as it was written, put where the
+// writer would put the member "id", keys in order.
+std::string with_id(const json& answer, std::string_view id) {
+    if (id.empty() || id == "null") return dump(answer);
+    std::string out = "{";
+    bool id_written = false;
+    for (const auto& [key, value] : answer.items()) {
+        if (!id_written && key > "id") {
+            out.append("\"id\":").append(id).append(",");
+            id_written = true;
+        }
+        out.append(dump(key)).append(":").append(dump(value)).append(",");
+    }
+    if (!id_written) out.append("\"id\":").append(id).append(",");
+    out.back() = '}';
+    return out;
+}
+
 class PlainCall {
 public:
     PlainCall(std::string_view line, props::Formulation formulation) : s_(line), formulation_(formulation) {}
 
     std::optional<std::string> answer() {
         if (!parse()) return std::nullopt;
+        if (seen_screen_) {
+            try {
+                return with_id(answer_screen_event(screen_, event_, fields_, formulation_), id_);
+            } catch (...) {
+                return std::nullopt;
+            }
+        }
         try {
             const CallResult result = call_function_warned(name_, args_, formulation_);
             const double* value = std::get_if<double>(&result.value);
@@ -169,6 +211,35 @@ private:
                     if (!plain_string(arg) && !number(arg)) return false;
                     args_.emplace_back(arg);
                 }
+            } else if (key == "screen" && !seen_screen_) {
+                seen_screen_ = true;
+                std::string_view name;
+                if (!plain_string(name)) return false;
+                screen_ = name;
+            } else if (key == "event" && !seen_event_) {
+                seen_event_ = true;
+                std::string_view name;
+                if (!plain_string(name)) return false;
+                event_ = name;
+            } else if (key == "fields" && !seen_fields_) {
+                // Texts only: a number would be written back as the JSON reader
+                // reads it ("1.50" as 1.5), which the general way does.
+                seen_fields_ = true;
+                if (!take('{')) return false;
+                for (bool first_field = true; !take('}'); first_field = false) {
+                    std::string_view name, text;
+                    if ((!first_field && !take(',')) || !plain_string(name) || !take(':') || !plain_string(text))
+                        return false;
+                    if (!fields_.emplace(name, text).second) return false;
+                }
+            } else if (key == "formulation" && !seen_formulation_) {
+                // The line's own formulation; one not known goes the general way, which names it.
+                seen_formulation_ = true;
+                std::string_view named;
+                if (!plain_string(named)) return false;
+                const std::optional<props::Formulation> f = props::parse_formulation(named);
+                if (!f) return false;
+                formulation_ = *f;
             } else if (key == "id" && id_.empty()) {
                 const std::size_t start = skip_blanks();
                 std::string_view token;
@@ -182,7 +253,9 @@ private:
                 return false;
             }
         }
-        return skip_blanks() == s_.size() && !name_.empty();
+        // A call or a screen event, not both: with both the general way answers the call.
+        return skip_blanks() == s_.size() &&
+               (name_.empty() ? seen_screen_ : !seen_screen_ && !seen_event_ && !seen_fields_);
     }
 
     std::size_t skip_blanks() {
@@ -241,10 +314,75 @@ private:
     std::string name_;
     std::vector<std::string> args_;
     std::string_view id_;
-    bool seen_call_ = false, seen_args_ = false;
+    bool seen_call_ = false, seen_args_ = false, seen_formulation_ = false;
+    std::string screen_, event_;
+    std::map<std::string, std::string> fields_;
+    bool seen_screen_ = false, seen_event_ = false, seen_fields_ = false;
 };
 
-std::string dump(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
+// Compact JSON as nlohmann writes it, but every floating-point number by
+// append_number: nlohmann's own writer gives 17 digits to a few doubles whose
+// shortest text has 16 (3488.4698233744148 for 3488.469823374415).
+// A text as a JSON string: printable ASCII without quotes or backslashes as
+// it is, anything else (escapes, UTF-8, invalid bytes) by nlohmann's writer.
+void write_string(std::string& out, std::string_view text) {
+    const bool plain =
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; });
+    if (!plain) {
+        out += json(text).dump(-1, ' ', false, json::error_handler_t::replace);
+        return;
+    }
+    out += '"';
+    out += text;
+    out += '"';
+}
+
+void write_json(std::string& out, const json& value) {
+    switch (value.type()) {
+        case json::value_t::object: {
+            out += '{';
+            bool first = true;
+            for (const auto& [key, member] : value.items()) {
+                if (!first) out += ',';
+                first = false;
+                write_string(out, key);
+                out += ':';
+                write_json(out, member);
+            }
+            out += '}';
+            return;
+        }
+        case json::value_t::array: {
+            out += '[';
+            bool first = true;
+            for (const json& element : value) {
+                if (!first) out += ',';
+                first = false;
+                write_json(out, element);
+            }
+            out += ']';
+            return;
+        }
+        case json::value_t::string:
+            write_string(out, value.get_ref<const std::string&>());
+            return;
+        case json::value_t::number_float:
+            if (const double number = value.get<double>(); std::isfinite(number)) {
+                append_number(out, number);
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    out += value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+std::string dump(const json& value) {
+    std::string out;
+    write_json(out, value);
+    return out;
+}
 
 // Over a line that parsed as JSON: from `at`, the end of the value there.
 std::size_t value_end(std::string_view s, std::size_t at) {
@@ -352,45 +490,79 @@ std::string answer_json_line(const std::string& line, props::Formulation formula
     } catch (...) {
         answer = {{"error", shell::current_failure_message()}};
     }
-    if (id.empty() || id == "null") return dump(answer);
-    // The id goes in where the writer would put the member "id", keys in order.
-    std::string out = "{";
-    bool id_written = false;
-    for (const auto& [key, value] : answer.items()) {
-        if (!id_written && key > "id") {
-            out.append("\"id\":").append(id).append(",");
-            id_written = true;
-        }
-        out.append(dump(key)).append(":").append(dump(value)).append(",");
-    }
-    if (!id_written) out.append("\"id\":").append(id).append(",");
-    out.back() = '}';
-    return out;
+    return with_id(answer, id);
 }
+
+namespace {
+
+// The lines of the input, read in pieces of what the stream already holds and
+// one character at a time when it holds nothing, so that a script talking
+// through a pipe is never waited on for more than its line.
+class LineReader {
+public:
+    explicit LineReader(std::streambuf& buffer) : buffer_(buffer) {}
+
+    // The next line without its line feed, at most kMaxLineBytes of it
+    // (too_long tells of more); false at the end of the input.
+    bool next(std::string& line, bool& too_long) {
+        line.clear();
+        too_long = false;
+        bool any = false;
+        while (true) {
+            if (at_ == held_.size() && !refill()) return any;
+            any = true;
+            const char* start = held_.data() + at_;
+            const std::size_t left = held_.size() - at_;
+            const void* feed = std::memchr(start, '\n', left);
+            const std::size_t piece = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) : left;
+            const std::size_t kept = std::min(piece, kMaxLineBytes - line.size());
+            line.append(start, kept);
+            too_long = too_long || kept < piece;
+            at_ += feed ? piece + 1 : piece;
+            if (feed) return true;
+        }
+    }
+
+    // Whether a further request is already waiting.
+    bool waiting() { return at_ < held_.size() || buffer_.in_avail() > 0; }
+
+private:
+    bool refill() {
+        held_.clear();
+        at_ = 0;
+        const std::streamsize ready = buffer_.in_avail();
+        if (ready > 0) {
+            held_.resize(static_cast<std::size_t>(std::min<std::streamsize>(ready, kPiece)));
+            held_.resize(
+                static_cast<std::size_t>(buffer_.sgetn(held_.data(), static_cast<std::streamsize>(held_.size()))));
+            if (!held_.empty()) return true;
+        }
+        const int c = buffer_.sbumpc();
+        if (c == std::char_traits<char>::eof()) return false;
+        held_.push_back(static_cast<char>(c));
+        return true;
+    }
+
+    static constexpr std::streamsize kPiece = 1 << 16;
+    std::streambuf& buffer_;
+    std::string held_;
+    std::size_t at_ = 0;
+};
+
+}  // namespace
 
 BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formulation) {
     std::string line;
     line.reserve(256);
+    LineReader reader(*in.rdbuf());
     while (true) {
-        // Read one line, keeping at most kMaxLineBytes of it.
-        line.clear();
         bool too_long = false;
-        bool any = false;
-        std::streambuf* buffer = in.rdbuf();
         try {
-            for (int c; (c = buffer->sbumpc()) != std::char_traits<char>::eof();) {
-                any = true;
-                if (c == '\n') break;
-                if (line.size() < kMaxLineBytes)
-                    line.push_back(static_cast<char>(c));
-                else
-                    too_long = true;
-            }
+            if (!reader.next(line, too_long)) break;
         } catch (const std::ios_base::failure& e) {
             out.flush();
             throw input_error(e);
         }
-        if (!any) break;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!too_long && line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines are skipped
         if (too_long)
@@ -400,7 +572,12 @@ BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formu
         out << '\n';
         // Answers go out as soon as no further request is waiting, so that a
         // script talking through a pipe gets each one at once.
-        if (buffer->in_avail() <= 0) out.flush();
+        bool waiting = false;
+        try {
+            waiting = reader.waiting();
+        } catch (const std::ios_base::failure&) {
+        }
+        if (!waiting) out.flush();
         if (!out) return BatchEnd::OutputLost;
     }
     out.flush();

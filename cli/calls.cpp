@@ -45,10 +45,11 @@ Call selector(F f) {
 }
 
 const std::vector<Entry>& entries() {
-    const std::string any =
+    // Used once, when the table is built; constant texts, so nothing is built per call.
+    constexpr const char* any =
         "按名称取 p、t、v、h、s、x，或 rho(kg/m³)、u(kJ/kg)、cp、cv(kJ/(kg·K))、w(m/s)、kappa、mu(Pa·s)、"
         "lambda(W/(m·K))、nu(m²/s)、Pr，其他名称得 \"No such Para.\"";
-    const std::string saturated =
+    constexpr const char* saturated =
         "按名称取饱和状态的 p、t，饱和水(1)与饱和蒸汽(2)的 v、rho、h、s、cp、w、mu、lambda（如 h1、h2），"
         "汽化潜热 r(kJ/kg)，表面张力 sigma(N/m)";
     static const std::vector<Entry> table{

@@ -33,7 +33,7 @@ shell::Outcome run_screen_event(const std::string& screen, const std::string& ev
     if (!id) throw UsageError("没有这个画面：" + quote_input(screen));
     const shell::ScreenDesc& desc = catalog::screen_desc(*id);
     if (desc.find_event(event) == nullptr) throw UsageError(screen + " 没有这个事件：" + quote_input(event));
-    shell::Fields fields = desc.default_fields();
+    shell::Fields fields = catalog::default_fields(*id);
     fields.set_formulation(formulation);
     for (const auto& [name, text] : given) {
         if (desc.find(name) == nullptr) throw UsageError(screen + " 没有这个字段：" + quote_input(name));
@@ -45,7 +45,7 @@ shell::Outcome run_screen_event(const std::string& screen, const std::string& ev
     // texts, as on a screen that has not been opened yet.
     shell::Fields target;
     if (outcome.navigate) {
-        target = catalog::screen_desc(*outcome.navigate).default_fields();
+        target = catalog::default_fields(*outcome.navigate);
         target.set_formulation(formulation);
     }
     if (const std::optional<shell::Outcome> on_target = shell::run_target_press(outcome, target)) {

@@ -1,7 +1,11 @@
 // Water and steam after IFC-67: MPa, degC and kJ outside, at and kcal in the
 // equations. Arguments are divided by the factors on the way in, results
 // multiplied on the way out.
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <exception>
 #include <new>
 
 #include "base/property_error.h"
@@ -36,8 +40,39 @@ Selected select(const SteamState& state, std::string_view name) {
     return std::string(kNoSuchPara);
 }
 
-// Every call evaluates one state afresh into state_ and converts the chosen
-// member back; nothing is reused from one call to the next.
+// The last answer of one of the (p, h) and (p, s) searches, kept for the next
+// call with the same arguments: a press asks one state for t, v, h and x in
+// turn, and at high pressure the search behind it takes a thousand and more
+// evaluations of the steam equations. The search is a function of its two
+// arguments alone, so what is kept is what a new search would give, its
+// failure included.
+struct KeptInverse {
+    std::uint64_t p_bits = 0;
+    std::uint64_t y_bits = 0;
+    bool held = false;
+    SteamState state;
+    std::exception_ptr failure;
+
+    bool holds(double p, double y) const {
+        return held && std::bit_cast<std::uint64_t>(p) == p_bits && std::bit_cast<std::uint64_t>(y) == y_bits;
+    }
+    void solve(void (*search)(SteamState&, double, double), double p, double y) {
+        if (holds(p, y)) return;
+        held = false;
+        failure = nullptr;
+        try {
+            search(state, p, y);
+        } catch (const PropertyError&) {
+            failure = std::current_exception();
+        }
+        p_bits = std::bit_cast<std::uint64_t>(p);
+        y_bits = std::bit_cast<std::uint64_t>(y);
+        held = true;
+    }
+};
+
+// Every call evaluates one state into state_ and converts the chosen member
+// back; only the (p, h) and (p, s) searches are kept from one call to the next.
 class Ifc67WaterSteam final : public WaterSteam {
 public:
     Ifc67WaterSteam() : WaterSteam(Formulation::IFC67) {}
@@ -54,16 +89,30 @@ private:
     }
 
     double sat_t(double p) override {
-        if (!checking()) return ifc_pswsat_t(p);
+        if (!checking()) return saturation_t(p);
         check_pressure(p);
-        const double t = ifc_pswsat_t(p);
+        const double t = saturation_t(p);
         check_found_temperature(t);
         marks().saturation = marks().saturation || to_at(p) > kPc;
         return t;
     }
 
     double line_p(double t) override { return ifc_pswsat_p(t); }
-    double line_t(double p) override { return ifc_pswsat_t(p); }
+    double line_t(double p) override { return saturation_t(p); }
+
+    // The saturation temperature of the last few pressures asked: the checks
+    // of one press ask it of the same pressures again and again, and above
+    // the critical pressure, where the line is extrapolated, each answer takes
+    // a hundred Newton steps. A failure is not kept: it is asked afresh.
+    double saturation_t(double p) {
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(p);
+        for (const KeptLine& kept : kept_lines_)
+            if (kept.held && kept.p_bits == bits) return kept.t;
+        const double t = ifc_pswsat_t(p);
+        kept_lines_[next_line_] = {bits, t, true};
+        next_line_ = (next_line_ + 1) % kept_lines_.size();
+        return t;
+    }
 
     Selected pt(std::string_view name, double p, double t, Side side) override {
         side == Side::Water ? water(p, t) : steam(p, t);
@@ -168,13 +217,13 @@ private:
 
     void from_ph(double p, double h) {
         if (checking()) check_pressure(p);
-        ifc_ph(state_, to_at(p), to_kcal(h));
+        searched(kept_ph_, ifc_ph, to_at(p), to_kcal(h));
         found();
     }
 
     void from_ps_kcal(double p, double s_kcal) {
         if (checking()) check_pressure(p);
-        ifc_ps(state_, to_at(p), s_kcal);
+        searched(kept_ps_, ifc_ps, to_at(p), s_kcal);
         found();
     }
 
@@ -215,6 +264,12 @@ private:
         found();
     }
 
+    void searched(KeptInverse& kept, void (*search)(SteamState&, double, double), double p_at, double y) {
+        kept.solve(search, p_at, y);
+        if (kept.failure) std::rethrow_exception(kept.failure);
+        state_ = kept.state;
+    }
+
     // Checks and marks the state an inverse found.
     void found() {
         if (!checking()) return;
@@ -222,7 +277,16 @@ private:
         marks().add(extrapolation_of(state_));
     }
 
+    struct KeptLine {
+        std::uint64_t p_bits = 0;
+        double t = 0.0;
+        bool held = false;
+    };
+    std::array<KeptLine, 4> kept_lines_{};
+    std::size_t next_line_ = 0;
     SteamState state_;
+    KeptInverse kept_ph_;
+    KeptInverse kept_ps_;
 };
 
 }  // namespace

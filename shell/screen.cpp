@@ -8,9 +8,18 @@ namespace entalix::shell {
 std::string screen_name(ScreenId id) { return "Form" + std::to_string(static_cast<int>(id)); }
 
 std::optional<ScreenId> screen_from_name(std::string_view name) {
-    for (ScreenId id : all_screens())
-        if (screen_name(id) == name) return id;
-    return std::nullopt;
+    // "Form" and the id in decimal without a leading zero, as screen_name writes it.
+    constexpr std::string_view kPrefix = "Form";
+    if (name.size() < kPrefix.size() + 1 || name.size() > kPrefix.size() + 2 || !name.starts_with(kPrefix) ||
+        name[kPrefix.size()] == '0')
+        return std::nullopt;
+    int number = 0;
+    for (const char c : name.substr(kPrefix.size())) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    if (number < 1 || number > kScreenCount) return std::nullopt;
+    return static_cast<ScreenId>(number);
 }
 
 std::vector<ScreenId> all_screens() {

@@ -410,5 +410,47 @@ TEST(Formulations, ChosenPerRunPerLineAndCompared) {
 }
 #endif
 
+// A line read without a JSON tree answers as the general reader answers it
+// (an escaped key sends the same request the general way), and every number
+// comes out in the fewest significant digits that read back to it.
+std::string the_general_way(std::string line) {
+    const std::size_t end_of_key = line.find('"', line.find('"') + 1);
+    const int c = static_cast<unsigned char>(line[end_of_key - 1]);
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+    return line.replace(end_of_key - 1, 1, escaped);
+}
+
+TEST(Batch, PlainLinesAnswerAsTheGeneralReaderWithShortestNumbers) {
+    int checked = 0;
+    for (double p = 0.05; p < 18.0; p += 0.61)
+        for (double t = 420.0; t < 800.0; t += 13.7)
+            for (const char* formulation : {"IFC-67", "IAPWS-IF97"}) {
+                char line[160];
+                std::snprintf(line, sizeof line,
+                              R"({"call": "pswh_ptstm", "args": [%.2f, %.1f], "formulation": "%s", "id": 3})", p, t,
+                              formulation);
+                const std::string plain = answer_line(line);
+                ASSERT_EQ(plain, answer_line(the_general_way(line))) << line;
+                const std::size_t at = plain.find("\"value\":") + 8;
+                const std::string text = plain.substr(at, plain.size() - 1 - at);
+                const double value = std::strtod(text.c_str(), nullptr);
+                int significant = 0;
+                for (const char d : text) significant += d >= '1' || (d == '0' && significant > 0);
+                char shorter[400];
+                std::snprintf(shorter, sizeof shorter, "%.*g", significant - 1, value);
+                EXPECT_NE(std::strtod(shorter, nullptr), value) << text << " is not the shortest text";
+                ++checked;
+            }
+    EXPECT_GT(checked, 1000);
+    // Screen events, one with a formulation the general way refuses by name.
+    for (
+        const std::string line :
+        {R"({"screen": "Form11", "event": "Command1_Click", "fields": {"Check1": "1", "Check4": "1", "Text1": "99.99", "Text4": "5.323682"}, "id": "x"})",
+         R"({"screen": "Form8", "event": "Command2_Click", "fields": {"Text2": "1.2"}, "formulation": "IF97"})",
+         R"({"screen": "Form8", "event": "Command2_Click", "formulation": "IF98"})"})
+        EXPECT_EQ(answer_line(line), answer_line(the_general_way(line))) << line;
+}
+
 }  // namespace
 }  // namespace entalix::cli
