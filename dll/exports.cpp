@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -62,17 +63,22 @@ std::size_t function_at(std::string_view name) noexcept {
     }
 }
 
+// The formulation of a call: none given, IFC-67. A sheet repeats one spelling
+// in every cell, so the usual ones are matched as written before any other case.
+std::optional<props::Formulation> formulation_of(const char* text) {
+    if (text == nullptr || *text == '\0') return props::Formulation::IFC67;
+    const std::string_view given(text);
+    if (given == "IFC-67") return props::Formulation::IFC67;
+    if (given == "IAPWS-IF97" || given == "IF97") return props::Formulation::IF97;
+    return props::parse_formulation(given);
+}
+
 double call(std::size_t index, const char* name, std::span<const double> numbers, const char* formulation) noexcept {
     LastCall& last = t_last;
     try {
-        props::Formulation chosen = props::Formulation::IFC67;
-        if (formulation != nullptr && *formulation != '\0') {
-            const auto parsed = props::parse_formulation(formulation);
-            if (!parsed)
-                return failed(last, 2,
-                              "不认识的公式：" + cli::quote_input(formulation) + "（可用 IFC-67 或 IAPWS-IF97）");
-            chosen = *parsed;
-        }
+        const std::optional<props::Formulation> chosen = formulation_of(formulation);
+        if (!chosen)
+            return failed(last, 2, "不认识的公式：" + cli::quote_input(formulation) + "（可用 IFC-67 或 IAPWS-IF97）");
         if (index == kNoFunction) return failed(last, 1, shell::kMsgInternalError);
         // A spreadsheet cannot hand over a number that is not finite; another caller might.
         for (std::size_t i = 0; i < numbers.size(); ++i)
@@ -83,7 +89,7 @@ double call(std::size_t index, const char* name, std::span<const double> numbers
                 throw shell::NotANumber("?");
             }
         const cli::CallResult result =
-            cli::call_numbers(index, name != nullptr ? std::string_view(name) : std::string_view(), numbers, chosen);
+            cli::call_numbers(index, name != nullptr ? std::string_view(name) : std::string_view(), numbers, *chosen);
         if (const std::string* text = std::get_if<std::string>(&result.value)) return failed(last, 2, *text);
         last.status = 0;
         last.error_length = 0;
