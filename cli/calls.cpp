@@ -18,7 +18,7 @@ const Argument kP{"p", "MPa"}, kT{"t", "°C"}, kH{"h", "kJ/kg"}, kS{"s", "kJ/(kg
 const Argument kP1{"p1", "MPa"}, kT1{"t1", "°C"}, kP2{"p2", "MPa"}, kT2{"t2", "°C"};
 const Argument kH1{"h1", "kJ/kg"}, kH2{"h2", "kJ/kg"}, kEffi{"effi", "%"};
 
-using Call = std::function<Selected(WaterSteam&, const std::string&, const std::vector<double>&)>;
+using Call = std::function<Selected(WaterSteam&, const std::string&, std::span<const double>)>;
 
 struct Entry {
     FunctionInfo info;
@@ -27,19 +27,18 @@ struct Entry {
 
 template <typename F>
 Call two(F f) {
-    return [f](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
-        return f(psw, a[0], a[1]);
-    };
+    return
+        [f](WaterSteam& psw, const std::string&, std::span<const double> a) -> Selected { return f(psw, a[0], a[1]); };
 }
 template <typename F>
 Call four(F f) {
-    return [f](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
+    return [f](WaterSteam& psw, const std::string&, std::span<const double> a) -> Selected {
         return f(psw, a[0], a[1], a[2], a[3]);
     };
 }
 template <typename F>
 Call selector(F f) {
-    return [f](WaterSteam& psw, const std::string& name, const std::vector<double>& a) -> Selected {
+    return [f](WaterSteam& psw, const std::string& name, std::span<const double> a) -> Selected {
         return f(psw, name, a[0], a[1]);
     };
 }
@@ -54,13 +53,9 @@ const std::vector<Entry>& entries() {
         "汽化潜热 r(kJ/kg)，表面张力 sigma(N/m)";
     static const std::vector<Entry> table{
         {{"pswsat_p", {kT}, "饱和压力, MPa"},
-         [](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
-             return psw.pswsat_p(a[0]);
-         }},
+         [](WaterSteam& psw, const std::string&, std::span<const double> a) -> Selected { return psw.pswsat_p(a[0]); }},
         {{"pswsat_t", {kP}, "饱和温度, °C"},
-         [](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
-             return psw.pswsat_t(a[0]);
-         }},
+         [](WaterSteam& psw, const std::string&, std::span<const double> a) -> Selected { return psw.pswsat_t(a[0]); }},
         {{"pswv_ptwtr", {kP, kT}, "水的比容, m³/kg"}, two(std::mem_fn(&WaterSteam::pswv_ptwtr))},
         {{"pswv_ptstm", {kP, kT}, "蒸汽的比容, m³/kg"}, two(std::mem_fn(&WaterSteam::pswv_ptstm))},
         {{"pswh_ptwtr", {kP, kT}, "水的比焓, kJ/kg"}, two(std::mem_fn(&WaterSteam::pswh_ptwtr))},
@@ -75,15 +70,15 @@ const std::vector<Entry>& entries() {
         {{"pswA_ptwtr", {kName, kP, kT}, any}, selector(std::mem_fn(&WaterSteam::pswA_ptwtr))},
         {{"pswA_ptstm", {kName, kP, kT}, any}, selector(std::mem_fn(&WaterSteam::pswA_ptstm))},
         {{"pswsigma_t", {kT}, "饱和线上的表面张力, N/m"},
-         [](WaterSteam& psw, const std::string&, const std::vector<double>& a) -> Selected {
+         [](WaterSteam& psw, const std::string&, std::span<const double> a) -> Selected {
              return psw.pswsigma_t(a[0]);
          }},
         {{"pswA_sat_t", {kName, kT}, saturated},
-         [](WaterSteam& psw, const std::string& name, const std::vector<double>& a) -> Selected {
+         [](WaterSteam& psw, const std::string& name, std::span<const double> a) -> Selected {
              return psw.pswA_sat_t(name, a[0]);
          }},
         {{"pswA_sat_p", {kName, kP}, saturated},
-         [](WaterSteam& psw, const std::string& name, const std::vector<double>& a) -> Selected {
+         [](WaterSteam& psw, const std::string& name, std::span<const double> a) -> Selected {
              return psw.pswA_sat_p(name, a[0]);
          }},
         {{"psw_effi_pt", {kP1, kT1, kP2, kT2}, "等熵效率, %"}, four(std::mem_fn(&WaterSteam::psw_effi_pt))},
@@ -115,29 +110,47 @@ props::Selected call_function(std::string_view name, const std::vector<std::stri
     return call_function_warned(name, arguments, formulation).value;
 }
 
+std::optional<std::size_t> function_index(std::string_view name) {
+    const std::vector<Entry>& table = entries();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].info.name == name) return i;
+    return std::nullopt;
+}
+
+CallResult call_numbers(std::size_t index, std::string_view selector, std::span<const double> numbers,
+                        props::Formulation formulation) {
+    const Entry& e = entries().at(index);
+    std::size_t wanted = 0;
+    for (const Argument& a : e.info.arguments)
+        if (!a.unit.empty()) ++wanted;
+    if (numbers.size() != wanted)
+        throw UsageError(e.info.name + " 需要 " + std::to_string(wanted) + " 个数，给出了 " +
+                         std::to_string(numbers.size()) + " 个");
+    const props::WaterSteamFor psw(formulation);
+    props::Selected value = e.call(*psw, std::string(selector), numbers);
+    return {std::move(value), psw->warning()};
+}
+
 CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments,
                                 props::Formulation formulation) {
-    for (const Entry& e : entries()) {
-        if (e.info.name != name) continue;
-        if (arguments.size() != e.info.arguments.size())
-            throw UsageError(e.info.name + " 需要 " + std::to_string(e.info.arguments.size()) + " 个参数，给出了 " +
-                             std::to_string(arguments.size()) + " 个");
-        std::string selector_name;
-        std::vector<double> numbers;
-        for (std::size_t i = 0; i < arguments.size(); ++i) {
-            if (e.info.arguments[i].unit.empty()) {
-                selector_name = arguments[i];
-                continue;
-            }
-            const auto value = shell::ParseStrictNumber(arguments[i]);
-            if (!value) throw shell::NotANumber(e.info.arguments[i].name);
-            numbers.push_back(*value);
+    const std::optional<std::size_t> index = function_index(name);
+    if (!index) throw UsageError("没有这个函数：" + quote_input(name));
+    const FunctionInfo& info = entries()[*index].info;
+    if (arguments.size() != info.arguments.size())
+        throw UsageError(info.name + " 需要 " + std::to_string(info.arguments.size()) + " 个参数，给出了 " +
+                         std::to_string(arguments.size()) + " 个");
+    std::string selector_name;
+    std::vector<double> numbers;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (info.arguments[i].unit.empty()) {
+            selector_name = arguments[i];
+            continue;
         }
-        const props::WaterSteamFor psw(formulation);
-        props::Selected value = e.call(*psw, selector_name, numbers);
-        return {std::move(value), psw->warning()};
+        const auto value = shell::ParseStrictNumber(arguments[i]);
+        if (!value) throw shell::NotANumber(info.arguments[i].name);
+        numbers.push_back(*value);
     }
-    throw UsageError("没有这个函数：" + quote_input(name));
+    return call_numbers(*index, selector_name, numbers, formulation);
 }
 
 }  // namespace entalix::cli

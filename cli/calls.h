@@ -1,6 +1,9 @@
 // The public property functions by name, for the command line.
 #pragma once
 
+#include <cstddef>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,5 +41,13 @@ struct CallResult {
 };
 CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments,
                                 props::Formulation formulation);
+
+// For callers that hold numbers already (the spreadsheet functions): a
+// function's place in functions(), found once, and the call by that place with
+// the selector's name (ignored by a function without one) and the numbers in
+// their order. Throws as call_function does, UsageError for a wrong count.
+std::optional<std::size_t> function_index(std::string_view name);
+CallResult call_numbers(std::size_t index, std::string_view selector, std::span<const double> numbers,
+                        props::Formulation formulation);
 
 }  // namespace entalix::cli

@@ -1,12 +1,30 @@
 # The portable zip for Windows: cmake --build --preset windows --target package
 # makes entalix-<version>-win64.zip (windows32: -win32.zip) holding entalix.exe,
-# entalix-calc.exe, the user guide as HTML with its pictures, and the licence,
-# in one folder that runs wherever it is unpacked.
+# entalix-calc.exe, the user guide as HTML with its pictures, the licence, and
+# for spreadsheets Entalix.bas with entalix.dll for 64-bit Office in x64\ and
+# for 32-bit Office in x86\, in one folder that runs wherever it is unpacked.
+# Office's bitness, not Windows', decides the DLL, so both zips carry both: the
+# other build's DLL is taken from ENTALIX_OTHER_DLL, built first.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(ENTALIX_WINDOWS_ARCH win64)
+    set(own_dll_folder x64)
+    set(other_dll_folder x86)
+    set(other_preset windows32)
 else()
     set(ENTALIX_WINDOWS_ARCH win32)
+    set(own_dll_folder x86)
+    set(other_dll_folder x64)
+    set(other_preset windows)
 endif()
+set(ENTALIX_OTHER_DLL ${PROJECT_SOURCE_DIR}/build/${other_preset}/dll/entalix.dll
+    CACHE FILEPATH "entalix.dll of the other Windows build (cmake --build --preset ${other_preset}), for the zip")
+install(FILES $<TARGET_FILE:entalix_dll> DESTINATION ${own_dll_folder})
+install(CODE "
+    if(NOT EXISTS \"${ENTALIX_OTHER_DLL}\")
+        message(FATAL_ERROR \"The zip carries both DLLs: build ${other_preset} first (no ${ENTALIX_OTHER_DLL})\")
+    endif()")
+install(FILES ${ENTALIX_OTHER_DLL} DESTINATION ${other_dll_folder})
+install(FILES ${PROJECT_SOURCE_DIR}/dll/Entalix.bas DESTINATION .)
 
 # The guide, converted by Debian's python3-markdown (the system Python, which has it).
 set(guide_source ${PROJECT_SOURCE_DIR}/docs/使用说明.md)

@@ -20,9 +20,10 @@ PACKAGES=(
     xvfb xauth
     python3-iapws
     # Windows: the cross compilers, the icon from the SVG, the guide as HTML, and
-    # wine to run the 64-bit programs (wine64 the loader, wine the command).
+    # wine to run the programs (wine64 the 64-bit loader, wine32 from Debian's
+    # i386 architecture the 32-bit one, wine the command).
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix imagemagick python3-markdown
-    wine wine64
+    wine wine64 wine32:i386
 )
 
 install_missing() {
@@ -34,6 +35,10 @@ install_missing() {
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installing: ${missing[*]}"
+    # A package of another architecture needs it added once, before the package lists are read.
+    if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }

@@ -11,6 +11,7 @@
 #      charts                             the h-s and T-s charts of water and steam
 #   5  catalog                            every screen by its id
 #   6  cli, ui, win32                     the programs and window hosts
+#   7  dll                                entalix-calc's functions for spreadsheets
 # No neighbours may include each other, the two formulations included. A
 # formulation, and the transport properties beside them, are private to props,
 # the facade above them: nothing else includes ifc67/, if97/ or transport/. A
@@ -20,7 +21,7 @@
 set -euo pipefail
 
 declare -A level=([base]=0 [ifc67]=1 [if97]=1 [transport]=1 [props]=2 [shell]=3 [steamcalc]=4 [equipment]=4 [estimators]=4 [charts]=4
-                  [catalog]=5 [cli]=6 [ui]=6 [win32]=6)
+                  [catalog]=5 [cli]=6 [ui]=6 [win32]=6 [dll]=7)
 # The layer that alone may include a formulation or the transport properties.
 facade=props
 
