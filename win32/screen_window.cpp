@@ -48,14 +48,6 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     for (const Control& c : controls_)
         if (c.widget == Widget::Result || c.widget == Widget::Edit)
             SetWindowSubclass(c.hwnd, field_proc, 0, reinterpret_cast<DWORD_PTR>(this));
-    for (const Control& c : controls_) {
-        if (c.widget != Widget::Edit) continue;
-        try {
-            enter_events_[c.desc->name] = enter_event(desc_, c.desc->name);
-        } catch (...) {
-            // Without a known calculation, Enter in this field does nothing.
-        }
-    }
 }
 
 ScreenWindow::~ScreenWindow() {
@@ -113,9 +105,6 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
         }
     for (Control& c : controls_)
         if (c.widget == Widget::Message) set_text(c, shell::message_line(outcome));
-    // A result computed with water and steam properties names their formulation in the title.
-    if (!outcome.formulation.empty())
-        SetWindowTextW(hwnd_, widen(shell::window_title(desc_, outcome.formulation)).c_str());
     message_colour_ = shell::message_colour(outcome);
 }
 
@@ -123,7 +112,7 @@ void ScreenWindow::set_input(std::string_view name, const std::string& text) {
     Control* c = find(name);
     if (c == nullptr || c->widget != Widget::Edit || is_atmospheric(*c->desc)) return;
     set_text(*c, text);
-    shown_.input_changed(c->desc->name);
+    shown_.input_changed(c->desc->name, text);
 }
 
 void ScreenWindow::restore_tick(std::string_view name) {
@@ -140,7 +129,7 @@ void ScreenWindow::set_atmospheric(const std::string& text) {
     for (Control& c : controls_) {
         if (c.widget != Widget::Edit || !is_atmospheric(*c.desc) || narrow(window_text(c.hwnd)) == text) continue;
         set_text(c, text);
-        shown_.input_changed(c.desc->name);
+        shown_.input_changed(c.desc->name, text);
     }
     show_grey();
 }
@@ -151,9 +140,13 @@ void ScreenWindow::note_press(const std::string& event, const shell::Outcome& ou
 }
 
 void ScreenWindow::show_grey() {
+    // The title names the formulation chosen now, from the moment it is chosen.
+    SetWindowTextW(hwnd_, widen(shown_.title()).c_str());
     const std::set<std::string, std::less<>> stale = shown_.stale_results();
+    // A typed field that a calculation also writes (the saturation screen's) greys as a result does.
+    const std::set<std::string, std::less<>> written = shown_.written_fields();
     for (Control& c : controls_) {
-        if (c.widget != Widget::Result) continue;
+        if (c.widget != Widget::Result && written.count(c.desc->name) == 0) continue;
         const bool now = stale.count(c.desc->name) != 0;
         if (now == c.greyed) continue;
         c.greyed = now;

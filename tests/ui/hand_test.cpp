@@ -427,6 +427,11 @@ TEST_F(Remembering, TheFormulationChosenOnTheMainMenuIsUsedShownAndKept) {
         QTest::keyClick(combo, Qt::Key_Up);
         EXPECT_TRUE(host.window(ScreenId::Form2)->stale("jzll"));
         EXPECT_TRUE(form8->control("Text1")->toolTip().contains(QStringLiteral("374.15")));
+        // The saturation screen's written field greys in its box, and every title follows the switch at once.
+        EXPECT_TRUE(form8->stale("Text2"));
+        EXPECT_EQ(form8->control("Text2")->palette().color(QPalette::Text), QColor(Qt::gray));
+        EXPECT_EQ(form8->windowTitle(), QStringLiteral("饱和参数 · IFC-67"));
+        EXPECT_EQ(host.window(ScreenId::Form1)->windowTitle(), QStringLiteral("主画面 · IFC-67"));
         QTest::keyClick(combo, Qt::Key_Down);
     }
     QtHost host(catalog::screen_desc, &settings);

@@ -1,0 +1,101 @@
+// What every screen does alike through the shared host policy, driven through
+// the in-memory host: stale results, titles, copying, Enter in a shared field.
+#include <gtest/gtest.h>
+
+#include "catalog/catalog.h"
+#include "shell/memory_app.h"
+
+namespace entalix {
+namespace {
+
+using shell::ScreenId;
+
+class ScreenPolicy : public ::testing::Test {
+protected:
+    ScreenPolicy() : app(catalog::screen_desc) { app.start(); }
+    int rows(ScreenId id, const std::string& quantity) const {
+        const std::string text = app.copy_all(id);
+        int n = 0;
+        for (std::size_t at = text.find(quantity + '\t'); at != std::string::npos;
+             at = text.find(quantity + '\t', at + 1))
+            if (at == 0 || text[at - 1] == '\n') ++n;
+        return n;
+    }
+    shell::MemoryApp app;
+};
+
+TEST_F(ScreenPolicy, SaturationScreenGreysAStaleResultButNotARetypedValue) {
+    app.click(ScreenId::Form1, "Command4");
+    app.type(ScreenId::Form8, "Text2", "0.9017");  // gauge, 1.0000 MPa absolute
+    app.click(ScreenId::Form8, "Command2");
+    EXPECT_TRUE(app.text(ScreenId::Form8, "Text1").starts_with("179.88"));  // steam tables: 179.88 degC at 1 MPa
+    EXPECT_FALSE(app.stale(ScreenId::Form8, "Text1"));
+    app.type(ScreenId::Form8, "Text7", "0.1013");
+    EXPECT_TRUE(app.stale(ScreenId::Form8, "Text1"));
+    app.type(ScreenId::Form8, "Text7", "0.0983");  // the value it stood on, typed again
+    EXPECT_FALSE(app.stale(ScreenId::Form8, "Text1"));
+
+    // A failed press greys what the press showed before.
+    app.type(ScreenId::Form8, "Text2", "abc");
+    app.click(ScreenId::Form8, "Command2");
+    EXPECT_NE(app.text(ScreenId::Form8, "Message"), "");
+    EXPECT_TRUE(app.text(ScreenId::Form8, "Text1").starts_with("179.88"));
+    EXPECT_TRUE(app.stale(ScreenId::Form8, "Text1"));
+}
+
+TEST_F(ScreenPolicy, TitlesFollowTheFormulationAtOnceAndOldResultsGrey) {
+    EXPECT_EQ(app.title(ScreenId::Form1), "主画面 · IFC-67");
+    app.click(ScreenId::Form1, "Command4");
+    EXPECT_EQ(app.title(ScreenId::Form8), "饱和参数");  // nothing computed with water yet
+    app.click(ScreenId::Form8, "Command2");
+    EXPECT_EQ(app.title(ScreenId::Form8), "饱和参数 · IFC-67");
+    app.click(ScreenId::Form8, "Command3");
+    app.choose(ScreenId::Form1, "Combo1", "IAPWS-IF97");
+    EXPECT_EQ(app.title(ScreenId::Form1), "主画面 · IAPWS-IF97");
+    EXPECT_EQ(app.title(ScreenId::Form8), "饱和参数 · IAPWS-IF97");
+    EXPECT_TRUE(app.stale(ScreenId::Form8, "Text1"));
+}
+
+TEST_F(ScreenPolicy, CopyTakesOnlyThePressStillOnTheScreen) {
+    app.click(ScreenId::Form1, "Command4");
+    app.type(ScreenId::Form8, "Text1", "100");
+    app.click(ScreenId::Form8, "Command1");  // pressure from temperature
+    app.type(ScreenId::Form8, "Text2", "0.9017");
+    app.click(ScreenId::Form8, "Command2");  // temperature from the pressure typed over the result
+    EXPECT_EQ(rows(ScreenId::Form8, "饱和压力"), 1) << app.copy_all(ScreenId::Form8);
+    EXPECT_EQ(rows(ScreenId::Form8, "饱和温度"), 1);
+    EXPECT_NE(app.copy_all(ScreenId::Form8).find("饱和压力\t0.9017\t"), std::string::npos);
+    // The other arrow writes over the field this press read: only it is left.
+    app.click(ScreenId::Form8, "Command1");
+    EXPECT_EQ(rows(ScreenId::Form8, "饱和压力"), 1) << app.copy_all(ScreenId::Form8);
+    EXPECT_FALSE(app.stale(ScreenId::Form8, "Text1"));
+    EXPECT_FALSE(app.stale(ScreenId::Form8, "Text2"));
+}
+
+TEST_F(ScreenPolicy, EnterInTheSharedAtmosphericPressureRecomputesEveryBlock) {
+    app.click(ScreenId::Form1, "Command1");
+    for (const auto& [field, text] : {std::pair{"gdzj", "100"},
+                                      {"jzwd", "20"},
+                                      {"jzyl", "1"},
+                                      {"jzls", "2"},
+                                      {"jzwd1", "20"},
+                                      {"jzyl1", "1"},
+                                      {"jzls1", "2"},
+                                      {"jzll1", "50"}})
+        app.type(ScreenId::Form2, field, text);
+    app.click(ScreenId::Form2, "Command2");
+    app.click(ScreenId::Form2, "Command3");
+    app.type(ScreenId::Form2, "dqyz", "0.0900");
+    EXPECT_TRUE(app.stale(ScreenId::Form2, "jzll"));
+    EXPECT_TRUE(app.stale(ScreenId::Form2, "gdzj1"));
+    app.enter(ScreenId::Form2, "dqyz");
+    EXPECT_FALSE(app.stale(ScreenId::Form2, "jzll"));
+    EXPECT_FALSE(app.stale(ScreenId::Form2, "gdzj1"));
+    // Enter where nothing changed greys nothing and changes nothing.
+    app.enter(ScreenId::Form2, "jzwd");
+    EXPECT_FALSE(app.stale(ScreenId::Form2, "jzll"));
+    EXPECT_FALSE(app.stale(ScreenId::Form2, "gdzj1"));
+}
+
+}  // namespace
+}  // namespace entalix
