@@ -4,6 +4,7 @@
 
 #include "catalog/catalog.h"
 #include "shell/memory_app.h"
+#include "shell/tab_order.h"
 
 namespace entalix {
 namespace {
@@ -95,6 +96,36 @@ TEST_F(ScreenPolicy, EnterInTheSharedAtmosphericPressureRecomputesEveryBlock) {
     app.enter(ScreenId::Form2, "jzwd");
     EXPECT_FALSE(app.stale(ScreenId::Form2, "jzll"));
     EXPECT_FALSE(app.stale(ScreenId::Form2, "gdzj1"));
+}
+
+// The stream a field belongs to, from its name alone: "进汽" of "进汽温度",
+// "减温" of "减温水压力"; empty for a quantity that names no stream.
+std::string stream_of(const std::string& quantity) {
+    constexpr std::size_t kChar = 3;  // bytes of a Chinese character in UTF-8
+    if (quantity.size() < 4 * kChar) return {};
+    for (const char* end : {"温度", "压力", "流量"})
+        if (quantity.ends_with(end)) return quantity.substr(0, 2 * kChar);
+    return {};
+}
+
+TEST(TabOrder, EveryScreenReadsEachStreamWholeBeforeTheNext) {
+    for (ScreenId id : shell::all_screens()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(id);
+        std::vector<std::string> visited;  // streams in the order Tab first reaches them
+        for (const shell::ControlDesc* c : shell::tab_order(desc)) {
+            const std::string stream = stream_of(c->meaning.quantity);
+            if (stream.empty() || (!visited.empty() && visited.back() == stream)) continue;
+            EXPECT_EQ(std::find(visited.begin(), visited.end(), stream), visited.end())
+                << shell::screen_name(id) << ": Tab comes back to " << stream << " at " << c->name;
+            visited.push_back(stream);
+        }
+    }
+    // The desuperheater's inlet is typed "435 Tab 3.43" into its temperature and pressure.
+    std::vector<std::string> names;
+    for (const shell::ControlDesc* c : shell::tab_order(catalog::screen_desc(ScreenId::Form7)))
+        names.push_back(c->name);
+    EXPECT_EQ(std::vector<std::string>(names.begin() + 3, names.begin() + 8),
+              (std::vector<std::string>{"Text1", "Text2", "Text5", "Text6", "Text7"}));
 }
 
 }  // namespace
