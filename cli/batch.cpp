@@ -350,7 +350,7 @@ std::string answer_json_line(const std::string& line, props::Formulation formula
     } catch (const UsageError& e) {
         answer = {{"error", e.what()}};
     } catch (...) {
-        answer = {{"error", shell::current_failure_message()}};
+        answer = {{"error", command_line_words(shell::current_failure_message())}};
     }
     if (id.empty() || id == "null") return dump(answer);
     // The id goes in where the writer would put the member "id", keys in order.
