@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalog/catalog.h"
+#include "props/validity.h"
 #include "shell/memory_app.h"
 #include "shell/tab_order.h"
 
@@ -126,6 +127,53 @@ TEST(TabOrder, EveryScreenReadsEachStreamWholeBeforeTheNext) {
         names.push_back(c->name);
     EXPECT_EQ(std::vector<std::string>(names.begin() + 3, names.begin() + 8),
               (std::vector<std::string>{"Text1", "Text2", "Text5", "Text6", "Text7"}));
+}
+
+// Pixels a line of the screens' 12 px type takes: a Chinese character or
+// full-width sign 12, any other character at most 7.
+int text_pixels(std::string_view utf8) {
+    int pixels = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        pixels += length >= 3 ? 12 : 7;
+        i += length;
+    }
+    return pixels;
+}
+
+// The message line holds a field's height at least, stands inside the window
+// clear of every other control, and has room for the longest message the
+// screens say (the near-critical refusal) in lines of 16 px at 96 dpi.
+TEST(MessageLine, IsAsLegibleAsAFieldAndHoldsTheLongestMessage) {
+    constexpr int kTwipsPerPixel = 15;
+    constexpr int kLinePixels = 16;
+    for (ScreenId id : shell::all_screens()) {
+        const shell::ScreenDesc& desc = catalog::screen_desc(id);
+        int field = 0;
+        for (const shell::ControlDesc& c : desc.controls)
+            if (c.kind == shell::ControlKind::TextBox) field = std::max(field, c.rect.height);
+        for (const shell::ControlDesc& m : desc.controls) {
+            if ((m.style & shell::kMessage) == 0) continue;
+            const shell::Twips r = shell::window_rect(desc, m);
+            const std::string name = shell::screen_name(id);
+            EXPECT_GE(r.height, field) << name;
+            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= desc.width && r.top + r.height <= desc.height)
+                << name;
+            for (const shell::ControlDesc& c : desc.controls) {
+                if (&c == &m || c.kind == shell::ControlKind::PictureBox || !c.parent.empty()) continue;
+                const shell::Twips q = shell::window_rect(desc, c);
+                const bool meet = q.left < r.left + r.width && r.left < q.left + q.width && q.top < r.top + r.height &&
+                                  r.top < q.top + q.height;
+                EXPECT_FALSE(meet) << name << ": the message line covers " << c.name;
+            }
+            // The motor, pump and heating-area screens compute without water and steam.
+            if (id == ScreenId::Form9 || id == ScreenId::Form14 || id == ScreenId::Form15) continue;
+            const int width = r.width / kTwipsPerPixel - 4;
+            const int lines = (text_pixels(props::kMsgNearCritical) + width - 1) / width;
+            EXPECT_GE(r.height / kTwipsPerPixel, lines * kLinePixels) << name << ": " << lines << " lines";
+        }
+    }
 }
 
 }  // namespace
