@@ -7,15 +7,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTextDocument>
 
 #include "shell/clipboard_text.h"
 #include "shell/field_menu.h"
 #include "shell/field_ranges.h"
 #include "shell/help_button.h"
 #include "shell/host_look.h"
+#include "shell/numbers.h"
 #include "shell/tab_order.h"
 #include "ui/screen_window.h"
 
@@ -85,6 +88,7 @@ void ScreenWindow::bind_field(const ControlDesc& c, QWidget* widget) {
     // A typed field that a calculation also writes (the saturation screen's) greys as a result does.
     if (c.meaning.role == Role::Result || shown_.written_fields().count(c.name) != 0)
         own_palettes_[c.name] = widget->palette();
+    if (qobject_cast<QLineEdit*>(widget) != nullptr || c.meaning.role == Role::Result) widget->installEventFilter(this);
     if (c.meaning.role == Role::Result) {
         if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
@@ -95,6 +99,28 @@ void ScreenWindow::bind_field(const ControlDesc& c, QWidget* widget) {
         menu->exec(widget->mapToGlobal(at));
         delete menu;
     });
+}
+
+bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick) return QWidget::eventFilter(watched, event);
+    // Qt selects its own word first (it stops at a decimal point); the whole number replaces it.
+    QMetaObject::invokeMethod(
+        this,
+        [edit = QPointer<QLineEdit>(qobject_cast<QLineEdit*>(watched)),
+         label = QPointer<QLabel>(qobject_cast<QLabel*>(watched))] {
+            if (edit != nullptr && edit->selectionStart() >= 0) {
+                const auto [first, last] = shell::double_click_span(edit->text().toStdU16String(),
+                                                                    static_cast<std::size_t>(edit->selectionStart()));
+                edit->setSelection(static_cast<int>(first), static_cast<int>(last - first));
+            } else if (label != nullptr && label->selectionStart() >= 0 && label->textFormat() != Qt::RichText &&
+                       !Qt::mightBeRichText(label->text())) {
+                const auto [first, last] = shell::double_click_span(label->text().toStdU16String(),
+                                                                    static_cast<std::size_t>(label->selectionStart()));
+                label->setSelection(static_cast<int>(first), static_cast<int>(last - first));
+            }
+        },
+        Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 void ScreenWindow::dispatch(const std::string& event) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "shell/controller.h"
+#include "shell/numbers.h"
 #include "shell/tab_order.h"
 #include "win32/dpi.h"
 #include "win32/field_roles.h"
@@ -15,6 +16,31 @@
 #include "win32/text.h"
 
 namespace entalix::win32 {
+
+namespace {
+
+// A double-click in a box selects what every host selects: the whole number
+// ("1130.90"), by the rule of shell/numbers.h.
+int CALLBACK number_word_break(LPWSTR text, int current, int length, int code) {
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    if (text == nullptr || length <= 0) return 0;
+    const std::u16string_view all(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length));
+    const auto at = static_cast<std::size_t>(std::clamp(current, 0, length - 1));
+    switch (code) {
+        case WB_ISDELIMITER:
+            return all[at] == u' ' ? TRUE : FALSE;
+        case WB_LEFT:
+            // The character left of the position is the one in the word.
+            return static_cast<int>(
+                shell::double_click_span(all, static_cast<std::size_t>(std::clamp(current - 1, 0, length - 1))).first);
+        case WB_RIGHT:
+            return static_cast<int>(shell::double_click_span(all, at).second);
+        default:
+            return current;
+    }
+}
+
+}  // namespace
 
 using namespace detail;
 using shell::ControlDesc;
@@ -46,8 +72,10 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     // A text box's own right-click menu is in the language of Windows and cannot
     // copy all results: the screen's menu, in Chinese, stands in for it.
     for (const Control& c : controls_)
-        if (c.widget == Widget::Result || c.widget == Widget::Edit)
+        if (c.widget == Widget::Result || c.widget == Widget::Edit) {
             SetWindowSubclass(c.hwnd, field_proc, 0, reinterpret_cast<DWORD_PTR>(this));
+            SendMessageW(c.hwnd, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&number_word_break));
+        }
 }
 
 ScreenWindow::~ScreenWindow() {
