@@ -27,7 +27,7 @@ const ScreenDesc& form12() {
         // Left of "全部物性", over the result.
         d.controls.push_back(button("Command4", "焓熵图", {5040, 510, 1095, 315}));
         // Below the result, left of "返回".
-        d.controls.push_back(message_line({120, 4050, 6240, 540}));
+        d.controls.push_back(message_line({120, 4095, 6240, 540}));
         d.events.push_back(compute(
             "Command1_Click", calculation_reads(true), {"Label3"}, [](const Fields& f, props::WaterSteam& water) {
                 StateAnswer answer = SolveGaugeStateFromPair(pair_input(f), f.text("Text7"), water);
