@@ -488,7 +488,7 @@ std::string answer_json_line(const std::string& line, props::Formulation formula
     } catch (const UsageError& e) {
         answer = {{"error", e.what()}};
     } catch (...) {
-        answer = {{"error", shell::current_failure_message()}};
+        answer = {{"error", command_line_words(shell::current_failure_message())}};
     }
     return with_id(answer, id);
 }

@@ -216,7 +216,7 @@ std::vector<std::string> compute_row(const Target& t, const std::vector<std::str
     } catch (const UsageError&) {
         throw;
     } catch (...) {
-        failure = shell::current_failure_message();
+        failure = command_line_words(shell::current_failure_message());
         out.clear();
     }
     return out;

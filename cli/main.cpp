@@ -119,7 +119,7 @@ int run_compare(const std::string& name, const std::vector<std::string>& args) {
         } catch (const cli::UsageError&) {
             throw;
         } catch (...) {
-            std::cout << label << '\t' << "失败：" << shell::current_failure_message() << '\n';
+            std::cout << label << '\t' << "失败：" << cli::command_line_words(shell::current_failure_message()) << '\n';
             status = kFailed;
         }
     }
@@ -262,7 +262,7 @@ int main(int argc, char** argv) {
         std::cerr << e.what() << '\n';
         status = kInputFailed;
     } catch (...) {
-        std::cerr << shell::current_failure_message() << '\n';
+        std::cerr << cli::command_line_words(shell::current_failure_message()) << '\n';
         status = kFailed;
     }
     std::cout.flush();

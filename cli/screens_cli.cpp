@@ -52,13 +52,15 @@ shell::Outcome run_screen_event(const std::string& screen, const std::string& ev
         if (on_target->failed) {
             shell::Outcome failed;
             failed.failed = true;
-            failed.message = on_target->message;
+            failed.message = command_line_words(on_target->message);
             return failed;
         }
         outcome.target_texts.insert(outcome.target_texts.end(), on_target->texts.begin(), on_target->texts.end());
         if (outcome.warning.empty()) outcome.warning = on_target->warning;
         outcome.formulation = on_target->formulation;
     }
+    outcome.message = command_line_words(std::move(outcome.message));
+    outcome.warning = command_line_words(std::move(outcome.warning));
     return outcome;
 }
 

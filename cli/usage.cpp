@@ -3,7 +3,16 @@
 
 #include <system_error>
 
+#include "props/validity.h"
+
 namespace entalix::cli {
+
+std::string command_line_words(std::string message) {
+    const std::string_view window = props::kUseIf97InWindow;
+    if (const std::size_t at = message.find(window); at != std::string::npos)
+        message.replace(at, window.size(), props::kUseIf97OnCommandLine);
+    return message;
+}
 
 const char* const kShortUsage =
     "用法：\n"

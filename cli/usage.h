@@ -30,6 +30,10 @@ InputError input_error(const std::ios_base::failure& failure);
 // (whole UTF-8 characters), "…" where it was cut.
 std::string quote_input(std::string_view text);
 
+// A message of the screens as the command line says it: advice that names the
+// main menu's switch names the option instead.
+std::string command_line_words(std::string message);
+
 // The short usage, on standard error after a usage error.
 extern const char* const kShortUsage;
 

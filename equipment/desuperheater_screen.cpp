@@ -102,7 +102,7 @@ const ScreenDesc& form7() {
         d.controls.push_back(button("Command2", "计算", {6960, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {8040, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(chart_button("Command3", 5820, 5040));
-        d.controls.push_back(message_line({120, 5040, 5640, 375}));
+        d.controls.push_back(message_line({120, 5040, 5640, 480}));
         d.events = {
             compute("Command2_Click", {"Text9", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5", "Text7"},
                     {"jqll", "jwsll"},

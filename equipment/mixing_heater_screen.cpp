@@ -113,7 +113,7 @@ const ScreenDesc& form5() {
         d.controls.push_back(button("Command2", "计算", {7080, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {8160, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(chart_button("Command3", 5940, 5040));
-        d.controls.push_back(message_line({120, 5100, 5760, 375}));
+        d.controls.push_back(message_line({120, 5100, 5760, 480}));
         d.events = {
             compute("Command2_Click", {"Text7", "Text2", "Text1", "Text4", "Text3", "Text6", "Text5"}, {"jqll", "csll"},
                     [](const Fields& f, props::WaterSteam& water) {

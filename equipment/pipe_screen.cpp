@@ -189,7 +189,7 @@ constexpr int kCaptionWidth = 1215;
 
 const ScreenDesc& form2() {
     static const ScreenDesc desc = [] {
-        ScreenDesc d{ScreenId::Form2, "管道计算", 7875, 4485, {}, {}, "Command1_Click"};
+        ScreenDesc d{ScreenId::Form2, "管道计算", 7875, 4845, {}, {}, "Command1_Click"};
         d.controls = {
             heading("Label1(1)", "管道计算", {2400, 120, 2295, 375}),
             label("Label1(0)", "已知条件：", {240, 600, 1215, 255}),
@@ -224,7 +224,7 @@ const ScreenDesc& form2() {
         d.controls.push_back(with_meaning(result_label("Label3", "", {6000, 360, 1695, 3495}, "text"),
                                           result("建议流速", "m/s", "text")));
         d.controls.push_back(button("Command1", "返回", {6840, 3960, kBackWidth, kBackHeight}));
-        d.controls.push_back(message_line({3000, 4080, 3720, 375}));
+        d.controls.push_back(message_line({3000, 4080, 3720, 735}));
         d.events = {
             compute("Command2_Click", {"jzyl", "dqyz", "jzwd", "gdzj", "jzls"}, {"jzll"},
                     [](const Fields& f, props::WaterSteam& water) {

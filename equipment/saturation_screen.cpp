@@ -84,7 +84,7 @@ const ScreenDesc& form8() {
         ScreenId::Form8,
         "饱和参数",
         4635,
-        2415,
+        3135,
         {
             label("Label1(3)", "饱和压力：", {1800, 360, 1215, 255}),
             // Each of the two fields is typed into, and written by the other's arrow.
@@ -102,7 +102,8 @@ const ScreenDesc& form8() {
             label("Label2(1)", "℃", {3960, 1680, 375, 375}),
             button("Command3", "返回", {120, 1800, kBackWidth, kBackHeight}),
             button("Command4", "焓熵图", {120, 1290, kBackWidth, 420}),
-            message_line({120, 120, 1620, 720}),
+            // A line of its own under the fields, as wide as the window.
+            message_line({120, 2340, 4395, 735}),
         },
         {
             compute("Command1_Click", {"Text1", "Text7"}, {"Text2"},

@@ -118,7 +118,7 @@ const ScreenDesc& form6() {
         d.controls.push_back(button("Command2", "计算", {6240, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(button("Command1", "返回", {7320, 5040, kBackWidth, kBackHeight}));
         d.controls.push_back(chart_button("Command3", 5100, 5040));
-        d.controls.push_back(message_line({120, 5100, 4920, 375}));
+        d.controls.push_back(message_line({120, 5100, 4920, 480}));
         d.events = {
             compute("Command2_Click", {"Text9", "Text2", "Text1", "Text3", "Text4", "Text5", "Text6", "Text8", "Text7"},
                     {"jqll"},

@@ -19,8 +19,12 @@ inline constexpr double kHighestPressure = 100.0;     // MPa, absolute
 inline constexpr double kWaterEquationLimit = 350.0;  // degC
 
 inline constexpr const char* kMsgOutsideFormulation = "超出IFC-67适用范围（0–800 ℃，压力不超过100 MPa）";
+// Said to the person at a window: the main menu's switch is the way to the other formulation.
+inline constexpr const char* kUseIf97InWindow = "可在主画面的“物性公式”框改选IAPWS-IF97";
+// The same advice where the command line says it.
+inline constexpr const char* kUseIf97OnCommandLine = "可加选项 --formulation IF97 改用IAPWS-IF97";
 inline constexpr const char* kMsgNearCritical =
-    "状态位于临界区，IFC-67公式在此不适用（可在主画面选用IAPWS-IF97公式，命令行用entalix-calc --formulation IF97）";
+    "状态位于临界区，IFC-67公式在此不适用（可在主画面的“物性公式”框改选IAPWS-IF97）";
 
 // Above the critical point there is no boundary between water and steam.
 inline constexpr const char* kMsgNoWetAbovePressure = "临界压力（22.12 MPa）以上不存在湿蒸汽，干度没有意义";

@@ -7,13 +7,23 @@
 namespace entalix::shell {
 
 void MemoryHost::create_screen(const ScreenDesc& desc) {
-    ScreenModel model;
-    model.desc = &desc;
+    ScreenModel model(desc);
+    model.shown_results.formulation_chosen(formulation_);
     for (const ControlDesc& c : desc.controls) {
         model.texts[c.name] = c.kind == ControlKind::CheckBox ? "0" : c.text;
         model.shown[c.name] = (c.style & kHidden) == 0;
     }
-    screens_[desc.id] = std::move(model);
+    screens_.insert_or_assign(desc.id, std::move(model));
+}
+
+void MemoryHost::set_formulation(props::Formulation formulation) {
+    formulation_ = formulation;
+    for (auto& [id, m] : screens_) m.shown_results.formulation_chosen(formulation);
+}
+
+void MemoryHost::set_pressing(std::optional<ScreenId> id, std::string event) {
+    pressing_screen_ = id;
+    pressing_event_ = std::move(event);
 }
 
 void MemoryHost::show_screen(ScreenId id) { model(id).window_visible = true; }
@@ -33,6 +43,9 @@ void MemoryHost::apply(ScreenId id, const Outcome& outcome) {
     for (const auto& [box, drawing] : outcome.pictures) m.pictures[box] = drawing;
     for (const ControlDesc& c : m.desc->controls)
         if (c.style & kMessage) m.texts.at(c.name) = message_line(outcome);
+    // Results another screen's press computed here count as this screen's own press.
+    const std::string& event = pressing_screen_ == id ? pressing_event_ : outcome.pressed_as;
+    if (!event.empty()) m.shown_results.pressed(event, outcome, fields(id));
 }
 
 const ScreenModel& MemoryHost::model(ScreenId id) const { return screens_.at(id); }
@@ -48,10 +61,22 @@ void MemoryApp::click(ScreenId id, std::string_view control) {
         std::string& value = m.texts.at(std::string(control));
         const char toggled = value == "1" ? '0' : '1';
         value.assign(1, toggled);
+        m.shown_results.input_changed(control, value);
     }
-    std::string event(control);
-    event += "_Click";
+    fire(id, std::string(control) + "_Click");
+}
+
+void MemoryApp::fire(ScreenId id, const std::string& event) {
+    host_.set_pressing(id, event);
     controller_.fire(id, event);
+    host_.set_pressing(std::nullopt, {});
+}
+
+void MemoryApp::enter(ScreenId id, std::string_view field) {
+    const ScreenModel& m = host_.model(id);
+    if (!m.window_visible) return;
+    for (const std::string& event : m.shown_results.enter_events(field))
+        click(id, std::string_view(event).substr(0, event.rfind("_Click")));
 }
 
 void MemoryApp::choose(ScreenId id, std::string_view control, std::string_view choice) {
@@ -62,15 +87,14 @@ void MemoryApp::choose(ScreenId id, std::string_view control, std::string_view c
         return;
     m.texts.at(c->name) = std::string(choice);
     if (const auto formulation = chosen_formulation(*c, choice)) host_.set_formulation(*formulation);
-    controller_.fire(id, c->name + "_Click");
+    fire(id, c->name + "_Click");
 }
 
 void MemoryApp::type(ScreenId id, std::string_view control, std::string text) {
     ScreenModel& m = host_.model(id);
     m.texts.at(std::string(control)) = std::move(text);
-    std::string event(control);
-    event += "_Change";
-    controller_.fire(id, event);
+    m.shown_results.input_changed(control, m.texts.at(std::string(control)));
+    fire(id, std::string(control) + "_Change");
 }
 
 std::vector<ScreenId> MemoryApp::visible_screens() const {

@@ -7,16 +7,20 @@
 #include <string_view>
 
 #include "shell/controller.h"
+#include "shell/shown_results.h"
 
 namespace entalix::shell {
 
 struct ScreenModel {
+    explicit ScreenModel(const ScreenDesc& screen) : desc(&screen), shown_results(screen) {}
+
     const ScreenDesc* desc = nullptr;
     std::map<std::string, std::string, std::less<>> texts;  // tick boxes hold "0" or "1"
     std::map<std::string, bool, std::less<>> shown;         // control visibility
     bool window_visible = false;
     std::string formulation;  // of the last result written, as Outcome::formulation names it
     std::map<std::string, Drawing, std::less<>> pictures;  // the drawings presses put in picture boxes
+    ShownResults shown_results;  // which results are stale, what a copy carries, the title
 };
 
 class MemoryHost : public ScreenHost {
@@ -28,7 +32,10 @@ public:
     void apply(ScreenId id, const Outcome& outcome) override;
 
     // The formulation every press computes with, as the main menu's switch sets it.
-    void set_formulation(props::Formulation formulation) { formulation_ = formulation; }
+    void set_formulation(props::Formulation formulation);
+    // The event a person's action runs on a screen, while it runs: its outcome
+    // counts as that screen's press.
+    void set_pressing(std::optional<ScreenId> id, std::string event);
     props::Formulation formulation() const { return formulation_; }
 
     const ScreenModel& model(ScreenId id) const;  // throws std::out_of_range if not created
@@ -38,6 +45,8 @@ public:
 private:
     std::map<ScreenId, ScreenModel> screens_;
     props::Formulation formulation_ = props::Formulation::IFC67;
+    std::optional<ScreenId> pressing_screen_;
+    std::string pressing_event_;
 };
 
 // A user at the keyboard: starts the application, clicks, types, closes.
@@ -50,6 +59,12 @@ public:
     void click(ScreenId id, std::string_view control);
     // Replaces a text box's text and runs its Change event.
     void type(ScreenId id, std::string_view control, std::string text);
+    // Enter in a field: presses the buttons shell/shown_results.h names for it.
+    void enter(ScreenId id, std::string_view field);
+    // Ctrl+Shift+C: every calculation shown, with its inputs.
+    std::string copy_all(ScreenId id) const { return host_.model(id).shown_results.results_text(); }
+    bool stale(ScreenId id, std::string_view result) const { return host_.model(id).shown_results.stale(result); }
+    std::string title(ScreenId id) const { return host_.model(id).shown_results.title(); }
     // The frame's close control; false when the application ends.
     bool close(ScreenId id) { return controller_.close(id); }
     // The user's choice of formulation for the presses that follow.
@@ -67,6 +82,8 @@ public:
     Controller& controller() { return controller_; }
 
 private:
+    void fire(ScreenId id, const std::string& event);
+
     MemoryHost host_;
     Controller controller_;
 };

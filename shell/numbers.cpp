@@ -225,4 +225,26 @@ std::string FormatPressureMPa(double p) {
     return FormatWithPattern(p, "0." + std::string(static_cast<std::size_t>(decimals), '0'));
 }
 
+namespace {
+
+bool number_char(char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == u'+' || c == u'e' || c == u'E';
+}
+bool blank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+}  // namespace
+
+std::pair<std::size_t, std::size_t> double_click_span(std::u16string_view text, std::size_t at) {
+    if (text.empty()) return {0, 0};
+    at = std::min(at, text.size() - 1);
+    if (blank(text[at])) return {at, at};
+    const bool number = number_char(text[at]);
+    const auto same = [&](char16_t c) { return !blank(c) && number_char(c) == number; };
+    std::size_t first = at;
+    while (first > 0 && same(text[first - 1])) --first;
+    std::size_t last = at + 1;
+    while (last < text.size() && same(text[last])) ++last;
+    return {first, last};
+}
+
 }  // namespace entalix::shell

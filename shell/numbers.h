@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace entalix::shell {
 
@@ -57,5 +58,11 @@ std::string FormatPressureMPa(double p);
 // bare point removed, "0" for zero. Magnitudes below 1e-4 or from 1e15 upward
 // are written with an exponent ("1.5E-05"). Throws ArithmeticFault if not finite.
 std::string FormatGeneralNumber(double value);
+
+// What a double-click selects in a field's text (UTF-16, as both window
+// toolkits hold it) at index `at`: the whole number around it, its sign,
+// decimal point and exponent included ("1130.90", not "1130" or "90"), or else
+// the run of other characters up to a blank or a number. [first, second).
+std::pair<std::size_t, std::size_t> double_click_span(std::u16string_view text, std::size_t at);
 
 }  // namespace entalix::shell

@@ -2,6 +2,7 @@
 #include "shell/tab_order.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace entalix::shell {
 
@@ -33,6 +34,67 @@ void reading_order(std::vector<Placed>& items) {
         std::stable_sort(line, end, [](const Placed& a, const Placed& b) { return a.rect.left < b.rect.left; });
         line = end;
     }
+}
+
+bool typed_number(const ControlDesc& c) { return c.meaning.role == Role::Input || c.meaning.role == Role::Atmospheric; }
+
+// Two typed fields of one column, one below the other at most a field's height apart.
+bool stacked(const Twips& a, const Twips& b) {
+    constexpr int kSameColumn = 60;  // twips: four pixels
+    if (std::abs(a.left - b.left) > kSameColumn) return false;
+    const Twips& upper = a.top <= b.top ? a : b;
+    const Twips& lower = a.top <= b.top ? b : a;
+    const int gap = lower.top - (upper.top + upper.height);
+    return gap >= -upper.height / 2 && gap <= upper.height;
+}
+
+std::size_t root(std::vector<std::size_t>& parent, std::size_t i) {
+    // Each step goes to a smaller index, so the walk ends within the count of items.
+    while (parent[i] != i) i = parent[i] = parent[parent[i]];
+    return i;
+}
+
+void join(std::vector<std::size_t>& parent, std::size_t a, std::size_t b) {
+    const std::size_t ra = root(parent, a);
+    const std::size_t rb = root(parent, b);
+    if (ra < rb)
+        parent[rb] = ra;
+    else
+        parent[ra] = rb;
+}
+
+// Reading order by blocks: the fields stacked in one column (a stream's
+// temperature, pressure and flow beside its pipe on a plant drawing) are read
+// whole before the next block, a tick box with the field of its quantity;
+// the blocks, and the controls that stand alone, in reading order of their
+// first control. So Tab never leaves one stream halfway for a neighbour whose
+// lines are a little higher or lower.
+void block_order(std::vector<Placed>& items) {
+    const std::size_t n = items.size();
+    std::vector<std::size_t> parent(n);
+    for (std::size_t i = 0; i < n; ++i) parent[i] = i;
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i + 1; j < n; ++j) {
+            const ControlDesc& a = *items[i].control;
+            const ControlDesc& b = *items[j].control;
+            if (typed_number(a) && typed_number(b) && stacked(items[i].rect, items[j].rect)) join(parent, i, j);
+            const bool tick_of = (a.meaning.role == Role::TickBox && typed_number(b)) ||
+                                 (b.meaning.role == Role::TickBox && typed_number(a));
+            if (tick_of && a.meaning.quantity == b.meaning.quantity) join(parent, i, j);
+        }
+    std::vector<std::vector<Placed>> blocks(n);
+    for (std::size_t i = 0; i < n; ++i) blocks[root(parent, i)].push_back(items[i]);
+    std::erase_if(blocks, [](const std::vector<Placed>& b) { return b.empty(); });
+    std::vector<Placed> firsts;
+    for (std::vector<Placed>& block : blocks) {
+        reading_order(block);
+        firsts.push_back(block.front());
+    }
+    reading_order(firsts);
+    items.clear();
+    for (const Placed& first : firsts)
+        for (const std::vector<Placed>& block : blocks)
+            if (block.front().control == first.control) items.insert(items.end(), block.begin(), block.end());
 }
 
 struct Block {
@@ -79,6 +141,7 @@ std::vector<Block> blocks_of(const ScreenDesc& desc) {
     for (const EventBinding* press : presses) {
         const ControlDesc* button = button_of(desc, *press);
         Block block{{button->name}, window_rect(desc, *button)};
+        bool own_field = false;
         for (const std::string& read : press->reads) {
             const ControlDesc* c = desc.find(read);
             if (c == nullptr || c->meaning.role != Role::Input) continue;
@@ -89,8 +152,10 @@ std::vector<Block> blocks_of(const ScreenDesc& desc) {
             if (shared) continue;
             block.members.push_back(read);
             block.extent = unite(block.extent, window_rect(desc, *c));
+            own_field = true;
         }
-        blocks.push_back(std::move(block));
+        // Buttons that all read the same fields (the turbine screen's) are no blocks of their own.
+        if (own_field) blocks.push_back(std::move(block));
     }
     std::stable_sort(blocks.begin(), blocks.end(),
                      [](const Block& a, const Block& b) { return a.extent.left < b.extent.left; });
@@ -131,7 +196,7 @@ std::vector<const ControlDesc*> tab_order(const ScreenDesc& desc) {
     }
     std::vector<const ControlDesc*> order;
     for (std::vector<Placed>& group : groups) {
-        reading_order(group);
+        block_order(group);
         for (const Placed& p : group) order.push_back(p.control);
     }
     if (back != nullptr) order.push_back(back);

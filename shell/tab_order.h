@@ -10,7 +10,9 @@
 namespace entalix::shell {
 
 // The fields a person types or ticks and the buttons, in reading order: top to
-// bottom, and left to right along a line. Where calculations stand side by side
+// bottom, and left to right along a line, except that fields stacked in one
+// column (one stream's temperature, pressure and flow) are read whole, each tick
+// box with the field of its quantity. Where calculations stand side by side
 // (the pipe screen's two blocks), block by block, each block's button after its
 // fields, then what the blocks share. "返回" comes last.
 std::vector<const ControlDesc*> tab_order(const ScreenDesc& desc);

@@ -9,7 +9,7 @@ using namespace shell;
 
 const ScreenDesc& form11() {
     static const ScreenDesc desc = [] {
-        ScreenDesc d{ScreenId::Form11, "绝压参数", 7560, 3930, {}, tick_box_events(), "Command3_Click"};
+        ScreenDesc d{ScreenId::Form11, "绝压参数", 7560, 4470, {}, tick_box_events(), "Command3_Click"};
         d.controls.push_back(heading("Label1", "水蒸汽绝压参数", {2280, 240, 3000, 375}));
         for (ControlDesc& c : property_rows(600, 960, PressureKind::Absolute)) d.controls.push_back(std::move(c));
         d.controls.push_back(button("Command1", "计  算", {3840, 1200, 495, 1935}));
@@ -20,7 +20,7 @@ const ScreenDesc& form11() {
         // Left of "全部物性", over the result.
         d.controls.push_back(button("Command4", "焓熵图", {5040, 630, 1095, 315}));
         // Below the result, left of "返回".
-        d.controls.push_back(message_line({4440, 3300, 1900, 600}));
+        d.controls.push_back(message_line({120, 3870, 6240, 540}));
         d.events.push_back(compute("Command1_Click", calculation_reads(false), {"Label3"},
                                    [](const Fields& f, props::WaterSteam& water) {
                                        return state_outcome(SolveStateFromPair(pair_input(f), water), water, 0.0);

@@ -72,21 +72,19 @@ ControlDesc state_label(Twips rect) {
 std::vector<EventBinding> tick_box_events() {
     std::vector<EventBinding> events;
     std::vector<std::string> shown_and_hidden = calculation_reads(false);
-    shown_and_hidden.emplace_back("Command1");
     for (int row = 0; row < kRowCount; ++row) {
         events.push_back(compute(
             indexed("Check", row + 1) + "_Click", tick_boxes(), shown_and_hidden,
-            [row](const Fields& fields) {
+            [](const Fields& fields) {
                 std::array<bool, kRowCount> ticks{};
                 for (int r = 0; r < kRowCount; ++r) ticks[r] = fields.ticked(indexed("Check", r + 1));
-                const PairSelection selection = UpdatePairSelection(ticks, row);
+                const PairSelection selection = UpdatePairSelection(ticks);
                 Outcome outcome;
                 for (int r = 0; r < kRowCount; ++r)
                     outcome.visibility.emplace_back(indexed("Check", r + 1), selection.tick_box_shown[r]);
                 for (int r = 0; r < kRowCount; ++r)
                     outcome.visibility.emplace_back(indexed("Text", r + 1), selection.input_box_shown[r]);
-                if (selection.compute_button_shown)
-                    outcome.visibility.emplace_back("Command1", *selection.compute_button_shown);
+                outcome.message = selection.note;
                 return outcome;
             },
             EventKind::Tick));

@@ -11,7 +11,7 @@ using namespace shell;
 
 const ScreenDesc& form12() {
     static const ScreenDesc desc = [] {
-        ScreenDesc d{ScreenId::Form12, "表压参数", 7560, 4020, {}, tick_box_events(), "Command3_Click"};
+        ScreenDesc d{ScreenId::Form12, "表压参数", 7560, 4650, {}, tick_box_events(), "Command3_Click"};
         d.controls.push_back(heading("Label1", "水蒸汽表压参数", {2280, 120, 3000, 375}));
         for (ControlDesc& c : property_rows(360, 840, PressureKind::Gauge)) d.controls.push_back(std::move(c));
         // The atmospheric pressure, below the six rows and outside the tick-box rule.
@@ -27,7 +27,7 @@ const ScreenDesc& form12() {
         // Left of "全部物性", over the result.
         d.controls.push_back(button("Command4", "焓熵图", {5040, 510, 1095, 315}));
         // Below the result, left of "返回".
-        d.controls.push_back(message_line({3840, 3240, 2520, 720}));
+        d.controls.push_back(message_line({120, 4095, 6240, 540}));
         d.events.push_back(compute(
             "Command1_Click", calculation_reads(true), {"Label3"}, [](const Fields& f, props::WaterSteam& water) {
                 StateAnswer answer = SolveGaugeStateFromPair(pair_input(f), f.text("Text7"), water);

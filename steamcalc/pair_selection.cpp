@@ -3,7 +3,7 @@
 
 namespace entalix::steamcalc {
 
-PairSelection UpdatePairSelection(const std::array<bool, kRowCount>& ticks, int clicked_row) {
+PairSelection UpdatePairSelection(const std::array<bool, kRowCount>& ticks) {
     PairSelection selection;
     int ticked = 0;
     for (bool tick : ticks) ticked += tick ? 1 : 0;
@@ -13,12 +13,13 @@ PairSelection UpdatePairSelection(const std::array<bool, kRowCount>& ticks, int 
         // boxes stay, so clearing one of them is the way back.
         selection.tick_box_shown[row] = ticked < 2 || ticks[row];
     }
-    if (clicked_row >= kRowH && clicked_row < kRowCount) {
-        bool unsupported = false;
-        for (int row = kRowH; row < kRowCount; ++row)
-            if (row != clicked_row && selection.input_box_shown[row] && !IsComputablePair(clicked_row, row))
-                unsupported = true;
-        selection.compute_button_shown = !(selection.input_box_shown[clicked_row] && unsupported);
+    // The button stays: a press says the same, rather than the button vanishing without a word.
+    if (ticked == 2) {
+        int first = -1;
+        int second = -1;
+        for (int row = 0; row < kRowCount; ++row)
+            if (ticks[row]) (first < 0 ? first : second) = row;
+        if (!computable_pair(first, second)) selection.note = kPairWithoutPOrT;
     }
     return selection;
 }

@@ -1,10 +1,10 @@
-// Which rows of a steam calculator show their input box, and when the compute
-// button can be pressed: a state needs exactly two known properties, one of
-// the pairs a state is computed from.
+// Which rows of a steam calculator show their input box, and what the message
+// line says of the ticks: a state needs exactly two known properties, and two
+// among h, s, v and x are a pair the calculation does not support.
 #pragma once
 
 #include <array>
-#include <optional>
+#include <string>
 
 namespace entalix::steamcalc {
 
@@ -46,23 +46,23 @@ inline constexpr std::array<std::array<Row, 2>, kPairCount> kComputablePairs{{
     {kRowH, kRowS},
 }};
 
-// Whether two different rows, in either order, are one of those pairs.
-constexpr bool IsComputablePair(int a, int b) {
-    for (const auto& pair : kComputablePairs)
-        if ((pair[0] == a && pair[1] == b) || (pair[0] == b && pair[1] == a)) return true;
-    return false;
-}
+// Whether the calculators find a state from the known values of these two rows
+// (in either order): the pairs they solve, each an entry of one table in
+// steamcalc/state_solver.cpp.
+bool computable_pair(int first, int second);
+
+// Two ticks that no calculation takes, said on the message line as soon as
+// they are set and again by a press.
+inline constexpr const char* kPairWithoutPOrT = "h、s、v、x 中任取两项不能确定状态，请选择含 p 或 t 的组合";
 
 struct PairSelection {
     std::array<bool, kRowCount> tick_box_shown{};
     std::array<bool, kRowCount> input_box_shown{};
-    // Set only after a click on h, s, v or x: hidden while that row and
-    // another of them are ticked and not a pair a state is computed from; a
-    // click on p or t leaves the button as it is.
-    std::optional<bool> compute_button_shown;
+    // For the message line: kPairWithoutPOrT, or empty (which clears it).
+    std::string note;
 };
 
-// Run after the click has toggled the clicked row's tick; ticks as they stand.
-PairSelection UpdatePairSelection(const std::array<bool, kRowCount>& ticks, int clicked_row);
+// Run after the click has toggled a row's tick; ticks as they stand.
+PairSelection UpdatePairSelection(const std::array<bool, kRowCount>& ticks);
 
 }  // namespace entalix::steamcalc

@@ -123,6 +123,12 @@ std::optional<Shown> solve_pair(Press& press, const Pair& pair) {
 
 }  // namespace
 
+bool computable_pair(int first, int second) {
+    return std::any_of(kPairs.begin(), kPairs.end(), [first, second](const Pair& pair) {
+        return (pair.first == first && pair.second == second) || (pair.first == second && pair.second == first);
+    });
+}
+
 StateAnswer solve_state(const PairInput& input, std::optional<std::string_view> atmospheric, props::WaterSteam& water,
                         ScanMethod method) {
     StateAnswer answer;
@@ -137,7 +143,9 @@ StateAnswer solve_state(const PairInput& input, std::optional<std::string_view> 
             answer.warning = std::move(shown->warning);
         }
     }
-    if (!answer.state && !answer.out_of_range) answer.note = any_pair ? kNoStateNote : kNoPairNote;
+    const auto ticked = std::count(input.ticks.begin(), input.ticks.end(), true);
+    if (!answer.state && !answer.out_of_range)
+        answer.note = any_pair ? kNoStateNote : ticked == 2 ? kPairWithoutPOrT : kNoPairNote;
     return answer;
 }
 

@@ -513,7 +513,6 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
     for (const auto& [name, shown] : outcome.visibility) controls_.at(name)->setVisible(shown);
     for (const auto& [name, drawing] : outcome.pictures)
         if (auto* box = dynamic_cast<PictureBox*>(controls_.at(name))) box->set_drawing(drawing);
-    if (!outcome.formulation.empty()) setWindowTitle(qs(shell::window_title(desc_, outcome.formulation)));
     for (const ControlDesc& c : desc_.controls) {
         if (c.meaning.role != shell::Role::Message) continue;
         auto* label = static_cast<QLabel*>(controls_.at(c.name));

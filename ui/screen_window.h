@@ -84,6 +84,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A double-click in a field or a result selects the whole number (shell/numbers.h).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* build(const shell::ControlDesc& c, QWidget* parent);

@@ -7,15 +7,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QTextDocument>
 
 #include "shell/clipboard_text.h"
 #include "shell/field_menu.h"
 #include "shell/field_ranges.h"
 #include "shell/help_button.h"
 #include "shell/host_look.h"
+#include "shell/numbers.h"
 #include "shell/tab_order.h"
 #include "ui/screen_window.h"
 
@@ -82,8 +85,11 @@ void ScreenWindow::add_help_button() {
 void ScreenWindow::bind_field(const ControlDesc& c, QWidget* widget) {
     if (typed(c)) widget->setToolTip(qs(shell::field_tooltip(c, formulation_)));
     if (c.meaning.role == Role::Formulation) widget->setToolTip(qs(std::string(shell::kFormulationTooltip)));
-    if (c.meaning.role == Role::Result) {
+    // A typed field that a calculation also writes (the saturation screen's) greys as a result does.
+    if (c.meaning.role == Role::Result || shown_.written_fields().count(c.name) != 0)
         own_palettes_[c.name] = widget->palette();
+    if (qobject_cast<QLineEdit*>(widget) != nullptr || c.meaning.role == Role::Result) widget->installEventFilter(this);
+    if (c.meaning.role == Role::Result) {
         if (auto* label = qobject_cast<QLabel*>(widget)) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     if (!shell::has_field_menu(c)) return;
@@ -95,6 +101,28 @@ void ScreenWindow::bind_field(const ControlDesc& c, QWidget* widget) {
     });
 }
 
+bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick) return QWidget::eventFilter(watched, event);
+    // Qt selects its own word first (it stops at a decimal point); the whole number replaces it.
+    QMetaObject::invokeMethod(
+        this,
+        [edit = QPointer<QLineEdit>(qobject_cast<QLineEdit*>(watched)),
+         label = QPointer<QLabel>(qobject_cast<QLabel*>(watched))] {
+            if (edit != nullptr && edit->selectionStart() >= 0) {
+                const auto [first, last] = shell::double_click_span(edit->text().toStdU16String(),
+                                                                    static_cast<std::size_t>(edit->selectionStart()));
+                edit->setSelection(static_cast<int>(first), static_cast<int>(last - first));
+            } else if (label != nullptr && label->selectionStart() >= 0 && label->textFormat() != Qt::RichText &&
+                       !Qt::mightBeRichText(label->text())) {
+                const auto [first, last] = shell::double_click_span(label->text().toStdU16String(),
+                                                                    static_cast<std::size_t>(label->selectionStart()));
+                label->setSelection(static_cast<int>(first), static_cast<int>(last - first));
+            }
+        },
+        Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}
+
 void ScreenWindow::dispatch(const std::string& event) {
     pressing_ = event;
     hooks_.event(desc_.id, event);
@@ -102,11 +130,13 @@ void ScreenWindow::dispatch(const std::string& event) {
 }
 
 void ScreenWindow::press_enter(const std::string& field) {
-    const ControlDesc* button = shell::enter_button(desc_, field);
-    if (button == nullptr) return;
-    // A button the screen hides (the steam calculators' before two ticks) is not pressed.
-    if (auto* push = qobject_cast<QPushButton*>(control(button->name)); push != nullptr && !push->isHidden())
-        push->click();
+    // A shared field (an atmospheric pressure two blocks read) recomputes each block it feeds.
+    for (const std::string& event : shown_.enter_events(field)) {
+        const std::string button = event.substr(0, event.rfind("_Click"));
+        // A button the screen hides (the steam calculators' before two ticks) is not pressed.
+        if (auto* push = qobject_cast<QPushButton*>(control(button)); push != nullptr && !push->isHidden())
+            push->click();
+    }
 }
 
 void ScreenWindow::set_field_text(const std::string& name, const QString& text) {
@@ -137,7 +167,7 @@ void ScreenWindow::set_formulation(props::Formulation formulation) {
 }
 
 void ScreenWindow::inputs_changed(const std::string& field) {
-    shown_.input_changed(field);
+    shown_.input_changed(field, fields().text(field));
     show_stale();
 }
 
@@ -147,6 +177,8 @@ void ScreenWindow::note_press(const std::string& event, const shell::Outcome& ou
 }
 
 void ScreenWindow::show_stale() {
+    // The title names the formulation chosen now, from the moment it is chosen.
+    setWindowTitle(qs(shown_.title()));
     const std::set<std::string, std::less<>> greyed = shown_.stale_results();
     for (const auto& [name, own] : own_palettes_) {
         QWidget* widget = controls_.at(name);

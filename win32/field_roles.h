@@ -1,6 +1,6 @@
 // What the window host needs to know about a field beyond its geometry: which
 // labels show results (selectable, so they can be copied), which boxes hold the
-// site's atmospheric pressure, and which button Enter presses in a field.
+// site's atmospheric pressure.
 // All of it comes from what the screen declares, read here in one place.
 #pragma once
 
@@ -16,9 +16,5 @@ bool shows_result(const shell::ControlDesc& control);
 
 // A box holding the atmospheric pressure that turns gauge into absolute pressures.
 bool is_atmospheric(const shell::ControlDesc& control);
-
-// The calculation event that Enter in this text box runs ("Command2_Click"),
-// or empty when the field belongs to no calculation.
-std::string enter_event(const shell::ScreenDesc& screen, std::string_view field);
 
 }  // namespace entalix::win32

@@ -33,7 +33,7 @@ void ScreenWindow::on_command(int id, int code) {
     if ((c.widget == Widget::Button || c.widget == Widget::CheckBox) && code == BN_CLICKED) {
         // A tick box's click arrives with its new state already in place.
         if (c.widget == Widget::CheckBox) {
-            shown_.input_changed(name);
+            shown_.input_changed(name, SendMessageW(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0");
             show_grey();
         }
         host_.on_event(desc_.id, name + "_Click");
@@ -59,13 +59,13 @@ void ScreenWindow::clean_paste(Control& c) {
 
 void ScreenWindow::typed(const Control& c) {
     const std::string& name = c.desc->name;
-    shown_.input_changed(name);
+    shown_.input_changed(name, narrow(window_text(c.hwnd)));
     show_grey();
     if (is_atmospheric(*c.desc)) host_.on_atmospheric_typed(desc_.id, narrow(window_text(c.hwnd)));
     if (desc_.find_event(name + "_Change") != nullptr) host_.on_event(desc_.id, name + "_Change");
 }
 
-// Enter in a field presses the button of its calculation; on a button, the button.
+// Enter in a field presses the buttons of the calculations it feeds (shell/shown_results.h); on a button, the button.
 void ScreenWindow::on_enter() {
     Control* c = find(GetFocus());
     if (c == nullptr) return;
@@ -74,11 +74,11 @@ void ScreenWindow::on_enter() {
         return;
     }
     if (c->widget != Widget::Edit) return;
-    const auto it = enter_events_.find(c->desc->name);
-    if (it == enter_events_.end() || it->second.empty()) return;
-    const std::string button = it->second.substr(0, it->second.rfind("_Click"));
-    if (const Control* b = find(button); b != nullptr && IsWindowVisible(b->hwnd))
-        SendMessageW(b->hwnd, BM_CLICK, 0, 0);
+    for (const std::string& event : shown_.enter_events(c->desc->name)) {
+        const std::string button = event.substr(0, event.rfind("_Click"));
+        if (const Control* b = find(button); b != nullptr && IsWindowVisible(b->hwnd))
+            SendMessageW(b->hwnd, BM_CLICK, 0, 0);
+    }
 }
 
 LRESULT CALLBACK ScreenWindow::window_proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {

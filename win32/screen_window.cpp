@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "shell/controller.h"
+#include "shell/numbers.h"
 #include "shell/tab_order.h"
 #include "win32/dpi.h"
 #include "win32/field_roles.h"
@@ -15,6 +16,31 @@
 #include "win32/text.h"
 
 namespace entalix::win32 {
+
+namespace {
+
+// A double-click in a box selects what every host selects: the whole number
+// ("1130.90"), by the rule of shell/numbers.h.
+int CALLBACK number_word_break(LPWSTR text, int current, int length, int code) {
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    if (text == nullptr || length <= 0) return 0;
+    const std::u16string_view all(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length));
+    const auto at = static_cast<std::size_t>(std::clamp(current, 0, length - 1));
+    switch (code) {
+        case WB_ISDELIMITER:
+            return all[at] == u' ' ? TRUE : FALSE;
+        case WB_LEFT:
+            // The character left of the position is the one in the word.
+            return static_cast<int>(
+                shell::double_click_span(all, static_cast<std::size_t>(std::clamp(current - 1, 0, length - 1))).first);
+        case WB_RIGHT:
+            return static_cast<int>(shell::double_click_span(all, at).second);
+        default:
+            return current;
+    }
+}
+
+}  // namespace
 
 using namespace detail;
 using shell::ControlDesc;
@@ -47,16 +73,10 @@ ScreenWindow::ScreenWindow(const shell::ScreenDesc& desc, Win32Host& host, POINT
     // A text box's own right-click menu is in the language of Windows and cannot
     // copy all results: the screen's menu, in Chinese, stands in for it.
     for (const Control& c : controls_)
-        if (c.widget == Widget::Result || c.widget == Widget::Edit)
+        if (c.widget == Widget::Result || c.widget == Widget::Edit) {
             SetWindowSubclass(c.hwnd, field_proc, 0, reinterpret_cast<DWORD_PTR>(this));
-    for (const Control& c : controls_) {
-        if (c.widget != Widget::Edit) continue;
-        try {
-            enter_events_[c.desc->name] = enter_event(desc_, c.desc->name);
-        } catch (...) {
-            // Without a known calculation, Enter in this field does nothing.
+            SendMessageW(c.hwnd, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&number_word_break));
         }
-    }
 }
 
 ScreenWindow::~ScreenWindow() {
@@ -114,9 +134,6 @@ void ScreenWindow::apply(const shell::Outcome& outcome) {
         }
     for (Control& c : controls_)
         if (c.widget == Widget::Message) set_text(c, shell::message_line(outcome));
-    // A result computed with water and steam properties names their formulation in the title.
-    if (!outcome.formulation.empty())
-        SetWindowTextW(hwnd_, widen(shell::window_title(desc_, outcome.formulation)).c_str());
     message_colour_ = shell::message_colour(outcome);
 }
 
@@ -124,7 +141,7 @@ void ScreenWindow::set_input(std::string_view name, const std::string& text) {
     Control* c = find(name);
     if (c == nullptr || c->widget != Widget::Edit || is_atmospheric(*c->desc)) return;
     set_text(*c, text);
-    shown_.input_changed(c->desc->name);
+    shown_.input_changed(c->desc->name, text);
 }
 
 void ScreenWindow::restore_tick(std::string_view name) {
@@ -141,7 +158,7 @@ void ScreenWindow::set_atmospheric(const std::string& text) {
     for (Control& c : controls_) {
         if (c.widget != Widget::Edit || !is_atmospheric(*c.desc) || narrow(window_text(c.hwnd)) == text) continue;
         set_text(c, text);
-        shown_.input_changed(c.desc->name);
+        shown_.input_changed(c.desc->name, text);
     }
     show_grey();
 }
@@ -152,9 +169,13 @@ void ScreenWindow::note_press(const std::string& event, const shell::Outcome& ou
 }
 
 void ScreenWindow::show_grey() {
+    // The title names the formulation chosen now, from the moment it is chosen.
+    SetWindowTextW(hwnd_, widen(shown_.title()).c_str());
     const std::set<std::string, std::less<>> stale = shown_.stale_results();
+    // A typed field that a calculation also writes (the saturation screen's) greys as a result does.
+    const std::set<std::string, std::less<>> written = shown_.written_fields();
     for (Control& c : controls_) {
-        if (c.widget != Widget::Result) continue;
+        if (c.widget != Widget::Result && written.count(c.desc->name) == 0) continue;
         const bool now = stale.count(c.desc->name) != 0;
         if (now == c.greyed) continue;
         c.greyed = now;

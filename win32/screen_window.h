@@ -160,8 +160,7 @@ private:
     int sizing_ = 0;         // > 0 while the program sets the frame's size
     int programmatic_ = 0;   // > 0 while the program writes texts: no Change events then
     std::vector<Control> controls_;
-    std::map<std::string, std::string, std::less<>> enter_events_;  // text box -> its calculation
-    std::map<std::pair<int, bool>, HFONT> fonts_;                   // (pixels at 96 dpi, bold)
+    std::map<std::pair<int, bool>, HFONT> fonts_;  // (pixels at 96 dpi, bold)
     HBRUSH white_ = nullptr;
     HWND tooltip_ = nullptr;                            // one tool in it for each field a person types, ticks or picks
     HWND help_ = nullptr;                               // the "?"

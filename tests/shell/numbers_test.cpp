@@ -108,5 +108,21 @@ TEST(GeneralNumber, PlainDecimalsWithoutTrailingZeros) {
     EXPECT_EQ(FormatGeneralNumber(std::numeric_limits<double>::max()), "1.79769313486232E+308");
 }
 
+// What a double-click selects: the whole number, not the digits before its point.
+TEST(DoubleClick, SelectsTheWholeNumberAroundTheClick) {
+    const auto selected = [](std::u16string_view text, std::size_t at) {
+        const auto [first, last] = double_click_span(text, at);
+        return std::u16string(text.substr(first, last - first));
+    };
+    EXPECT_EQ(selected(u"1130.90", 1), u"1130.90");
+    EXPECT_EQ(selected(u"1130.90", 6), u"1130.90");
+    EXPECT_EQ(selected(u"p=25.000000", 3), u"25.000000");
+    EXPECT_EQ(selected(u"x=90%", 2), u"90");
+    EXPECT_EQ(selected(u"-1.5e-3 MPa", 0), u"-1.5e-3");
+    EXPECT_EQ(selected(u"-1.5e-3 MPa", 9), u"MPa");
+    EXPECT_EQ(selected(u"错误", 5), u"错误");  // a click past the end takes the last word
+    EXPECT_EQ(selected(u"", 0), u"");
+}
+
 }  // namespace
 }  // namespace entalix::shell

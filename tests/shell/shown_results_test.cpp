@@ -44,13 +44,17 @@ Fields shown(std::string label1, std::string label2) {
 TEST(ShownResults, GreyAfterAChangeTheyReadAFailureOrAnotherFormulation) {
     ShownResults results(two_presses());
     EXPECT_FALSE(results.any());
-    results.input_changed("Text1");  // nothing shown yet: nothing to grey
+    results.input_changed("Text1", "2");  // nothing shown yet: nothing to grey
     EXPECT_TRUE(results.stale_results().empty());
 
     results.pressed("Command1_Click", wrote("Label1", "2777.12", "IFC-67"), shown("2777.12", ""));
     results.pressed("Command2_Click", wrote("Label2", "15.20", ""), shown("2777.12", "15.20"));
-    results.input_changed("Text2");
+    results.input_changed("Text2", "1");
     EXPECT_EQ(results.stale_results(), (std::set<std::string, std::less<>>{"Label2"}));
+    // Typed back to what the result stood on, it is current again.
+    results.input_changed("Text2", "10");
+    EXPECT_TRUE(results.stale_results().empty());
+    results.input_changed("Text2", "1");
     results.pressed("Command2_Click", wrote("Label2", "15.20", ""), shown("2777.12", "15.20"));
     EXPECT_TRUE(results.stale_results().empty());
 

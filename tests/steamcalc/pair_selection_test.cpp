@@ -22,27 +22,27 @@ struct SelectionCase {
     std::vector<int> clicks;
     const char* tick_boxes;
     const char* input_boxes;
-    bool compute_button;
+    bool says_why;  // the message line says the two ticks give no state
 };
 
 const SelectionCase kSelectionCases[] = {
-    {"FreshScreen", {}, "111111", "000000", true},
-    {"HAlone", {2}, "111111", "001000", true},
+    {"FreshScreen", {}, "111111", "000000", false},
+    {"HAlone", {2}, "111111", "001000", false},
     // h and s are a reading off the h-s chart; s with v, h with x are no pair.
-    {"HThenS", {2, 3}, "001100", "001100", true},
-    {"SThenV", {3, 4}, "000110", "000110", false},
-    {"XThenH", {5, 2}, "001001", "001001", false},
-    {"HThenSThenClearS", {2, 3, 3}, "111111", "001000", true},
-    {"HThenSThenClearH", {2, 3, 2}, "111111", "000100", true},
-    {"PThenX", {0, 5}, "100001", "100001", true},
-    {"XThenP", {5, 0}, "100001", "100001", true},
-    {"TThenH", {1, 2}, "011000", "011000", true},
-    {"VThenXThenClearXThenT", {4, 5, 5, 1}, "010010", "010010", true},
-    {"ClearTheOnlyTick", {4, 4}, "111111", "000000", true},
-    {"PThenT", {0, 1}, "110000", "110000", true},
-    {"SThenVThenClearBoth", {3, 4, 4, 3}, "111111", "000000", true},
+    {"HThenS", {2, 3}, "001100", "001100", false},
+    {"SThenV", {3, 4}, "000110", "000110", true},
+    {"XThenH", {5, 2}, "001001", "001001", true},
+    {"HThenSThenClearS", {2, 3, 3}, "111111", "001000", false},
+    {"HThenSThenClearH", {2, 3, 2}, "111111", "000100", false},
+    {"PThenX", {0, 5}, "100001", "100001", false},
+    {"XThenP", {5, 0}, "100001", "100001", false},
+    {"TThenH", {1, 2}, "011000", "011000", false},
+    {"VThenXThenClearXThenT", {4, 5, 5, 1}, "010010", "010010", false},
+    {"ClearTheOnlyTick", {4, 4}, "111111", "000000", false},
+    {"PThenT", {0, 1}, "110000", "110000", false},
+    {"SThenVThenClearBoth", {3, 4, 4, 3}, "111111", "000000", false},
     // A hidden tick box takes no click: the third click changes nothing.
-    {"ThirdTickIsRefused", {0, 1, 2}, "110000", "110000", true},
+    {"ThirdTickIsRefused", {0, 1, 2}, "110000", "110000", false},
 };
 
 std::string row_flags(const shell::MemoryApp& app, ScreenId screen, const char* prefix) {
@@ -62,7 +62,8 @@ TEST_P(TickBoxRule, ShowsTheBoxesOfTheTickedRows) {
     for (int row : c.clicks) app.click(screen, "Check" + std::to_string(row + 1));
     EXPECT_EQ(row_flags(app, screen, "Check"), c.tick_boxes);
     EXPECT_EQ(row_flags(app, screen, "Text"), c.input_boxes);
-    EXPECT_EQ(app.shown(screen, "Command1"), c.compute_button);
+    EXPECT_TRUE(app.shown(screen, "Command1"));
+    EXPECT_EQ(app.text(screen, "Message"), c.says_why ? kPairWithoutPOrT : "");
     if (screen == ScreenId::Form12) {
         EXPECT_TRUE(app.shown(screen, "Text7"));
         EXPECT_EQ(app.text(screen, "Text7"), "0.0983");
@@ -77,15 +78,27 @@ INSTANTIATE_TEST_SUITE_P(BothScreens, TickBoxRule,
                                     std::get<1>(info.param).name;
                          });
 
-TEST(TickBoxRule, ClickOnPOrTLeavesTheComputeButtonAsItIs) {
-    const std::array<bool, kRowCount> ticks{true, false, false, false, false, false};
-    EXPECT_FALSE(UpdatePairSelection(ticks, kRowP).compute_button_shown.has_value());
-    EXPECT_FALSE(UpdatePairSelection(ticks, kRowT).compute_button_shown.has_value());
-    const std::array<bool, kRowCount> sv{false, false, false, true, true, false};
-    EXPECT_EQ(UpdatePairSelection(sv, kRowV).compute_button_shown, false);
-    // The button follows the clicked row: with its box hidden, it shows again.
-    const std::array<bool, kRowCount> s_only{false, false, false, true, false, false};
-    EXPECT_EQ(UpdatePairSelection(s_only, kRowV).compute_button_shown, true);
+TEST(TickBoxRule, TwoOfHSVXSayWhyAndSoDoesAPress) {
+    for (int a = kRowH; a < kRowCount; ++a)
+        for (int b = a + 1; b < kRowCount; ++b) {
+            std::array<bool, kRowCount> ticks{};
+            ticks[a] = ticks[b] = true;
+            const bool h_and_s = a == kRowH && b == kRowS;
+            EXPECT_EQ(UpdatePairSelection(ticks).note, h_and_s ? "" : kPairWithoutPOrT) << a << b;
+            ticks[a] = false;
+            ticks[kRowP] = true;  // with p any second value gives a state
+            EXPECT_EQ(UpdatePairSelection(ticks).note, "") << b;
+        }
+    shell::MemoryApp app(catalog::screen_desc);
+    app.start();
+    app.click(ScreenId::Form1, "Command6");
+    app.click(ScreenId::Form10, "Command1");
+    app.click(ScreenId::Form11, "Check4");
+    app.click(ScreenId::Form11, "Check5");
+    app.type(ScreenId::Form11, "Text4", "6.5");
+    app.type(ScreenId::Form11, "Text5", "0.2");
+    app.enter(ScreenId::Form11, "Text5");
+    EXPECT_EQ(app.text(ScreenId::Form11, "Message"), kPairWithoutPOrT);
 }
 
 TEST(TickBoxRule, HiddenBoxesKeepTheirText) {

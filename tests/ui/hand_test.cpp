@@ -93,10 +93,21 @@ TEST_F(Hand, EnterPressesTheCalculationOfTheField) {
 
 TEST_F(Hand, EnterLeavesAHiddenButtonAlone) {
     open(ScreenId::Form11);
-    click(ScreenId::Form11, "Check1");  // one tick: "计  算" stays hidden
+    click(ScreenId::Form11, "Check1");  // one tick: the press only asks for a second
     type(ScreenId::Form11, "Text1", "1");
     QTest::keyClick(edit(ScreenId::Form11, "Text1"), Qt::Key_Return);
     EXPECT_TRUE(text(ScreenId::Form11, "Label3").isEmpty());
+    EXPECT_EQ(text(ScreenId::Form11, "Message"), QStringLiteral("请勾选两个已知参数"));
+}
+
+TEST_F(Hand, DoubleClickSelectsTheWholeNumber) {
+    open(ScreenId::Form8);
+    type(ScreenId::Form8, "Text2", "1130.90");
+    QLineEdit* e = edit(ScreenId::Form8, "Text2");
+    // On the "1" of "1130", before the point where Qt's own word ends.
+    QTest::mouseDClick(e, Qt::LeftButton, Qt::NoModifier, QPoint(8, e->height() / 2));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(e->selectedText(), QStringLiteral("1130.90"));
 }
 
 TEST_F(Hand, EscGoesBackAndCtrlQEndsOnlyTheMainMenu) {
@@ -131,6 +142,9 @@ TEST_F(Hand, TabFollowsTheVisualOrder) {
          {},
          {"Text7", "Text1", "Text2", "Text6", "Text3", "Text4", "Text5", "Command3", "Command2", "Command1"}},
         {ScreenId::Form8, {}, {"Text2", "Text7", "Command2", "Command1", "Command4", "Text1", "Command3"}},
+        {ScreenId::Form7,  // each stream whole: the inlet's temperature, then its pressure
+         {},
+         {"Text3", "Text4", "Text9", "Text1", "Text2", "Text5", "Text6", "Text7", "Command3", "Command2", "Command1"}},
         {ScreenId::Form9, {}, {"Text1", "Text5", "Text6", "Text7", "Command2", "Command3"}},
         {ScreenId::Form11, {"Check1", "Check2"}, {"Check1", "Text1", "Check2", "Text2", "Command1", "Command3"}},
         {ScreenId::Form3, {}, {"Command4", "Command2", "Command3", "Command5", "Command1"}},
@@ -427,6 +441,11 @@ TEST_F(Remembering, TheFormulationChosenOnTheMainMenuIsUsedShownAndKept) {
         QTest::keyClick(combo, Qt::Key_Up);
         EXPECT_TRUE(host.window(ScreenId::Form2)->stale("jzll"));
         EXPECT_TRUE(form8->control("Text1")->toolTip().contains(QStringLiteral("374.15")));
+        // The saturation screen's written field greys in its box, and every title follows the switch at once.
+        EXPECT_TRUE(form8->stale("Text2"));
+        EXPECT_EQ(form8->control("Text2")->palette().color(QPalette::Text), QColor(Qt::gray));
+        EXPECT_EQ(form8->windowTitle(), QStringLiteral("饱和参数 · IFC-67"));
+        EXPECT_EQ(host.window(ScreenId::Form1)->windowTitle(), QStringLiteral("主画面 · IFC-67"));
         QTest::keyClick(combo, Qt::Key_Down);
     }
     QtHost host(catalog::screen_desc, &settings);

@@ -39,7 +39,7 @@ protected:
 
 TEST_F(Windows, MainMenuAloneAtStart) {
     EXPECT_EQ(visible(), std::vector<ScreenId>{ScreenId::Form1});
-    EXPECT_EQ(host.window(ScreenId::Form1)->windowTitle(), QStringLiteral("主画面"));
+    EXPECT_EQ(host.window(ScreenId::Form1)->windowTitle(), QStringLiteral("主画面 · IFC-67"));
     EXPECT_EQ(host.window(ScreenId::Form1)->size(), QSize(320, 328));
 }
 
