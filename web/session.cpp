@@ -2,9 +2,14 @@
 // the desktop windows, holding the texts the page shows.
 #include "web/session.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
+#include <sstream>
 
 #include "catalog/catalog.h"
+#include "cli/batch.h"
+#include "cli/csv.h"
 #include "shell/errors.h"
 #include "shell/host_look.h"
 
@@ -29,6 +34,14 @@ std::string PageStore::key_of(std::string_view group, std::string_view key) {
 std::optional<std::string> PageStore::get(std::string_view group, std::string_view key) const {
     const auto it = values_.find(key_of(group, key));
     return it == values_.end() ? std::nullopt : std::optional<std::string>(it->second);
+}
+
+void PageStore::load_json(const std::string& kept) {
+    values_.clear();
+    const nlohmann::json parsed = nlohmann::json::parse(kept, nullptr, false);
+    if (!parsed.is_object()) return;
+    for (const auto& [key, value] : parsed.items())
+        if (value.is_string()) values_[key] = value.get<std::string>();
 }
 
 bool PageStore::set(std::string_view group, std::string_view key, const std::string& value) {
@@ -203,6 +216,31 @@ std::vector<shell::ScreenId> WebSession::visible() const {
     for (const auto& [id, v] : views_)
         if (v.visible) out.push_back(id);
     return out;
+}
+
+std::string batch_answers(const std::string& lines, props::Formulation formulation) {
+    std::istringstream in(lines);
+    std::ostringstream out;
+    try {
+        cli::run_batch(in, out, formulation);
+    } catch (const std::exception& e) {
+        out << nlohmann::json{{"error", e.what()}}.dump() << '\n';
+    }
+    return out.str();
+}
+
+std::string csv_answers(const std::string& target, const std::string& table, props::Formulation formulation) {
+    std::vector<std::string> words;
+    std::istringstream split(target);
+    for (std::string word; words.size() < 2 && split >> word;) words.push_back(word);
+    std::istringstream in(table);
+    std::ostringstream out;
+    try {
+        cli::run_csv(words, false, in, out, formulation);
+    } catch (const std::exception& e) {
+        return std::string("错误：") + e.what() + "\n";
+    }
+    return out.str();
 }
 
 }  // namespace entalix::web

@@ -26,7 +26,8 @@ public:
     void remove(std::string_view group, std::string_view key) override;
 
     static std::string key_of(std::string_view group, std::string_view key);
-    void load(std::map<std::string, std::string> values) { values_ = std::move(values); }
+    // The values as the page kept them, a JSON object of texts; anything else is left out.
+    void load_json(const std::string& kept);
     const std::map<std::string, std::string>& values() const { return values_; }
     bool dirty = false;
 
@@ -90,5 +91,11 @@ private:
     props::Formulation formulation_;
     std::string pressing_;  // the event being run, while it runs
 };
+
+// The command line's batch for the page: JSON lines in, one answer a line out
+// (as entalix-calc --batch), or a CSV table for a function or a screen's event
+// ("pswh_ptstm", "Form8 Command2_Click") with its results appended (as --csv).
+std::string batch_answers(const std::string& lines, props::Formulation formulation);
+std::string csv_answers(const std::string& target, const std::string& table, props::Formulation formulation);
 
 }  // namespace entalix::web

@@ -226,12 +226,15 @@ const back = (await state()).screens.Form8;
 check(back.texts[firstInput.name] === '2.5', 'the last input is remembered: ' + back.texts[firstInput.name]);
 if (atmosphericField) check(back.texts[atmosphericField.name] === '0.0987', 'the atmospheric pressure is remembered');
 
-// Press time, measured in the page.
+// Press time, measured in the page on a screen already built: the core's
+// answer and the page drawn from it.
+await page.evaluate(() => { window.entalixTimings.presses.length = 0; });
+for (let i = 0; i < 30; i++) await click('Form8', refusing);
 const timing = await page.evaluate(() => {
   const p = window.entalixTimings.presses.map((x) => x.total).sort((a, b) => a - b);
   return { median: p[Math.floor(p.length / 2)], worst: p[p.length - 1], count: p.length };
 });
-console.log(`press: median ${timing.median.toFixed(2)} ms, slowest ${timing.worst.toFixed(2)} ms (${timing.count} presses, core and drawing)`);
+console.log(`press: median ${timing.median.toFixed(2)} ms, slowest ${timing.worst.toFixed(2)} ms (${timing.count} presses of 饱和参数, core and page)`);
 
 // Screenshots of every screen on a desktop and on a phone, for a person to look at.
 for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {

@@ -19,6 +19,7 @@ t=$(date +%s)
 python3 tests/web/calc_node_test.py "$native" build/web/cli/entalix-calc.js
 step "entalix-calc under node" "$t"
 
+command -v npm >/dev/null || { echo "run_web_tests.sh: npm is missing (apt-get install npm)" >&2; exit 1; }
 t=$(date +%s)
 export PUPPETEER_SKIP_DOWNLOAD=1 PUPPETEER_SKIP_CHROMIUM_DOWNLOAD=1
 (cd tests/web && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)

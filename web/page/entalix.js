@@ -217,23 +217,41 @@
     root.appendChild(area);
     const controls = new Map();
     const rects = new Map(desc.controls.map((c) => [c.name, c.rect]));
-    // Reading order for the narrow page: top to bottom, left to right.
-    const order = desc.controls.filter((c) => !c.parent).slice().sort((a, b) => {
-      const dy = a.rect[1] - b.rect[1];
-      return Math.abs(dy) > 120 ? dy : a.rect[0] - b.rect[0];
-    });
-    const rank = new Map(order.map((c, i) => [c.name, i]));
+    // Rows in reading order, for the narrow page: controls whose tops lie close
+    // together share a row (a caption, its field and its unit), left to right.
+    const rowOf = new Map();
+    const rows = [];
+    // Buttons keep to rows of buttons: one that stands beside several fields
+    // would split a field from its caption.
+    const middle = (c) => c.rect[1] + c.rect[3] / 2;
+    const tops = desc.controls.filter((c) => !c.parent).slice().sort((a, b) => middle(a) - middle(b) || a.rect[0] - b.rect[0]);
+    for (const c of tops) {
+      const button = c.kind === 'button';
+      let row = rows.find((r) => c.kind !== 'picture' && !r.picture && r.button === button && Math.abs(r.middle - middle(c)) <= 150);
+      if (!row) {
+        row = { middle: middle(c), button, picture: c.kind === 'picture', el: document.createElement('div'), members: [] };
+        row.el.className = 'row';
+        rows.push(row);
+      }
+      row.members.push(c);
+      rowOf.set(c.name, row);
+    }
+    rows.forEach((r) => r.members.sort((a, b) => a.rect[0] - b.rect[0]));
+    const made = new Map();
     for (const c of desc.controls) {
       const el = makeControl(screen, c);
       controls.set(c.name, el);
+      made.set(c.name, el);
       if (c.parent && controls.has(c.parent)) {
         place(el, c, rects.get(c.parent));
         controls.get(c.parent).appendChild(el);
       } else {
         place(el, c, null);
-        el.style.order = rank.get(c.name);
-        area.appendChild(el);
       }
+    }
+    for (const r of rows) {
+      for (const c of r.members) r.el.appendChild(made.get(c.name));
+      area.appendChild(r.el);
     }
     desc.tab.forEach((name, i) => {
       const el = controls.get(name);
