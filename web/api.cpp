@@ -216,7 +216,11 @@ std::string state() {
         for (const auto& [name, text] : v.texts) out.member(name, text);
         out.close('}').key("shown").open('{');
         for (const auto& [name, shown] : v.shown) out.member(name, shown);
-        out.close('}').member("message", v.message).member("warning", v.warning);
+        // The message line's colour, as every host shows it: a warning alone in its own.
+        const shell::Colour colour = v.warning ? shell::kWarningColour : shell::kFailureColour;
+        const std::string rgb = "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
+                                std::to_string(colour.blue) + ")";
+        out.close('}').member("message", v.message).member("warning", v.warning).member("colour", rgb);
         out.strings("stale", v.results.stale_results()).member("results", v.results.results_text());
         out.key("pictures").open('{');
         for (const std::string& box : v.new_pictures)

@@ -238,7 +238,8 @@ console.log(`press: median ${timing.median.toFixed(2)} ms, slowest ${timing.wors
 
 // Screenshots of every screen on a desktop and on a phone, for a person to look at.
 for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
-  await page.setViewport(viewport);
+  await page.setViewport(viewport); // a change to a phone reloads the page
+  await page.waitForFunction(() => window.entalix && window.entalixTimings.firstScreen !== null);
   for (const screen of reached.keys()) {
     await goTo(screen);
     await page.screenshot({ path: path.join(shots, `${screen}-${label}.png`), fullPage: true });

@@ -284,7 +284,7 @@
         }
         el.hidden = s.shown[control] === false;
         if (c.role === 'result') el.classList.toggle('stale', s.stale.includes(control));
-        if (c.message) el.classList.toggle('warning', s.warning);
+        if (c.message) el.style.color = s.colour;
         if (c.tooltip_if97) el.title = tooltipOf(c);
       }
       for (const [box, svg] of Object.entries(s.pictures)) {
