@@ -34,7 +34,9 @@ DecimalDigits rounded_digits(double value, int count);
 // The shortest text that reads back to the same double, laid out as
 // std::to_chars(first, last, value) lays it out: plain or with an exponent
 // ("1e+20", "1.5e-07"), whichever is shorter, plain on a tie. "nan" and "inf"
-// for what is not finite.
+// for what is not finite. The C++ library's std::to_chars where it writes
+// doubles, else portable_shortest_text, which writes the same.
 std::string shortest_text(double value);
+std::string portable_shortest_text(double value);
 
 }  // namespace entalix::shell
