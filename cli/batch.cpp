@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <istream>
@@ -21,6 +20,7 @@
 #include "cli/usage.h"
 #include "props/formulation.h"
 #include "shell/errors.h"
+#include "shell/number_chars.h"
 #include "shell/reading.h"
 
 namespace entalix::cli {
@@ -126,9 +126,7 @@ int nesting_depth(std::string_view line) {
 // The shortest text that reads back to the same double, as the JSON writer
 // writes it (an integral value keeps its ".0").
 void append_number(std::string& out, double value) {
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const std::string text = shell::shortest_text(value);
     out += text;
     if (text.find_first_of(".e") == std::string_view::npos) out += ".0";
 }

@@ -2,7 +2,6 @@
 #include "cli/csv.h"
 
 #include <algorithm>
-#include <charconv>
 #include <deque>
 #include <istream>
 #include <iterator>
@@ -15,6 +14,7 @@
 #include "cli/screens_cli.h"
 #include "cli/usage.h"
 #include "shell/errors.h"
+#include "shell/number_chars.h"
 
 namespace entalix::cli {
 
@@ -23,11 +23,7 @@ namespace {
 constexpr std::size_t kMaxRecordBytes = 1 << 20;
 constexpr const char* kFailureColumn = "失败原因";  // or the warning of an extrapolated result
 
-std::string shortest(double value) {
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
-}
+std::string shortest(double value) { return shell::shortest_text(value); }
 
 // One line of the input without its line feed; of a longer line the first
 // kMaxRecordBytes are kept and the rest is skipped.

@@ -2,7 +2,6 @@
 // command line and from scripts, with the same code as the desktop application.
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <csignal>
 #include <iostream>
@@ -21,6 +20,7 @@
 #include "entalix_version.h"
 #include "props/formulation.h"
 #include "shell/errors.h"
+#include "shell/number_chars.h"
 #include "shell/reading.h"
 #ifdef _WIN32
 #include "cli/windows_console.h"
@@ -72,11 +72,7 @@ void print_help() {
 }
 
 // The shortest text that reads back to the same double.
-std::string shortest(double value) {
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
-}
+std::string shortest(double value) { return shell::shortest_text(value); }
 
 // Exit statuses, one table for every use (README, entalix-calc(1)).
 constexpr int kSuccess = 0;

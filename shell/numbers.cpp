@@ -2,13 +2,12 @@
 #include "shell/numbers.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <system_error>
 
 #include "shell/errors.h"
+#include "shell/number_chars.h"
 
 namespace entalix::shell {
 namespace {
@@ -103,7 +102,7 @@ double convert_normalised(const std::string& normalised) {
     double value = 0.0;
     const char* first = normalised.data();
     const char* last = first + normalised.size();
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    const auto [ptr, ec] = read_double(first, last, value);
     if (ec == std::errc::result_out_of_range) {
         if (leading_decimal_exponent(normalised) > 0) throw NumberTooLarge();
         return 0.0;  // underflow reads as zero
@@ -147,16 +146,20 @@ bool is_keepable_number(std::string_view text) {
 std::string FormatWithPattern(double value, std::string_view pattern) {
     const std::size_t decimals = decimals_of_pattern(pattern);
     if (!std::isfinite(value)) throw ArithmeticFault(kMsgNotFinite);
-    // The exact decimal expansion of a double has at most 1074 decimals and 309
-    // integer digits, so this precision writes its exact binary value.
-    std::array<char, 1500> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed, 1074);
-    if (ec != std::errc()) throw std::logic_error("number too long to format");
-    const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    const std::size_t point = exact.find('.');
-    std::string digits(exact.substr(0, point));
-    const std::string_view fraction = exact.substr(point + 1);
+    const DecimalDigits exact = exact_digits(std::fabs(value));
+    // The integer digits, then exactly `decimals` of the fraction.
+    std::string digits;
+    std::string fraction;
+    if (exact.exponent >= 0) {
+        const auto integer_length = static_cast<std::size_t>(exact.exponent) + 1;
+        digits = exact.digits.substr(0, integer_length);
+        digits.append(integer_length - digits.size(), '0');
+        if (exact.digits.size() > integer_length) fraction = exact.digits.substr(integer_length);
+    } else {
+        digits = "0";
+        fraction = std::string(static_cast<std::size_t>(-exact.exponent - 1), '0') + exact.digits;
+    }
+    if (fraction.size() < decimals + 1) fraction.append(decimals + 1 - fraction.size(), '0');
     digits += fraction.substr(0, decimals);
     // The first dropped digit decides; a 5 there is a half or more, rounded up.
     if (fraction[decimals] >= '5') increment_digits(digits);
@@ -174,17 +177,9 @@ std::string FormatWithPattern(double value, std::string_view pattern) {
 std::string FormatGeneralNumber(double value) {
     if (!std::isfinite(value)) throw ArithmeticFault(kMsgNotFinite);
     if (value == 0.0) return "0";
-    std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                         std::chars_format::scientific, 14);
-    if (ec != std::errc()) throw std::logic_error("cannot format number");
-    const std::string_view sci(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    const std::size_t e = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, e))
-        if (c != '.') digits += c;
-    int exponent = 0;
-    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    const DecimalDigits rounded = rounded_digits(std::fabs(value), 15);
+    std::string digits = rounded.digits;
+    const int exponent = rounded.exponent;
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     std::string out = std::signbit(value) ? "-" : "";
     if (exponent >= -4 && exponent < 15) {

@@ -1,9 +1,10 @@
 // The SVG painter: each primitive as one element, in the drawing's pixels.
 #include "shell/svg.h"
 
-#include <charconv>
 #include <cmath>
 #include <numbers>
+
+#include "shell/number_chars.h"
 
 namespace entalix::shell {
 
@@ -13,9 +14,7 @@ namespace {
 void put(std::string& out, double value) {
     if (!std::isfinite(value)) value = 0;
     const double rounded = std::round(value * 100) / 100;
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0 ? 0.0 : rounded);
-    out.append(buffer, result.ptr);
+    out += shortest_text(rounded == 0 ? 0.0 : rounded);
 }
 
 void put_escaped(std::string& out, const std::string& text) {

@@ -4,7 +4,8 @@
 #   tools/entalix.sh test   build and run every test, plain and under the sanitizers,
 #                           the application's tests against Qt 5 too, check the
 #                           Debian packages (Qt 6 and Qt 5), cross-build for Windows
-#                           and run the Windows programs under wine
+#                           and run the Windows programs under wine, build the
+#                           browser page and test it under node and in chromium
 #   tools/entalix.sh fuzz [seconds]   run every fuzz target for a while (default 60 s each)
 #   tools/entalix.sh format           apply the project's clang-format style to every C++ file
 set -euo pipefail
@@ -13,7 +14,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     build-essential cmake pkg-config git clang-format
     qt6-base-dev qtbase5-dev libgl-dev qt6-translations-l10n qttranslations5-l10n
-    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libfast-float-dev
     clang libclang-rt-14-dev dpkg-dev
     librsvg2-bin lintian appstream file
     fonts-arphic-uming fonts-noto-cjk
@@ -24,6 +25,9 @@ PACKAGES=(
     # i386 architecture the 32-bit one, wine the command).
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix imagemagick python3-markdown
     wine wine64 wine32:i386
+    # The browser page: the core in WebAssembly, node and chromium to test it
+    # (npm comes with this machine's nodejs; Debian's own nodejs needs npm beside it).
+    emscripten node-acorn nodejs chromium
 )
 
 install_missing() {
@@ -69,6 +73,9 @@ case "${1:-}" in
         ctest --preset dev-qt5 -j"$(jobs)"
         build asan
         ctest --preset asan -j"$(jobs)"
+        # entalix.html: built, run under node against entalix-calc, driven in
+        # chromium; before the packages, which carry it.
+        bash tests/web/run_web_tests.sh build/dev
         bash tests/package/check_deb.sh build/dev
         bash tests/package/check_deb.sh build/dev-qt5
         bash tests/windows/cross_check.sh

@@ -11,7 +11,7 @@
 #      charts                             the h-s and T-s charts of water and steam
 #   5  catalog                            every screen by its id
 #   6  cli, ui, win32                     the programs and window hosts
-#   7  dll                                entalix-calc's functions for spreadsheets
+#   7  dll, web                           entalix-calc's functions for spreadsheets; the browser page's host
 # No neighbours may include each other, the two formulations included. A
 # formulation, and the transport properties beside them, are private to props,
 # the facade above them: nothing else includes ifc67/, if97/ or transport/. A
@@ -21,7 +21,8 @@
 set -euo pipefail
 
 declare -A level=([base]=0 [ifc67]=1 [if97]=1 [transport]=1 [props]=2 [shell]=3 [steamcalc]=4 [equipment]=4 [estimators]=4 [charts]=4
-                  [catalog]=5 [cli]=6 [ui]=6 [win32]=6 [dll]=7)
+                  [catalog]=5 [cli]=6 [ui]=6 [win32]=6
+                  [dll]=7 [web]=7)
 # The layer that alone may include a formulation or the transport properties.
 facade=props
 
@@ -81,11 +82,13 @@ self_test() {
     plant up_far props/validity.h '  #  include <ui/qt_host.h>'
     plant neighbour equipment/pipe.cpp '#include "steamcalc/press.h"'
     plant host cli/main.cpp '#include "ui/app_icon.h"'
+    plant web_host web/api.cpp '#include "cli/batch.h"'
+    plant below_web shell/screen.cpp '#include "web/session.h"'
     plant not_a_layer catalog/c.cpp '#include "tests/support/invariants.h"'
-    for name in down facade shared transport shared_far own system; do
+    for name in down facade shared transport shared_far own system web_host; do
         check "$tmp/$name" >/dev/null || { echo "self-test: a sound tree ($name) was refused"; bad=1; }
     done
-    for name in cycle past_facade past_facade_near peers peers_back transport_peer transport_past_facade base_up up up_far neighbour host not_a_layer; do
+    for name in cycle past_facade past_facade_near peers peers_back transport_peer transport_past_facade base_up up up_far neighbour host below_web not_a_layer; do
         ! check "$tmp/$name" >/dev/null || { echo "self-test: the fault '$name' went unnoticed"; bad=1; }
     done
     [ $bad -eq 0 ] && echo "layer check self-test ok"

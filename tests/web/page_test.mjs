@@ -1,0 +1,262 @@
+// Drives entalix.html in Debian's chromium as a person would, and holds every
+// press against the native entalix-calc on the same fields.
+//   node page_test.mjs <entalix.html> <native entalix-calc> <screenshot folder>
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const [page_file, calc, shots] = process.argv.slice(2);
+const url = pathToFileURL(path.resolve(page_file)).href;
+fs.mkdirSync(shots, { recursive: true });
+const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'entalix-chromium-'));
+const DESKTOP = { width: 1280, height: 900 };
+const PHONE = { width: 390, height: 844, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
+
+let failures = 0;
+function check(ok, what) {
+  if (ok) return;
+  failures++;
+  console.log('FAILED: ' + what);
+}
+
+// entalix-calc on the same fields: the texts it writes, its message, its warning.
+function calcAnswer(screen, event, fields, formulation) {
+  const args = [screen, event, ...Object.entries(fields).map(([k, v]) => `${k}=${v}`), '--formulation', formulation];
+  let stdout = '';
+  let stderr = '';
+  let status = 0;
+  try {
+    stdout = execFileSync(calc, args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
+  } catch (e) {
+    stdout = e.stdout;
+    stderr = e.stderr;
+    status = e.status;
+  }
+  if (!stderr) {
+    try {
+      stderr = execFileSync('sh', ['-c', '"$0" "$@" 2>&1 >/dev/null', calc, ...args], { encoding: 'utf8' });
+    } catch (e) {
+      stderr = e.stdout;
+    }
+  }
+  const texts = {};
+  let last = null;
+  let message = '';
+  for (const line of stdout.split('\n')) {
+    if (line.startsWith('    ') && last) texts[last] += '\r\n' + line.slice(4);
+    else if (line.startsWith('message: ')) message = line.slice(9);
+    else if (/^[A-Za-z][\w()]*=/.test(line)) {
+      last = line.slice(0, line.indexOf('='));
+      texts[last] = line.slice(line.indexOf('=') + 1);
+    } else last = null;
+  }
+  return { texts, message, stderr: stderr.trim(), status };
+}
+
+const browser = await puppeteer.launch({
+  executablePath: '/usr/bin/chromium',
+  headless: true,
+  userDataDir: profile,
+  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+});
+const page = await browser.newPage();
+const requests = [];
+page.on('request', (r) => { if (!r.url().startsWith('file:') && !r.url().startsWith('data:') && !r.url().startsWith('blob:')) requests.push(r.url()); });
+page.on('pageerror', (e) => check(false, 'script error in the page: ' + e.message));
+
+const state = () => page.evaluate(() => window.entalix.state());
+const shown = async () => { const s = await state(); return s.visible[s.visible.length - 1]; };
+const describe = (name) => page.evaluate((n) => JSON.parse(window.entalix.api.describe(n)), name);
+const sel = (screen, control) => `section[data-screen="${screen}"] [data-name="${control.replace(/"/g, '\\"')}"]`;
+
+async function open() {
+  const begin = Date.now();
+  await page.goto(url);
+  await page.waitForFunction(() => window.entalixTimings && window.entalixTimings.firstScreen !== null);
+  return { wall: Date.now() - begin, script: await page.evaluate(() => window.entalixTimings.firstScreen) };
+}
+
+async function click(screen, control) {
+  await page.$eval(sel(screen, control), (el) => (el.querySelector('input[type=checkbox]') || el).click());
+}
+
+async function type(screen, control, text) {
+  await page.$eval(sel(screen, control), (el, t) => { el.value = t; el.dispatchEvent(new Event('input')); }, text);
+}
+
+await page.setViewport(DESKTOP);
+const first = await open();
+console.log(`first screen: ${first.script.toFixed(0)} ms after the file began to load (${first.wall} ms with the browser's own start of the page)`);
+check(await shown() === 'Form1', 'the page opens on the main menu');
+
+// Every screen the menus reach opens, and Esc goes back.
+const reached = new Map([['Form1', null]]);
+const queue = ['Form1'];
+const descs = new Map();
+const route = new Map([['Form1', []]]); // the clicks from the main menu
+async function backToMenu() {
+  for (let i = 0; i < 6 && (await shown()) !== 'Form1'; i++) await page.keyboard.press('Escape');
+}
+async function goTo(screen) {
+  await backToMenu();
+  for (const [s, b] of route.get(screen)) await click(s, b);
+  check(await shown() === screen, 'reached ' + screen);
+}
+while (queue.length) {
+  const from = queue.shift();
+  const desc = await describe(from);
+  descs.set(from, desc);
+  for (const e of desc.events.filter((ev) => ev.kind === 'navigate' && ev.event.endsWith('_Click'))) {
+    const button = e.event.slice(0, -'_Click'.length);
+    if (button === desc.back) continue;
+    await goTo(from);
+    if (!(await state()).screens[from].shown[button]) continue;
+    await click(from, button);
+    const to = await shown();
+    if (to === from || reached.has(to)) continue;
+    reached.set(to, from);
+    route.set(to, [...route.get(from), [from, button]]);
+    queue.push(to);
+    await page.keyboard.press('Escape');
+    check(await shown() === from, `Esc on ${to} goes back to ${from}`);
+  }
+}
+console.log(`screens reached from the menus: ${[...reached.keys()].join(' ')}`);
+check(reached.size >= 18, 'the menus reach every screen');
+
+
+function typedFields(desc, texts) {
+  const out = {};
+  for (const c of desc.controls)
+    if (['input', 'atmospheric', 'tick_box'].includes(c.role)) out[c.name] = texts[c.name];
+  return out;
+}
+
+// A press on every calculation screen shows what entalix-calc writes on the same fields.
+async function pressAndCompare(screen, formulation) {
+  const desc = descs.get(screen) || (await describe(screen));
+  let presses = 0;
+  for (const e of desc.events.filter((ev) => ev.kind === 'compute' && ev.event.endsWith('_Click'))) {
+    const button = e.event.slice(0, -'_Click'.length);
+    const before = (await state()).screens[screen];
+    if (!before || !before.shown[button]) continue;
+    const fields = typedFields(desc, before.texts);
+    await click(screen, button);
+    const s = await state();
+    if ((await shown()) !== screen) { await goTo(screen); continue; } // a press that leads to another screen
+    const after = s.screens[screen];
+    const want = calcAnswer(screen, e.event, fields, formulation);
+    for (const [name, text] of Object.entries(want.texts)) {
+      check(after.texts[name] === text, `${screen} ${e.event} ${formulation}: ${name} shows ${JSON.stringify(after.texts[name])}, entalix-calc ${JSON.stringify(text)}`);
+      const dom = await page.$eval(sel(screen, name), (el) => (el.tagName === 'INPUT' ? el.value : el.textContent));
+      check(dom.replace(/\r\n/g, '\n') === text.replace(/\r\n/g, '\n'), `${screen} ${name}: the page draws the text it holds`);
+    }
+    const said = want.message || (want.status !== 0 ? want.stderr : '') || (want.stderr && !want.stderr.includes('\n') ? want.stderr : '');
+    if (said) check(after.message === said, `${screen} ${e.event}: message ${JSON.stringify(after.message)}, entalix-calc ${JSON.stringify(said)}`);
+    presses++;
+  }
+  return presses;
+}
+
+const calculationScreens = [...descs.values()].filter((d) => d.events.some((e) => e.kind === 'compute')).map((d) => d.name);
+let presses = 0;
+for (const screen of calculationScreens) {
+  await goTo(screen);
+  presses += await pressAndCompare(screen, 'IFC-67');
+}
+console.log(`${presses} presses on ${calculationScreens.length} calculation screens agree with entalix-calc`);
+
+// A refused press says why, in the failure colour; a warning in its own.
+await goTo('Form8');
+const saturation = descs.get('Form8');
+const firstInput = saturation.controls.find((c) => c.role === 'input');
+await type('Form8', firstInput.name, '12abc');
+const refusing = saturation.enter[firstInput.name];
+await click('Form8', refusing);
+const refused = (await state()).screens.Form8;
+check(refused.message.includes('不是数字') || refused.message.length > 0, 'a slip is refused with its reason: ' + refused.message);
+const messageControl = saturation.controls.find((c) => c.message).name;
+const colour = (screen) => page.$eval(sel(screen, messageControl), (el) => getComputedStyle(el).color);
+check(await colour('Form8') === 'rgb(255, 0, 0)', 'a refusal shows in red');
+await type('Form8', firstInput.name, '1');
+
+await goTo('Form11');
+const form11 = descs.get('Form11');
+await click('Form11', 'Check1');
+await click('Form11', 'Check2');
+await type('Form11', 'Text1', '17');
+await type('Form11', 'Text2', '352');
+await click('Form11', form11.enter.Text1);
+const warned = (await state()).screens.Form11;
+const form11Message = form11.controls.find((c) => c.message).name;
+check(warned.warning && warned.message.includes('外推'), 'an extrapolated state shows its warning: ' + warned.message);
+check(await page.$eval(sel('Form11', form11Message), (el) => getComputedStyle(el).color) === 'rgb(176, 90, 0)', 'a warning shows in amber');
+
+// The formulation switch changes the title and the numbers.
+await goTo('Form8');
+await type('Form8', firstInput.name, '1');
+await click('Form8', refusing);
+const ifc = (await state()).screens.Form8;
+await backToMenu();
+const combo = descs.get('Form1').controls.find((c) => c.kind === 'combo');
+await page.select(sel('Form1', combo.name), 'IAPWS-IF97');
+// The steam calculator's results, computed in IFC-67 above, turn stale and grey.
+await goTo('Form11');
+const staleNow = (await state()).screens.Form11.stale.filter((n) => form11.controls.find((c) => c.name === n).role === 'result');
+check(staleNow.length > 0, 'results of the other formulation are stale');
+if (staleNow.length)
+  check(await page.$eval(sel('Form11', staleNow[0]), (el) => getComputedStyle(el).color) === 'rgb(138, 138, 138)', 'a stale result is drawn grey');
+await goTo('Form8');
+await click('Form8', refusing);
+const if97 = (await state()).screens.Form8;
+check(if97.title.includes('IAPWS-IF97') && !ifc.title.includes('IAPWS-IF97'), 'the title names the formulation: ' + if97.title);
+const written = saturation.events.find((e) => e.event === refusing + '_Click').writes.filter((w) => ifc.texts[w] !== undefined);
+check(written.some((w) => ifc.texts[w] !== if97.texts[w]), 'the numbers change with the formulation');
+presses += await pressAndCompare('Form8', 'IAPWS-IF97');
+
+// What is remembered survives a reload: the site's atmospheric pressure, the inputs, the formulation.
+const atmosphericField = saturation.controls.find((c) => c.role === 'atmospheric');
+if (atmosphericField) await type('Form8', atmosphericField.name, '0.0987');
+await type('Form8', firstInput.name, '2.5');
+await backToMenu();
+await open();
+check((await state()).formulation === 'IAPWS-IF97', 'the formulation is remembered');
+await goTo('Form8');
+const back = (await state()).screens.Form8;
+check(back.texts[firstInput.name] === '2.5', 'the last input is remembered: ' + back.texts[firstInput.name]);
+if (atmosphericField) check(back.texts[atmosphericField.name] === '0.0987', 'the atmospheric pressure is remembered');
+
+// Press time, measured in the page on a screen already built: the core's
+// answer and the page drawn from it.
+await page.evaluate(() => { window.entalixTimings.presses.length = 0; });
+for (let i = 0; i < 30; i++) await click('Form8', refusing);
+const timing = await page.evaluate(() => {
+  const p = window.entalixTimings.presses.map((x) => x.total).sort((a, b) => a - b);
+  return { median: p[Math.floor(p.length / 2)], worst: p[p.length - 1], count: p.length };
+});
+console.log(`press: median ${timing.median.toFixed(2)} ms, slowest ${timing.worst.toFixed(2)} ms (${timing.count} presses of 饱和参数, core and page)`);
+
+// Screenshots of every screen on a desktop and on a phone, for a person to look at.
+for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
+  await page.setViewport(viewport); // a change to a phone reloads the page
+  await page.waitForFunction(() => window.entalix && window.entalixTimings.firstScreen !== null);
+  for (const screen of reached.keys()) {
+    await goTo(screen);
+    await page.screenshot({ path: path.join(shots, `${screen}-${label}.png`), fullPage: true });
+  }
+}
+await page.setViewport(DESKTOP);
+
+check(requests.length === 0, 'no network request: ' + requests.join(' '));
+await browser.close();
+fs.rmSync(profile, { recursive: true, force: true });
+console.log(`${presses} presses compared; screenshots in ${shots}`);
+if (failures) {
+  console.log(`${failures} checks failed`);
+  process.exit(1);
+}
+console.log('the page passes every check');
