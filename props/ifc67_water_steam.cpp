@@ -2,9 +2,9 @@
 // equations. Arguments are divided by the factors on the way in, results
 // multiplied on the way out.
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <new>
 
@@ -46,6 +46,14 @@ Selected select(const SteamState& state, std::string_view name) {
 // evaluations of the steam equations. The search is a function of its two
 // arguments alone, so what is kept is what a new search would give, its
 // failure included.
+// A double's bits, so that a kept argument matches only the very same number
+// (std::bit_cast, which the WebAssembly build's library lacks).
+std::uint64_t bits_of(double x) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
 struct KeptInverse {
     std::uint64_t p_bits = 0;
     std::uint64_t y_bits = 0;
@@ -53,9 +61,7 @@ struct KeptInverse {
     SteamState state;
     std::exception_ptr failure;
 
-    bool holds(double p, double y) const {
-        return held && std::bit_cast<std::uint64_t>(p) == p_bits && std::bit_cast<std::uint64_t>(y) == y_bits;
-    }
+    bool holds(double p, double y) const { return held && bits_of(p) == p_bits && bits_of(y) == y_bits; }
     void solve(void (*search)(SteamState&, double, double), double p, double y) {
         if (holds(p, y)) return;
         held = false;
@@ -65,8 +71,8 @@ struct KeptInverse {
         } catch (const PropertyError&) {
             failure = std::current_exception();
         }
-        p_bits = std::bit_cast<std::uint64_t>(p);
-        y_bits = std::bit_cast<std::uint64_t>(y);
+        p_bits = bits_of(p);
+        y_bits = bits_of(y);
         held = true;
     }
 };
@@ -105,7 +111,7 @@ private:
     // the critical pressure, where the line is extrapolated, each answer takes
     // a hundred Newton steps. A failure is not kept: it is asked afresh.
     double saturation_t(double p) {
-        const std::uint64_t bits = std::bit_cast<std::uint64_t>(p);
+        const std::uint64_t bits = bits_of(p);
         for (const KeptLine& kept : kept_lines_)
             if (kept.held && kept.p_bits == bits) return kept.t;
         const double t = ifc_pswsat_t(p);

@@ -6,7 +6,9 @@
 
 #include "catalog/catalog.h"
 #include "shell/drawing.h"
+#include "shell/field_menu.h"
 #include "shell/field_ranges.h"
+#include "shell/guide_sections.h"
 #include "shell/help_button.h"
 #include "shell/host_look.h"
 #include "shell/svg.h"
@@ -199,6 +201,7 @@ std::string describe(const shell::ScreenDesc& desc) {
     const shell::ControlDesc* back = desc.back_button();
     const shell::ControlDesc* help = shell::help_button_holder(desc);
     out.member("back", back != nullptr ? back->name : "").member("help_in", help != nullptr ? help->name : "");
+    out.member("help_tip", shell::kHelpTooltip).member("guide", shell::guide_anchor(shell::guide_heading(desc.id)));
     return out.close('}').text();
 }
 
@@ -247,6 +250,28 @@ const char* act(const char* screen, Action action) {
         if (std::find(visible.begin(), visible.end(), *id) != visible.end()) action(*id);
     }
     return give(state());
+}
+
+std::string_view action_name(shell::FieldAction action) {
+    switch (action) {
+        case shell::FieldAction::Undo:
+            return "undo";
+        case shell::FieldAction::Cut:
+            return "cut";
+        case shell::FieldAction::Copy:
+            return "copy";
+        case shell::FieldAction::Paste:
+            return "paste";
+        case shell::FieldAction::Delete:
+            return "delete";
+        case shell::FieldAction::SelectAll:
+            return "select_all";
+        case shell::FieldAction::CopyAllResults:
+            return "copy_all_results";
+        case shell::FieldAction::RestoreDefault:
+            return "restore_default";
+    }
+    return "copy";
 }
 
 props::Formulation formulation_of(const char* name) {
@@ -303,6 +328,36 @@ const char* entalix_drag(const char* screen, const char* box, const char* rectan
 
 const char* entalix_close(const char* screen) {
     return act(screen, [&](shell::ScreenId id) { session()->close(id); });
+}
+
+// A field's right-click menu, as every host shows it. `held` tells what the
+// page sees when it opens: "u" undo possible, "s" a selection, "t" some text,
+// "c" the clipboard may hold text. An empty list for a field without a menu.
+const char* entalix_field_menu(const char* screen, const char* control, const char* held) {
+    const auto id = shell::screen_from_name(screen ? screen : "");
+    const std::string_view flags = held ? held : "";
+    JsonOut out;
+    out.open('[');
+    const std::vector<shell::ScreenId> visible =
+        session() != nullptr ? session()->visible() : std::vector<shell::ScreenId>{};
+    if (id && std::find(visible.begin(), visible.end(), *id) != visible.end()) {
+        const shell::ControlDesc* c = catalog::screen_desc(*id).find(control ? control : "");
+        shell::FieldState state;
+        state.can_undo = flags.find('u') != std::string_view::npos;
+        state.has_selection = flags.find('s') != std::string_view::npos;
+        state.has_text = flags.find('t') != std::string_view::npos;
+        state.clipboard_has_text = flags.find('c') != std::string_view::npos;
+        state.results_shown = session()->view(*id).results.any();
+        if (c != nullptr)
+            for (const shell::FieldMenuItem& item : shell::field_menu(*c, state))
+                out.open('{')
+                    .member("action", action_name(item.action))
+                    .member("text", item.text)
+                    .member("enabled", item.enabled)
+                    .member("separator", item.separator_before)
+                    .close('}');
+    }
+    return give(out.close(']').text());
 }
 
 // The page is closing or hidden: the open screens' inputs are kept.

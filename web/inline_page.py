@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Makes entalix.html one file: the page's style, its script and the core
-(WebAssembly inside its loader, as base64) put inline.
-    inline_page.py <page folder> <entalix-core.js> <entalix.html>"""
+"""Makes entalix.html one file: the page's style, its script, the user guide
+(HTML) and the core (WebAssembly inside its loader, as base64) put inline.
+    inline_page.py <page folder> <entalix-core.js> <guide part> <entalix.html>"""
 import pathlib
 import sys
 
-page, core, out = (pathlib.Path(a) for a in sys.argv[1:4])
+page, core, guide, out = (pathlib.Path(a) for a in sys.argv[1:5])
 
 
 def script(text):
@@ -18,6 +18,8 @@ parts = {
     "/*@STYLE@*/": (page / "entalix.css").read_text(encoding="utf-8"),
     "/*@CORE@*/": script(core.read_text(encoding="utf-8")),
     "/*@SCRIPT@*/": script((page / "entalix.js").read_text(encoding="utf-8")),
+    # Inside a <template>: parsed only when the guide is opened.
+    "<!--@GUIDE@-->": guide.read_text(encoding="utf-8").replace("</template", "&lt;/template"),
 }
 for mark, text in parts.items():
     if html.count(mark) != 1:

@@ -135,7 +135,7 @@ void WebSession::set_text(ScreenView& view, const std::string& control, const st
     std::string& current = view.texts.at(control);
     if (current == text) return;
     current = text;
-    view.results.input_changed(control);
+    view.results.input_changed(control, text);
 }
 
 void WebSession::click(shell::ScreenId id, const std::string& control) {

@@ -17,9 +17,10 @@ const PHONE = { width: 390, height: 844, deviceScaleFactor: 2, isMobile: true, h
 
 let failures = 0;
 function check(ok, what) {
-  if (ok) return;
+  if (ok) return true;
   failures++;
   console.log('FAILED: ' + what);
+  return false;
 }
 
 // entalix-calc on the same fields: the texts it writes, its message, its warning.
@@ -239,6 +240,60 @@ const timing = await page.evaluate(() => {
   return { median: p[Math.floor(p.length / 2)], worst: p[p.length - 1], count: p.length };
 });
 console.log(`press: median ${timing.median.toFixed(2)} ms, slowest ${timing.worst.toFixed(2)} ms (${timing.count} presses of 饱和参数, core and page)`);
+
+// The "?" opens the guide inside the page at the screen's own section.
+await goTo('Form18');
+await page.click('section[data-screen="Form18"] .help');
+const guideTop = await page.evaluate(() => {
+  const pane = document.getElementById('guide-text');
+  const top = pane.getBoundingClientRect().top;
+  const headings = [...pane.querySelectorAll('h1, h2, h3, h4')].filter((h) => h.getBoundingClientRect().bottom > top + 1);
+  return { open: !document.getElementById('guide').hidden, heading: headings.length ? headings[0].textContent : '',
+    offset: headings.length ? headings[0].getBoundingClientRect().top - top : -1 };
+});
+check(guideTop.open && guideTop.heading.endsWith(descs.get('Form18').caption) && guideTop.offset > -2 && guideTop.offset < 20,
+  `the guide opens at the pipe screen's section: ${JSON.stringify(guideTop)}`);
+await page.keyboard.press('Escape');
+check(await page.$eval('#guide', (el) => el.hidden) && (await shown()) === 'Form18', 'Esc closes the guide, not the screen');
+
+// The atmospheric pressure's right-click menu puts the screens' default back.
+await goTo('Form8');
+if (atmosphericField) {
+  await page.click(sel('Form8', atmosphericField.name), { button: 'right' });
+  await page.click('#menu button[data-action="restore_default"]');
+  const restored = (await state()).screens.Form8.texts[atmosphericField.name];
+  check(restored === atmosphericField.text && restored !== '0.0987', `恢复默认 puts back ${atmosphericField.text}: ${restored}`);
+}
+
+// A chart's right-click menu saves it as SVG and as PNG, through the browser's downloads.
+const chartScreen = [...descs.values()].find((d) => d.controls.some((c) => c.kind === 'picture' && c.drag));
+if (check(!!chartScreen, 'a screen draws a chart')) {
+  const box = chartScreen.controls.find((c) => c.kind === 'picture' && c.drag).name;
+  await goTo(chartScreen.name);
+  if (!(await page.$eval(sel(chartScreen.name, box), (el) => !!el.chartSvg))) {
+    const draw = chartScreen.events.find((e) => e.kind === 'compute' && e.event.endsWith('_Click'));
+    await click(chartScreen.name, draw.event.slice(0, -'_Click'.length));
+  }
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'entalix-downloads-'));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  const saved = async (action, name) => {
+    await page.$eval(sel(chartScreen.name, box), (el) => {
+      const r = el.getBoundingClientRect();
+      el.dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true, clientX: r.left + 5, clientY: r.top + 5 }));
+    });
+    await page.click(`#menu button[data-action="${action}"]`);
+    const file = path.join(downloads, name);
+    for (let i = 0; i < 50 && !fs.existsSync(file); i++) await new Promise((r) => setTimeout(r, 100));
+    return fs.existsSync(file) ? fs.readFileSync(file) : Buffer.alloc(0);
+  };
+  const svg = (await saved('save_svg', '焓熵图.svg')).toString('utf8');
+  check(/^(<\?xml[^>]*\?>\s*)?<svg[\s>]/.test(svg) && svg.trimEnd().endsWith('</svg>'), 'the chart saves as SVG: ' + svg.slice(0, 60));
+  const png = await saved('save_png', '焓熵图.png');
+  check(png.subarray(0, 8).equals(Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a])) && png.length > 2000,
+    `the chart saves as PNG (${png.length} bytes)`);
+  fs.rmSync(downloads, { recursive: true, force: true });
+}
 
 // Screenshots of every screen on a desktop and on a phone, for a person to look at.
 for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {

@@ -56,6 +56,15 @@
     toast('已复制');
   }
 
+  // A file for the person to keep, through the browser's downloads.
+  function download(blob, name) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
   let toastTimer = 0;
   function toast(text) {
     const t = document.getElementById('toast');
@@ -109,7 +118,11 @@
         el.spellcheck = false;
         if (c.role === 'input' || c.role === 'atmospheric') el.inputMode = 'decimal';
         if (c.role === 'result') el.readOnly = true;
-        el.addEventListener('input', () => run(api.type, screen, c.name, el.value));
+        el.addEventListener('input', () => {
+          el.edited = true;
+          run(api.type, screen, c.name, el.value);
+        });
+        el.addEventListener('contextmenu', (e) => fieldMenu(e, screen, c, el));
         el.addEventListener('keydown', (e) => {
           if (e.key !== 'Enter') return;
           e.preventDefault();
@@ -148,6 +161,7 @@
         el.className = 'picture';
         el.innerHTML = c.svg || '';
         if (c.drag) dragRectangle(screen, c, el);
+        el.addEventListener('contextmenu', (e) => chartMenu(e, el));
         break;
       default:
         el = document.createElement('div');
@@ -155,6 +169,7 @@
         if (c.role === 'result') {
           el.tabIndex = -1;
           el.addEventListener('click', () => { if (el.textContent) copyText(el.textContent); });
+          el.addEventListener('contextmenu', (e) => fieldMenu(e, screen, c, el));
         }
     }
     el.classList.add('ctl', 'k-' + c.kind, 'a-' + c.align);
@@ -179,11 +194,161 @@
       const view = svg.viewBox.baseVal;
       return [(e.clientX - box.left) * view.width / box.width, (e.clientY - box.top) * view.height / box.height];
     };
-    el.addEventListener('pointerdown', (e) => { from = at(e); });
+    el.addEventListener('pointerdown', (e) => { from = e.button === 0 ? at(e) : null; }); // not a right click
     el.addEventListener('pointerup', (e) => {
       const to = at(e);
       if (from && to) run(api.drag, screen, c.name, [from[0], from[1], to[0], to[1]].map((v) => v.toFixed(1)).join(' '));
       from = null;
+    });
+  }
+
+  // ---- the right-click menus: a field's, as every host has it, and a chart's
+  const menu = document.getElementById('menu');
+
+  function closeMenu() { menu.hidden = true; }
+
+  // items: { text, enabled, separator, run }
+  function showMenu(items, x, y) {
+    menu.replaceChildren();
+    for (const item of items) {
+      if (item.separator) menu.appendChild(document.createElement('hr'));
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.textContent = item.text;
+      b.disabled = !item.enabled;
+      if (item.action) b.dataset.action = item.action;
+      b.addEventListener('mousedown', (e) => e.preventDefault()); // the field keeps its focus and selection
+      b.addEventListener('click', () => { closeMenu(); item.run(); });
+      menu.appendChild(b);
+    }
+    menu.hidden = false;
+    const r = menu.getBoundingClientRect();
+    menu.style.left = Math.max(0, Math.min(x, window.innerWidth - r.width)) + 'px';
+    menu.style.top = Math.max(0, Math.min(y, window.innerHeight - r.height)) + 'px';
+  }
+
+  function menuPoint(e, el) {
+    if (e.clientX || e.clientY) return [e.clientX, e.clientY];
+    const r = el.getBoundingClientRect(); // from the keyboard
+    return [r.left, r.bottom];
+  }
+
+  function labelSelection(el) {
+    const sel = window.getSelection();
+    return sel && sel.rangeCount && el.contains(sel.anchorNode) ? sel.toString() : '';
+  }
+
+  function fieldMenu(e, screen, c, el) {
+    const input = el.tagName === 'INPUT' ? el : null;
+    const selected = input ? input.value.slice(input.selectionStart, input.selectionEnd) : labelSelection(el);
+    const text = input ? input.value : el.textContent;
+    // What the clipboard holds a page learns only by reading it: Paste stays offered.
+    const held = (input && input.edited ? 'u' : '') + (selected ? 's' : '') + (text ? 't' : '') + 'c';
+    const items = JSON.parse(api.field_menu(screen, c.name, held));
+    if (!items.length) return;
+    e.preventDefault();
+    const [x, y] = menuPoint(e, el);
+    showMenu(items.map((item) => ({ ...item, run: () => fieldAction(item.action, screen, c, input, selected || text) })), x, y);
+  }
+
+  function fieldAction(action, screen, c, input, chosen) {
+    if (action === 'copy_all_results') {
+      const s = state.screens[screen];
+      if (s && s.results) copyText(s.results);
+    } else if (action === 'restore_default') {
+      run(api.type, screen, c.name, c.text); // as if typed: every screen takes it, and it is kept
+    } else if (action === 'copy') {
+      if (chosen) copyText(chosen);
+    } else if (input && !input.readOnly) {
+      // The browser's own editing, so that the change arrives as typing does.
+      input.focus();
+      if (action === 'undo') document.execCommand('undo');
+      else if (action === 'cut') {
+        copyText(chosen);
+        document.execCommand('delete');
+      } else if (action === 'delete') document.execCommand('delete');
+      else if (action === 'select_all') input.select();
+      else if (action === 'paste') {
+        const refused = () => toast('浏览器不允许网页读取剪贴板：请按 Ctrl+V 粘贴');
+        if (!navigator.clipboard || !navigator.clipboard.readText) refused();
+        else navigator.clipboard.readText().then((t) => { input.focus(); document.execCommand('insertText', false, t); }, refused);
+      }
+    } else if (input && action === 'select_all') input.select();
+  }
+
+  // A chart drawn by a press: its picture on a white ground at twice the
+  // drawing's pixels, sharp when a report enlarges it.
+  function chartPng(svg) {
+    return new Promise((resolve, reject) => {
+      const url = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+      const img = new Image();
+      img.onload = () => {
+        const scale = 2;
+        const canvas = document.createElement('canvas');
+        canvas.width = img.naturalWidth * scale;
+        canvas.height = img.naturalHeight * scale;
+        const g = canvas.getContext('2d');
+        g.fillStyle = '#fff';
+        g.fillRect(0, 0, canvas.width, canvas.height);
+        g.drawImage(img, 0, 0, canvas.width, canvas.height);
+        URL.revokeObjectURL(url);
+        canvas.toBlob((b) => (b ? resolve(b) : reject(new Error('no PNG'))), 'image/png');
+      };
+      img.onerror = () => { URL.revokeObjectURL(url); reject(new Error('no picture')); };
+      img.src = url;
+    });
+  }
+
+  function chartMenu(e, el) {
+    if (e.defaultPrevented || !el.chartSvg) return; // a field's own menu, or a plant drawing
+    e.preventDefault();
+    const svg = el.chartSvg;
+    const copy = () => {
+      const refused = () => toast('浏览器不允许网页复制图片：请用“保存为PNG…”');
+      if (!navigator.clipboard || !navigator.clipboard.write || !window.ClipboardItem) return refused();
+      navigator.clipboard.write([new ClipboardItem({ 'image/png': chartPng(svg) })]).then(() => toast('已复制图片'), refused);
+    };
+    const png = () => chartPng(svg).then((b) => download(b, '焓熵图.png'), () => toast('未能生成PNG图片'));
+    const items = [
+      { text: '复制图片', enabled: true, action: 'copy_image', run: copy },
+      { text: '保存为PNG…', enabled: true, action: 'save_png', run: png },
+      { text: '保存为SVG…', enabled: true, action: 'save_svg', run: () => download(new Blob([svg], { type: 'image/svg+xml' }), '焓熵图.svg') },
+    ];
+    const [x, y] = menuPoint(e, el);
+    showMenu(items, x, y);
+  }
+
+  document.addEventListener('pointerdown', (e) => { if (!menu.hidden && !menu.contains(e.target)) closeMenu(); }, true);
+  window.addEventListener('blur', closeMenu);
+  document.addEventListener('scroll', closeMenu, true);
+
+  // ---- the user guide, inside the page, at the screen's own section
+  function openGuide(anchor) {
+    const pane = document.getElementById('guide');
+    const text = document.getElementById('guide-text');
+    if (!text.firstChild) text.appendChild(document.getElementById('guide-source').content.cloneNode(true));
+    closeMenu();
+    pane.hidden = false;
+    const heading = anchor ? text.querySelector('[id="' + CSS.escape(anchor) + '"]') : null;
+    if (heading) heading.scrollIntoView({ block: 'start' });
+    else text.scrollTop = 0;
+    document.getElementById('guide-close').focus();
+  }
+
+  function closeGuide() {
+    document.getElementById('guide').hidden = true;
+  }
+
+  function guidePane() {
+    document.getElementById('guide-close').addEventListener('click', closeGuide);
+    // The contents' links scroll the guide; the page's history is the screens'.
+    document.getElementById('guide-text').addEventListener('click', (e) => {
+      const link = e.target.closest('a[href^="#"]');
+      if (!link) return;
+      e.preventDefault();
+      const id = decodeURIComponent(link.getAttribute('href').slice(1));
+      const heading = document.getElementById('guide-text').querySelector('[id="' + CSS.escape(id) + '"]');
+      if (heading) heading.scrollIntoView({ block: 'start' });
     });
   }
 
@@ -216,6 +381,13 @@
     area.style.height = px(desc.height) + 'px';
     root.appendChild(area);
     const controls = new Map();
+    const help = document.createElement('button');
+    help.type = 'button';
+    help.className = 'help';
+    help.textContent = '?';
+    help.title = desc.help_tip;
+    help.tabIndex = -1; // the keyboard has F1
+    help.addEventListener('click', () => openGuide(desc.guide));
     const rects = new Map(desc.controls.map((c) => [c.name, c.rect]));
     // Rows in reading order, for the narrow page: controls whose tops lie close
     // together share a row (a caption, its field and its unit), left to right.
@@ -258,7 +430,8 @@
       if (el) (el.box || el).tabIndex = i + 1;
     });
     document.getElementById('screens').appendChild(root);
-    const entry = { desc, root, controls };
+    const entry = { desc, root, controls, help, bar, area };
+    placeHelp(entry);
     built.set(screen, entry);
     return entry;
   }
@@ -292,6 +465,7 @@
         const old = el.querySelector('svg');
         const holder = document.createElement('div');
         holder.innerHTML = svg;
+        el.chartSvg = svg; // for the chart's menu
         if (old) old.replaceWith(holder.firstElementChild);
         else el.prepend(holder.firstElementChild);
       }
@@ -317,11 +491,20 @@
     }
   }
 
+  // The "?" in the screen's corner, or in the corner of the drawing that
+  // reaches there; on a phone beside the bar's button.
+  function placeHelp(entry) {
+    const holder = entry.desc.help_in ? entry.controls.get(entry.desc.help_in) : null;
+    const to = NARROW.matches ? entry.bar : holder || entry.area;
+    if (entry.help.parentNode !== to) to.appendChild(entry.help);
+  }
+
   // The desktop layout follows the screen's geometry; a narrow screen gets one
   // column, with the plant drawings scaled to its width.
   function fit() {
     document.body.classList.toggle('narrow', NARROW.matches);
     for (const [, entry] of built) {
+      placeHelp(entry);
       for (const [name, el] of entry.controls) {
         const c = controlDesc(entry.desc.name, name);
         if (c.kind !== 'picture' || c.parent) continue;
@@ -352,19 +535,21 @@
     document.getElementById('batch-copy').addEventListener('click', () => copyText(out.value));
     document.getElementById('batch-save').addEventListener('click', () => {
       const csv = document.getElementById('batch-kind').value === 'csv';
-      const link = document.createElement('a');
-      link.href = URL.createObjectURL(new Blob([csv ? '\ufeff' + out.value : out.value], { type: 'text/plain' }));
-      link.download = csv ? 'entalix-结果.csv' : 'entalix-结果.jsonl';
-      link.click();
-      setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+      download(new Blob([csv ? '\ufeff' + out.value : out.value], { type: 'text/plain' }), csv ? 'entalix-结果.csv' : 'entalix-结果.jsonl');
     });
   }
 
   document.addEventListener('keydown', (e) => {
     if (e.key === 'Escape') {
       e.preventDefault();
-      if (!document.getElementById('batch').hidden) document.getElementById('batch-close').click();
+      if (!menu.hidden) closeMenu();
+      else if (!document.getElementById('guide').hidden) closeGuide();
+      else if (!document.getElementById('batch').hidden) document.getElementById('batch-close').click();
       else closeShown();
+    } else if (e.key === 'F1') {
+      e.preventDefault();
+      const entry = shownScreen && built.get(shownScreen);
+      openGuide(entry ? entry.desc.guide : '');
     } else if (e.key === 'C' && e.ctrlKey && e.shiftKey && shownScreen) {
       e.preventDefault();
       const s = state.screens[shownScreen];
@@ -387,12 +572,14 @@
       choose: wrap('entalix_choose', 3),
       drag: wrap('entalix_drag', 3),
       close: wrap('entalix_close', 1),
+      field_menu: wrap('entalix_field_menu', 3),
       leave: wrap('entalix_leave', 0),
       batch: wrap('entalix_batch', 2),
       csv: wrap('entalix_csv', 3),
     };
     window.entalix = { api, state: () => state, press, run };
     batchPane();
+    guidePane();
     run(api.start, JSON.stringify(keptValues()));
   });
 })();
