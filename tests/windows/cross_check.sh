@@ -281,7 +281,7 @@ for preset in windows windows32; do
         imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
         for dll in $imports; do
             case "${dll^^}" in
-                KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | ADVAPI32.DLL | MSVCRT.DLL) ;;
+                KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | SHELL32.DLL | SHLWAPI.DLL | ADVAPI32.DLL | MSVCRT.DLL) ;;
                 *) echo "FAILED: $exe imports $dll"; exit 1 ;;
             esac
         done
