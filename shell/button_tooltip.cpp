@@ -53,7 +53,8 @@ std::string button_tooltip(const ScreenDesc& desc, const ControlDesc& button, co
     for (const std::string& written : event->writes) {
         const ControlDesc* field = desc.find(written);
         // A result, or a field both typed and written (the saturation screen's arrows).
-        const bool shown = field != nullptr && (field->meaning.role == Role::Result || field->meaning.role == Role::Input);
+        const bool shown =
+            field != nullptr && (field->meaning.role == Role::Result || field->meaning.role == Role::Input);
         if (!shown || field->meaning.quantity.empty()) continue;
         if (std::find(names.begin(), names.end(), field->meaning.quantity) == names.end())
             names.push_back(field->meaning.quantity);

@@ -35,7 +35,7 @@ constexpr std::array<std::pair<ScreenId, std::string_view>, kScreenCount> kSecti
 
 // The Chinese punctuation the guide's headings use, in UTF-8.
 constexpr std::array<std::string_view, 12> kWidePunctuation{"（", "）", "、", "，", "：", "；",
-                                                             "“",  "”",  "·",  "。", "《", "》"};
+                                                            "“",  "”",  "·",  "。", "《", "》"};
 
 }  // namespace
 

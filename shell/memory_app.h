@@ -20,7 +20,7 @@ struct ScreenModel {
     bool window_visible = false;
     std::string formulation;  // of the last result written, as Outcome::formulation names it
     std::map<std::string, Drawing, std::less<>> pictures;  // the drawings presses put in picture boxes
-    ShownResults shown_results;  // which results are stale, what a copy carries, the title
+    ShownResults shown_results;                            // which results are stale, what a copy carries, the title
 };
 
 class MemoryHost : public ScreenHost {

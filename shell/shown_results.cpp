@@ -74,8 +74,8 @@ void ShownResults::formulation_chosen(props::Formulation formulation) { chosen_ 
 
 bool ShownResults::event_stale(const std::string& event, const Fields& produced) const {
     if (failed_.count(event) != 0) return true;
-    if (const auto used = used_.find(event); used != used_.end() && chosen_ &&
-                                             used->second != props::formulation_name(*chosen_))
+    if (const auto used = used_.find(event);
+        used != used_.end() && chosen_ && used->second != props::formulation_name(*chosen_))
         return true;
     const EventBinding* e = desc_->find_event(event);
     if (e == nullptr) return false;
