@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <ostream>
 #include <set>
+#include <span>
 #include <string_view>
 
 #include "catalog/catalog.h"
@@ -126,9 +128,11 @@ int nesting_depth(std::string_view line) {
 // The shortest text that reads back to the same double, as the JSON writer
 // writes it (an integral value keeps its ".0").
 void append_number(std::string& out, double value) {
-    const std::string text = shell::shortest_text(value);
-    out += text;
-    if (text.find_first_of(".e") == std::string_view::npos) out += ".0";
+    const std::size_t start = out.size();
+    shell::append_shortest_text(out, value);
+    for (std::size_t i = start; i < out.size(); ++i)
+        if (out[i] == '.' || out[i] == 'e') return;
+    out += ".0";
 }
 
 // The common request {"call": "name", "args": [numbers or plain texts], "id": ...}
@@ -160,28 +164,33 @@ class PlainCall {
 public:
     PlainCall(std::string_view line, props::Formulation formulation) : s_(line), formulation_(formulation) {}
 
-    std::optional<std::string> answer() {
-        if (!parse()) return std::nullopt;
+    // The answer added to `out`; false, and `out` as it was, for a line that
+    // goes the general way.
+    bool answer(std::string& out) {
+        if (!parse()) return false;
         if (seen_screen_) {
             try {
-                return with_id(answer_screen_event(screen_, event_, fields_, formulation_), id_);
+                out += with_id(answer_screen_event(screen_, event_, fields_, formulation_), id_);
+                return true;
             } catch (...) {
-                return std::nullopt;
+                return false;
             }
         }
         try {
-            const CallResult result = call_function_warned(name_, args_, formulation_);
+            const CallResult result =
+                call_texts(name_, std::span<const std::string_view>(args_.data(), arg_count_), formulation_);
             const double* value = std::get_if<double>(&result.value);
             // A warned result goes the general way, which writes the warning.
-            if (value == nullptr || !std::isfinite(*value) || !result.warning.empty()) return std::nullopt;
-            std::string out = "{";
-            if (!id_.empty()) out.append("\"id\":").append(id_).append(",");
-            out += "\"value\":";
+            if (value == nullptr || !std::isfinite(*value) || !result.warning.empty()) return false;
+            using namespace std::string_view_literals;
+            out += '{';
+            if (!id_.empty()) out.append("\"id\":"sv).append(id_).append(1, ',');
+            out.append("\"value\":"sv);
             append_number(out, *value);
             out += '}';
-            return out;
+            return true;
         } catch (...) {
-            return std::nullopt;
+            return false;
         }
     }
 
@@ -206,8 +215,9 @@ private:
                 for (bool first_arg = true; !take(']'); first_arg = false) {
                     if (!first_arg && !take(',')) return false;
                     std::string_view arg;
-                    if (!plain_string(arg) && !number(arg)) return false;
-                    args_.emplace_back(arg);
+                    // More arguments than any function takes go the general way, which names the count.
+                    if ((!plain_string(arg) && !number(arg)) || arg_count_ == args_.size()) return false;
+                    args_[arg_count_++] = arg;
                 }
             } else if (key == "screen" && !seen_screen_) {
                 seen_screen_ = true;
@@ -273,18 +283,20 @@ private:
         const std::size_t at = skip_blanks();
         if (!take('"')) return false;
         const std::size_t start = i_;
-        while (i_ < s_.size() && s_[i_] != '"') {
-            const char c = s_[i_];
-            if (c == '\\' || c < 0x20 || c > 0x7e) return false;
-            ++i_;
-        }
-        if (i_ == s_.size()) {
+        while (i_ < s_.size() && kPlain[static_cast<unsigned char>(s_[i_])]) ++i_;
+        if (i_ == s_.size() || s_[i_] != '"') {
             i_ = at;
             return false;
         }
         out = s_.substr(start, i_++ - start);
         return true;
     }
+    // The bytes a plain string holds as they are: printable ASCII but the quote and the backslash.
+    static constexpr std::array<bool, 256> kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (int c = 0x20; c < 0x7f; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+        return plain;
+    }();
     // A JSON number as written; its text is read as a typed argument is.
     bool number(std::string_view& out) {
         const std::size_t start = skip_blanks();
@@ -309,8 +321,9 @@ private:
     std::string_view s_;
     props::Formulation formulation_;
     std::size_t i_ = 0;
-    std::string name_;
-    std::vector<std::string> args_;
+    std::string_view name_;
+    std::array<std::string_view, 8> args_{};
+    std::size_t arg_count_ = 0;
     std::string_view id_;
     bool seen_call_ = false, seen_args_ = false, seen_formulation_ = false;
     std::string screen_, event_;
@@ -435,10 +448,9 @@ std::string_view written_id(std::string_view s) {
     return ids == 1 ? id : std::string_view();
 }
 
-}  // namespace
-
-std::string answer_json_line(const std::string& line, props::Formulation formulation) {
-    if (std::optional<std::string> plain = PlainCall(line, formulation).answer()) return *plain;
+// The answer to one request line added to `out`.
+void append_answer(std::string& out, std::string_view line, props::Formulation formulation) {
+    if (PlainCall(line, formulation).answer(out)) return;
     json answer;
     std::string_view id;
     try {
@@ -488,7 +500,15 @@ std::string answer_json_line(const std::string& line, props::Formulation formula
     } catch (...) {
         answer = {{"error", command_line_words(shell::current_failure_message())}};
     }
-    return with_id(answer, id);
+    out += with_id(answer, id);
+}
+
+}  // namespace
+
+std::string answer_json_line(const std::string& line, props::Formulation formulation) {
+    std::string out;
+    append_answer(out, line, formulation);
+    return out;
 }
 
 namespace {
@@ -552,22 +572,31 @@ private:
 BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formulation) {
     std::string line;
     line.reserve(256);
+    // The answers gathered and written in pieces, not one stream call each.
+    constexpr std::size_t kOutPiece = 1 << 16;
+    std::string answers;
+    answers.reserve(kOutPiece + 1024);
+    const auto write_answers = [&out, &answers] {
+        out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+        answers.clear();
+    };
     LineReader reader(*in.rdbuf());
     while (true) {
         bool too_long = false;
         try {
             if (!reader.next(line, too_long)) break;
         } catch (const std::ios_base::failure& e) {
+            write_answers();
             out.flush();
             throw input_error(e);
         }
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!too_long && line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines are skipped
         if (too_long)
-            out << dump(json{{"error", "请求超过 1 MiB：" + quote_input(line)}});
+            answers += dump(json{{"error", "请求超过 1 MiB：" + quote_input(line)}});
         else
-            out << answer_json_line(line, formulation);
-        out << '\n';
+            append_answer(answers, line, formulation);
+        answers += '\n';
         // Answers go out as soon as no further request is waiting, so that a
         // script talking through a pipe gets each one at once.
         bool waiting = false;
@@ -575,9 +604,11 @@ BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formu
             waiting = reader.waiting();
         } catch (const std::ios_base::failure&) {
         }
+        if (!waiting || answers.size() >= kOutPiece) write_answers();
         if (!waiting) out.flush();
         if (!out) return BatchEnd::OutputLost;
     }
+    write_answers();
     out.flush();
     return out ? BatchEnd::Done : BatchEnd::OutputLost;
 }

@@ -2,7 +2,6 @@
 #include "props/formulation.h"
 
 #include <array>
-#include <cctype>
 
 namespace entalix::props {
 namespace {
@@ -18,11 +17,14 @@ constexpr std::array<Spelling, 4> kSpellings{{
     {"IAPWS-IF97", Formulation::IF97},
 }};
 
+// The names are ASCII: letters compare by their ASCII capitals, whatever the
+// C library's locale says of other bytes.
+char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 bool same_ignoring_case(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
+        if (ascii_upper(a[i]) != ascii_upper(b[i])) return false;
     return true;
 }
 
