@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <istream>
@@ -195,7 +194,10 @@ public:
     }
 
 private:
+    // Every step leaves the reading past the blanks after what it took, so that
+    // a test for the next character needs no skipping of its own.
     bool parse() {
+        skip_blanks();
         if (!take('{')) return false;
         bool first = true;
         while (!take('}')) {
@@ -249,10 +251,9 @@ private:
                 if (!f) return false;
                 formulation_ = *f;
             } else if (key == "id" && id_.empty()) {
-                const std::size_t start = skip_blanks();
                 std::string_view token;
                 if (plain_string(token))
-                    id_ = s_.substr(start, i_ - start);
+                    id_ = std::string_view(token.data() - 1, token.size() + 2);  // with its quotes
                 else if (integer(token))
                     id_ = token;
                 else
@@ -262,33 +263,35 @@ private:
             }
         }
         // A call or a screen event, not both: with both the general way answers the call.
-        return skip_blanks() == s_.size() &&
-               (name_.empty() ? seen_screen_ : !seen_screen_ && !seen_event_ && !seen_fields_);
+        return i_ == s_.size() && (name_.empty() ? seen_screen_ : !seen_screen_ && !seen_event_ && !seen_fields_);
     }
 
     std::size_t skip_blanks() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t' || s_[i_] == '\r')) ++i_;
-        return i_;
+        const char* p = s_.data() + i_;
+        const char* const end = s_.data() + s_.size();
+        while (p != end && (*p == ' ' || *p == '\t' || *p == '\r')) ++p;
+        return i_ = static_cast<std::size_t>(p - s_.data());
     }
+    static bool is_digit(char c) { return c >= '0' && c <= '9'; }
     bool take(char c) {
-        skip_blanks();
         if (i_ < s_.size() && s_[i_] == c) {
             ++i_;
+            skip_blanks();
             return true;
         }
         return false;
     }
     // A string of printable ASCII without escapes.
     bool plain_string(std::string_view& out) {
-        const std::size_t at = skip_blanks();
-        if (!take('"')) return false;
-        const std::size_t start = i_;
-        while (i_ < s_.size() && kPlain[static_cast<unsigned char>(s_[i_])]) ++i_;
-        if (i_ == s_.size() || s_[i_] != '"') {
-            i_ = at;
-            return false;
-        }
-        out = s_.substr(start, i_++ - start);
+        if (i_ == s_.size() || s_[i_] != '"') return false;
+        const char* const first = s_.data() + i_ + 1;
+        const char* const end = s_.data() + s_.size();
+        const char* p = first;
+        while (p != end && kPlain[static_cast<unsigned char>(*p)]) ++p;
+        if (p == end || *p != '"') return false;
+        out = std::string_view(first, static_cast<std::size_t>(p - first));
+        i_ = static_cast<std::size_t>(p + 1 - s_.data());
+        skip_blanks();
         return true;
     }
     // The bytes a plain string holds as they are: printable ASCII but the quote and the backslash.
@@ -299,21 +302,23 @@ private:
     }();
     // A JSON number as written; its text is read as a typed argument is.
     bool number(std::string_view& out) {
-        const std::size_t start = skip_blanks();
-        while (i_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[i_])) || s_[i_] == '-' || s_[i_] == '+' ||
-                                  s_[i_] == '.' || s_[i_] == 'e' || s_[i_] == 'E'))
+        const std::size_t start = i_;
+        while (i_ < s_.size() &&
+               (is_digit(s_[i_]) || s_[i_] == '-' || s_[i_] == '+' || s_[i_] == '.' || s_[i_] == 'e' || s_[i_] == 'E'))
             ++i_;
         out = s_.substr(start, i_ - start);
+        skip_blanks();
         // Only what JSON itself allows: a digit first (after a minus), no leading zero.
         const std::string_view digits = out.substr(!out.empty() && out[0] == '-' ? 1 : 0);
-        return !digits.empty() && std::isdigit(static_cast<unsigned char>(digits[0])) &&
-               !(digits.size() > 1 && digits[0] == '0' && std::isdigit(static_cast<unsigned char>(digits[1])));
+        return !digits.empty() && is_digit(digits[0]) &&
+               !(digits.size() > 1 && digits[0] == '0' && is_digit(digits[1]));
     }
     bool integer(std::string_view& out) {
-        const std::size_t start = skip_blanks();
+        const std::size_t start = i_;
         if (i_ < s_.size() && s_[i_] == '-') ++i_;
-        while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_]))) ++i_;
+        while (i_ < s_.size() && is_digit(s_[i_])) ++i_;
         out = s_.substr(start, i_ - start);
+        skip_blanks();
         const std::string_view digits = out.substr(!out.empty() && out[0] == '-' ? 1 : 0);
         return !digits.empty() && digits.size() <= 15 && !(digits.size() > 1 && digits[0] == '0');
     }
@@ -322,7 +327,7 @@ private:
     props::Formulation formulation_;
     std::size_t i_ = 0;
     std::string_view name_;
-    std::array<std::string_view, 8> args_{};
+    std::array<std::string_view, 6> args_;
     std::size_t arg_count_ = 0;
     std::string_view id_;
     bool seen_call_ = false, seen_args_ = false, seen_formulation_ = false;

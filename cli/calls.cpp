@@ -1,11 +1,10 @@
 // The table of public property functions and their dispatch by name.
 #include "cli/calls.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
-#include <utility>
 
 #include "cli/usage.h"
 #include "shell/errors.h"
@@ -114,18 +113,31 @@ props::Selected call_function(std::string_view name, const std::vector<std::stri
 }
 
 std::optional<std::size_t> function_index(std::string_view name) {
-    // The names sorted once, each with its place in the table, and searched by halves.
-    using Place = std::pair<std::string_view, std::size_t>;
-    static const std::vector<Place> sorted = [] {
-        std::vector<Place> places;
+    // The names in a small open-addressed table by a hash of their bytes, built
+    // once: a name is found by one hash and, as a rule, one comparison.
+    struct Slot {
+        std::string_view name;
+        std::size_t index = 0;
+    };
+    constexpr std::size_t kSlots = 64;  // a power of two, three times the functions
+    const auto hash = [](std::string_view text) {
+        std::uint32_t h = 2166136261u;  // FNV-1a
+        for (const char c : text) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return static_cast<std::size_t>(h) & (kSlots - 1);
+    };
+    static const std::array<Slot, kSlots> slots = [&hash] {
+        std::array<Slot, kSlots> out{};
         const std::vector<Entry>& table = entries();
-        for (std::size_t i = 0; i < table.size(); ++i) places.emplace_back(table[i].info.name, i);
-        std::sort(places.begin(), places.end());
-        return places;
+        for (std::size_t i = 0; i < table.size() && i < kSlots; ++i) {
+            std::size_t at = hash(table[i].info.name);
+            for (std::size_t probes = 0; probes < kSlots && !out[at].name.empty(); ++probes) at = (at + 1) % kSlots;
+            out[at] = {table[i].info.name, i};
+        }
+        return out;
     }();
-    const auto it = std::lower_bound(sorted.begin(), sorted.end(), name,
-                                     [](const Place& place, std::string_view wanted) { return place.first < wanted; });
-    if (it != sorted.end() && it->first == name) return it->second;
+    std::size_t at = hash(name);
+    for (std::size_t probes = 0; probes < kSlots && !slots[at].name.empty(); ++probes, at = (at + 1) % kSlots)
+        if (slots[at].name == name) return slots[at].index;
     return std::nullopt;
 }
 

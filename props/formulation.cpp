@@ -35,6 +35,8 @@ std::string_view formulation_name(Formulation formulation) {
 }
 
 std::optional<Formulation> parse_formulation(std::string_view text) {
+    for (const Spelling& s : kSpellings)  // as written most often, then in any case
+        if (text == s.text) return s.formulation;
     for (const Spelling& s : kSpellings)
         if (same_ignoring_case(text, s.text)) return s.formulation;
     return std::nullopt;
