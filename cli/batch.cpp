@@ -523,60 +523,75 @@ namespace {
 // through a pipe is never waited on for more than its line.
 class LineReader {
 public:
-    explicit LineReader(std::streambuf& buffer) : buffer_(buffer) {}
+    explicit LineReader(std::streambuf& buffer) : buffer_(buffer), held_(static_cast<std::size_t>(kPiece), '\0') {}
 
     // The next line without its line feed, at most kMaxLineBytes of it
-    // (too_long tells of more); false at the end of the input.
-    bool next(std::string& line, bool& too_long) {
-        line.clear();
+    // (too_long tells of more); false at the end of the input. A line held
+    // whole is seen where it lies, one read in several pieces is gathered in
+    // `spill`; either way `line` holds until the next call.
+    bool next(std::string_view& line, std::string& spill, bool& too_long) {
+        spill.clear();
         too_long = false;
         bool any = false;
         while (true) {
-            if (at_ == held_.size() && !refill()) return any;
+            if (at_ == size_ && !refill()) {
+                line = spill;
+                return any;
+            }
             any = true;
             const char* start = held_.data() + at_;
-            const std::size_t left = held_.size() - at_;
+            const std::size_t left = size_ - at_;
             const void* feed = std::memchr(start, '\n', left);
             const std::size_t piece = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) : left;
-            const std::size_t kept = std::min(piece, kMaxLineBytes - line.size());
-            line.append(start, kept);
+            if (feed != nullptr && spill.empty() && piece <= kMaxLineBytes) {
+                line = std::string_view(start, piece);
+                at_ += piece + 1;
+                return true;
+            }
+            const std::size_t kept = std::min(piece, kMaxLineBytes - spill.size());
+            spill.append(start, kept);
             too_long = too_long || kept < piece;
             at_ += feed ? piece + 1 : piece;
-            if (feed) return true;
+            if (feed) {
+                line = spill;
+                return true;
+            }
         }
     }
 
     // Whether a further request is already waiting.
-    bool waiting() { return at_ < held_.size() || buffer_.in_avail() > 0; }
+    bool waiting() { return at_ < size_ || buffer_.in_avail() > 0; }
 
 private:
+    // What the stream holds already, into the room kept for it (never cleared
+    // or grown again), else one character waited for.
     bool refill() {
-        held_.clear();
         at_ = 0;
+        size_ = 0;
         const std::streamsize ready = buffer_.in_avail();
         if (ready > 0) {
-            held_.resize(static_cast<std::size_t>(std::min<std::streamsize>(ready, kPiece)));
-            held_.resize(
-                static_cast<std::size_t>(buffer_.sgetn(held_.data(), static_cast<std::streamsize>(held_.size()))));
-            if (!held_.empty()) return true;
+            size_ = static_cast<std::size_t>(buffer_.sgetn(held_.data(), std::min<std::streamsize>(ready, kPiece)));
+            if (size_ > 0) return true;
         }
         const int c = buffer_.sbumpc();
         if (c == std::char_traits<char>::eof()) return false;
-        held_.push_back(static_cast<char>(c));
+        held_[0] = static_cast<char>(c);
+        size_ = 1;
         return true;
     }
 
     static constexpr std::streamsize kPiece = 1 << 16;
     std::streambuf& buffer_;
     std::string held_;
+    std::size_t size_ = 0;  // how much of held_ the stream filled
     std::size_t at_ = 0;
 };
 
 }  // namespace
 
 BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formulation) {
-    std::string line;
-    line.reserve(256);
+    std::string_view line;
+    std::string spill;
     // The answers gathered and written in pieces, not one stream call each.
     constexpr std::size_t kOutPiece = 1 << 16;
     std::string answers;
@@ -589,14 +604,15 @@ BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formu
     while (true) {
         bool too_long = false;
         try {
-            if (!reader.next(line, too_long)) break;
+            if (!reader.next(line, spill, too_long)) break;
         } catch (const std::ios_base::failure& e) {
             write_answers();
             out.flush();
             throw input_error(e);
         }
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!too_long && line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines are skipped
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!too_long && line.find_first_not_of(" \t\r") == std::string_view::npos)
+            continue;  // blank lines are skipped
         if (too_long)
             answers += dump(json{{"error", "请求超过 1 MiB：" + quote_input(line)}});
         else
