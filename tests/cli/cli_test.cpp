@@ -456,7 +456,7 @@ TEST(Batch, PlainLinesAnswerAsTheGeneralReaderWithShortestNumbers) {
              R"(  { "call" : "pswh_ptstm" , "args" : [ 5.5e0 , 4.8E2 ] , "id" : -12 }  )",
              R"({"call": "pswh_ptstm", "args": [" 5.5 ", "+480"], "formulation": "if97"})",
              R"({"call": "pswh_ptstm", "args": ["-nan", 480]})",
-             R"({"call": "pswh_ptstm", "args": [5.5, 1e400]})",
+             R"({"call": "pswh_ptstm", "args": [5.5, "1e400"]})",
              R"({"call": "pswh_ptstm", "args": [5.5, 480, 1, 2, 3, 4, 5, 6]})",
              R"({"call": "pswA_ptstm", "args": ["h", 5.5, 480], "id": 9})",
              R"({"call": "pswh_ptstmx", "args": [5.5, 480]})",
