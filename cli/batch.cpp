@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cctype>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <istream>
@@ -12,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <set>
+#include <span>
 #include <string_view>
 
 #include "catalog/catalog.h"
@@ -126,9 +127,11 @@ int nesting_depth(std::string_view line) {
 // The shortest text that reads back to the same double, as the JSON writer
 // writes it (an integral value keeps its ".0").
 void append_number(std::string& out, double value) {
-    const std::string text = shell::shortest_text(value);
-    out += text;
-    if (text.find_first_of(".e") == std::string_view::npos) out += ".0";
+    const std::size_t start = out.size();
+    shell::append_shortest_text(out, value);
+    for (std::size_t i = start; i < out.size(); ++i)
+        if (out[i] == '.' || out[i] == 'e') return;
+    out += ".0";
 }
 
 // The common request {"call": "name", "args": [numbers or plain texts], "id": ...}
@@ -160,33 +163,41 @@ class PlainCall {
 public:
     PlainCall(std::string_view line, props::Formulation formulation) : s_(line), formulation_(formulation) {}
 
-    std::optional<std::string> answer() {
-        if (!parse()) return std::nullopt;
+    // The answer added to `out`; false, and `out` as it was, for a line that
+    // goes the general way.
+    bool answer(std::string& out) {
+        if (!parse()) return false;
         if (seen_screen_) {
             try {
-                return with_id(answer_screen_event(screen_, event_, fields_, formulation_), id_);
+                out += with_id(answer_screen_event(screen_, event_, fields_, formulation_), id_);
+                return true;
             } catch (...) {
-                return std::nullopt;
+                return false;
             }
         }
         try {
-            const CallResult result = call_function_warned(name_, args_, formulation_);
+            const CallResult result =
+                call_texts(name_, std::span<const std::string_view>(args_.data(), arg_count_), formulation_);
             const double* value = std::get_if<double>(&result.value);
             // A warned result goes the general way, which writes the warning.
-            if (value == nullptr || !std::isfinite(*value) || !result.warning.empty()) return std::nullopt;
-            std::string out = "{";
-            if (!id_.empty()) out.append("\"id\":").append(id_).append(",");
-            out += "\"value\":";
+            if (value == nullptr || !std::isfinite(*value) || !result.warning.empty()) return false;
+            using namespace std::string_view_literals;
+            out += '{';
+            if (!id_.empty()) out.append("\"id\":"sv).append(id_).append(1, ',');
+            out.append("\"value\":"sv);
             append_number(out, *value);
             out += '}';
-            return out;
+            return true;
         } catch (...) {
-            return std::nullopt;
+            return false;
         }
     }
 
 private:
+    // Every step leaves the reading past the blanks after what it took, so that
+    // a test for the next character needs no skipping of its own.
     bool parse() {
+        skip_blanks();
         if (!take('{')) return false;
         bool first = true;
         while (!take('}')) {
@@ -206,8 +217,9 @@ private:
                 for (bool first_arg = true; !take(']'); first_arg = false) {
                     if (!first_arg && !take(',')) return false;
                     std::string_view arg;
-                    if (!plain_string(arg) && !number(arg)) return false;
-                    args_.emplace_back(arg);
+                    // More arguments than any function takes go the general way, which names the count.
+                    if ((!plain_string(arg) && !number(arg)) || arg_count_ == args_.size()) return false;
+                    args_[arg_count_++] = arg;
                 }
             } else if (key == "screen" && !seen_screen_) {
                 seen_screen_ = true;
@@ -239,10 +251,9 @@ private:
                 if (!f) return false;
                 formulation_ = *f;
             } else if (key == "id" && id_.empty()) {
-                const std::size_t start = skip_blanks();
                 std::string_view token;
                 if (plain_string(token))
-                    id_ = s_.substr(start, i_ - start);
+                    id_ = std::string_view(token.data() - 1, token.size() + 2);  // with its quotes
                 else if (integer(token))
                     id_ = token;
                 else
@@ -252,56 +263,62 @@ private:
             }
         }
         // A call or a screen event, not both: with both the general way answers the call.
-        return skip_blanks() == s_.size() &&
-               (name_.empty() ? seen_screen_ : !seen_screen_ && !seen_event_ && !seen_fields_);
+        return i_ == s_.size() && (name_.empty() ? seen_screen_ : !seen_screen_ && !seen_event_ && !seen_fields_);
     }
 
     std::size_t skip_blanks() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t' || s_[i_] == '\r')) ++i_;
-        return i_;
+        const char* p = s_.data() + i_;
+        const char* const end = s_.data() + s_.size();
+        while (p != end && (*p == ' ' || *p == '\t' || *p == '\r')) ++p;
+        return i_ = static_cast<std::size_t>(p - s_.data());
     }
+    static bool is_digit(char c) { return c >= '0' && c <= '9'; }
     bool take(char c) {
-        skip_blanks();
         if (i_ < s_.size() && s_[i_] == c) {
             ++i_;
+            skip_blanks();
             return true;
         }
         return false;
     }
     // A string of printable ASCII without escapes.
     bool plain_string(std::string_view& out) {
-        const std::size_t at = skip_blanks();
-        if (!take('"')) return false;
-        const std::size_t start = i_;
-        while (i_ < s_.size() && s_[i_] != '"') {
-            const char c = s_[i_];
-            if (c == '\\' || c < 0x20 || c > 0x7e) return false;
-            ++i_;
-        }
-        if (i_ == s_.size()) {
-            i_ = at;
-            return false;
-        }
-        out = s_.substr(start, i_++ - start);
+        if (i_ == s_.size() || s_[i_] != '"') return false;
+        const char* const first = s_.data() + i_ + 1;
+        const char* const end = s_.data() + s_.size();
+        const char* p = first;
+        while (p != end && kPlain[static_cast<unsigned char>(*p)]) ++p;
+        if (p == end || *p != '"') return false;
+        out = std::string_view(first, static_cast<std::size_t>(p - first));
+        i_ = static_cast<std::size_t>(p + 1 - s_.data());
+        skip_blanks();
         return true;
     }
+    // The bytes a plain string holds as they are: printable ASCII but the quote and the backslash.
+    static constexpr std::array<bool, 256> kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (int c = 0x20; c < 0x7f; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+        return plain;
+    }();
     // A JSON number as written; its text is read as a typed argument is.
     bool number(std::string_view& out) {
-        const std::size_t start = skip_blanks();
-        while (i_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[i_])) || s_[i_] == '-' || s_[i_] == '+' ||
-                                  s_[i_] == '.' || s_[i_] == 'e' || s_[i_] == 'E'))
+        const std::size_t start = i_;
+        while (i_ < s_.size() &&
+               (is_digit(s_[i_]) || s_[i_] == '-' || s_[i_] == '+' || s_[i_] == '.' || s_[i_] == 'e' || s_[i_] == 'E'))
             ++i_;
         out = s_.substr(start, i_ - start);
+        skip_blanks();
         // Only what JSON itself allows: a digit first (after a minus), no leading zero.
         const std::string_view digits = out.substr(!out.empty() && out[0] == '-' ? 1 : 0);
-        return !digits.empty() && std::isdigit(static_cast<unsigned char>(digits[0])) &&
-               !(digits.size() > 1 && digits[0] == '0' && std::isdigit(static_cast<unsigned char>(digits[1])));
+        return !digits.empty() && is_digit(digits[0]) &&
+               !(digits.size() > 1 && digits[0] == '0' && is_digit(digits[1]));
     }
     bool integer(std::string_view& out) {
-        const std::size_t start = skip_blanks();
+        const std::size_t start = i_;
         if (i_ < s_.size() && s_[i_] == '-') ++i_;
-        while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_]))) ++i_;
+        while (i_ < s_.size() && is_digit(s_[i_])) ++i_;
         out = s_.substr(start, i_ - start);
+        skip_blanks();
         const std::string_view digits = out.substr(!out.empty() && out[0] == '-' ? 1 : 0);
         return !digits.empty() && digits.size() <= 15 && !(digits.size() > 1 && digits[0] == '0');
     }
@@ -309,8 +326,9 @@ private:
     std::string_view s_;
     props::Formulation formulation_;
     std::size_t i_ = 0;
-    std::string name_;
-    std::vector<std::string> args_;
+    std::string_view name_;
+    std::array<std::string_view, 6> args_;
+    std::size_t arg_count_ = 0;
     std::string_view id_;
     bool seen_call_ = false, seen_args_ = false, seen_formulation_ = false;
     std::string screen_, event_;
@@ -435,10 +453,9 @@ std::string_view written_id(std::string_view s) {
     return ids == 1 ? id : std::string_view();
 }
 
-}  // namespace
-
-std::string answer_json_line(const std::string& line, props::Formulation formulation) {
-    if (std::optional<std::string> plain = PlainCall(line, formulation).answer()) return *plain;
+// The answer to one request line added to `out`.
+void append_answer(std::string& out, std::string_view line, props::Formulation formulation) {
+    if (PlainCall(line, formulation).answer(out)) return;
     json answer;
     std::string_view id;
     try {
@@ -488,7 +505,15 @@ std::string answer_json_line(const std::string& line, props::Formulation formula
     } catch (...) {
         answer = {{"error", command_line_words(shell::current_failure_message())}};
     }
-    return with_id(answer, id);
+    out += with_id(answer, id);
+}
+
+}  // namespace
+
+std::string answer_json_line(const std::string& line, props::Formulation formulation) {
+    std::string out;
+    append_answer(out, line, formulation);
+    return out;
 }
 
 namespace {
@@ -498,76 +523,101 @@ namespace {
 // through a pipe is never waited on for more than its line.
 class LineReader {
 public:
-    explicit LineReader(std::streambuf& buffer) : buffer_(buffer) {}
+    explicit LineReader(std::streambuf& buffer) : buffer_(buffer), held_(static_cast<std::size_t>(kPiece), '\0') {}
 
     // The next line without its line feed, at most kMaxLineBytes of it
-    // (too_long tells of more); false at the end of the input.
-    bool next(std::string& line, bool& too_long) {
-        line.clear();
+    // (too_long tells of more); false at the end of the input. A line held
+    // whole is seen where it lies, one read in several pieces is gathered in
+    // `spill`; either way `line` holds until the next call.
+    bool next(std::string_view& line, std::string& spill, bool& too_long) {
+        spill.clear();
         too_long = false;
         bool any = false;
         while (true) {
-            if (at_ == held_.size() && !refill()) return any;
+            if (at_ == size_ && !refill()) {
+                line = spill;
+                return any;
+            }
             any = true;
             const char* start = held_.data() + at_;
-            const std::size_t left = held_.size() - at_;
+            const std::size_t left = size_ - at_;
             const void* feed = std::memchr(start, '\n', left);
             const std::size_t piece = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) : left;
-            const std::size_t kept = std::min(piece, kMaxLineBytes - line.size());
-            line.append(start, kept);
+            if (feed != nullptr && spill.empty() && piece <= kMaxLineBytes) {
+                line = std::string_view(start, piece);
+                at_ += piece + 1;
+                return true;
+            }
+            const std::size_t kept = std::min(piece, kMaxLineBytes - spill.size());
+            spill.append(start, kept);
             too_long = too_long || kept < piece;
             at_ += feed ? piece + 1 : piece;
-            if (feed) return true;
+            if (feed) {
+                line = spill;
+                return true;
+            }
         }
     }
 
     // Whether a further request is already waiting.
-    bool waiting() { return at_ < held_.size() || buffer_.in_avail() > 0; }
+    bool waiting() { return at_ < size_ || buffer_.in_avail() > 0; }
 
 private:
+    // What the stream holds already, into the room kept for it (never cleared
+    // or grown again), else one character waited for.
     bool refill() {
-        held_.clear();
         at_ = 0;
+        size_ = 0;
         const std::streamsize ready = buffer_.in_avail();
         if (ready > 0) {
-            held_.resize(static_cast<std::size_t>(std::min<std::streamsize>(ready, kPiece)));
-            held_.resize(
-                static_cast<std::size_t>(buffer_.sgetn(held_.data(), static_cast<std::streamsize>(held_.size()))));
-            if (!held_.empty()) return true;
+            size_ = static_cast<std::size_t>(buffer_.sgetn(held_.data(), std::min<std::streamsize>(ready, kPiece)));
+            if (size_ > 0) return true;
         }
         const int c = buffer_.sbumpc();
         if (c == std::char_traits<char>::eof()) return false;
-        held_.push_back(static_cast<char>(c));
+        held_[0] = static_cast<char>(c);
+        size_ = 1;
         return true;
     }
 
     static constexpr std::streamsize kPiece = 1 << 16;
     std::streambuf& buffer_;
     std::string held_;
+    std::size_t size_ = 0;  // how much of held_ the stream filled
     std::size_t at_ = 0;
 };
 
 }  // namespace
 
 BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formulation) {
-    std::string line;
-    line.reserve(256);
+    std::string_view line;
+    std::string spill;
+    // The answers gathered and written in pieces, not one stream call each.
+    constexpr std::size_t kOutPiece = 1 << 16;
+    std::string answers;
+    answers.reserve(kOutPiece + 1024);
+    const auto write_answers = [&out, &answers] {
+        out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+        answers.clear();
+    };
     LineReader reader(*in.rdbuf());
     while (true) {
         bool too_long = false;
         try {
-            if (!reader.next(line, too_long)) break;
+            if (!reader.next(line, spill, too_long)) break;
         } catch (const std::ios_base::failure& e) {
+            write_answers();
             out.flush();
             throw input_error(e);
         }
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!too_long && line.find_first_not_of(" \t\r") == std::string::npos) continue;  // blank lines are skipped
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!too_long && line.find_first_not_of(" \t\r") == std::string_view::npos)
+            continue;  // blank lines are skipped
         if (too_long)
-            out << dump(json{{"error", "请求超过 1 MiB：" + quote_input(line)}});
+            answers += dump(json{{"error", "请求超过 1 MiB：" + quote_input(line)}});
         else
-            out << answer_json_line(line, formulation);
-        out << '\n';
+            append_answer(answers, line, formulation);
+        answers += '\n';
         // Answers go out as soon as no further request is waiting, so that a
         // script talking through a pipe gets each one at once.
         bool waiting = false;
@@ -575,9 +625,11 @@ BatchEnd run_batch(std::istream& in, std::ostream& out, props::Formulation formu
             waiting = reader.waiting();
         } catch (const std::ios_base::failure&) {
         }
+        if (!waiting || answers.size() >= kOutPiece) write_answers();
         if (!waiting) out.flush();
         if (!out) return BatchEnd::OutputLost;
     }
+    write_answers();
     out.flush();
     return out ? BatchEnd::Done : BatchEnd::OutputLost;
 }

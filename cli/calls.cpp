@@ -1,6 +1,8 @@
 // The table of public property functions and their dispatch by name.
 #include "cli/calls.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 
@@ -111,9 +113,31 @@ props::Selected call_function(std::string_view name, const std::vector<std::stri
 }
 
 std::optional<std::size_t> function_index(std::string_view name) {
-    const std::vector<Entry>& table = entries();
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].info.name == name) return i;
+    // The names in a small open-addressed table by a hash of their bytes, built
+    // once: a name is found by one hash and, as a rule, one comparison.
+    struct Slot {
+        std::string_view name;
+        std::size_t index = 0;
+    };
+    constexpr std::size_t kSlots = 64;  // a power of two, three times the functions
+    const auto hash = [](std::string_view text) {
+        std::uint32_t h = 2166136261u;  // FNV-1a
+        for (const char c : text) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return static_cast<std::size_t>(h) & (kSlots - 1);
+    };
+    static const std::array<Slot, kSlots> slots = [&hash] {
+        std::array<Slot, kSlots> out{};
+        const std::vector<Entry>& table = entries();
+        for (std::size_t i = 0; i < table.size() && i < kSlots; ++i) {
+            std::size_t at = hash(table[i].info.name);
+            for (std::size_t probes = 0; probes < kSlots && !out[at].name.empty(); ++probes) at = (at + 1) % kSlots;
+            out[at] = {table[i].info.name, i};
+        }
+        return out;
+    }();
+    std::size_t at = hash(name);
+    for (std::size_t probes = 0; probes < kSlots && !slots[at].name.empty(); ++probes, at = (at + 1) % kSlots)
+        if (slots[at].name == name) return slots[at].index;
     return std::nullopt;
 }
 
@@ -133,14 +157,22 @@ CallResult call_numbers(std::size_t index, std::string_view selector, std::span<
 
 CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments,
                                 props::Formulation formulation) {
+    const std::vector<std::string_view> texts(arguments.begin(), arguments.end());
+    return call_texts(name, texts, formulation);
+}
+
+CallResult call_texts(std::string_view name, std::span<const std::string_view> arguments,
+                      props::Formulation formulation) {
     const std::optional<std::size_t> index = function_index(name);
     if (!index) throw UsageError("没有这个函数：" + quote_input(name));
     const FunctionInfo& info = entries()[*index].info;
     if (arguments.size() != info.arguments.size())
         throw UsageError(info.name + " 需要 " + std::to_string(info.arguments.size()) + " 个参数，给出了 " +
                          std::to_string(arguments.size()) + " 个");
-    std::string selector_name;
-    std::vector<double> numbers;
+    // At most four numbers and one name, so no argument list is allocated.
+    std::string_view selector_name;
+    std::array<double, 4> numbers{};
+    std::size_t count = 0;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (info.arguments[i].unit.empty()) {
             selector_name = arguments[i];
@@ -148,9 +180,9 @@ CallResult call_function_warned(std::string_view name, const std::vector<std::st
         }
         const auto value = shell::ParseStrictNumber(arguments[i]);
         if (!value) throw shell::NotANumber(info.arguments[i].name);
-        numbers.push_back(*value);
+        numbers.at(count++) = *value;
     }
-    return call_numbers(*index, selector_name, numbers, formulation);
+    return call_numbers(*index, selector_name, std::span<const double>(numbers.data(), count), formulation);
 }
 
 }  // namespace entalix::cli

@@ -41,6 +41,9 @@ struct CallResult {
 };
 CallResult call_function_warned(std::string_view name, const std::vector<std::string>& arguments,
                                 props::Formulation formulation);
+// The same over texts held elsewhere (a batch line read in place).
+CallResult call_texts(std::string_view name, std::span<const std::string_view> arguments,
+                      props::Formulation formulation);
 
 // For callers that hold numbers already (the spreadsheet functions): a
 // function's place in functions(), found once, and the call by that place with

@@ -2,7 +2,6 @@
 #include "props/formulation.h"
 
 #include <array>
-#include <cctype>
 
 namespace entalix::props {
 namespace {
@@ -18,11 +17,14 @@ constexpr std::array<Spelling, 4> kSpellings{{
     {"IAPWS-IF97", Formulation::IF97},
 }};
 
+// The names are ASCII: letters compare by their ASCII capitals, whatever the
+// C library's locale says of other bytes.
+char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 bool same_ignoring_case(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
+        if (ascii_upper(a[i]) != ascii_upper(b[i])) return false;
     return true;
 }
 
@@ -33,6 +35,8 @@ std::string_view formulation_name(Formulation formulation) {
 }
 
 std::optional<Formulation> parse_formulation(std::string_view text) {
+    for (const Spelling& s : kSpellings)  // as written most often, then in any case
+        if (text == s.text) return s.formulation;
     for (const Spelling& s : kSpellings)
         if (same_ignoring_case(text, s.text)) return s.formulation;
     return std::nullopt;

@@ -194,14 +194,20 @@ std::string portable_shortest_text(double value) {
 }
 
 std::string shortest_text(double value) {
+    std::string out;
+    append_shortest_text(out, value);
+    return out;
+}
+
+void append_shortest_text(std::string& out, double value) {
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     // The library's own, thirty times faster; portable_shortest_text writes
     // the same text (the tests hold the two together).
     char buffer[64];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, r.ptr);
+    out.append(buffer, r.ptr);
 #else
-    return portable_shortest_text(value);
+    out += portable_shortest_text(value);
 #endif
 }
 

@@ -37,6 +37,8 @@ DecimalDigits rounded_digits(double value, int count);
 // for what is not finite. The C++ library's std::to_chars where it writes
 // doubles, else portable_shortest_text, which writes the same.
 std::string shortest_text(double value);
+// The same text added at the end of `out`, built in place.
+void append_shortest_text(std::string& out, double value);
 std::string portable_shortest_text(double value);
 
 }  // namespace entalix::shell

@@ -130,6 +130,17 @@ std::string_view trim_blanks(std::string_view text) {
 
 std::optional<double> ParseStrictNumber(std::string_view text) {
     text = trim_blanks(text);
+    // The common number ("5.5", "-1.2e-3") read in place: starting with a
+    // digit or a point after an optional minus (so not "inf" or "nan") and read whole, it is
+    // made only of digits, a point, signs and an 'e' or 'E', and is its own
+    // normalised text. Anything else, and a number beyond a double's range,
+    // takes the full reading below.
+    const std::size_t lead = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (lead < text.size() && (is_digit(text[lead]) || text[lead] == '.')) {
+        double value = 0.0;
+        const ReadResult r = read_double(text.data(), text.data() + text.size(), value);
+        if (r.ec == std::errc() && r.end == text.data() + text.size() && std::isfinite(value)) return value;
+    }
     const NumberPrefix prefix = scan_number_prefix(text);
     if (prefix.length == 0 || prefix.length != text.size()) return std::nullopt;
     return convert_normalised(prefix.normalised);

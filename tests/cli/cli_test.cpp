@@ -450,6 +450,39 @@ TEST(Batch, PlainLinesAnswerAsTheGeneralReaderWithShortestNumbers) {
          R"({"screen": "Form8", "event": "Command2_Click", "fields": {"Text2": "1.2"}, "formulation": "IF97"})",
          R"({"screen": "Form8", "event": "Command2_Click", "formulation": "IF98"})"})
         EXPECT_EQ(answer_line(line), answer_line(the_general_way(line))) << line;
+    // Arguments, blanks and names in the forms the plain reading takes or hands on.
+    for (const std::string line : {
+             R"({"call":"pswh_ptstm","args":["5.5","480"],"id":"a"})",
+             R"(  { "call" : "pswh_ptstm" , "args" : [ 5.5e0 , 4.8E2 ] , "id" : -12 }  )",
+             R"({"call": "pswh_ptstm", "args": [" 5.5 ", "+480"], "formulation": "if97"})",
+             R"({"call": "pswh_ptstm", "args": ["-nan", 480]})",
+             R"({"call": "pswh_ptstm", "args": [5.5, "1e400"]})",
+             R"({"call": "pswh_ptstm", "args": [5.5, 480, 1, 2, 3, 4, 5, 6]})",
+             R"({"call": "pswA_ptstm", "args": ["h", 5.5, 480], "id": 9})",
+             R"({"call": "pswh_ptstmx", "args": [5.5, 480]})",
+         })
+        EXPECT_EQ(answer_line(line), answer_line(the_general_way(line))) << line;
+}
+
+// Lines that straddle the pieces the input is taken in answer as each line alone.
+TEST(Batch, LinesAcrossInputPiecesAnswerAsAlone) {
+    std::string input;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 3000; ++i) {
+        lines.push_back(R"({"call": "pswh_ptstm", "args": [)" + std::to_string(1 + i % 17) + ", " +
+                        std::to_string(400 + i % 300) + R"(], "id": )" + std::to_string(i) + "}");
+        input += lines.back() + (i % 2 == 0 ? "\r\n" : "\n");
+    }
+    std::istringstream in(input);
+    std::ostringstream out;
+    EXPECT_EQ(run_batch(in, out, kIfc67), BatchEnd::Done);
+    std::istringstream answers(out.str());
+    std::string answer;
+    for (const std::string& line : lines) {
+        ASSERT_TRUE(std::getline(answers, answer));
+        EXPECT_EQ(answer, answer_line(line));
+    }
+    EXPECT_FALSE(std::getline(answers, answer));
 }
 
 }  // namespace

@@ -40,12 +40,15 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"1e", 1, false}, ReadCase{"1e+", 1, false}, ReadCase{"1ex", 1, false},
                       ReadCase{"- 5", -5, false}, ReadCase{"1\n2", 12, false}, ReadCase{"80%", 80, false},
                       ReadCase{"１２", 0, false}, ReadCase{"1e-999", 0, true}, ReadCase{"0e999999", 0, true},
-                      ReadCase{"0.1", 0.1, true}));
+                      ReadCase{"0.1", 0.1, true}, ReadCase{"-.5", -0.5, true}, ReadCase{"007", 7, true},
+                      ReadCase{"-inf", 0, false}, ReadCase{"nan", 0, false}, ReadCase{"-nan", 0, false},
+                      ReadCase{"1e+2", 100, true}, ReadCase{"1e-400", 0, true}));
 
 TEST(Reading, NumbersBeyondADoubleAreAFailureNotAnInfinity) {
     EXPECT_THROW(ParseLeadingNumber("1e999"), NumberTooLarge);
     EXPECT_THROW(ParseLeadingNumber("-1e309abc"), NumberTooLarge);
     EXPECT_THROW(ParseStrictNumber("1e99999999999999999999"), NumberTooLarge);
+    EXPECT_THROW(ParseStrictNumber("-1e400"), NumberTooLarge);
     EXPECT_THROW(ParseLeadingNumber(std::string(400, '9')), NumberTooLarge);
     EXPECT_EQ(ParseLeadingNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
 }
