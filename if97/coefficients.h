@@ -148,6 +148,12 @@ enum DerivativeSet : unsigned {
     kNewtonSet = kF | kFa | kFb | kFbb | kFab  // v, h, s, cp and alpha_v of a Gibbs free energy
 };
 
+// sum += term, the first term of a sum being its start.
+inline void add_term(double& sum, bool& started, double term) {
+    sum = started ? sum + term : term;
+    started = true;
+}
+
 // The sum n x^I y^J with the derivatives Want asks for (the others stay zero),
 // for the basic equations.
 template <const auto& Table, unsigned Want = kAllDerivatives>
@@ -162,33 +168,39 @@ Derivatives derivative_sum(double x, double y) {
     // Unrolled, every exponent is a constant and every power a fixed slot; two
     // partial sums halve the chains of dependent additions. A term whose weight
     // is zero (the derivative of a zeroth power) adds nothing and is left out.
-    Derivatives part[2];
+    // Each sum starts from its first term rather than from zero: 0 + t is t for
+    // every nonzero t, one addition fewer per sum.
+    double f[2]{}, fa[2]{}, faa[2]{}, fb[2]{}, fbb[2]{}, fab[2]{};
+    std::array<bool, 12> started{};
 #if defined(__GNUC__)
 #pragma GCC unroll 64
 #endif
     for (std::size_t k = 0; k < terms.size(); ++k) {
         const Weighted& c = terms[k];
-        Derivatives& d = part[k & 1];
+        const std::size_t q = k & 1;
         const double xI = xi[c.I];
         const double xI1 = xi[c.I - 1];
         const double yJ = yj[c.J];
         const double yJ1 = yj[c.J - 1];
         const bool i0 = c.I == 0, i1 = c.I == 1, i2 = c.I == 2;
         const bool j0 = c.J == 0, j1 = c.J == 1, j2 = c.J == 2;
-        if constexpr ((Want & kF) != 0) d.f += product(c.n, xI, i0, yJ, j0);
+        if constexpr ((Want & kF) != 0) add_term(f[q], started[q], product(c.n, xI, i0, yJ, j0));
         if constexpr ((Want & kFa) != 0)
-            if (c.ni != 0.0) d.fa += product(c.ni, xI1, i1, yJ, j0);
+            if (c.ni != 0.0) add_term(fa[q], started[2 + q], product(c.ni, xI1, i1, yJ, j0));
         if constexpr ((Want & kFaa) != 0)
-            if (c.nii != 0.0) d.faa += product(c.nii, xi[c.I - 2], i2, yJ, j0);
+            if (c.nii != 0.0) add_term(faa[q], started[4 + q], product(c.nii, xi[c.I - 2], i2, yJ, j0));
         if constexpr ((Want & kFb) != 0)
-            if (c.nj != 0.0) d.fb += product(c.nj, xI, i0, yJ1, j1);
+            if (c.nj != 0.0) add_term(fb[q], started[6 + q], product(c.nj, xI, i0, yJ1, j1));
         if constexpr ((Want & kFbb) != 0)
-            if (c.njj != 0.0) d.fbb += product(c.njj, xI, i0, yj[c.J - 2], j2);
+            if (c.njj != 0.0) add_term(fbb[q], started[8 + q], product(c.njj, xI, i0, yj[c.J - 2], j2));
         if constexpr ((Want & kFab) != 0)
-            if (c.nij != 0.0) d.fab += product(c.nij, xI1, i1, yJ1, j1);
+            if (c.nij != 0.0) add_term(fab[q], started[10 + q], product(c.nij, xI1, i1, yJ1, j1));
     }
-    return {part[0].f + part[1].f,   part[0].fa + part[1].fa,   part[0].faa + part[1].faa,
-            part[0].fb + part[1].fb, part[0].fbb + part[1].fbb, part[0].fab + part[1].fab};
+    const auto total = [&](const double(&part)[2], std::size_t which) {
+        return started[which] ? (started[which + 1] ? part[0] + part[1] : part[0])
+                              : (started[which + 1] ? part[1] : 0.0);
+    };
+    return {total(f, 0), total(fa, 2), total(faa, 4), total(fb, 6), total(fbb, 8), total(fab, 10)};
 }
 
 }  // namespace entalix::if97

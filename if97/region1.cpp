@@ -2,6 +2,14 @@
 #include "if97/gibbs.h"
 #include "if97/gibbs_tables.h"
 
+// Compiled together with the sum it calls, a function gets the sum's results in
+// registers, and the sum forms only the derivatives the function uses.
+#if defined(__GNUC__)
+#define ENTALIX_FLATTEN [[gnu::flatten]]
+#else
+#define ENTALIX_FLATTEN
+#endif
+
 namespace entalix::if97 {
 
 namespace {
@@ -21,12 +29,14 @@ Point evaluate(double p, double T) {
 
 }  // namespace
 
-// One function per extent: each sum compiles best on its own.
+// One function per extent: each sum compiles best on its own. All but the
+// whole Point are compiled with their sums (measured: the whole Point's sum
+// compiles better apart).
 Point region1(double p, double T) { return evaluate<Extent::whole>(p, T); }
-Point region1_newton(double p, double T) { return evaluate<Extent::newton>(p, T); }
-Point region1_vhs(double p, double T) { return evaluate<Extent::vhs>(p, T); }
+ENTALIX_FLATTEN Point region1_newton(double p, double T) { return evaluate<Extent::newton>(p, T); }
+ENTALIX_FLATTEN Point region1_vhs(double p, double T) { return evaluate<Extent::vhs>(p, T); }
 
-Thermal region1_thermal(double p, double T) {
+ENTALIX_FLATTEN Thermal region1_thermal(double p, double T) {
     const double tau = 1386.0 / T;
     return thermal_from_gibbs(T, tau, derivative_sum<kRegion1, kThermalSet>(7.1 - p / 16.53, tau - 1.222));
 }

@@ -85,16 +85,24 @@ double kelvin(double t) {
     return std::fabs(T - kTc) < 1e-9 ? kTc : T;
 }
 
+// Why (p, T) failed the range test: kept out of line, so that the test itself
+// stays small enough to be compiled into its callers.
+[[noreturn, gnu::cold, gnu::noinline]] void throw_outside_range(double p, double T) {
+    finite(p, "pressure");
+    finite(T, "temperature");
+    throw PropertyError(
+        "outside the IAPWS-IF97 range (0 to 800 degC up to 100 MPa, 800 to 2000 degC up to 50 MPa): p = " + number(p) +
+        " MPa, t = " + number(T - kKelvin) + " degC");
+}
+
 }  // namespace
 
 void check_range(double p, double T) {
-    finite(p, "pressure");
-    finite(T, "temperature");
+    // A NaN or an infinity fails the comparisons too: the finite values inside
+    // the range pass on one test, and only a failure asks which it was.
     const bool inside = T >= kTmin && p > 0.0 && (T <= kT25 ? p <= kPmax : T <= kTmax && p <= kPmax5);
-    if (!inside)
-        throw PropertyError(
-            "outside the IAPWS-IF97 range (0 to 800 degC up to 100 MPa, 800 to 2000 degC up to 50 MPa): p = " +
-            number(p) + " MPa, t = " + number(T - kKelvin) + " degC");
+    if (!inside) [[unlikely]]
+        throw_outside_range(p, T);
 }
 
 void throw_no_state(const std::string& what) { throw PropertyError("no IAPWS-IF97 state with " + what); }
