@@ -180,10 +180,19 @@ Twips window_rect(const ScreenDesc& desc, const ControlDesc& control) {
     return r;
 }
 
-std::vector<const ControlDesc*> tab_order(const ScreenDesc& desc) {
-    const ControlDesc* back = desc.back_button();
+namespace {
+
+std::vector<Block> standing_blocks(const ScreenDesc& desc) {
     std::vector<Block> blocks = blocks_of(desc);
     if (!any_side_by_side(blocks)) blocks.clear();
+    return blocks;
+}
+
+}  // namespace
+
+std::vector<const ControlDesc*> tab_order(const ScreenDesc& desc) {
+    const ControlDesc* back = desc.back_button();
+    const std::vector<Block> blocks = standing_blocks(desc);
     // Group 0 .. n-1: the blocks; group n: everything else.
     std::vector<std::vector<Placed>> groups(blocks.size() + 1);
     for (const ControlDesc& c : desc.controls) {
@@ -201,6 +210,19 @@ std::vector<const ControlDesc*> tab_order(const ScreenDesc& desc) {
     }
     if (back != nullptr) order.push_back(back);
     return order;
+}
+
+std::vector<std::vector<const ControlDesc*>> side_by_side_blocks(const ScreenDesc& desc) {
+    const std::vector<Block> blocks = standing_blocks(desc);
+    const std::vector<const ControlDesc*> order = tab_order(desc);
+    std::vector<std::vector<const ControlDesc*>> out;
+    for (const Block& block : blocks) {
+        std::vector<const ControlDesc*>& members = out.emplace_back();
+        for (const ControlDesc* c : order)
+            if (std::find(block.members.begin(), block.members.end(), c->name) != block.members.end())
+                members.push_back(c);
+    }
+    return out;
 }
 
 const ControlDesc* enter_button(const ScreenDesc& desc, std::string_view field) {

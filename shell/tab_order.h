@@ -17,6 +17,11 @@ namespace entalix::shell {
 // fields, then what the blocks share. "返回" comes last.
 std::vector<const ControlDesc*> tab_order(const ScreenDesc& desc);
 
+// The calculations that stand side by side (the pipe screen's two blocks), left
+// to right, each its own fields and its button in the order of Tab; none where
+// the screen reads as one. A narrow page shows each block whole, one below another.
+std::vector<std::vector<const ControlDesc*>> side_by_side_blocks(const ScreenDesc& desc);
+
 // The button whose click runs the calculation that Enter in the field presses,
 // or nullptr.
 const ControlDesc* enter_button(const ScreenDesc& desc, std::string_view field);

@@ -186,6 +186,13 @@ std::string describe(const shell::ScreenDesc& desc) {
     out.key("tab").open('[');
     for (const shell::ControlDesc* c : shell::tab_order(desc)) out.string(c->name);
     out.close(']');
+    out.key("blocks").open('[');
+    for (const std::vector<const shell::ControlDesc*>& block : shell::side_by_side_blocks(desc)) {
+        out.open('[');
+        for (const shell::ControlDesc* c : block) out.string(c->name);
+        out.close(']');
+    }
+    out.close(']');
     out.key("enter").open('{');
     for (const shell::ControlDesc* c : desc.typed_fields())
         if (const shell::ControlDesc* button = shell::enter_button(desc, c->name)) out.member(c->name, button->name);

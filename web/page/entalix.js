@@ -178,6 +178,7 @@
     if (c.border) el.classList.add('border');
     if (c.heading) el.classList.add('heading');
     if (c.message) el.classList.add('message');
+    if (c.role === 'result' && c.kind === 'label' && c.rect[3] > 1000) el.classList.add('tall'); // a hint of several lines
     el.dataset.name = c.name;
     const tip = tooltipOf(c) || (c.role === 'result' && c.quantity ? c.quantity + (c.unit ? '（' + c.unit + '）' : '') + '\n点击复制' : '');
     if (tip) el.title = tip;
@@ -356,6 +357,137 @@
     run(api.click, screen, name);
   }
 
+  // The narrow page's rows, in reading order: a caption, its field and its unit
+  // share a row. Calculations that stand side by side come whole, one below the
+  // other, in the order of Tab (each with its captions, units and results),
+  // between what stands above them and what they share.
+  function narrowRows(desc) {
+    const tops = desc.controls.filter((c) => !c.parent);
+    const middle = (c) => c.rect[1] + c.rect[3] / 2;
+    const right = (c) => c.rect[0] + c.rect[2];
+    const plain = (c) => c.kind === 'label' && (!c.role || c.role === 'none') && !c.heading && !c.message;
+    // Two controls on one line: the middle of either lies within the other's height.
+    const inLine = (a, b) => (middle(a) >= b.rect[1] && middle(a) <= b.rect[1] + b.rect[3]) ||
+      (middle(b) >= a.rect[1] && middle(b) <= a.rect[1] + a.rect[3]);
+    // A caption or a unit belongs to the field, button or result it stands
+    // next to on its line, with nothing between.
+    const owner = new Map();
+    for (const c of tops.filter(plain)) {
+      const line = tops.filter((o) => o !== c && o.kind !== 'picture' && inLine(c, o));
+      const before = line.filter((o) => right(o) <= c.rect[0] + 15).sort((a, b) => right(b) - right(a))[0];
+      const after = line.filter((o) => o.rect[0] >= right(c) - 15).sort((a, b) => a.rect[0] - b.rect[0])[0];
+      // A field before a button: "℃" closes its field's row, not the next button's.
+      const gap = (o) => Math.max(o.rect[0] - right(c), c.rect[0] - right(o));
+      const near = [after, before].filter((o) => o && !plain(o))
+        .sort((a, b) => (a.kind === 'button') - (b.kind === 'button') || gap(a) - gap(b));
+      if (near.length) owner.set(c.name, near[0]);
+    }
+    // The blocks: their own fields and buttons, the results their presses write.
+    const blockOf = new Map();
+    const extents = desc.blocks.map((members, b) => {
+      const written = desc.events.filter((e) => members.some((m) => e.event === m + '_Click')).flatMap((e) => e.writes);
+      const mine = members.concat(written.filter((w) => !desc.blocks.some((other, o) => o !== b &&
+        desc.events.some((e) => other.some((m) => e.event === m + '_Click') && e.writes.includes(w)))));
+      for (const name of mine) if (!blockOf.has(name)) blockOf.set(name, b);
+      const rects = tops.filter((c) => members.includes(c.name)).map((c) => c.rect);
+      return rects.length ? [Math.min(...rects.map((r) => r[0])), Math.min(...rects.map((r) => r[1])),
+        Math.max(...rects.map((r) => r[0] + r[2])), Math.max(...rects.map((r) => r[1] + r[3]))] : null;
+    });
+    // A caption above a block's column (its "已知条件：") heads that block.
+    const groupOf = (c) => {
+      const o = owner.get(c.name) || c;
+      if (blockOf.has(o.name)) return blockOf.get(o.name);
+      if (o !== c || !plain(c)) return -1;
+      const under = extents.map((e, b) => (e && middle(c) < e[3] && c.rect[0] < e[2] && right(c) > e[0] &&
+        c.rect[0] + c.rect[2] / 2 >= e[0] && c.rect[0] + c.rect[2] / 2 <= e[2] ? b : -1)).filter((b) => b >= 0);
+      return under.length === 1 ? under[0] : -1;
+    };
+    const blocksTop = Math.min(Infinity, ...extents.filter((e) => e).map((e) => e[1]));
+    const groups = Array.from({ length: desc.blocks.length + 2 }, () => []);
+    for (const c of tops) {
+      const b = groupOf(c);
+      if (b >= 0) groups[b + 1].push(c);
+      else groups[middle(owner.get(c.name) || c) < blocksTop ? 0 : groups.length - 1].push(c);
+    }
+    // Fields side by side on one line, each with its own caption (two columns
+    // of results), become lines of their own; a field without a caption (the
+    // steam's beside the water's) stays beside the one before it.
+    const field = (c) => ['text', 'combo'].includes(c.kind) || (c.kind === 'label' && c.role === 'result');
+    const columns = (members) => {
+      const lines = [[]];
+      let hasField = false;
+      members.forEach((c, i) => {
+        if (field(c) && hasField && i > 0 && owner.get(members[i - 1].name) === c) {
+          lines.push([lines[lines.length - 1].pop()]);
+          hasField = false;
+        }
+        lines[lines.length - 1].push(c);
+        if (field(c)) hasField = true;
+      });
+      return lines.filter((l) => l.length);
+    };
+    // The typed fields in the order of Tab (a column of one stream read whole
+    // before the next); a button beside a field right after it; results,
+    // captions and the other buttons after what stood before them.
+    const tabIndex = new Map(desc.tab.map((name, i) => [name, i]));
+    const tabSorted = (given) => {
+      // Results in columns (a state's properties beside its transport
+      // properties) read a column at a time, as the typed fields do.
+      const lines = [];
+      const resultLine = (l) => l.some((c) => c.role === 'result' && c.kind !== 'button') &&
+        !l.some((c) => c.kind === 'button' || tabIndex.has(c.name));
+      for (let i = 0; i < given.length;) {
+        if (!resultLine(given[i])) { lines.push(given[i++]); continue; }
+        const run = [];
+        while (i < given.length && resultLine(given[i])) run.push(given[i++]);
+        const lefts = [];
+        const column = (l) => {
+          const left = l.find((c) => c.role === 'result').rect[0];
+          let k = lefts.findIndex((x) => Math.abs(x - left) <= 60);
+          if (k < 0) k = lefts.push(left) - 1;
+          return k;
+        };
+        lines.push(...run.map((l, j) => ({ l, j, k: column(l) })).sort((a, b) => a.k - b.k || a.j - b.j).map((x) => x.l));
+      }
+      let last = -1;
+      const keyed = lines.map((line, i) => {
+        const typed = line.filter((c) => c.kind !== 'button' && tabIndex.has(c.name)).map((c) => tabIndex.get(c.name));
+        let key = typed.length ? Math.min(...typed) : -1;
+        if (!typed.length && line.every((c) => c.kind === 'button')) {
+          const beside = lines.find((l) => l !== line && l.some((c) => c.kind !== 'button' && tabIndex.has(c.name) &&
+            right(c) <= line[0].rect[0] && line.some((b) => inLine(b, c))));
+          if (beside) key = Math.min(...beside.filter((c) => tabIndex.has(c.name)).map((c) => tabIndex.get(c.name))) + 0.5;
+        }
+        if (key < 0) key = last + 0.5;
+        last = Math.max(last, key);
+        return { line, key, i };
+      });
+      return keyed.sort((a, b) => a.key - b.key || a.i - b.i).map((k) => k.line);
+    };
+    const rows = [];
+    for (const group of groups) {
+      // Buttons keep to rows of buttons: one that stands beside several fields
+      // would split a field from its caption.
+      // A drawing, and a box of several lines beside several fields, stand alone.
+      const lead = group.filter((c) => !owner.has(c.name)).sort((a, b) => middle(a) - middle(b) || a.rect[0] - b.rect[0]);
+      const own = [];
+      for (const c of lead) {
+        const button = c.kind === 'button';
+        const alone = c.kind === 'picture' || (!button && c.rect[3] > 1000);
+        let row = own.find((r) => !alone && !r.alone && r.button === button && Math.abs(r.middle - middle(c)) <= 150);
+        if (!row) own.push((row = { middle: middle(c), button, alone, members: [] }));
+        row.members.push(c);
+      }
+      for (const c of group.filter((x) => owner.has(x.name)))
+        own.find((r) => r.members.includes(owner.get(c.name)))?.members.push(c);
+      rows.push(...tabSorted(own.flatMap((r) => columns(r.members.sort((a, b) => a.rect[0] - b.rect[0])))));
+    }
+    // "返回" last, as Tab reaches it.
+    const back = rows.findIndex((r) => r.some((c) => c.name === desc.back));
+    if (back >= 0) rows.push(...rows.splice(back, 1));
+    return rows;
+  }
+
   function build(screen) {
     const desc = JSON.parse(api.describe(screen));
     const root = document.createElement('section');
@@ -389,26 +521,7 @@
     help.tabIndex = -1; // the keyboard has F1
     help.addEventListener('click', () => openGuide(desc.guide));
     const rects = new Map(desc.controls.map((c) => [c.name, c.rect]));
-    // Rows in reading order, for the narrow page: controls whose tops lie close
-    // together share a row (a caption, its field and its unit), left to right.
-    const rowOf = new Map();
-    const rows = [];
-    // Buttons keep to rows of buttons: one that stands beside several fields
-    // would split a field from its caption.
-    const middle = (c) => c.rect[1] + c.rect[3] / 2;
-    const tops = desc.controls.filter((c) => !c.parent).slice().sort((a, b) => middle(a) - middle(b) || a.rect[0] - b.rect[0]);
-    for (const c of tops) {
-      const button = c.kind === 'button';
-      let row = rows.find((r) => c.kind !== 'picture' && !r.picture && r.button === button && Math.abs(r.middle - middle(c)) <= 150);
-      if (!row) {
-        row = { middle: middle(c), button, picture: c.kind === 'picture', el: document.createElement('div'), members: [] };
-        row.el.className = 'row';
-        rows.push(row);
-      }
-      row.members.push(c);
-      rowOf.set(c.name, row);
-    }
-    rows.forEach((r) => r.members.sort((a, b) => a.rect[0] - b.rect[0]));
+    const rows = narrowRows(desc);
     const made = new Map();
     for (const c of desc.controls) {
       const el = makeControl(screen, c);
@@ -421,9 +534,11 @@
         place(el, c, null);
       }
     }
-    for (const r of rows) {
-      for (const c of r.members) r.el.appendChild(made.get(c.name));
-      area.appendChild(r.el);
+    for (const members of rows) {
+      const row = document.createElement('div');
+      row.className = 'row';
+      for (const c of members) row.appendChild(made.get(c.name));
+      area.appendChild(row);
     }
     desc.tab.forEach((name, i) => {
       const el = controls.get(name);
