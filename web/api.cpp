@@ -170,6 +170,13 @@ void put_control(JsonOut& out, const shell::ScreenDesc& desc, const shell::Contr
         out.member("tooltip", tip).member("tooltip_if97", shell::field_tooltip(c, props::Formulation::IF97));
     if (c.meaning.role == shell::Role::Result)
         out.member("quantity", c.meaning.quantity).member("unit", shell::unit_text(c.meaning));
+    if (c.meaning.role == shell::Role::Input || c.meaning.role == shell::Role::Atmospheric) {
+        // A phone's number pad has no minus sign: a field that can hold a
+        // vacuum's gauge pressure or a frost's temperature keeps the full keyboard.
+        const std::optional<shell::AllowedRange> range = shell::allowed_range(c.meaning);
+        const bool negative = !range || range->low < 0.0 || c.meaning.pressure == shell::PressureKind::Gauge;
+        out.member("negative", negative);
+    }
     if (c.kind == shell::ControlKind::PictureBox)
         if (const std::optional<shell::Drawing> drawing = shell::plant_drawing(c.text))
             out.member("svg", shell::svg_of(*drawing, shell::kTextPixels));

@@ -129,6 +129,24 @@ TEST(TabOrder, EveryScreenReadsEachStreamWholeBeforeTheNext) {
               (std::vector<std::string>{"Text1", "Text2", "Text5", "Text6", "Text7"}));
 }
 
+// The pipe screen's two calculations stand side by side: a narrow page stacks
+// them whole, the flow from the diameter first. No other screen splits so.
+TEST(TabOrder, OnlyThePipeScreenHasBlocksSideBySide) {
+    for (ScreenId id : shell::all_screens()) {
+        std::vector<std::vector<std::string>> blocks;
+        for (const auto& block : shell::side_by_side_blocks(catalog::screen_desc(id))) {
+            blocks.emplace_back();
+            for (const shell::ControlDesc* c : block) blocks.back().push_back(c->name);
+        }
+        if (id != ScreenId::Form2) {
+            EXPECT_TRUE(blocks.empty()) << shell::screen_name(id);
+            continue;
+        }
+        EXPECT_EQ(blocks, (std::vector<std::vector<std::string>>{{"gdzj", "jzwd", "jzyl", "jzls", "Command2"},
+                                                                 {"jzwd1", "jzyl1", "jzls1", "jzll1", "Command3"}}));
+    }
+}
+
 // Pixels a line of the screens' 12 px type takes: a Chinese character or
 // full-width sign 12, any other character at most 7.
 int text_pixels(std::string_view utf8) {

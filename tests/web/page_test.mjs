@@ -302,6 +302,27 @@ for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
   for (const screen of reached.keys()) {
     await goTo(screen);
     await page.screenshot({ path: path.join(shots, `${screen}-${label}.png`), fullPage: true });
+    // What a person would find at a glance: a caption cut short, controls on
+    // top of each other, a phone page wider than the phone.
+    const faults = await page.evaluate((name, phone) => {
+      const root = document.querySelector(`section[data-screen="${name}"]`);
+      const out = [];
+      const shown = [...root.querySelectorAll('.ctl')].filter((e) => e.getClientRects().length && !e.closest('.picture'));
+      for (const e of shown)
+        if (e.tagName !== 'INPUT' && e.tagName !== 'SELECT' && getComputedStyle(e).overflowX !== 'visible' && e.scrollWidth > e.clientWidth + 1) out.push(`cut: ${e.dataset.name} "${e.textContent}"`);
+      if (!phone) return out;
+      const boxes = shown.map((e) => [e, e.getBoundingClientRect()]);
+      for (let i = 0; i < boxes.length; i++)
+        for (let j = i + 1; j < boxes.length; j++) {
+          const [a, r] = boxes[i];
+          const [b, q] = boxes[j];
+          if (Math.min(r.right, q.right) - Math.max(r.left, q.left) > 1 && Math.min(r.bottom, q.bottom) - Math.max(r.top, q.top) > 1)
+            out.push(`overlap: ${a.dataset.name} ${b.dataset.name}`);
+        }
+      if (document.documentElement.scrollWidth > window.innerWidth) out.push(`wider than the phone: ${document.documentElement.scrollWidth} px`);
+      return out;
+    }, screen, label === 'phone');
+    check(faults.length === 0, `${screen} on a ${label}: ${faults.join('; ')}`);
   }
 }
 await page.setViewport(DESKTOP);

@@ -116,7 +116,8 @@
         el.type = 'text';
         el.autocomplete = 'off';
         el.spellcheck = false;
-        if (c.role === 'input' || c.role === 'atmospheric') el.inputMode = 'decimal';
+        // The phone's number pad for a number field; the full keyboard where a minus may be typed.
+        if (c.role === 'input' || c.role === 'atmospheric') el.inputMode = c.negative ? 'text' : 'decimal';
         if (c.role === 'result') el.readOnly = true;
         el.addEventListener('input', () => {
           el.edited = true;
@@ -143,7 +144,8 @@
         box.type = 'checkbox';
         box.addEventListener('click', (e) => { e.preventDefault(); press(screen, c.name); });
         el.appendChild(box);
-        el.appendChild(document.createTextNode(c.text));
+        // A box drawn no wider than itself shows no caption: its field's caption stands beside it.
+        if (c.rect[2] > 300) el.appendChild(document.createTextNode(c.text));
         el.box = box;
         break;
       }
@@ -179,6 +181,7 @@
     if (c.heading) el.classList.add('heading');
     if (c.message) el.classList.add('message');
     if (c.role === 'result' && c.kind === 'label' && c.rect[3] > 1000) el.classList.add('tall'); // a hint of several lines
+    if (c.kind === 'label' && c.align === 'left' && c.rect[3] <= 300) el.classList.add('one-line'); // a unit
     el.dataset.name = c.name;
     const tip = tooltipOf(c) || (c.role === 'result' && c.quantity ? c.quantity + (c.unit ? '（' + c.unit + '）' : '') + '\n点击复制' : '');
     if (tip) el.title = tip;
@@ -537,7 +540,17 @@
     for (const members of rows) {
       const row = document.createElement('div');
       row.className = 'row';
-      for (const c of members) row.appendChild(made.get(c.name));
+      // Captions before the row's first field, units after its last: the narrow
+      // page gives them a common width, so that the fields line up.
+      const plain = (c) => c.kind === 'label' && c.role === 'none' && !c.heading && !c.message;
+      const first = members.findIndex((c) => !plain(c));
+      const last = members.length - 1 - [...members].reverse().findIndex((c) => !plain(c));
+      members.forEach((c, i) => {
+        const el = made.get(c.name);
+        if (first > 0 && i < first) el.classList.add('lead');
+        if (first >= 0 && i > last) el.classList.add('trail');
+        row.appendChild(el);
+      });
       area.appendChild(row);
     }
     desc.tab.forEach((name, i) => {
