@@ -57,6 +57,15 @@ function calcAnswer(screen, event, fields, formulation) {
   return { texts, message, stderr: stderr.trim(), status };
 }
 
+// entalix-calc reading standard input (the batch, a CSV table).
+function calcWith(args, input) {
+  try {
+    return execFileSync(calc, args, { input, encoding: 'utf8', stdio: ['pipe', 'pipe', 'ignore'] });
+  } catch (e) {
+    return e.stdout;
+  }
+}
+
 const browser = await puppeteer.launch({
   executablePath: '/usr/bin/chromium',
   headless: true,
@@ -185,6 +194,19 @@ const colour = (screen) => page.$eval(sel(screen, messageControl), (el) => getCo
 check(await colour('Form8') === 'rgb(255, 0, 0)', 'a refusal shows in red');
 await type('Form8', firstInput.name, '1');
 
+// Enter in a field presses its calculation, as the button does.
+await type('Form8', firstInput.name, '3');
+await page.focus(sel('Form8', firstInput.name));
+await page.keyboard.press('Enter');
+const entered = (await state()).screens.Form8;
+const enterWant = calcAnswer('Form8', refusing + '_Click', typedFields(saturation, entered.texts), 'IFC-67');
+check(Object.keys(enterWant.texts).length > 0 && Object.entries(enterWant.texts).every(([n, t]) => entered.texts[n] === t),
+  'Enter in the field presses its calculation');
+// A field's tooltip names its quantity, its unit and its range.
+const tip = await page.$eval(sel('Form8', firstInput.name), (el) => el.title);
+check(tip === firstInput.tooltip && /单位/.test(tip) && /范围/.test(tip), 'the tooltip names quantity, unit and range: ' + tip);
+await type('Form8', firstInput.name, '1');
+
 await goTo('Form11');
 const form11 = descs.get('Form11');
 await click('Form11', 'Check1');
@@ -196,6 +218,20 @@ const warned = (await state()).screens.Form11;
 const form11Message = form11.controls.find((c) => c.message).name;
 check(warned.warning && warned.message.includes('外推'), 'an extrapolated state shows its warning: ' + warned.message);
 check(await page.$eval(sel('Form11', form11Message), (el) => getComputedStyle(el).color) === 'rgb(176, 90, 0)', 'a warning shows in amber');
+
+// A click on a result copies it; "复制全部结果" copies every result with its inputs.
+await page.evaluate(() => {
+  window.copied = [];
+  const keep = (t) => { window.copied.push(t); return Promise.resolve(); };
+  Object.defineProperty(navigator, 'clipboard', { configurable: true, value: { writeText: keep } });
+  document.execCommand = (command) => { if (command === 'copy') window.copied.push(document.activeElement.value); return true; };
+});
+const resultLabel = form11.controls.find((c) => c.role === 'result' && c.kind === 'label' && warned.texts[c.name]);
+await page.click(sel('Form11', resultLabel.name));
+await page.click('section[data-screen="Form11"] .copy-all');
+const copied = await page.evaluate(() => window.copied);
+check(copied.length === 2 && copied[0] === warned.texts[resultLabel.name] && copied[1] === warned.results && /17/.test(copied[1]),
+  'a result and all results are copied: ' + JSON.stringify(copied).slice(0, 120));
 
 // The formulation switch changes the title and the numbers.
 await goTo('Form8');
@@ -230,6 +266,27 @@ await goTo('Form8');
 const back = (await state()).screens.Form8;
 check(back.texts[firstInput.name] === '2.5', 'the last input is remembered: ' + back.texts[firstInput.name]);
 if (atmosphericField) check(back.texts[atmosphericField.name] === '0.0987', 'the atmospheric pressure is remembered');
+
+// The batch: JSON lines and a CSV table answer as entalix-calc does.
+const batchLines = '{"call": "pswsat_t", "args": [1]}\n{"screen": "Form8", "event": "Command2_Click", "fields": {"Text2": "abc"}}\n' +
+  '{"call": "pswh_ptstm", "args": [10, 500], "formulation": "IFC-67"}\n';
+const csvTable = 'p,t\n1,200\nabc,1\n22,400\n';
+const batchOut = async (kind, target, text) => {
+  await page.click('#batch-open');
+  await page.select('#batch-kind', kind);
+  await page.$eval('#batch-target', (el, t) => { el.value = t; }, target);
+  await page.$eval('#batch-in', (el, t) => { el.value = t; }, text);
+  await page.click('#batch-run');
+  const out = await page.$eval('#batch-out', (el) => el.value);
+  await page.click('#batch-close');
+  return out;
+};
+const batchFormulation = (await state()).formulation;
+check(await batchOut('json', '', batchLines) === calcWith(['--batch', '--formulation', batchFormulation], batchLines),
+  'the batch of JSON lines answers as entalix-calc --batch');
+const csvWant = calcWith(['--csv', 'pswh_ptstm', '--formulation', batchFormulation], csvTable).replace(/\r\n/g, '\n'); // as a text box shows it
+check(await batchOut('csv', 'pswh_ptstm', csvTable) === csvWant,
+  'a CSV table answers as entalix-calc --csv');
 
 // Press time, measured in the page on a screen already built: the core's
 // answer and the page drawn from it.
@@ -297,8 +354,9 @@ if (check(!!chartScreen, 'a screen draws a chart')) {
 
 // Screenshots of every screen on a desktop and on a phone, for a person to look at.
 for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
-  await page.setViewport(viewport); // a change to a phone reloads the page
-  await page.waitForFunction(() => window.entalix && window.entalixTimings.firstScreen !== null);
+  await page.setViewport(viewport);
+  const opened = await open();
+  console.log(`first screen on a ${label}: ${opened.script.toFixed(0)} ms after the file began to load`);
   for (const screen of reached.keys()) {
     await goTo(screen);
     await page.screenshot({ path: path.join(shots, `${screen}-${label}.png`), fullPage: true });
@@ -324,7 +382,29 @@ for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
     }, screen, label === 'phone');
     check(faults.length === 0, `${screen} on a ${label}: ${faults.join('; ')}`);
   }
+  // The panes over the screens: the guide and the batch.
+  await goTo('Form2');
+  await page.click('section[data-screen="Form2"] .help');
+  await page.screenshot({ path: path.join(shots, `guide-${label}.png`) });
+  await page.keyboard.press('Escape');
+  await page.click('#batch-open');
+  await page.screenshot({ path: path.join(shots, `batch-${label}.png`), fullPage: true });
+  await page.click('#batch-close');
 }
+
+// On a phone the pipe screen's two calculations come whole, one below the
+// other, its empty hint takes no room, and number fields bring the number pad.
+await page.setViewport(PHONE);
+await open();
+await goTo('Form2');
+const phoneOrder = await page.$$eval('section[data-screen="Form2"] .row > .ctl', (els) => els.map((e) => e.dataset.name));
+const pipe = descs.get('Form2');
+const blockAt = pipe.blocks.map((b) => b.map((n) => phoneOrder.indexOf(n)));
+check(blockAt.length === 2 && Math.max(...blockAt[0]) < Math.min(...blockAt[1]), 'the pipe screen\'s blocks come whole: ' + phoneOrder.join(' '));
+const hint = pipe.controls.find((c) => c.role === 'result' && c.rect[3] > 1000).name;
+check(await page.$eval(sel('Form2', hint), (el) => !el.textContent && el.parentElement.getBoundingClientRect().height === 0), 'an empty hint takes no room');
+const pads = await page.$$eval('section[data-screen="Form2"] input.r-input', (els) => els.map((e) => e.inputMode));
+check(pads.length > 0 && pads.every((m) => m === 'decimal' || m === 'text') && pads.includes('decimal'), 'number fields bring the number pad: ' + pads.join(' '));
 await page.setViewport(DESKTOP);
 
 check(requests.length === 0, 'no network request: ' + requests.join(' '));

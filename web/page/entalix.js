@@ -652,18 +652,22 @@
     const pane = document.getElementById('batch');
     const main = document.getElementById('screens');
     const out = document.getElementById('batch-out');
+    let answer = '';
     document.getElementById('batch-open').addEventListener('click', () => { pane.hidden = false; main.hidden = true; });
     document.getElementById('batch-close').addEventListener('click', () => { pane.hidden = true; main.hidden = false; });
     document.getElementById('batch-run').addEventListener('click', () => {
       const text = document.getElementById('batch-in').value;
       const csv = document.getElementById('batch-kind').value === 'csv';
       const target = document.getElementById('batch-target').value;
-      out.value = csv ? api.csv(target, text, state.formulation) : api.batch(text, state.formulation);
+      // The answers as entalix-calc writes them (a CSV table's lines end in
+      // CR LF); the text box shows them with its own line ends.
+      answer = csv ? api.csv(target, text, state.formulation) : api.batch(text, state.formulation);
+      out.value = answer;
     });
-    document.getElementById('batch-copy').addEventListener('click', () => copyText(out.value));
+    document.getElementById('batch-copy').addEventListener('click', () => copyText(answer));
     document.getElementById('batch-save').addEventListener('click', () => {
       const csv = document.getElementById('batch-kind').value === 'csv';
-      download(new Blob([csv ? '\ufeff' + out.value : out.value], { type: 'text/plain' }), csv ? 'entalix-结果.csv' : 'entalix-结果.jsonl');
+      download(new Blob([csv ? '\ufeff' + answer : answer], { type: 'text/plain' }), csv ? 'entalix-结果.csv' : 'entalix-结果.jsonl');
     });
   }
 
