@@ -653,8 +653,17 @@
     const main = document.getElementById('screens');
     const out = document.getElementById('batch-out');
     let answer = '';
-    document.getElementById('batch-open').addEventListener('click', () => { pane.hidden = false; main.hidden = true; });
-    document.getElementById('batch-close').addEventListener('click', () => { pane.hidden = true; main.hidden = false; });
+    const title = document.getElementById('title');
+    document.getElementById('batch-open').addEventListener('click', () => {
+      pane.hidden = false;
+      main.hidden = true;
+      title.textContent = '批量计算';
+    });
+    document.getElementById('batch-close').addEventListener('click', () => {
+      pane.hidden = true;
+      main.hidden = false;
+      title.textContent = state.screens[shownScreen].title;
+    });
     document.getElementById('batch-run').addEventListener('click', () => {
       const text = document.getElementById('batch-in').value;
       const csv = document.getElementById('batch-kind').value === 'csv';
