@@ -365,8 +365,11 @@
   // other, in the order of Tab (each with its captions, units and results),
   // between what stands above them and what they share.
   function narrowRows(desc) {
-    const tops = desc.controls.filter((c) => !c.parent);
-    const middle = (c) => c.rect[1] + c.rect[3] / 2;
+    // A plant drawing's fields come out of it, below the drawing, at a size
+    // for a thumb; the drawing, scaled to the width, shows where they belong.
+    const tops = desc.controls;
+    const holders = new Set(desc.controls.map((c) => c.parent).filter((p) => p));
+    const middle = (c) => (holders.has(c.name) ? c.rect[1] : c.rect[1] + c.rect[3] / 2);
     const right = (c) => c.rect[0] + c.rect[2];
     const plain = (c) => c.kind === 'label' && (!c.role || c.role === 'none') && !c.heading && !c.message;
     // Two controls on one line: the middle of either lies within the other's height.
@@ -526,13 +529,15 @@
     const rects = new Map(desc.controls.map((c) => [c.name, c.rect]));
     const rows = narrowRows(desc);
     const made = new Map();
+    const lines = [];
     for (const c of desc.controls) {
       const el = makeControl(screen, c);
       controls.set(c.name, el);
       made.set(c.name, el);
       if (c.parent && controls.has(c.parent)) {
         place(el, c, rects.get(c.parent));
-        controls.get(c.parent).appendChild(el);
+        el.drawing = controls.get(c.parent);
+        el.drawing.appendChild(el);
       } else {
         place(el, c, null);
       }
@@ -549,16 +554,17 @@
         const el = made.get(c.name);
         if (first > 0 && i < first) el.classList.add('lead');
         if (first >= 0 && i > last) el.classList.add('trail');
-        row.appendChild(el);
+        if (!c.parent) row.appendChild(el);
       });
       area.appendChild(row);
+      lines.push({ row, members: members.map((c) => made.get(c.name)) });
     }
     desc.tab.forEach((name, i) => {
       const el = controls.get(name);
       if (el) (el.box || el).tabIndex = i + 1;
     });
     document.getElementById('screens').appendChild(root);
-    const entry = { desc, root, controls, help, bar, area };
+    const entry = { desc, root, controls, help, bar, area, lines };
     placeHelp(entry);
     built.set(screen, entry);
     return entry;
@@ -633,6 +639,13 @@
     document.body.classList.toggle('narrow', NARROW.matches);
     for (const [, entry] of built) {
       placeHelp(entry);
+      // The drawings' fields: in their rows on a phone, in their drawing on a desktop.
+      // Moved only when out of place: a field moved loses its focus, and a
+      // phone's keyboard opening resizes the page.
+      for (const { row, members } of entry.lines)
+        if (NARROW.matches) {
+          if (members.some((el, i) => row.children[i] !== el)) row.append(...members);
+        } else for (const el of members) if (el.drawing && el.parentNode !== el.drawing) el.drawing.appendChild(el);
       for (const [name, el] of entry.controls) {
         const c = controlDesc(entry.desc.name, name);
         if (c.kind !== 'picture' || c.parent) continue;
