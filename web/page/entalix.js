@@ -358,6 +358,14 @@
 
   function press(screen, name) {
     run(api.click, screen, name);
+    // On a phone the message line may stand a screen's length below the
+    // button: a refusal or a warning is brought into sight.
+    const s = state.screens[screen];
+    const entry = built.get(screen);
+    if (NARROW.matches && s && s.message && entry) {
+      const line = entry.desc.controls.find((c) => c.message);
+      if (line) entry.controls.get(line.name).scrollIntoView({ block: 'nearest' });
+    }
   }
 
   // The narrow page's rows, in reading order: a caption, its field and its unit
