@@ -367,7 +367,8 @@ for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
       const out = [];
       const shown = [...root.querySelectorAll('.ctl')].filter((e) => e.getClientRects().length && !e.closest('.picture'));
       for (const e of shown)
-        if (e.tagName !== 'INPUT' && e.tagName !== 'SELECT' && getComputedStyle(e).overflowX !== 'visible' && e.scrollWidth > e.clientWidth + 1) out.push(`cut: ${e.dataset.name} "${e.textContent}"`);
+        if (e.tagName !== 'INPUT' && e.tagName !== 'SELECT' && getComputedStyle(e).overflowX !== 'visible' &&
+          (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)) out.push(`cut: ${e.dataset.name} "${e.textContent}"`);
       if (!phone) return out;
       const boxes = shown.map((e) => [e, e.getBoundingClientRect()]);
       for (let i = 0; i < boxes.length; i++)

@@ -182,6 +182,8 @@
     if (c.message) el.classList.add('message');
     if (c.role === 'result' && c.kind === 'label' && c.rect[3] > 1000) el.classList.add('tall'); // a hint of several lines
     if (c.kind === 'label' && c.align === 'left' && c.rect[3] <= 300) el.classList.add('one-line'); // a unit
+    if (c.kind === 'button' && c.rect[2] < 400) el.classList.add('slim'); // "↓", "↑"
+    if (c.kind === 'label' && c.rect[3] > 600) el.classList.add('wrapped');
     el.dataset.name = c.name;
     const tip = tooltipOf(c) || (c.role === 'result' && c.quantity ? c.quantity + (c.unit ? '（' + c.unit + '）' : '') + '\n点击复制' : '');
     if (tip) el.title = tip;
