@@ -369,6 +369,7 @@ for (const [label, viewport] of [['desktop', DESKTOP], ['phone', PHONE]]) {
       for (const e of shown)
         if (e.tagName !== 'INPUT' && e.tagName !== 'SELECT' && getComputedStyle(e).overflowX !== 'visible' &&
           (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)) out.push(`cut: ${e.dataset.name} "${e.textContent}"`);
+      for (const p of root.querySelectorAll('.picture')) if (!p.querySelector('svg path, svg line, svg polyline')) out.push(`no drawing in ${p.dataset.name}`);
       if (!phone) return out;
       const boxes = shown.map((e) => [e, e.getBoundingClientRect()]);
       for (let i = 0; i < boxes.length; i++)
