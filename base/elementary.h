@@ -1,0 +1,414 @@
+// The core's own exp, log, pow, log10, sin, cos, atan and hypot, built from the
+// four operations and the square root alone, which IEEE 754 rounds the same way
+// on every machine. The C libraries' versions differ in the last bit now and then
+// (glibc even picks a variant by processor at run time), so that a steam table
+// printed with all its digits could differ between the desktop program, the
+// browser page and the Windows build; these give the same double everywhere.
+//
+// exp, log, pow and log10 are correctly rounded (to nearest) but in vanishingly
+// rare cases: a fast evaluation carries the value as a sum of two doubles with a
+// proven bound on its error; when that bound leaves the rounding open, a slower
+// evaluation to about 2^-100 decides it. sin, cos, atan and hypot take the slower
+// way alone (charts and the critical enhancement of the conductivity, not hot).
+// No fused multiply-add: x86-64 without it and WebAssembly have none, and the
+// build contracts nothing (-ffp-contract=off). The identities of the products
+// rely on doubles rounded once per operation (SSE2 on 32-bit Windows).
+//
+// Special arguments behave as IEEE 754 and C's Annex F ask: NaN in, NaN out
+// (but pow(x, 0) = pow(1, y) = 1), log(0) = -inf, log of a negative number NaN,
+// overflow to inf and underflow to 0 with the right sign; pow of a negative
+// base is defined for whole exponents only (its sign from their parity), NaN
+// otherwise. Subnormal results of exp and pow may be one unit in the last place
+// off (rounded twice); they are still the same everywhere.
+#pragma once
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <utility>
+
+#include "base/elementary_tables.h"
+
+namespace entalix::elementary {
+
+namespace detail {
+
+// A value carried as the unevaluated sum hi + lo of two doubles.
+struct DD {
+    double hi;
+    double lo;
+};
+
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+inline constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// a + b = s + e exactly (Knuth).
+inline DD two_sum(double a, double b) {
+    const double s = a + b;
+    const double bb = s - a;
+    return {s, (a - (s - bb)) + (b - bb)};
+}
+// a + b = s + e exactly when |a| >= |b| or a = 0 (Dekker).
+inline DD fast_two_sum(double a, double b) {
+    const double s = a + b;
+    return {s, b - (s - a)};
+}
+// a = hi + lo, hi of 26 significant bits and lo of at most 26 (Veltkamp); |a| < 2^995.
+inline DD split(double a) {
+    const double c = 134217729.0 * a;  // 2^27 + 1
+    const double hi = c - (c - a);
+    return {hi, a - hi};
+}
+// a b = p + e exactly (Dekker), for |a|, |b| < 2^995 and a product clear of underflow.
+inline DD two_prod(double a, double b) {
+    const double p = a * b;
+    const DD x = split(a);
+    const DD y = split(b);
+    return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
+}
+
+// Double-double arithmetic, relative error about 2^-104 each.
+inline DD dd_add(DD a, DD b) {
+    DD s = two_sum(a.hi, b.hi);
+    const DD t = two_sum(a.lo, b.lo);
+    s.lo += t.hi;
+    s = fast_two_sum(s.hi, s.lo);
+    s.lo += t.lo;
+    return fast_two_sum(s.hi, s.lo);
+}
+inline DD dd_neg(DD a) { return {-a.hi, -a.lo}; }
+inline DD dd_mul(DD a, DD b) {
+    DD p = two_prod(a.hi, b.hi);
+    p.lo += a.hi * b.lo + a.lo * b.hi;
+    return fast_two_sum(p.hi, p.lo);
+}
+inline DD dd_mul(DD a, double b) {
+    DD p = two_prod(a.hi, b);
+    p.lo += a.lo * b;
+    return fast_two_sum(p.hi, p.lo);
+}
+inline DD dd_div(DD a, DD b) {
+    const double q1 = a.hi / b.hi;
+    DD r = dd_add(a, dd_neg(dd_mul(b, q1)));
+    const double q2 = r.hi / b.hi;
+    r = dd_add(r, dd_neg(dd_mul(b, q2)));
+    const double q3 = r.hi / b.hi;
+    return dd_add(fast_two_sum(q1, q2), DD{q3, 0.0});
+}
+inline DD dd(table::Pair p) { return {p.hi, p.lo}; }
+
+// hi + lo rounded to nearest, when every value within err of it rounds alike;
+// false when the rounding is left open (Ziv's test).
+inline bool rounded(DD v, double err, double& out) {
+    const double up = v.hi + (v.lo + err);
+    const double down = v.hi + (v.lo - err);
+    out = up;
+    return up == down;
+}
+
+// x 2^e for a double x near 1 and a whole e with 2^e a normal double or one
+// beyond: the first product is exact, the last rounds once (to inf, a subnormal or 0).
+inline double scale(double x, int e) {
+    if (e > 1000) {
+        x *= 0x1p1000;
+        e -= 1000;
+    } else if (e < -1000) {  // e >= -1077: what is left is a normal power of two
+        x *= 0x1p-1000;
+        e += 1000;
+    }
+    return x * std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
+}
+
+// ---- ln x for x positive, normal or subnormal, finite ------------------------------
+
+// x = 2^k m' with m' = m c' for the table's c of m's first seven bits: ln x =
+// k ln 2 + T + ln(1 + r), r = m c - 1 exact as a sum of two doubles, |r| < 2^-7.
+struct LogReduced {
+    int k;
+    int i;
+    DD r;
+};
+
+inline LogReduced log_reduce(double x) {
+    std::uint64_t u = std::bit_cast<std::uint64_t>(x);
+    int e = static_cast<int>(u >> 52) - 1023;
+    if (e == -1023) {  // subnormal: made normal, exactly
+        u = std::bit_cast<std::uint64_t>(x * 0x1p54);
+        e = static_cast<int>(u >> 52) - 1023 - 54;
+    }
+    const int i = static_cast<int>((u >> 45) & 127);
+    const double m = std::bit_cast<double>((u & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
+    const double c = table::kLogC[i];  // 20 bits: both products below exact
+    const DD ms = split(m);
+    const double a = ms.hi * c - 1.0;  // exact: m c is within 2^-7 of 1
+    return {e + (i >> 6), i, two_sum(a, ms.lo * c)};
+}
+
+// ln x as hi + lo with a relative error below 2^-63 (fast).
+inline DD log_fast(double x) {
+    const LogReduced q = log_reduce(x);
+    const double r = q.r.hi;
+    const double rl = q.r.lo;
+    // ln(1 + r) = r - r^2/2 + r^3 (1/3 - r/4 + ...), truncated after r^10 (below 2^-80).
+    const double tail =
+        r * r * r *
+        (0x1.5555555555555p-2 +
+         r * (-0.25 +
+              r * (0.2 + r * (-0x1.5555555555555p-3 +
+                              r * (0x1.2492492492492p-3 + r * (-0.125 + r * (0x1.c71c71c71c71cp-4 + r * -0.1)))))));
+    const DD sq = two_prod(r, r);
+    const DD a = fast_two_sum(q.k * table::kLn2Hi, table::kLogT[q.i].hi);  // |k ln 2| > |T| unless k = 0
+    const DD b = fast_two_sum(r, -0.5 * sq.hi);
+    const DD s = two_sum(a.hi, b.hi);
+    const double low = a.lo + b.lo + (q.k * table::kLn2Mid + table::kLogT[q.i].lo + (rl - rl * r - 0.5 * sq.lo + tail));
+    return fast_two_sum(s.hi, s.lo + low);
+}
+
+// ln x as hi + lo with a relative error of about 2^-100 (slow).
+[[gnu::noinline]] inline DD log_slow(double x) {
+    const LogReduced q = log_reduce(x);
+    // ln(1 + r) = r (1 - r (1/2 - r (1/3 - ...))), through r^16 (|r|^16 < 2^-112).
+    DD acc = dd(table::kInv[16]);
+    for (int n = 15; n >= 1; --n) acc = dd_add(dd(table::kInv[n]), dd_neg(dd_mul(q.r, acc)));
+    const DD l1p = dd_mul(q.r, acc);
+    const double k = q.k;
+    DD sum = two_sum(k * table::kLn2Hi, k * table::kLn2Mid);  // both products exact
+    sum = dd_add(sum, DD{k * table::kLn2Lo, 0.0});
+    sum = dd_add(sum, dd(table::kLogT[q.i]));
+    return dd_add(sum, l1p);
+}
+
+// ---- e^(xh + xl) for |xh| below 746, |xl| below 2^-40 ---------------------------
+
+// xh + xl = k ln 2 / 128 + r, |r| < ln 2 / 256 + |xl|; e^x = 2^(k >> 7) 2^((k & 127)/128) e^r.
+struct ExpReduced {
+    int e;
+    int j;
+    double kd;
+    double r1;  // xh - k (ln 2 / 128)'s first part, exact
+};
+
+inline ExpReduced exp_reduce(double xh) {
+    const double shift = 0x1.8p52;
+    const double kd = (xh * table::k128ByLn2 + shift) - shift;  // the nearest whole number
+    const int k = static_cast<int>(kd);
+    return {k >> 7, k & 127, kd, xh - kd * table::kLn2By128Hi};  // exact (Sterbenz)
+}
+
+// e^x as hi + lo without its factor 2^e, the relative error below 2^-61 (fast).
+inline DD exp_fast(const ExpReduced& q, double xl) {
+    const DD rr = two_sum(q.r1, -q.kd * table::kLn2By128Mid);  // the product is exact
+    const double r = rr.hi;
+    const double rl = rr.lo + xl - q.kd * table::kLn2By128Lo;
+    // e^(r + rl) - 1 - r = rl (1 + r) + r^2 (1/2 + r/6 + ...), truncated after r^6 (below 2^-71).
+    const double p =
+        rl + rl * r +
+        r * r *
+            (0.5 + r * (0x1.5555555555555p-3 +
+                        r * (0x1.5555555555555p-5 + r * (0x1.1111111111111p-7 + r * 0x1.6c16c16c16c17p-10))));
+    const table::Pair t = table::kExp2[q.j];
+    const DD s = fast_two_sum(t.hi, t.hi * r);
+    return fast_two_sum(s.hi, s.lo + (t.lo + t.hi * p + t.lo * r));
+}
+
+// e^x as hi + lo without its factor 2^e, the relative error about 2^-100 (slow).
+[[gnu::noinline]] inline DD exp_slow(const ExpReduced& q, double xl) {
+    DD r = two_sum(q.r1, -q.kd * table::kLn2By128Mid);
+    r = dd_add(r, DD{xl, 0.0});
+    r = dd_add(r, DD{-q.kd * table::kLn2By128Lo, 0.0});
+    // e^r through r^11 (|r|^12 / 12! < 2^-110).
+    DD acc = dd(table::kInvFact[11]);
+    for (int n = 10; n >= 0; --n) acc = dd_add(dd(table::kInvFact[n]), dd_mul(r, acc));
+    return dd_mul(acc, dd(table::kExp2[q.j]));
+}
+
+// e^(xh + xl) correctly rounded, for xh within the finite range of the result's reduction.
+inline double exp_of(double xh, double xl, double extra_err) {
+    const ExpReduced q = exp_reduce(xh);
+    DD v = exp_fast(q, xl);
+    double out;
+    if (!rounded(v, (0x1p-61 + extra_err) * v.hi, out) || q.e < -1021) {
+        // Below 2^-1021 the result may be subnormal: rounded once, from the closer value.
+        v = exp_slow(q, xl);
+        out = v.hi + v.lo;
+    }
+    return scale(out, q.e);
+}
+
+inline bool is_whole(double y) { return std::floor(y) == y; }
+inline bool is_odd_whole(double y) {
+    return std::fabs(y) < 0x1p53 && is_whole(y) && (static_cast<std::int64_t>(y) & 1) != 0;
+}
+
+}  // namespace detail
+
+// e^x.
+inline double exp(double x) {
+    if (!(x <= 0x1.62e42fefa39efp+9)) return x != x ? x : detail::kInf;  // NaN; above ln(DBL_MAX): inf
+    if (x < -0x1.75p+9) return 0.0;                                      // below -746: under 2^-1076
+    if (std::fabs(x) < 0x1p-54) return 1.0 + x;                          // rounds to 1 (or its neighbour below)
+    return detail::exp_of(x, 0.0, 0.0);
+}
+
+// ln x.
+inline double log(double x) {
+    if (!(x > 0.0) || x == detail::kInf) {
+        if (x == 0.0) return -detail::kInf;
+        return x > 0.0 || x != x ? x : detail::kNaN;  // inf stays, NaN stays, a negative number: NaN
+    }
+    const detail::DD v = detail::log_fast(x);
+    double out;
+    if (detail::rounded(v, 0x1p-63 * std::fabs(v.hi), out)) return out;
+    const detail::DD w = detail::log_slow(x);
+    return w.hi + w.lo;
+}
+
+// log10 x.
+inline double log10(double x) {
+    if (!(x > 0.0) || x == detail::kInf) return log(x);
+    const detail::DD l = detail::log_fast(x);
+    const detail::DD v = detail::dd_mul(l, detail::dd(table::kInvLn10));
+    double out;
+    if (detail::rounded(v, 0x1p-62 * std::fabs(v.hi), out)) return out;
+    const detail::DD w = detail::dd_mul(detail::log_slow(x), detail::dd(table::kInvLn10));
+    return w.hi + w.lo;
+}
+
+// x^y.
+inline double pow(double x, double y) {
+    using namespace detail;
+    if (y == 0.0 || x == 1.0) return 1.0;
+    if (x != x || y != y) return kNaN;
+    double sign = 1.0;
+    double ax = std::fabs(x);
+    if (x < 0.0 || (x == 0.0 && std::signbit(x))) {  // a negative base (or -0): whole exponents alone
+        if (std::isinf(y)) {
+            if (ax == 1.0) return 1.0;
+        } else if (!is_whole(y)) {
+            if (x != 0.0 && !std::isinf(x)) return kNaN;  // -0 and -inf: as +0 and +inf
+        } else if (is_odd_whole(y)) {
+            sign = -1.0;
+        }
+    }
+    if (std::isinf(y)) {
+        if (ax == 1.0) return 1.0;
+        return (ax < 1.0) == (y < 0.0) ? kInf : 0.0;
+    }
+    if (ax == 0.0) return y < 0.0 ? sign * kInf : sign * 0.0;
+    if (ax == kInf) return y < 0.0 ? sign * 0.0 : sign * kInf;
+    const DD l = log_fast(ax);
+    const double ph = y * l.hi;
+    if (!(ph < 0x1.63p+9)) return sign * kInf;  // above 710: overflows even after rounding
+    if (!(ph > -0x1.75p+9)) return sign * 0.0;  // below -746
+    // |y| < 746 / |ln ax| < 2^63: the product splits without overflow.
+    const DD p = two_prod(y, l.hi);
+    const DD arg = fast_two_sum(p.hi, p.lo + y * l.lo);
+    if (arg.hi > 0x1.62e42fefa39efp+9) return sign * kInf;
+    const ExpReduced q = exp_reduce(arg.hi);
+    DD v = exp_fast(q, arg.lo);
+    double out;
+    // The logarithm's relative error 2^-63 is an absolute error of 2^-63 |y ln x| in e's exponent.
+    if (!rounded(v, (0x1p-61 + 0x1p-62 * std::fabs(arg.hi)) * v.hi, out) || q.e < -1021) {
+        const DD ls = log_slow(ax);
+        const DD ps = two_prod(y, ls.hi);
+        const DD as = fast_two_sum(ps.hi, ps.lo + y * ls.lo);
+        const ExpReduced qs = exp_reduce(as.hi);
+        v = exp_slow(qs, as.lo);
+        return sign * scale(v.hi + v.lo, qs.e);
+    }
+    return sign * scale(out, q.e);
+}
+
+// sin x and cos x.
+namespace detail {
+
+struct TrigReduced {
+    int quadrant;
+    DD r;  // |r| <= pi/4
+};
+
+inline TrigReduced trig_reduce(double x) {
+    const double shift = 0x1.8p52;
+    const double kd = (x * table::k2ByPi + shift) - shift;
+    DD r = two_sum(x - kd * table::kHalfPi[0], -kd * table::kHalfPi[1]);
+    r = dd_add(r, DD{-kd * table::kHalfPi[2], 0.0});
+    r = dd_add(r, DD{-kd * table::kHalfPi[3], 0.0});
+    return {static_cast<int>(static_cast<std::int64_t>(kd) & 3), r};
+}
+
+// sin r or cos r for |r| <= pi/4, through r^27 (r^28 / 28! < 2^-110).
+[[gnu::noinline]] inline DD sin_cos_series(DD r, bool cosine) {
+    const DD r2 = dd_mul(r, r);
+    const int top = cosine ? 26 : 27;
+    DD acc = dd(table::kInvFact[top]);
+    for (int n = top - 2; n >= 0; n -= 2) {
+        acc = dd_mul(r2, acc);
+        acc = dd_add(dd(table::kInvFact[n]), dd_neg(acc));
+    }
+    return cosine ? acc : dd_mul(r, acc);
+}
+
+inline double sin_cos(double x, bool cosine) {
+    if (!std::isfinite(x)) return kNaN;
+    if (std::fabs(x) < 0x1p-27) return cosine ? 1.0 : x;  // sin x = x, cos x = 1, rounded
+    // Beyond 2^22 the angle is first taken modulo the double nearest 2 pi (exactly), which
+    // keeps the reduction below exact; such angles have lost their meaning anyway.
+    if (std::fabs(x) >= 0x1p22) x = std::fmod(x, 0x1.921fb54442d18p+2);
+    const TrigReduced q = trig_reduce(x);
+    const int quadrant = cosine ? (q.quadrant + 1) & 3 : q.quadrant;
+    const DD v = sin_cos_series(q.r, (quadrant & 1) != 0);
+    const double out = v.hi + v.lo;
+    return (quadrant & 2) != 0 ? -out : out;
+}
+
+}  // namespace detail
+
+inline double sin(double x) { return detail::sin_cos(x, false); }
+inline double cos(double x) { return detail::sin_cos(x, true); }
+
+// atan x, in (-pi/2, pi/2).
+inline double atan(double x) {
+    using namespace detail;
+    if (x != x) return x;
+    const double a = std::fabs(x);
+    if (a < 0x1p-27) return x;  // atan x = x, rounded
+    if (a > 0x1p60) return std::copysign(table::kHalfPiPair.hi, x);
+    // atan a = pi/2 - atan(1/a) above 1; then atan t = atan(j/16) + atan((t - j/16) / (1 + t j/16)).
+    const bool inverted = a > 1.0;
+    const DD t = inverted ? dd_div(DD{1.0, 0.0}, DD{a, 0.0}) : DD{a, 0.0};
+    const int j = static_cast<int>(t.hi * 16.0 + 0.5);
+    const double c = j / 16.0;
+    const DD u = dd_div(dd_add(t, DD{-c, 0.0}), dd_add(DD{1.0, 0.0}, dd_mul(t, c)));  // |u| < 1/32
+    // atan u = u (1 - u^2 (1/3 - u^2 (1/5 - ...))), through u^23 (u^25 / 25 < 2^-125).
+    const DD u2 = dd_mul(u, u);
+    DD acc = dd(table::kInv[23]);
+    for (int n = 21; n >= 1; n -= 2) acc = dd_add(dd(table::kInv[n]), dd_neg(dd_mul(u2, acc)));
+    DD v = dd_add(dd(table::kAtan[j]), dd_mul(u, acc));
+    if (inverted) v = dd_add(dd(table::kHalfPiPair), dd_neg(v));
+    return std::copysign(v.hi + v.lo, x);
+}
+
+// sqrt(x^2 + y^2) without overflow or underflow on the way.
+inline double hypot(double x, double y) {
+    using namespace detail;
+    if (std::isinf(x) || std::isinf(y)) return kInf;
+    if (x != x || y != y) return kNaN;
+    double a = std::fabs(x);
+    double b = std::fabs(y);
+    if (a < b) std::swap(a, b);
+    if (a == 0.0) return 0.0;
+    if (b < a * 0x1p-60) return a;  // b^2 / 2 a^2 is below 2^-121: a, rounded
+    int e = 0;
+    std::frexp(a, &e);
+    a = std::ldexp(a, -e);  // exact: a in [1/2, 1), b above 2^-61
+    b = std::ldexp(b, -e);
+    const DD s = dd_add(two_prod(a, a), two_prod(b, b));
+    const double q = std::sqrt(s.hi);
+    // One Newton step on the square root, in double-double: q + (s - q^2) / 2q.
+    const DD residual = dd_add(s, dd_neg(two_prod(q, q)));
+    const DD v = fast_two_sum(q, (residual.hi + residual.lo) / (2.0 * q));
+    return std::ldexp(v.hi + v.lo, e);
+}
+
+}  // namespace entalix::elementary

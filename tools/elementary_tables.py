@@ -1,0 +1,126 @@
+#!/usr/bin/env python3
+"""Writes base/elementary_tables.h: the tables and constants of the core's own
+exp, log, pow, log10, sin, cos, atan (base/elementary.h), worked out at 60
+digits with mpmath and rounded to doubles. Run from the repository's root:
+    python3 tools/elementary_tables.py > base/elementary_tables.h"""
+import mpmath
+from mpmath import mp, mpf
+
+mp.prec = 240
+
+
+def dd(x):
+    """x as an unevaluated sum of two doubles, hi the nearest double."""
+    hi = float(x)
+    lo = float(x - mpf(hi))
+    return hi, lo
+
+
+def trunc_bits(x, bits):
+    """x cut to a double of at most `bits` significant bits (towards zero)."""
+    m, e = mpmath.frexp(x)
+    return float(mpmath.floor(m * 2**bits) * mpf(2) ** (e - bits)) if x >= 0 else -trunc_bits(-x, bits)
+
+
+def split(x, parts, bits):
+    """x as a sum of `parts` doubles, all but the last of `bits` significant bits."""
+    out = []
+    for _ in range(parts - 1):
+        h = trunc_bits(x, bits)
+        out.append(h)
+        x -= mpf(h)
+    out.append(float(x))
+    return out
+
+
+def h(v):
+    return float(v).hex()
+
+
+def pair(p):
+    return "{" + h(p[0]) + ", " + h(p[1]) + "}"
+
+
+lines = []
+out = lines.append
+out("// Written by tools/elementary_tables.py; do not edit by hand.")
+out("// Tables and constants of the elementary functions of base/elementary.h.")
+out("#pragma once")
+out("")
+out("namespace entalix::elementary::table {")
+out("")
+out("struct Pair {")
+out("    double hi;")
+out("    double lo;")
+out("};")
+out("")
+
+ln2 = mpmath.log(2)
+l2 = split(ln2, 3, 42)
+out("// ln 2 in three parts, the first two of 42 bits: k ln 2 exact for |k| < 2^11.")
+out(f"inline constexpr double kLn2Hi = {h(l2[0])};")
+out(f"inline constexpr double kLn2Mid = {h(l2[1])};")
+out(f"inline constexpr double kLn2Lo = {h(l2[2])};")
+l128 = split(ln2 / 128, 3, 32)
+out("// ln 2 / 128 in three parts, the first two of 32 bits: k ln 2 / 128 exact for |k| < 2^21.")
+out(f"inline constexpr double kLn2By128Hi = {h(l128[0])};")
+out(f"inline constexpr double kLn2By128Mid = {h(l128[1])};")
+out(f"inline constexpr double kLn2By128Lo = {h(l128[2])};")
+out(f"inline constexpr double k128ByLn2 = {h(128 / ln2)};")
+out(f"inline constexpr Pair kInvLn10 = {pair(dd(1 / mpmath.log(10)))};")
+hp = split(mpmath.pi / 2, 4, 30)
+out("// pi / 2 in four parts, the first three of 30 bits: k pi / 2 exact in each part for |k| < 2^23.")
+out(f"inline constexpr double kHalfPi[4] = {{{', '.join(h(v) for v in hp)}}};")
+out(f"inline constexpr Pair kHalfPiPair = {pair(dd(mpmath.pi / 2))};")
+out(f"inline constexpr double k2ByPi = {h(2 / mpmath.pi)};")
+out("")
+
+out("// 2^(j/128), j = 0 ... 127.")
+out("inline constexpr Pair kExp2[128] = {")
+for j in range(128):
+    out("    " + pair(dd(mpf(2) ** (mpf(j) / 128))) + ",")
+out("};")
+out("")
+
+out("// For the mantissa m in [1, 2) whose first seven bits after the point are i:")
+out("// c near 1/m (20 bits, so that m c is a sum of two exact products), and")
+out("// -ln c (i < 64) or -ln(2 c) (i >= 64, the exponent then counted one higher).")
+out("// The two ends are exact: c = 1 near m = 1, c = 1/2 near m = 2, with no logarithm to add.")
+out("inline constexpr double kLogC[128] = {")
+cs = []
+for i in range(128):
+    if i == 0:
+        c = mpf(1)
+    elif i == 127:
+        c = mpf("0.5")
+    else:
+        c = mpf(trunc_bits(1 / (1 + (mpf(i) + mpf("0.5")) / 128), 20))
+    cs.append(c)
+    out("    " + h(c) + ",")
+out("};")
+out("inline constexpr Pair kLogT[128] = {")
+for i in range(128):
+    v = -mpmath.log(cs[i]) if i < 64 else -mpmath.log(2 * cs[i])
+    out("    " + pair(dd(v)) + ",")
+out("};")
+out("")
+
+out("// 1/n, n = 0 ... 40 (the first unused).")
+out("inline constexpr Pair kInv[41] = {")
+out("    {0.0, 0.0},")
+for n in range(1, 41):
+    out("    " + pair(dd(mpf(1) / n)) + ",")
+out("};")
+out("// 1/n!, n = 0 ... 30.")
+out("inline constexpr Pair kInvFact[31] = {")
+for n in range(31):
+    out("    " + pair(dd(1 / mpmath.factorial(n))) + ",")
+out("};")
+out("// atan(j/16), j = 0 ... 16.")
+out("inline constexpr Pair kAtan[17] = {")
+for j in range(17):
+    out("    " + pair(dd(mpmath.atan(mpf(j) / 16))) + ",")
+out("};")
+out("")
+out("}  // namespace entalix::elementary::table")
+print("\n".join(lines))
