@@ -122,13 +122,18 @@ inline double scale(double x, int e) {
 
 // ---- ln x for x positive, normal or subnormal, finite ------------------------------
 
-// x = 2^k m' with m' = m c' for the table's c of m's first seven bits: ln x =
-// k ln 2 + T + ln(1 + r), r = m c - 1 exact as a sum of two doubles, |r| < 2^-7.
+// x = 2^e m, m in [1, 2); with the table's c for m's first eight bits, ln x =
+// k ln 2 + T + ln(1 + r), r = m c - 1 a double found exactly, |r| < 2^-7.7.
 struct LogReduced {
     int k;
     int i;
-    DD r;
+    double r;
 };
+
+// The double with the last 27 bits of its significand cleared: at most 26 significant bits.
+inline double high_bits(double a) {
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(a) & 0xfffffffff8000000ULL);
+}
 
 inline LogReduced log_reduce(double x) {
     std::uint64_t u = std::bit_cast<std::uint64_t>(x);
@@ -137,41 +142,43 @@ inline LogReduced log_reduce(double x) {
         u = std::bit_cast<std::uint64_t>(x * 0x1p54);
         e = static_cast<int>(u >> 52) - 1023 - 54;
     }
-    const int i = static_cast<int>((u >> 45) & 127);
+    const int i = static_cast<int>((u >> 44) & 255);
     const double m = std::bit_cast<double>((u & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
-    const double c = table::kLogC[i];  // 20 bits: both products below exact
-    const DD ms = split(m);
-    const double a = ms.hi * c - 1.0;  // exact: m c is within 2^-7 of 1
-    return {e + (i >> 6), i, two_sum(a, ms.lo * c)};
+    const double c = table::kLogC[i];  // a multiple of 2^-8 in [1/2, 1]
+    const double m_hi = high_bits(m);
+    // m_hi c (34 bits) and (m - m_hi) c are exact, m_hi c - 1 too (Sterbenz), and
+    // their sum, a multiple of 2^-60 below 2^-7, is a double.
+    return {e + (i >> 7), i, (m_hi * c - 1.0) + (m - m_hi) * c};
 }
 
-// ln x as hi + lo with a relative error below 2^-63 (fast).
-inline DD log_fast(double x) {
-    const LogReduced q = log_reduce(x);
-    const double r = q.r.hi;
-    const double rl = q.r.lo;
-    // ln(1 + r) = r - r^2/2 + r^3 (1/3 - r/4 + ...), truncated after r^10 (below 2^-80).
-    const double tail =
-        r * r * r *
-        (0x1.5555555555555p-2 +
-         r * (-0.25 +
-              r * (0.2 + r * (-0x1.5555555555555p-3 +
-                              r * (0x1.2492492492492p-3 + r * (-0.125 + r * (0x1.c71c71c71c71cp-4 + r * -0.1)))))));
-    const DD sq = two_prod(r, r);
-    const DD a = fast_two_sum(q.k * table::kLn2Hi, table::kLogT[q.i].hi);  // |k ln 2| > |T| unless k = 0
-    const DD b = fast_two_sum(r, -0.5 * sq.hi);
-    const DD s = two_sum(a.hi, b.hi);
-    const double low = a.lo + b.lo + (q.k * table::kLn2Mid + table::kLogT[q.i].lo + (rl - rl * r - 0.5 * sq.lo + tail));
-    return fast_two_sum(s.hi, s.lo + low);
+// ln x as hi + lo (fast), with an error below kLogAbsErr + kLogRelErr |ln x|.
+inline constexpr double kLogAbsErr = 0x1p-67;
+inline constexpr double kLogRelErr = 0x1p-62;
+inline DD log_fast(const LogReduced& q) {
+    const double r = q.r;
+    // ln(1 + r) - r = r^2 (-1/2 + r/3 - ...), truncated after r^9 (below 2^-80); below 2^-16.5,
+    // so that its rounding errors stay below 2^-68.5.
+    const double poly =
+        r * r *
+        (-0.5 +
+         r * (0x1.5555555555555p-2 +
+              r * (-0.25 + r * (0.2 + r * (-0x1.5555555555555p-3 +
+                                           r * (0x1.2492492492492p-3 + r * (-0.125 + r * 0x1.c71c71c71c71cp-4)))))));
+    const table::Pair t = table::kLogT[q.i];
+    const double a = q.k * table::kLn2Hi + t.hi;  // exact: both on the grid of 2^-43, below 2^10
+    const DD s = two_sum(a, r);
+    return fast_two_sum(s.hi, s.lo + (q.k * table::kLn2Mid + t.lo + poly));
 }
 
 // ln x as hi + lo with a relative error of about 2^-100 (slow).
 [[gnu::noinline]] inline DD log_slow(double x) {
     const LogReduced q = log_reduce(x);
-    // ln(1 + r) = r (1 - r (1/2 - r (1/3 - ...))), through r^16 (|r|^16 < 2^-112).
-    DD acc = dd(table::kInv[16]);
-    for (int n = 15; n >= 1; --n) acc = dd_add(dd(table::kInv[n]), dd_neg(dd_mul(q.r, acc)));
-    const DD l1p = dd_mul(q.r, acc);
+    // ln(1 + r) = r (1 - r (1/2 - r (1/3 - ...))), through the power n whose r^n is below 2^-110.
+    int n = 2;
+    for (double bound = std::fabs(q.r); bound > 0x1p-110 && n < 16; bound *= std::fabs(q.r)) ++n;
+    DD acc = dd(table::kInv[n]);
+    for (--n; n >= 1; --n) acc = dd_add(dd(table::kInv[n]), dd_neg(dd_mul(acc, q.r)));
+    const DD l1p = dd_mul(acc, q.r);
     const double k = q.k;
     DD sum = two_sum(k * table::kLn2Hi, k * table::kLn2Mid);  // both products exact
     sum = dd_add(sum, DD{k * table::kLn2Lo, 0.0});
@@ -196,12 +203,13 @@ inline ExpReduced exp_reduce(double xh) {
     return {k >> 7, k & 127, kd, xh - kd * table::kLn2By128Hi};  // exact (Sterbenz)
 }
 
-// e^x as hi + lo without its factor 2^e, the relative error below 2^-61 (fast).
+// e^x as hi + lo without its factor 2^e (fast), the relative error below 2^-60:
+// the products t r and t p round once each, |r| < 2^-8.4.
 inline DD exp_fast(const ExpReduced& q, double xl) {
-    const DD rr = two_sum(q.r1, -q.kd * table::kLn2By128Mid);  // the product is exact
-    const double r = rr.hi;
-    const double rl = rr.lo + xl - q.kd * table::kLn2By128Lo;
-    // e^(r + rl) - 1 - r = rl (1 + r) + r^2 (1/2 + r/6 + ...), truncated after r^6 (below 2^-71).
+    const double r2 = q.kd * table::kLn2By128Mid;  // exact
+    const double r = q.r1 - r2;
+    const double rl = ((q.r1 - r) - r2) + (xl - q.kd * table::kLn2By128Lo);
+    // e^(r + rl) - 1 = r + rl + r^2 (1/2 + r/6 + ...) (1 + rl), truncated after r^6 (below 2^-70).
     const double p =
         rl + rl * r +
         r * r *
@@ -209,7 +217,7 @@ inline DD exp_fast(const ExpReduced& q, double xl) {
                         r * (0x1.5555555555555p-5 + r * (0x1.1111111111111p-7 + r * 0x1.6c16c16c16c17p-10))));
     const table::Pair t = table::kExp2[q.j];
     const DD s = fast_two_sum(t.hi, t.hi * r);
-    return fast_two_sum(s.hi, s.lo + (t.lo + t.hi * p + t.lo * r));
+    return {s.hi, s.lo + (t.lo + t.hi * p + t.lo * r)};
 }
 
 // e^x as hi + lo without its factor 2^e, the relative error about 2^-100 (slow).
@@ -223,17 +231,17 @@ inline DD exp_fast(const ExpReduced& q, double xl) {
     return dd_mul(acc, dd(table::kExp2[q.j]));
 }
 
-// e^(xh + xl) correctly rounded, for xh within the finite range of the result's reduction.
+// e^(xh + xl) correctly rounded, for xh within the finite range of the result,
+// |xl| below 2^-43 and e's exponent xh + xl known within extra_err.
 inline double exp_of(double xh, double xl, double extra_err) {
     const ExpReduced q = exp_reduce(xh);
-    DD v = exp_fast(q, xl);
+    const DD v = exp_fast(q, xl);
     double out;
-    if (!rounded(v, (0x1p-61 + extra_err) * v.hi, out) || q.e < -1021) {
-        // Below 2^-1021 the result may be subnormal: rounded once, from the closer value.
-        v = exp_slow(q, xl);
-        out = v.hi + v.lo;
-    }
-    return scale(out, q.e);
+    // Below 2^-1021 the result may be subnormal: rounded once, from the closer value.
+    if (rounded(v, (0x1p-61 + extra_err) * v.hi, out) && q.e >= -1021) [[likely]]
+        return scale(out, q.e);
+    const DD w = exp_slow(q, xl);
+    return scale(w.hi + w.lo, q.e);
 }
 
 inline bool is_whole(double y) { return std::floor(y) == y; }
@@ -253,13 +261,14 @@ inline double exp(double x) {
 
 // ln x.
 inline double log(double x) {
-    if (!(x > 0.0) || x == detail::kInf) {
+    if (std::bit_cast<std::uint64_t>(x) - 0x0010000000000000ULL >= 0x7fe0000000000000ULL) {
+        // Not a positive normal number: 0, a subnormal, inf, NaN or a negative number.
         if (x == 0.0) return -detail::kInf;
-        return x > 0.0 || x != x ? x : detail::kNaN;  // inf stays, NaN stays, a negative number: NaN
+        if (!(x > 0.0) || x == detail::kInf) return x > 0.0 || x != x ? x : detail::kNaN;
     }
-    const detail::DD v = detail::log_fast(x);
+    const detail::DD v = detail::log_fast(detail::log_reduce(x));
     double out;
-    if (detail::rounded(v, 0x1p-63 * std::fabs(v.hi), out)) return out;
+    if (detail::rounded(v, detail::kLogAbsErr + detail::kLogRelErr * std::fabs(v.hi), out)) return out;
     const detail::DD w = detail::log_slow(x);
     return w.hi + w.lo;
 }
@@ -267,10 +276,12 @@ inline double log(double x) {
 // log10 x.
 inline double log10(double x) {
     if (!(x > 0.0) || x == detail::kInf) return log(x);
-    const detail::DD l = detail::log_fast(x);
+    const detail::DD l = detail::log_fast(detail::log_reduce(x));
     const detail::DD v = detail::dd_mul(l, detail::dd(table::kInvLn10));
     double out;
-    if (detail::rounded(v, 0x1p-62 * std::fabs(v.hi), out)) return out;
+    // 1/ln 10 < 1/2; the product adds 2^-100 at most.
+    if (detail::rounded(v, 0.5 * detail::kLogAbsErr + (detail::kLogRelErr + 0x1p-100) * std::fabs(v.hi), out))
+        return out;
     const detail::DD w = detail::dd_mul(detail::log_slow(x), detail::dd(table::kInvLn10));
     return w.hi + w.lo;
 }
@@ -279,6 +290,11 @@ inline double log10(double x) {
 inline double pow(double x, double y) {
     using namespace detail;
     if (y == 0.0 || x == 1.0) return 1.0;
+    // Exponents whose power one operation rounds correctly (and the same for every special x).
+    if (y == 1.0) return x;
+    if (y == 2.0) return x * x;
+    if (y == -1.0) return 1.0 / x;
+    if (y == 0.5 && x > 0.0) return std::sqrt(x);
     if (x != x || y != y) return kNaN;
     double sign = 1.0;
     double ax = std::fabs(x);
@@ -297,7 +313,7 @@ inline double pow(double x, double y) {
     }
     if (ax == 0.0) return y < 0.0 ? sign * kInf : sign * 0.0;
     if (ax == kInf) return y < 0.0 ? sign * 0.0 : sign * kInf;
-    const DD l = log_fast(ax);
+    const DD l = log_fast(log_reduce(ax));
     const double ph = y * l.hi;
     if (!(ph < 0x1.63p+9)) return sign * kInf;  // above 710: overflows even after rounding
     if (!(ph > -0x1.75p+9)) return sign * 0.0;  // below -746
@@ -305,19 +321,19 @@ inline double pow(double x, double y) {
     const DD p = two_prod(y, l.hi);
     const DD arg = fast_two_sum(p.hi, p.lo + y * l.lo);
     if (arg.hi > 0x1.62e42fefa39efp+9) return sign * kInf;
+    // The logarithm's error, times y, is an error in e's exponent, and so a relative error of the power.
+    const double err = std::fabs(y) * kLogAbsErr + (kLogRelErr + 0x1p-100) * std::fabs(arg.hi);
     const ExpReduced q = exp_reduce(arg.hi);
-    DD v = exp_fast(q, arg.lo);
+    const DD v = exp_fast(q, arg.lo);
     double out;
-    // The logarithm's relative error 2^-63 is an absolute error of 2^-63 |y ln x| in e's exponent.
-    if (!rounded(v, (0x1p-61 + 0x1p-62 * std::fabs(arg.hi)) * v.hi, out) || q.e < -1021) {
-        const DD ls = log_slow(ax);
-        const DD ps = two_prod(y, ls.hi);
-        const DD as = fast_two_sum(ps.hi, ps.lo + y * ls.lo);
-        const ExpReduced qs = exp_reduce(as.hi);
-        v = exp_slow(qs, as.lo);
-        return sign * scale(v.hi + v.lo, qs.e);
-    }
-    return sign * scale(out, q.e);
+    if (rounded(v, (0x1p-61 + err) * v.hi, out) && q.e >= -1021) [[likely]]
+        return sign * scale(out, q.e);
+    const DD ls = log_slow(ax);
+    const DD ps = two_prod(y, ls.hi);
+    const DD as = fast_two_sum(ps.hi, ps.lo + y * ls.lo);
+    const ExpReduced qs = exp_reduce(as.hi);
+    const DD w = exp_slow(qs, as.lo);
+    return sign * scale(w.hi + w.lo, qs.e);
 }
 
 // sin x and cos x.

@@ -82,26 +82,35 @@ for j in range(128):
 out("};")
 out("")
 
-out("// For the mantissa m in [1, 2) whose first seven bits after the point are i:")
-out("// c near 1/m (20 bits, so that m c is a sum of two exact products), and")
-out("// -ln c (i < 64) or -ln(2 c) (i >= 64, the exponent then counted one higher).")
-out("// The two ends are exact: c = 1 near m = 1, c = 1/2 near m = 2, with no logarithm to add.")
-out("inline constexpr double kLogC[128] = {")
+out("// For the mantissa m in [1, 2) whose first eight bits after the point are i:")
+out("// c near 1/m, a multiple of 2^-8 (so that m c - 1 is a double, worked out exactly),")
+out("// and -ln c (i < 128) or -ln(2 c) (i >= 128, the exponent then counted one higher).")
+out("// The two ends have c = 1 and c = 1/2 with no logarithm to add. |m c - 1| < kLogRMax.")
 cs = []
-for i in range(128):
+rmax = mpf(0)
+for i in range(256):
+    lo_m, hi_m = 1 + mpf(i) / 256, 1 + mpf(i + 1) / 256
     if i == 0:
         c = mpf(1)
-    elif i == 127:
+    elif i == 255:
         c = mpf("0.5")
-    else:
-        c = mpf(trunc_bits(1 / (1 + (mpf(i) + mpf("0.5")) / 128), 20))
+    else:  # the multiple of 1/256 that keeps |m c - 1| least over the interval
+        c = min((mpf(n) / 256 for n in range(128, 257)), key=lambda c: max(abs(lo_m * c - 1), abs(hi_m * c - 1)))
     cs.append(c)
+    rmax = max(rmax, abs(lo_m * c - 1), abs(hi_m * c - 1))
+assert rmax < mpf(2) ** -7, rmax
+out(f"inline constexpr double kLogRMax = {h(rmax)};  // {float(mpmath.log(rmax, 2)):.2f} as a power of 2")
+out("inline constexpr double kLogC[256] = {")
+for c in cs:
     out("    " + h(c) + ",")
 out("};")
-out("inline constexpr Pair kLogT[128] = {")
-for i in range(128):
-    v = -mpmath.log(cs[i]) if i < 64 else -mpmath.log(2 * cs[i])
-    out("    " + pair(dd(v)) + ",")
+out("// hi on the grid of 2^-43 (below 0.41, so of at most 42 bits: k ln 2's first part plus")
+out("// hi is exact), lo the nearest double to the rest.")
+out("inline constexpr Pair kLogT[256] = {")
+for i in range(256):
+    v = -mpmath.log(cs[i]) if i < 128 else -mpmath.log(2 * cs[i])
+    hi = float(mpmath.nint(v * mpf(2) ** 43) / mpf(2) ** 43)
+    out("    " + pair((hi, float(v - mpf(hi)))) + ",")
 out("};")
 out("")
 
