@@ -135,13 +135,10 @@ inline double high_bits(double a) {
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(a) & 0xfffffffff8000000ULL);
 }
 
+// For x positive and normal.
 inline LogReduced log_reduce(double x) {
-    std::uint64_t u = std::bit_cast<std::uint64_t>(x);
-    int e = static_cast<int>(u >> 52) - 1023;
-    if (e == -1023) {  // subnormal: made normal, exactly
-        u = std::bit_cast<std::uint64_t>(x * 0x1p54);
-        e = static_cast<int>(u >> 52) - 1023 - 54;
-    }
+    const std::uint64_t u = std::bit_cast<std::uint64_t>(x);
+    const int e = static_cast<int>(u >> 52) - 1023;
     const int i = static_cast<int>((u >> 44) & 255);
     const double m = std::bit_cast<double>((u & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
     const double c = table::kLogC[i];  // a multiple of 2^-8 in [1/2, 1]
@@ -151,19 +148,26 @@ inline LogReduced log_reduce(double x) {
     return {e + (i >> 7), i, (m_hi * c - 1.0) + (m - m_hi) * c};
 }
 
+// For x positive, normal or subnormal (made normal, exactly).
+inline LogReduced log_reduce_any(double x) {
+    if (x >= 0x1p-1022) [[likely]]
+        return log_reduce(x);
+    LogReduced q = log_reduce(x * 0x1p54);
+    q.k -= 54;
+    return q;
+}
+
 // ln x as hi + lo (fast), with an error below kLogAbsErr + kLogRelErr |ln x|.
 inline constexpr double kLogAbsErr = 0x1p-67;
 inline constexpr double kLogRelErr = 0x1p-62;
 inline DD log_fast(const LogReduced& q) {
     const double r = q.r;
-    // ln(1 + r) - r = r^2 (-1/2 + r/3 - ...), truncated after r^9 (below 2^-80); below 2^-16.5,
+    // ln(1 + r) - r = r^2 (-1/2 + r/3 - ...), truncated after r^8 (below 2^-73); below 2^-16.5,
     // so that its rounding errors stay below 2^-68.5.
     const double poly =
         r * r *
-        (-0.5 +
-         r * (0x1.5555555555555p-2 +
-              r * (-0.25 + r * (0.2 + r * (-0x1.5555555555555p-3 +
-                                           r * (0x1.2492492492492p-3 + r * (-0.125 + r * 0x1.c71c71c71c71cp-4)))))));
+        (-0.5 + r * (0x1.5555555555555p-2 +
+                     r * (-0.25 + r * (0.2 + r * (-0x1.5555555555555p-3 + r * (0x1.2492492492492p-3 + r * -0.125))))));
     const table::Pair t = table::kLogT[q.i];
     const double a = q.k * table::kLn2Hi + t.hi;  // exact: both on the grid of 2^-43, below 2^10
     const DD s = two_sum(a, r);
@@ -171,8 +175,7 @@ inline DD log_fast(const LogReduced& q) {
 }
 
 // ln x as hi + lo with a relative error of about 2^-100 (slow).
-[[gnu::noinline]] inline DD log_slow(double x) {
-    const LogReduced q = log_reduce(x);
+[[gnu::noinline]] inline DD log_slow(const LogReduced& q) {
     // ln(1 + r) = r (1 - r (1/2 - r (1/3 - ...))), through the power n whose r^n is below 2^-110.
     int n = 2;
     for (double bound = std::fabs(q.r); bound > 0x1p-110 && n < 16; bound *= std::fabs(q.r)) ++n;
@@ -253,51 +256,91 @@ inline bool is_odd_whole(double y) {
 
 // e^x.
 inline double exp(double x) {
-    if (!(x <= 0x1.62e42fefa39efp+9)) return x != x ? x : detail::kInf;  // NaN; above ln(DBL_MAX): inf
-    if (x < -0x1.75p+9) return 0.0;                                      // below -746: under 2^-1076
-    if (std::fabs(x) < 0x1p-54) return 1.0 + x;                          // rounds to 1 (or its neighbour below)
-    return detail::exp_of(x, 0.0, 0.0);
+    if (!(std::fabs(x) < 708.0)) [[unlikely]] {
+        if (!(x <= 0x1.62e42fefa39efp+9)) return x != x ? x : detail::kInf;  // NaN; above ln(DBL_MAX): inf
+        if (x < -0x1.75p+9) return 0.0;                                      // below -746: under 2^-1076
+        return detail::exp_of(x, 0.0, 0.0);                                  // near overflow, or subnormal
+    }
+    // Below 708 in magnitude, 2^e is a normal number and so is the result.
+    const detail::ExpReduced q = detail::exp_reduce(x);
+    const detail::DD v = detail::exp_fast(q, 0.0);
+    double out;
+    if (!detail::rounded(v, 0x1p-61 * v.hi, out)) [[unlikely]] {
+        const detail::DD w = detail::exp_slow(q, 0.0);
+        out = w.hi + w.lo;
+    }
+    return out * std::bit_cast<double>(static_cast<std::uint64_t>(q.e + 1023) << 52);
 }
 
 // ln x.
 inline double log(double x) {
-    if (std::bit_cast<std::uint64_t>(x) - 0x0010000000000000ULL >= 0x7fe0000000000000ULL) {
+    int below = 0;
+    if (std::bit_cast<std::uint64_t>(x) - 0x0010000000000000ULL >= 0x7fe0000000000000ULL) [[unlikely]] {
         // Not a positive normal number: 0, a subnormal, inf, NaN or a negative number.
         if (x == 0.0) return -detail::kInf;
         if (!(x > 0.0) || x == detail::kInf) return x > 0.0 || x != x ? x : detail::kNaN;
+        x *= 0x1p54;  // a subnormal, made normal exactly
+        below = 54;
     }
-    const detail::DD v = detail::log_fast(detail::log_reduce(x));
+    detail::LogReduced q = detail::log_reduce(x);
+    q.k -= below;
+    const detail::DD v = detail::log_fast(q);
     double out;
-    if (detail::rounded(v, detail::kLogAbsErr + detail::kLogRelErr * std::fabs(v.hi), out)) return out;
-    const detail::DD w = detail::log_slow(x);
+    if (detail::rounded(v, detail::kLogAbsErr + detail::kLogRelErr * std::fabs(v.hi), out)) [[likely]]
+        return out;
+    const detail::DD w = detail::log_slow(q);
     return w.hi + w.lo;
 }
 
 // log10 x.
 inline double log10(double x) {
     if (!(x > 0.0) || x == detail::kInf) return log(x);
-    const detail::DD l = detail::log_fast(detail::log_reduce(x));
-    const detail::DD v = detail::dd_mul(l, detail::dd(table::kInvLn10));
+    const detail::LogReduced q = detail::log_reduce_any(x);
+    const detail::DD v = detail::dd_mul(detail::log_fast(q), detail::dd(table::kInvLn10));
     double out;
     // 1/ln 10 < 1/2; the product adds 2^-100 at most.
     if (detail::rounded(v, 0.5 * detail::kLogAbsErr + (detail::kLogRelErr + 0x1p-100) * std::fabs(v.hi), out))
         return out;
-    const detail::DD w = detail::dd_mul(detail::log_slow(x), detail::dd(table::kInvLn10));
+    const detail::DD w = detail::dd_mul(detail::log_slow(q), detail::dd(table::kInvLn10));
     return w.hi + w.lo;
 }
 
-// x^y.
-inline double pow(double x, double y) {
-    using namespace detail;
+namespace detail {
+
+// |x|^y for x finite and nonzero, y finite and nonzero, times sign.
+inline double pow_positive(double ax, double y, double sign) {
+    const LogReduced lq = log_reduce_any(ax);
+    const DD l = log_fast(lq);
+    const double ph = y * l.hi;
+    if (!(std::fabs(ph) < 708.0)) [[unlikely]] {
+        if (!(ph < 0x1.63p+9)) return sign * kInf;  // above 710: overflows even after rounding
+        if (!(ph > -0x1.75p+9)) return sign * 0.0;  // below -746
+    }
+    // |y| < 746 / |ln ax| < 2^63: the product splits without overflow.
+    const DD p = two_prod(y, l.hi);
+    const DD arg = fast_two_sum(p.hi, p.lo + y * l.lo);
+    if (arg.hi > 0x1.62e42fefa39efp+9) return sign * kInf;
+    // The logarithm's error, times y, is an error in e's exponent, and so a relative error of the power.
+    const double err = std::fabs(y) * kLogAbsErr + (kLogRelErr + 0x1p-100) * std::fabs(arg.hi);
+    const ExpReduced q = exp_reduce(arg.hi);
+    const DD v = exp_fast(q, arg.lo);
+    double out;
+    if (rounded(v, (0x1p-61 + err) * v.hi, out) && q.e >= -1021) [[likely]]
+        return sign * scale(out, q.e);
+    const DD ls = log_slow(lq);
+    const DD ps = two_prod(y, ls.hi);
+    const DD as = fast_two_sum(ps.hi, ps.lo + y * ls.lo);
+    const ExpReduced qs = exp_reduce(as.hi);
+    const DD w = exp_slow(qs, as.lo);
+    return sign * scale(w.hi + w.lo, qs.e);
+}
+
+// pow for what is not a positive normal base with an exponent between 2^-62 and 2^62.
+[[gnu::noinline]] inline double pow_special(double x, double y) {
     if (y == 0.0 || x == 1.0) return 1.0;
-    // Exponents whose power one operation rounds correctly (and the same for every special x).
-    if (y == 1.0) return x;
-    if (y == 2.0) return x * x;
-    if (y == -1.0) return 1.0 / x;
-    if (y == 0.5 && x > 0.0) return std::sqrt(x);
     if (x != x || y != y) return kNaN;
     double sign = 1.0;
-    double ax = std::fabs(x);
+    const double ax = std::fabs(x);
     if (x < 0.0 || (x == 0.0 && std::signbit(x))) {  // a negative base (or -0): whole exponents alone
         if (std::isinf(y)) {
             if (ax == 1.0) return 1.0;
@@ -313,27 +356,28 @@ inline double pow(double x, double y) {
     }
     if (ax == 0.0) return y < 0.0 ? sign * kInf : sign * 0.0;
     if (ax == kInf) return y < 0.0 ? sign * 0.0 : sign * kInf;
-    const DD l = log_fast(log_reduce(ax));
-    const double ph = y * l.hi;
-    if (!(ph < 0x1.63p+9)) return sign * kInf;  // above 710: overflows even after rounding
-    if (!(ph > -0x1.75p+9)) return sign * 0.0;  // below -746
-    // |y| < 746 / |ln ax| < 2^63: the product splits without overflow.
-    const DD p = two_prod(y, l.hi);
-    const DD arg = fast_two_sum(p.hi, p.lo + y * l.lo);
-    if (arg.hi > 0x1.62e42fefa39efp+9) return sign * kInf;
-    // The logarithm's error, times y, is an error in e's exponent, and so a relative error of the power.
-    const double err = std::fabs(y) * kLogAbsErr + (kLogRelErr + 0x1p-100) * std::fabs(arg.hi);
-    const ExpReduced q = exp_reduce(arg.hi);
-    const DD v = exp_fast(q, arg.lo);
-    double out;
-    if (rounded(v, (0x1p-61 + err) * v.hi, out) && q.e >= -1021) [[likely]]
-        return sign * scale(out, q.e);
-    const DD ls = log_slow(ax);
-    const DD ps = two_prod(y, ls.hi);
-    const DD as = fast_two_sum(ps.hi, ps.lo + y * ls.lo);
-    const ExpReduced qs = exp_reduce(as.hi);
-    const DD w = exp_slow(qs, as.lo);
-    return sign * scale(w.hi + w.lo, qs.e);
+    // Exponents whose power one operation rounds correctly.
+    if (y == 1.0) return sign * ax;
+    if (y == 2.0) return ax * ax;
+    if (y == -1.0) return sign / ax;
+    return pow_positive(ax, y, sign);
+}
+
+}  // namespace detail
+
+// x^y.
+inline double pow(double x, double y) {
+    const double ay = std::fabs(y);
+    if (std::bit_cast<std::uint64_t>(x) - 0x0010000000000000ULL < 0x7fe0000000000000ULL && ay < 0x1p62 && ay > 0x1p-62)
+        [[likely]] {  // a positive normal base, a moderate exponent
+        // Exponents whose power one operation rounds correctly.
+        if (y == 1.0) return x;
+        if (y == 2.0) return x * x;
+        if (y == -1.0) return 1.0 / x;
+        if (y == 0.5) return std::sqrt(x);
+        return detail::pow_positive(x, y, 1.0);
+    }
+    return detail::pow_special(x, y);
 }
 
 // sin x and cos x.
