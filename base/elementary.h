@@ -22,9 +22,9 @@
 // off (rounded twice); they are still the same everywhere.
 #pragma once
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -42,6 +42,18 @@ struct DD {
 
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// The bits of a double and back (std::bit_cast is missing from the browser build's library).
+inline std::uint64_t to_bits(double x) {
+    std::uint64_t u;
+    std::memcpy(&u, &x, sizeof u);
+    return u;
+}
+inline double from_bits(std::uint64_t u) {
+    double x;
+    std::memcpy(&x, &u, sizeof x);
+    return x;
+}
 
 // a + b = s + e exactly (Knuth).
 inline DD two_sum(double a, double b) {
@@ -117,7 +129,7 @@ inline double scale(double x, int e) {
         x *= 0x1p-1000;
         e += 1000;
     }
-    return x * std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
+    return x * from_bits(static_cast<std::uint64_t>(e + 1023) << 52);
 }
 
 // ---- ln x for x positive, normal or subnormal, finite ------------------------------
@@ -131,16 +143,14 @@ struct LogReduced {
 };
 
 // The double with the last 27 bits of its significand cleared: at most 26 significant bits.
-inline double high_bits(double a) {
-    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(a) & 0xfffffffff8000000ULL);
-}
+inline double high_bits(double a) { return from_bits(to_bits(a) & 0xfffffffff8000000ULL); }
 
 // For x positive and normal.
 inline LogReduced log_reduce(double x) {
-    const std::uint64_t u = std::bit_cast<std::uint64_t>(x);
+    const std::uint64_t u = to_bits(x);
     const int e = static_cast<int>(u >> 52) - 1023;
     const int i = static_cast<int>((u >> 44) & 255);
-    const double m = std::bit_cast<double>((u & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
+    const double m = from_bits((u & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
     const double c = table::kLogC[i];  // a multiple of 2^-8 in [1/2, 1]
     const double m_hi = high_bits(m);
     // m_hi c (34 bits) and (m - m_hi) c are exact, m_hi c - 1 too (Sterbenz), and
@@ -269,13 +279,13 @@ inline double exp(double x) {
         const detail::DD w = detail::exp_slow(q, 0.0);
         out = w.hi + w.lo;
     }
-    return out * std::bit_cast<double>(static_cast<std::uint64_t>(q.e + 1023) << 52);
+    return out * detail::from_bits(static_cast<std::uint64_t>(q.e + 1023) << 52);
 }
 
 // ln x.
 inline double log(double x) {
     int below = 0;
-    if (std::bit_cast<std::uint64_t>(x) - 0x0010000000000000ULL >= 0x7fe0000000000000ULL) [[unlikely]] {
+    if (detail::to_bits(x) - 0x0010000000000000ULL >= 0x7fe0000000000000ULL) [[unlikely]] {
         // Not a positive normal number: 0, a subnormal, inf, NaN or a negative number.
         if (x == 0.0) return -detail::kInf;
         if (!(x > 0.0) || x == detail::kInf) return x > 0.0 || x != x ? x : detail::kNaN;
@@ -368,7 +378,7 @@ inline double pow_positive(double ax, double y, double sign) {
 // x^y.
 inline double pow(double x, double y) {
     const double ay = std::fabs(y);
-    if (std::bit_cast<std::uint64_t>(x) - 0x0010000000000000ULL < 0x7fe0000000000000ULL && ay < 0x1p62 && ay > 0x1p-62)
+    if (detail::to_bits(x) - 0x0010000000000000ULL < 0x7fe0000000000000ULL && ay < 0x1p62 && ay > 0x1p-62)
         [[likely]] {  // a positive normal base, a moderate exponent
         // Exponents whose power one operation rounds correctly.
         if (y == 1.0) return x;
