@@ -142,20 +142,18 @@ struct LogReduced {
     double r;
 };
 
-// The double with the last 27 bits of its significand cleared: at most 26 significant bits.
-inline double high_bits(double a) { return from_bits(to_bits(a) & 0xfffffffff8000000ULL); }
-
 // For x positive and normal.
 inline LogReduced log_reduce(double x) {
     const std::uint64_t u = to_bits(x);
-    const int e = static_cast<int>(u >> 52) - 1023;
-    const int i = static_cast<int>((u >> 44) & 255);
+    const std::uint64_t top = u >> 44;  // the biased exponent, then the first eight bits of m
+    const int i = static_cast<int>(top & 255);
     const double m = from_bits((u & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
+    const double m_hi = from_bits((u & 0x000ffffff8000000ULL) | 0x3ff0000000000000ULL);  // 26 bits
     const double c = table::kLogC[i];  // a multiple of 2^-8 in [1/2, 1]
-    const double m_hi = high_bits(m);
     // m_hi c (34 bits) and (m - m_hi) c are exact, m_hi c - 1 too (Sterbenz), and
-    // their sum, a multiple of 2^-60 below 2^-7, is a double.
-    return {e + (i >> 7), i, (m_hi * c - 1.0) + (m - m_hi) * c};
+    // their sum, a multiple of 2^-60 below 2^-7, is a double. From i = 128 on the
+    // exponent counts one higher: the carry of top + 128.
+    return {static_cast<int>((top + 128) >> 8) - 1023, i, (m_hi * c - 1.0) + (m - m_hi) * c};
 }
 
 // For x positive, normal or subnormal (made normal, exactly).
@@ -234,7 +232,8 @@ inline DD exp_fast(const ExpReduced& q, double xl) {
 }
 
 // e^x as hi + lo without its factor 2^e, the relative error about 2^-100 (slow).
-[[gnu::noinline]] inline DD exp_slow(const ExpReduced& q, double xl) {
+[[gnu::noinline]] inline DD exp_slow(double xh, double xl) {
+    const ExpReduced q = exp_reduce(xh);
     DD r = two_sum(q.r1, -q.kd * table::kLn2By128Mid);
     r = dd_add(r, DD{xl, 0.0});
     r = dd_add(r, DD{-q.kd * table::kLn2By128Lo, 0.0});
@@ -253,7 +252,7 @@ inline double exp_of(double xh, double xl, double extra_err) {
     // Below 2^-1021 the result may be subnormal: rounded once, from the closer value.
     if (rounded(v, (0x1p-61 + extra_err) * v.hi, out) && q.e >= -1021) [[likely]]
         return scale(out, q.e);
-    const DD w = exp_slow(q, xl);
+    const DD w = exp_slow(xh, xl);
     return scale(w.hi + w.lo, q.e);
 }
 
@@ -276,7 +275,7 @@ inline double exp(double x) {
     const detail::DD v = detail::exp_fast(q, 0.0);
     double out;
     if (!detail::rounded(v, 0x1p-61 * v.hi, out)) [[unlikely]] {
-        const detail::DD w = detail::exp_slow(q, 0.0);
+        const detail::DD w = detail::exp_slow(x, 0.0);
         out = w.hi + w.lo;
     }
     return out * detail::from_bits(static_cast<std::uint64_t>(q.e + 1023) << 52);
@@ -318,7 +317,7 @@ inline double log10(double x) {
 namespace detail {
 
 // |x|^y for x finite and nonzero, y finite and nonzero, times sign.
-inline double pow_positive(double ax, double y, double sign) {
+[[gnu::always_inline]] inline double pow_positive(double ax, double y, double sign) {
     const LogReduced lq = log_reduce_any(ax);
     const DD l = log_fast(lq);
     const double ph = y * l.hi;
@@ -335,14 +334,13 @@ inline double pow_positive(double ax, double y, double sign) {
     const ExpReduced q = exp_reduce(arg.hi);
     const DD v = exp_fast(q, arg.lo);
     double out;
-    if (rounded(v, (0x1p-61 + err) * v.hi, out) && q.e >= -1021) [[likely]]
-        return sign * scale(out, q.e);
+    if (rounded(v, (0x1p-61 + err) * v.hi, out) && static_cast<unsigned>(q.e + 1021) <= 2021U) [[likely]]
+        return sign * (out * from_bits(static_cast<std::uint64_t>(q.e + 1023) << 52));  // 2^e normal
     const DD ls = log_slow(lq);
     const DD ps = two_prod(y, ls.hi);
     const DD as = fast_two_sum(ps.hi, ps.lo + y * ls.lo);
-    const ExpReduced qs = exp_reduce(as.hi);
-    const DD w = exp_slow(qs, as.lo);
-    return sign * scale(w.hi + w.lo, qs.e);
+    const DD w = exp_slow(as.hi, as.lo);
+    return sign * scale(w.hi + w.lo, exp_reduce(as.hi).e);
 }
 
 // pow for what is not a positive normal base with an exponent between 2^-62 and 2^62.
@@ -380,11 +378,13 @@ inline double pow(double x, double y) {
     const double ay = std::fabs(y);
     if (detail::to_bits(x) - 0x0010000000000000ULL < 0x7fe0000000000000ULL && ay < 0x1p62 && ay > 0x1p-62)
         [[likely]] {  // a positive normal base, a moderate exponent
-        // Exponents whose power one operation rounds correctly.
-        if (y == 1.0) return x;
-        if (y == 2.0) return x * x;
-        if (y == -1.0) return 1.0 / x;
-        if (y == 0.5) return std::sqrt(x);
+        // Exponents whose power one operation rounds correctly (powers of two all).
+        if ((detail::to_bits(y) << 12) == 0) [[unlikely]] {
+            if (y == 1.0) return x;
+            if (y == 2.0) return x * x;
+            if (y == -1.0) return 1.0 / x;
+            if (y == 0.5) return std::sqrt(x);
+        }
         return detail::pow_positive(x, y, 1.0);
     }
     return detail::pow_special(x, y);
