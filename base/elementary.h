@@ -178,7 +178,7 @@ inline DD log_fast(const LogReduced& q) {
                      r * (-0.25 + r * (0.2 + r * (-0x1.5555555555555p-3 + r * (0x1.2492492492492p-3 + r * -0.125))))));
     const table::Pair t = table::kLogT[q.i];
     const double a = q.k * table::kLn2Hi + t.hi;  // exact: both on the grid of 2^-43, below 2^10
-    const DD s = two_sum(a, r);
+    const DD s = fast_two_sum(a, r);              // exact: |a| > |r| unless a = 0
     return fast_two_sum(s.hi, s.lo + (q.k * table::kLn2Mid + t.lo + poly));
 }
 
@@ -199,33 +199,30 @@ inline DD log_fast(const LogReduced& q) {
 
 // ---- e^(xh + xl) for |xh| below 746, |xl| below 2^-40 ---------------------------
 
-// xh + xl = k ln 2 / 128 + r, |r| < ln 2 / 256 + |xl|; e^x = 2^(k >> 7) 2^((k & 127)/128) e^r.
+// xh + xl = k ln 2 / 256 + r, |r| < ln 2 / 512 + |xl|; e^x = 2^(k >> 8) 2^((k & 255)/256) e^r.
 struct ExpReduced {
     int e;
     int j;
     double kd;
-    double r1;  // xh - k (ln 2 / 128)'s first part, exact
+    double r1;  // xh - k (ln 2 / 256)'s first part, exact
 };
 
 inline ExpReduced exp_reduce(double xh) {
     const double shift = 0x1.8p52;
-    const double kd = (xh * table::k128ByLn2 + shift) - shift;  // the nearest whole number
+    const double kd = (xh * table::k256ByLn2 + shift) - shift;  // the nearest whole number
     const int k = static_cast<int>(kd);
-    return {k >> 7, k & 127, kd, xh - kd * table::kLn2By128Hi};  // exact (Sterbenz)
+    return {k >> 8, k & 255, kd, xh - kd * table::kLn2By256Hi};  // exact (Sterbenz)
 }
 
-// e^x as hi + lo without its factor 2^e (fast), the relative error below 2^-60:
-// the products t r and t p round once each, |r| < 2^-8.4.
+// e^x as hi + lo without its factor 2^e (fast), the relative error below 2^-62:
+// the products t r and t p round once each, |r| < 2^-9.5.
 inline DD exp_fast(const ExpReduced& q, double xl) {
-    const double r2 = q.kd * table::kLn2By128Mid;  // exact
+    const double r2 = q.kd * table::kLn2By256Mid;  // exact
     const double r = q.r1 - r2;
-    const double rl = ((q.r1 - r) - r2) + (xl - q.kd * table::kLn2By128Lo);
-    // e^(r + rl) - 1 = r + rl + r^2 (1/2 + r/6 + ...) (1 + rl), truncated after r^6 (below 2^-70).
-    const double p =
-        rl + rl * r +
-        r * r *
-            (0.5 + r * (0x1.5555555555555p-3 +
-                        r * (0x1.5555555555555p-5 + r * (0x1.1111111111111p-7 + r * 0x1.6c16c16c16c17p-10))));
+    const double rl = ((q.r1 - r) - r2) + (xl - q.kd * table::kLn2By256Lo);
+    // e^(r + rl) - 1 = r + rl + r^2 (1/2 + r/6 + ...) (1 + rl), truncated after r^5 (below 2^-66).
+    const double p = rl + rl * r +
+                     r * r * (0.5 + r * (0x1.5555555555555p-3 + r * (0x1.5555555555555p-5 + r * 0x1.1111111111111p-7)));
     const table::Pair t = table::kExp2[q.j];
     const DD s = fast_two_sum(t.hi, t.hi * r);
     return {s.hi, s.lo + (t.lo + t.hi * p + t.lo * r)};
@@ -234,9 +231,9 @@ inline DD exp_fast(const ExpReduced& q, double xl) {
 // e^x as hi + lo without its factor 2^e, the relative error about 2^-100 (slow).
 [[gnu::noinline]] inline DD exp_slow(double xh, double xl) {
     const ExpReduced q = exp_reduce(xh);
-    DD r = two_sum(q.r1, -q.kd * table::kLn2By128Mid);
+    DD r = two_sum(q.r1, -q.kd * table::kLn2By256Mid);
     r = dd_add(r, DD{xl, 0.0});
-    r = dd_add(r, DD{-q.kd * table::kLn2By128Lo, 0.0});
+    r = dd_add(r, DD{-q.kd * table::kLn2By256Lo, 0.0});
     // e^r through r^11 (|r|^12 / 12! < 2^-110).
     DD acc = dd(table::kInvFact[11]);
     for (int n = 10; n >= 0; --n) acc = dd_add(dd(table::kInvFact[n]), dd_mul(r, acc));
@@ -250,7 +247,7 @@ inline double exp_of(double xh, double xl, double extra_err) {
     const DD v = exp_fast(q, xl);
     double out;
     // Below 2^-1021 the result may be subnormal: rounded once, from the closer value.
-    if (rounded(v, (0x1p-61 + extra_err) * v.hi, out) && q.e >= -1021) [[likely]]
+    if (rounded(v, (0x1p-62 + extra_err) * v.hi, out) && q.e >= -1021) [[likely]]
         return scale(out, q.e);
     const DD w = exp_slow(xh, xl);
     return scale(w.hi + w.lo, q.e);
@@ -274,7 +271,7 @@ inline double exp(double x) {
     const detail::ExpReduced q = detail::exp_reduce(x);
     const detail::DD v = detail::exp_fast(q, 0.0);
     double out;
-    if (!detail::rounded(v, 0x1p-61 * v.hi, out)) [[unlikely]] {
+    if (!detail::rounded(v, 0x1p-62 * v.hi, out)) [[unlikely]] {
         const detail::DD w = detail::exp_slow(x, 0.0);
         out = w.hi + w.lo;
     }
@@ -334,7 +331,7 @@ namespace detail {
     const ExpReduced q = exp_reduce(arg.hi);
     const DD v = exp_fast(q, arg.lo);
     double out;
-    if (rounded(v, (0x1p-61 + err) * v.hi, out) && static_cast<unsigned>(q.e + 1021) <= 2021U) [[likely]]
+    if (rounded(v, (0x1p-62 + err) * v.hi, out) && static_cast<unsigned>(q.e + 1021) <= 2021U) [[likely]]
         return sign * (out * from_bits(static_cast<std::uint64_t>(q.e + 1023) << 52));  // 2^e normal
     const DD ls = log_slow(lq);
     const DD ps = two_prod(y, ls.hi);

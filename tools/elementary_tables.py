@@ -61,12 +61,12 @@ out("// ln 2 in three parts, the first two of 42 bits: k ln 2 exact for |k| < 2^
 out(f"inline constexpr double kLn2Hi = {h(l2[0])};")
 out(f"inline constexpr double kLn2Mid = {h(l2[1])};")
 out(f"inline constexpr double kLn2Lo = {h(l2[2])};")
-l128 = split(ln2 / 128, 3, 32)
-out("// ln 2 / 128 in three parts, the first two of 32 bits: k ln 2 / 128 exact for |k| < 2^21.")
-out(f"inline constexpr double kLn2By128Hi = {h(l128[0])};")
-out(f"inline constexpr double kLn2By128Mid = {h(l128[1])};")
-out(f"inline constexpr double kLn2By128Lo = {h(l128[2])};")
-out(f"inline constexpr double k128ByLn2 = {h(128 / ln2)};")
+l256 = split(ln2 / 256, 3, 32)
+out("// ln 2 / 256 in three parts, the first two of 32 bits: k ln 2 / 256 exact for |k| < 2^21.")
+out(f"inline constexpr double kLn2By256Hi = {h(l256[0])};")
+out(f"inline constexpr double kLn2By256Mid = {h(l256[1])};")
+out(f"inline constexpr double kLn2By256Lo = {h(l256[2])};")
+out(f"inline constexpr double k256ByLn2 = {h(256 / ln2)};")
 out(f"inline constexpr Pair kInvLn10 = {pair(dd(1 / mpmath.log(10)))};")
 hp = split(mpmath.pi / 2, 4, 30)
 out("// pi / 2 in four parts, the first three of 30 bits: k pi / 2 exact in each part for |k| < 2^23.")
@@ -75,10 +75,10 @@ out(f"inline constexpr Pair kHalfPiPair = {pair(dd(mpmath.pi / 2))};")
 out(f"inline constexpr double k2ByPi = {h(2 / mpmath.pi)};")
 out("")
 
-out("// 2^(j/128), j = 0 ... 127.")
-out("inline constexpr Pair kExp2[128] = {")
-for j in range(128):
-    out("    " + pair(dd(mpf(2) ** (mpf(j) / 128))) + ",")
+out("// 2^(j/256), j = 0 ... 255.")
+out("inline constexpr Pair kExp2[256] = {")
+for j in range(256):
+    out("    " + pair(dd(mpf(2) ** (mpf(j) / 256))) + ",")
 out("};")
 out("")
 
@@ -110,6 +110,9 @@ out("inline constexpr Pair kLogT[256] = {")
 for i in range(256):
     v = -mpmath.log(cs[i]) if i < 128 else -mpmath.log(2 * cs[i])
     hi = float(mpmath.nint(v * mpf(2) ** 43) / mpf(2) ** 43)
+    # Where T is not 0, |r| stays below |hi|, so that hi + r is summed exactly by Dekker's rule.
+    lo_m, hi_m = 1 + mpf(i) / 256, 1 + mpf(i + 1) / 256
+    assert hi == 0 or max(abs(lo_m * cs[i] - 1), abs(hi_m * cs[i] - 1)) < abs(hi), i
     out("    " + pair((hi, float(v - mpf(hi)))) + ",")
 out("};")
 out("")
