@@ -2,6 +2,7 @@
 // Tables and constants of the elementary functions of base/elementary.h.
 #pragma once
 
+// clang-format off
 namespace entalix::elementary::table {
 
 struct Pair {
@@ -908,3 +909,4 @@ inline constexpr Pair kAtan[17] = {
 };
 
 }  // namespace entalix::elementary::table
+// clang-format on
