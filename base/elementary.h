@@ -197,7 +197,7 @@ inline DD log_fast(const LogReduced& q) {
     return dd_add(sum, l1p);
 }
 
-// ---- e^(xh + xl) for |xh| below 746, |xl| below 2^-40 ---------------------------
+// ---- e^(xh + xl) for |xh| below 746, |xl| below 2^-43 ---------------------------
 
 // xh + xl = k ln 2 / 256 + r, |r| < ln 2 / 512 + |xl|; e^x = 2^(k >> 8) 2^((k & 255)/256) e^r.
 struct ExpReduced {
