@@ -217,9 +217,9 @@ inline ExpReduced exp_reduce(double xh) {
 // e^x as hi + lo without its factor 2^e (fast), the relative error below 2^-62:
 // the products t r and t p round once each, |r| < 2^-9.5.
 inline DD exp_fast(const ExpReduced& q, double xl) {
-    const double r2 = q.kd * table::kLn2By256Mid;  // exact
+    const double r2 = q.kd * table::kLn2By256Rest;  // within 2^-74
     const double r = q.r1 - r2;
-    const double rl = ((q.r1 - r) - r2) + (xl - q.kd * table::kLn2By256Lo);
+    const double rl = ((q.r1 - r) - r2) + xl;
     // e^(r + rl) - 1 = r + rl + r^2 (1/2 + r/6 + ...) (1 + rl), truncated after r^5 (below 2^-66).
     const double p = rl + rl * r +
                      r * r * (0.5 + r * (0x1.5555555555555p-3 + r * (0x1.5555555555555p-5 + r * 0x1.1111111111111p-7)));

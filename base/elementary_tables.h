@@ -18,6 +18,8 @@ inline constexpr double kLn2Lo = 0x1.cc01f97b57a08p-87;
 inline constexpr double kLn2By256Hi = 0x1.62e42fee00000p-9;
 inline constexpr double kLn2By256Mid = 0x1.a39ef35600000p-41;
 inline constexpr double kLn2By256Lo = 0x1.93c7673007e5fp-73;
+// ln 2 / 256 less its first part, to the nearest double: k times it within 2^-74 for |k| < 2^19.
+inline constexpr double kLn2By256Rest = 0x1.a39ef35793c76p-41;
 inline constexpr double k256ByLn2 = 0x1.71547652b82fep+8;
 inline constexpr Pair kInvLn10 = {0x1.bcb7b1526e50ep-2, 0x1.95355baaafad3p-57};
 // pi / 2 in four parts, the first three of 30 bits: k pi / 2 exact in each part for |k| < 2^23.

@@ -67,6 +67,8 @@ out("// ln 2 / 256 in three parts, the first two of 32 bits: k ln 2 / 256 exact 
 out(f"inline constexpr double kLn2By256Hi = {h(l256[0])};")
 out(f"inline constexpr double kLn2By256Mid = {h(l256[1])};")
 out(f"inline constexpr double kLn2By256Lo = {h(l256[2])};")
+out("// ln 2 / 256 less its first part, to the nearest double: k times it within 2^-74 for |k| < 2^19.")
+out(f"inline constexpr double kLn2By256Rest = {h(ln2 / 256 - mpf(l256[0]))};")
 out(f"inline constexpr double k256ByLn2 = {h(256 / ln2)};")
 out(f"inline constexpr Pair kInvLn10 = {pair(dd(1 / mpmath.log(10)))};")
 hp = split(mpmath.pi / 2, 4, 30)
