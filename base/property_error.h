@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/elementary.h"
+
 namespace entalix::props {
 
 // Raised when an intermediate value is not finite, a fractional power has a
@@ -32,7 +34,7 @@ inline double finite(double value, const char* what) {
 // A power with a fractional exponent is defined only for a non-negative base.
 inline double fractional_pow(double base, double exponent, const char* what) {
     if (!(base >= 0.0)) throw PropertyError(std::string("negative base of a fractional power: ") + what);
-    return finite(std::pow(base, exponent), what);
+    return finite(elementary::pow(base, exponent), what);
 }
 
 // Limit of corrections for every iteration of the library.

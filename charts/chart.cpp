@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "charts/lines.h"
 
@@ -120,11 +121,11 @@ Family isobar(props::WaterSteam& water, ChartKind kind, double p, const Critical
 Family isotherm(props::WaterSteam& water, ChartKind kind, double t, const Critical& critical) {
     Family f{LineFamily::Isotherm, t, trimmed(t) + " ℃", {}, kThinWidth, true};
     const double t_eval = std::max(t, kLowestT);
-    const double lo = std::log10(kLowestP);
-    const double hi = std::log10(kHighestP);
+    const double lo = elementary::log10(kLowestP);
+    const double hi = elementary::log10(kHighestP);
     const auto side = [&water, kind, t_eval](bool steam) {
         return [&water, kind, t_eval, steam](double lg) {
-            return vouched(water, [&] { return single(water, kind, std::pow(10.0, lg), t_eval, steam); });
+            return vouched(water, [&] { return single(water, kind, elementary::pow(10.0, lg), t_eval, steam); });
         };
     };
     if (t_eval >= critical.t) {
@@ -137,7 +138,7 @@ Family isotherm(props::WaterSteam& water, ChartKind kind, double t, const Critic
     } catch (const props::PropertyError&) {
         return f;
     }
-    const double lg_sat = std::log10(p_sat);
+    const double lg_sat = elementary::log10(p_sat);
     if (lg_sat > lo) f.pieces.push_back({side(true), lo, lg_sat});
     f.pieces.push_back({side(false), std::max(lg_sat, lo), hi});
     return f;
@@ -161,12 +162,12 @@ Family isenthalp(props::WaterSteam& water, double h) {
             trimmed(h) + " kJ/kg",
             {{[&water, h](double lg) {
                   return vouched(water, [&] {
-                      const double p = std::pow(10.0, lg);
+                      const double p = elementary::pow(10.0, lg);
                       const double s = number(water.pswA_ph("s", p, h));
                       return std::pair{s, number(water.pswA_ph("t", p, h))};
                   });
               },
-              std::log10(kLowestP), std::log10(kHighestP)}},
+              elementary::log10(kLowestP), elementary::log10(kHighestP)}},
             kThinWidth,
             true};
 }
@@ -187,7 +188,7 @@ Family saturation(props::WaterSteam& water, ChartKind kind, const Critical& crit
 // Ticks at 1, 2 or 5 times a power of ten, about `wanted` across the range.
 double tick_step(double span, int wanted) {
     const double raw = span / wanted;
-    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    const double decade = elementary::pow(10.0, std::floor(elementary::log10(raw)));
     for (double m : {1.0, 2.0, 5.0})
         if (m * decade >= raw) return m * decade;
     return 10 * decade;

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "base/elementary.h"
+
 namespace entalix::charts {
 
 namespace {
@@ -22,8 +24,8 @@ struct Sample {
 double off_chord(const shell::Point& a, const shell::Point& b, const shell::Point& m) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
-    const double length = std::hypot(dx, dy);
-    if (!(length > 1e-12)) return std::hypot(m.x - a.x, m.y - a.y);
+    const double length = elementary::hypot(dx, dy);
+    if (!(length > 1e-12)) return elementary::hypot(m.x - a.x, m.y - a.y);
     return std::abs(dx * (m.y - a.y) - dy * (m.x - a.x)) / length;
 }
 

@@ -5,6 +5,8 @@
 #include <numbers>
 #include <string>
 
+#include "base/elementary.h"
+
 namespace entalix::equipment {
 
 std::optional<double> darcy_friction(double reynolds, double relative_roughness) {
@@ -15,9 +17,9 @@ std::optional<double> darcy_friction(double reynolds, double relative_roughness)
         return 64.0 / reynolds;
     }
     // Start from the Swamee-Jain estimate; the iteration contracts quickly.
-    double y = -1.8 * std::log10(6.9 / reynolds + std::pow(relative_roughness / 3.7, 1.11));
+    double y = -1.8 * elementary::log10(6.9 / reynolds + elementary::pow(relative_roughness / 3.7, 1.11));
     for (int i = 0; i < 50; ++i) {
-        const double next = -2.0 * std::log10(relative_roughness / 3.7 + 2.51 * y / reynolds);
+        const double next = -2.0 * elementary::log10(relative_roughness / 3.7 + 2.51 * y / reynolds);
         if (!std::isfinite(next) || next <= 0.0) {
             return std::nullopt;
         }
@@ -34,7 +36,7 @@ double heat_loss_per_metre(double t, double t_ambient, double outer_diameter, do
     const double d_ins = outer_diameter + 2.0 * insulation_thickness;
     double resistance = 1.0 / (std::numbers::pi * d_ins * alpha);
     if (insulation_thickness > 0.0) {
-        resistance += std::log(d_ins / outer_diameter) / (2.0 * std::numbers::pi * insulation_conductivity);
+        resistance += elementary::log(d_ins / outer_diameter) / (2.0 * std::numbers::pi * insulation_conductivity);
     }
     return (t - t_ambient) / resistance;
 }

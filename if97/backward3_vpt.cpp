@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "if97/backward.h"
 #include "if97/coefficients.h"
@@ -590,9 +591,9 @@ inline constexpr double kP3xz = 21.90096265;  // saturated vapour: 3x below, 3z 
 
 template <std::size_t N>
 double log_boundary(const std::array<In, N>& table, double p) {
-    const double l = std::log(p);
+    const double l = elementary::log(p);
     double t = 0.0;
-    for (const In& c : table) t += c.n * std::pow(l, c.I);
+    for (const In& c : table) t += c.n * elementary::pow(l, c.I);
     return t;
 }
 
@@ -676,7 +677,8 @@ double region3_v_pt(char subregion, double p, double T) {
     const Reducing& r = kReducing[index];
     const double pi = p / r.p_star;
     const double theta = T / r.T_star;
-    if (subregion == 'n') return finite(r.v_star * std::exp(kSums[index](pi - r.a, theta - r.b)), "volume of 3n");
+    if (subregion == 'n')
+        return finite(r.v_star * elementary::exp(kSums[index](pi - r.a, theta - r.b)), "volume of 3n");
     const double x = r.c == 0.5 ? fractional_pow(pi - r.a, 0.5, "reduced pressure") : pi - r.a;
     double y = theta - r.b;
     if (r.d == 0.25) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "if97/coefficients.h"
 #include "if97/constants.h"
@@ -17,7 +18,7 @@ namespace entalix::if97 {
 template <const auto& Table, unsigned Want = kAllDerivatives>
 void add_ideal_gas(Derivatives& g, double pi, double tau) {
     const Powers<min_exponent(Table, &Jn::J), max_exponent(Table, &Jn::J)> t(tau);
-    double ideal = props::finite(std::log(pi), "log of reduced pressure");
+    double ideal = props::finite(elementary::log(pi), "log of reduced pressure");
     for (const Jn& c : Table) {
         ideal += c.n * t[c.J];
         if constexpr ((Want & kFb) != 0) g.fb += c.n * c.J * t[c.J - 1];

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <optional>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "if97/backward.h"
 #include "if97/constants.h"
@@ -247,7 +248,7 @@ std::optional<State> region5_hs(double h, double s) {
         const Point at = region5(1.0, T);
         T = std::fmin(std::fmax(T + (h - at.h) / at.cp, kT25), kTmax);
     }
-    const double p = std::exp((region5(1.0, T).s - s) / kR);
+    const double p = elementary::exp((region5(1.0, T).s - s) / kR);
     // Near 50 MPa and 800 degC the ideal gas misses p by some per cent.
     if (!(p > 0.0 && p <= kPmax5 * 1.5)) return std::nullopt;
     const auto point = newton_pt(Region::five, h, s, p, T);
@@ -265,12 +266,12 @@ double saturation_temperature_or(double p, double fallback) {
 // the range reaches there: above the entropy at 0 degC the state would be
 // hotter than the range and asks for a lower pressure, below it a higher one.
 State along_isentrope(double h, double s, double p_start) {
-    double lo = std::log(kPminSearch);
-    double hi = std::log(kPmax);
-    double x = p_start > kPminSearch && p_start < kPmax ? std::log(p_start) : 0.5 * (lo + hi);
+    double lo = elementary::log(kPminSearch);
+    double hi = elementary::log(kPmax);
+    double x = p_start > kPminSearch && p_start < kPmax ? elementary::log(p_start) : 0.5 * (lo + hi);
     const double tolerance = 1e-12 * std::fmax(std::fabs(h), 1.0);
     for (int step = 0; step < kMaxSearch; ++step) {
-        const double p = std::exp(x);
+        const double p = elementary::exp(x);
         std::optional<State> at;
         try {
             at = state_ps(p, s);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "if97/constants.h"
 #include "if97/roots.h"
@@ -147,14 +148,15 @@ std::optional<State> on_isobar_segment(double p, double t_lo, double t_hi, Phase
 
 std::optional<State> on_isotherm_segment(double T, double p_lo, double p_hi, Phase side, double target, Quantity q) {
     auto eval = [&](double ln_p) {
-        const double p = std::fmin(std::fmax(std::exp(ln_p), p_lo), p_hi);
+        const double p = std::fmin(std::fmax(elementary::exp(ln_p), p_lo), p_hi);
         const Point point = point_on_side(p, T, side, nullptr);
         return Sample{quantity(point, q), p * slope_in_p(point, q)};
     };
     const std::vector<double> at = isotherm_breaks(T, p_lo, p_hi);
     for (std::size_t i = 0; i + 1 < at.size(); ++i) {
-        if (const auto ln_p = solve_on_line(eval, std::log(at[i]), std::log(at[i + 1]), target, kTolLnP, true)) {
-            const double p = std::fmin(std::fmax(std::exp(*ln_p), p_lo), p_hi);
+        if (const auto ln_p =
+                solve_on_line(eval, elementary::log(at[i]), elementary::log(at[i + 1]), target, kTolLnP, true)) {
+            const double p = std::fmin(std::fmax(elementary::exp(*ln_p), p_lo), p_hi);
             Region r = Region::one;
             const Point point = point_on_side(p, T, side, &r);
             return to_state(point, r);

@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "if97/coefficients.h"
 #include "if97/constants.h"
@@ -35,7 +36,7 @@ static_assert(kRegion3.size() == 39);
 // phi(delta, tau) with its derivatives (a: delta, b: tau).
 Derivatives helmholtz(double delta, double tau) {
     Derivatives f = derivative_sum<kRegion3>(delta, tau);
-    f.f += kRegion3Log * finite(std::log(delta), "log of reduced density");
+    f.f += kRegion3Log * finite(elementary::log(delta), "log of reduced density");
     f.fa += kRegion3Log / delta;
     f.faa -= kRegion3Log / (delta * delta);
     return f;
@@ -97,7 +98,7 @@ Point region3_vhs(double rho, double T) {
     const double delta = finite(rho, "density") / kRhoc;
     const double tau = kTc / T;
     Derivatives f = derivative_sum<kRegion3, kVolumeHeatSet>(delta, tau);
-    f.f += kRegion3Log * finite(std::log(delta), "log of reduced density");
+    f.f += kRegion3Log * finite(elementary::log(delta), "log of reduced density");
     f.fa += kRegion3Log / delta;
     Point out = heat_of(rho, T, delta, tau, f);
     out.cp = out.cv = out.w = out.alpha_v = out.kappa_t = std::nan("");

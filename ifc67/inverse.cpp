@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "ifc67/iteration.h"
 #include "ifc67/saturation.h"
@@ -147,12 +148,13 @@ void ifc_ps(SteamState& state, double p, double s) {
                            s, x};
     } else {
         // Correlation in g = s (kcal/(kg K)): T/1000 = exp(2.6696 (g - 1.44)) (p/1000)^0.2943.
-        const double ln_p = finite(std::log(p / 1000.0), "ln p");
+        const double ln_p = finite(elementary::log(p / 1000.0), "ln p");
         const double tau = (ends.ts + kKelvinOffset) / 1000.0;
-        const SteamSearch search{s,   &SteamState::s,        s, 1.44 + 0.3746 * std::log(tau) - 0.1102 * ln_p,
+        const SteamSearch search{s,   &SteamState::s,        s, 1.44 + 0.3746 * elementary::log(tau) - 0.1102 * ln_p,
                                  0.8, kSteamEntropyTolerance};
         const SteamState st = find_superheated(p, search, ends, [ln_p](double g) {
-            return finite(1000.0 * std::exp(2.6696 * (g - 1.44) + 0.2943 * ln_p), "entropy guess") - kKelvinOffset;
+            return finite(1000.0 * elementary::exp(2.6696 * (g - 1.44) + 0.2943 * ln_p), "entropy guess") -
+                   kKelvinOffset;
         });
         state = SteamState{p, st.t, st.v, st.h, s, 1.0};
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "ifc67/derivatives.h"
 #include "ifc67/units.h"
@@ -64,7 +65,10 @@ inline Dual pow(const Dual& x, double exponent, const char* what) {
     const double r = fractional_pow(x.v, exponent, what);
     return finite(apply(x, r, exponent * r / x.v), what);
 }
-inline Dual exp(const Dual& x) { return apply(x, std::exp(x.v), std::exp(x.v)); }
+inline Dual exp(const Dual& x) {
+    const double e = elementary::exp(x.v);
+    return apply(x, e, e);
+}
 
 // x^n for a whole n (|n| <= 64) by repeated squaring; negative n through 1/x.
 inline Dual powi(const Dual& x, int n, const char* what) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "ifc67/units.h"
 
@@ -33,7 +34,7 @@ double ifc_sat_p(double t) {
     const double n = u * (K.k1 + u * (K.k2 + u * (K.k3 + u * (K.k4 + u * K.k5))));
     const double d = 1.0 + K.k6 * u + K.k7 * u * u;
     const double l = finite(n / (theta * d), "saturation exponent") - u / (K.k8 * u * u + K.k9);
-    return finite(kPc * std::exp(finite(l, "saturation exponent")), "saturation pressure");
+    return finite(kPc * elementary::exp(finite(l, "saturation exponent")), "saturation pressure");
 }
 
 double ifc_sat_t(double p) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "ifc67/steam_coefficients.h"
 #include "ifc67/units.h"
@@ -152,10 +153,10 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
     const double beta = reduced_pressure(finite(p, "pressure"));
     const double theta = reduced_temperature(finite(t, "temperature"));
     // Logarithms of beta <= 0 or theta <= 0 are not numbers: p and T must be positive.
-    const double ln_beta = finite(std::log(beta), "ln beta");
-    const double ln_theta = finite(std::log(theta), "ln theta");
+    const double ln_beta = finite(elementary::log(beta), "ln beta");
+    const double ln_theta = finite(elementary::log(theta), "ln theta");
     // With theta > 0, X lies between 0 and e^b: every power of it is finite.
-    const double X0 = std::exp(b * (1.0 - theta));
+    const double X0 = elementary::exp(b * (1.0 - theta));
     const XPowers X(X0);
 
     const double beta2 = beta * beta;

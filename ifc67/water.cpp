@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "ifc67/units.h"
 #include "ifc67/water_coefficients.h"
@@ -107,7 +108,7 @@ void ifc_pt_water(SteamState& state, double p, double t) {
         A(21) * a(12) * beta3 + 21.0 * A(22) * beta4 * inv_th20;
 
     // ln(theta) of a negative theta is not a number and fails below.
-    const double sigma = A(0) * std::log(theta) - entropy_sum(theta) +
+    const double sigma = A(0) * elementary::log(theta) - entropy_sum(theta) +
                          A(11) * (Yd * (5.0 * Z / 12.0 - (a(3) - 1.0) * Y) + a(4)) * Zp +
                          (10.0 * A(15) * d9 - A(13) - 2.0 * A(14) * theta + 19.0 * A(16) * th18 * inv16_2) * beta -
                          11.0 * th10 * pressure_poly * inv17_2 + A(20) * th17 * (18.0 * a(9) + 20.0 * th2) * bracket20 +

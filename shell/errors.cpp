@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "base/elementary.h"
 #include "props/validity.h"
 
 namespace entalix::shell {
@@ -38,7 +39,7 @@ double checked_sqrt(double value) {
 
 double checked_pow(double base, double exponent) {
     if (base < 0.0 && std::trunc(exponent) != exponent) throw ArithmeticFault(kMsgNegativePower);
-    return checked_finite(std::pow(base, exponent));
+    return checked_finite(elementary::pow(base, exponent));
 }
 
 }  // namespace entalix::shell

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "base/elementary.h"
 #include "shell/errors.h"
 #include "shell/number_chars.h"
 
@@ -227,7 +228,7 @@ std::string FormatPressureMPa(double p) {
     if (!(std::fabs(p) < 0.001) || p == 0.0) return FormatWithPattern(p, "0.000000");
     // Four significant digits, with at most twenty decimals (far below any
     // pressure the formulations hold).
-    const int decimals = std::clamp(3 - static_cast<int>(std::floor(std::log10(std::fabs(p)))), 6, 20);
+    const int decimals = std::clamp(3 - static_cast<int>(std::floor(elementary::log10(std::fabs(p)))), 6, 20);
     return FormatWithPattern(p, "0." + std::string(static_cast<std::size_t>(decimals), '0'));
 }
 

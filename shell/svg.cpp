@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/elementary.h"
 #include "shell/number_chars.h"
 
 namespace entalix::shell {
@@ -96,18 +97,18 @@ public:
         const double a0 = a.start * to_rad;
         const double a1 = (a.start + a.span) * to_rad;
         out_ += "<path d=\"M";
-        put(out_, a.centre.x + a.rx * std::cos(a0));
+        put(out_, a.centre.x + a.rx * elementary::cos(a0));
         out_ += ',';
-        put(out_, a.centre.y - a.ry * std::sin(a0));
+        put(out_, a.centre.y - a.ry * elementary::sin(a0));
         out_ += " A";
         put(out_, a.rx);
         out_ += ',';
         put(out_, a.ry);
         out_ += std::abs(a.span) > 180 ? " 0 1," : " 0 0,";
         out_ += a.span > 0 ? "0 " : "1 ";
-        put(out_, a.centre.x + a.rx * std::cos(a1));
+        put(out_, a.centre.x + a.rx * elementary::cos(a1));
         out_ += ',';
-        put(out_, a.centre.y - a.ry * std::sin(a1));
+        put(out_, a.centre.y - a.ry * elementary::sin(a1));
         out_ += "\" fill=\"none";
         stroke(a.width);
     }

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "base/elementary.h"
 #include "props/validity.h"
 #include "steamcalc/press.h"
 
@@ -27,7 +28,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 double half_unit(const std::string& text) {
     const std::size_t point = text.find('.');
     const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-    return 0.5 * std::pow(10.0, -decimals);
+    return 0.5 * elementary::pow(10.0, -decimals);
 }
 
 struct Span {

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "base/elementary.h"
 #include "props/ifc67_lines.h"
 #include "props/validity.h"
 #include "shell/errors.h"
@@ -45,7 +46,7 @@ void check_domain(Row row, double value, props::Formulation formulation) {
 double half_unit_of(const std::string& text) {
     const std::size_t point = text.find('.');
     const int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-    return 0.5 * std::pow(10.0, -decimals);
+    return 0.5 * elementary::pow(10.0, -decimals);
 }
 
 }  // namespace

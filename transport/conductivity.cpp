@@ -7,6 +7,7 @@
 #include <limits>
 #include <numbers>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "transport/reference.h"
 #include "transport/transport.h"
@@ -64,7 +65,7 @@ inline constexpr std::array<ZetaRange, 5> kZetaReference = {{
 
 double dilute_gas(double t) { return std::sqrt(t) / props::finite(inverse_horner(kL, t), "conductivity: lambda0"); }
 
-double residual(double t, double r) { return std::exp(r * double_horner(kLij, 1.0 / t - 1.0, r - 1.0)); }
+double residual(double t, double r) { return elementary::exp(r * double_horner(kLij, 1.0 / t - 1.0, r - 1.0)); }
 
 double zeta_reference(double r) {
     for (const ZetaRange& range : kZetaReference) {
@@ -92,8 +93,8 @@ double critical_enhancement(const ConductivityState& s, double t, double r) {
     if (y < kSmallestY) return 0.0;
     const double kappa_inv = s.cv / s.cp;
     const double z = 2.0 / (std::numbers::pi * y) *
-                     (((1.0 - kappa_inv) * std::atan(y) + kappa_inv * y) -
-                      (1.0 - std::exp(-1.0 / (1.0 / y + y * y / (3.0 * r * r)))));
+                     (((1.0 - kappa_inv) * elementary::atan(y) + kappa_inv * y) -
+                      (1.0 - elementary::exp(-1.0 / (1.0 / y + y * y / (3.0 * r * r)))));
     return props::finite(kLambda * r * cp_bar * t / mu_bar * z, "conductivity: lambda2");
 }
 

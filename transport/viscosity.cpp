@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/elementary.h"
 #include "base/property_error.h"
 #include "transport/reference.h"
 #include "transport/transport.h"
@@ -35,7 +36,7 @@ double viscosity(double T, double rho) {
     const double t = T / kTstar;
     const double r = rho / kRhoStar;
     const double mu0 = 100.0 * std::sqrt(t) / props::finite(inverse_horner(kH, t), "viscosity: mu0");
-    const double mu1 = std::exp(r * double_horner(kHij, 1.0 / t - 1.0, r - 1.0));
+    const double mu1 = elementary::exp(r * double_horner(kHij, 1.0 / t - 1.0, r - 1.0));
     return props::finite(mu0 * mu1 * kMuStar, "viscosity");
 }
 
