@@ -53,9 +53,9 @@ SteamState water_at(double p, double t) {
     return state;
 }
 
-SteamState steam_at(double p, double t) {
+SteamState steam_at(const SteamIsobar& isobar, double t) {
     SteamState state;
-    ifc_pt_steam(state, p, t);
+    ifc_pt_steam(state, isobar, t);
     return state;
 }
 
@@ -77,8 +77,10 @@ struct SteamSearch {
 // too high, and then a search bracketed by saturation and kRisingLimit takes over.
 template <typename TemperatureGuess>
 SteamState find_superheated(double p, const SteamSearch& search, const SaturationEnds& ends, TemperatureGuess t_of_g) {
+    // Every step of a search lies on the one isobar: its logarithm is taken once.
+    const SteamIsobar isobar = ifc_steam_isobar(p);
     try {
-        const auto at_guess = [&](double g) { return steam_at(p, t_of_g(g)); };
+        const auto at_guess = [&](double g) { return steam_at(isobar, t_of_g(g)); };
         const bool from_start =
             finite(search.g_saturated, "saturation estimate") < finite(search.g_start, "start guess");
         // Starting at saturation reuses the saturated vapour already evaluated.
@@ -91,13 +93,13 @@ SteamState find_superheated(double p, const SteamSearch& search, const Saturatio
     } catch (const PropertyError&) {
         // A guess outside the equations' domain, a flat secant or no convergence.
     }
-    const SteamState top = steam_at(p, kRisingLimit);
+    const SteamState top = steam_at(isobar, kRisingLimit);
     if (top.*search.member < search.target) {
         if (search.target - top.*search.member < search.tolerance) return top;
         throw PropertyError("beyond the superheated-steam range of the equations");
     }
-    return bracketed_search([&](double t) { return steam_at(p, t); }, ends.ts, ends.vapour.*search.member, kRisingLimit,
-                            top.*search.member, search.target, search.member, search.tolerance);
+    return bracketed_search([&](double t) { return steam_at(isobar, t); }, ends.ts, ends.vapour.*search.member,
+                            kRisingLimit, top.*search.member, search.target, search.member, search.tolerance);
 }
 
 }  // namespace

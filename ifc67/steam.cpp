@@ -147,14 +147,10 @@ double l_sum(double X, Weight weight) {
     return sum;
 }
 
-}  // namespace
-
-void ifc_pt_steam(SteamState& state, double p, double t) {
-    const double beta = reduced_pressure(finite(p, "pressure"));
-    const double theta = reduced_temperature(finite(t, "temperature"));
-    // Logarithms of beta <= 0 or theta <= 0 are not numbers: p and T must be positive.
-    const double ln_beta = finite(elementary::log(beta), "ln beta");
-    const double ln_theta = finite(elementary::log(theta), "ln theta");
+// The equations at reduced pressure beta and temperature theta, with their
+// logarithms already taken.
+[[gnu::always_inline]] inline void steam_equations(SteamState& state, double p, double t, double beta, double theta,
+                                                   double ln_beta, double ln_theta) {
     // With theta > 0, X lies between 0 and e^b: every power of it is finite.
     const double X0 = elementary::exp(b * (1.0 - theta));
     const XPowers X(X0);
@@ -223,6 +219,28 @@ void ifc_pt_steam(SteamState& state, double p, double t) {
     const double h = finite(kPcVc * eps, "enthalpy of steam");
     const double s = finite(kPcVcOverTc * sigma, "entropy of steam");
     state = SteamState{p, t, v, h, s, 1.0};
+}
+
+}  // namespace
+
+void ifc_pt_steam(SteamState& state, double p, double t) {
+    const double beta = reduced_pressure(finite(p, "pressure"));
+    const double theta = reduced_temperature(finite(t, "temperature"));
+    // Logarithms of beta <= 0 or theta <= 0 are not numbers: p and T must be positive.
+    const double ln_beta = finite(elementary::log(beta), "ln beta");
+    const double ln_theta = finite(elementary::log(theta), "ln theta");
+    steam_equations(state, p, t, beta, theta, ln_beta, ln_theta);
+}
+
+SteamIsobar ifc_steam_isobar(double p) {
+    const double beta = reduced_pressure(finite(p, "pressure"));
+    return {p, beta, finite(elementary::log(beta), "ln beta")};
+}
+
+void ifc_pt_steam(SteamState& state, const SteamIsobar& isobar, double t) {
+    const double theta = reduced_temperature(finite(t, "temperature"));
+    const double ln_theta = finite(elementary::log(theta), "ln theta");
+    steam_equations(state, isobar.p, t, isobar.beta, theta, isobar.ln_beta, ln_theta);
 }
 
 double ifc_boundary_p(double t) {

@@ -11,6 +11,18 @@ namespace entalix::props {
 // Throws PropertyError (p <= 0, t <= -273.15, any argument that is not finite).
 void ifc_pt_steam(SteamState& state, double p, double t);
 
+// A pressure of the superheated-steam equations with its logarithm taken once, for
+// a search along an isobar that evaluates them at many temperatures. The state of
+// an isobar and a temperature is, to the last bit, that of (p, t).
+struct SteamIsobar {
+    double p;        // at, absolute
+    double beta;     // reduced pressure
+    double ln_beta;  // its natural logarithm
+};
+// Throws PropertyError as ifc_pt_steam does for the pressure.
+SteamIsobar ifc_steam_isobar(double p);
+void ifc_pt_steam(SteamState& state, const SteamIsobar& isobar, double t);
+
 // The boundary of subregion 2 towards the critical region above 350 degC, in at:
 // the L-function beta_L(theta) times the critical pressure. The superheated-steam
 // equations hold at pressures up to it.
