@@ -149,8 +149,8 @@ double l_sum(double X, Weight weight) {
 
 // The equations at reduced pressure beta and temperature theta, with their
 // logarithms already taken.
-[[gnu::noinline]] void steam_equations(SteamState& state, double p, double t, double beta, double theta,
-                                                   double ln_beta, double ln_theta) {
+[[gnu::noinline]] void steam_equations(SteamState& state, double p, double t, double beta, double theta, double ln_beta,
+                                       double ln_theta) {
     // With theta > 0, X lies between 0 and e^b: every power of it is finite.
     const double X0 = elementary::exp(b * (1.0 - theta));
     const XPowers X(X0);
